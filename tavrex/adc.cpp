@@ -1,0 +1,154 @@
+#include "adc.h"
+
+#include "aleatoire.h"
+#include "datamemory.h"
+#include "ports.h"
+#include "processeur.h"
+
+namespace {
+
+enum : Byte { ADON = 0x01, GO = 0x02 };
+
+// TAD in oscillator ticks by ADCS (-1: the RC oscillator), acquisition in TAD by ACQT.
+const int ticksParTad[8] = {2, 8, 32, -1, 4, 16, 64, -1};
+const int tadsAcquisition[8] = {0, 2, 4, 6, 8, 12, 16, 20};
+
+}  // namespace
+
+void ModuleADC::reset()
+{
+    if (estEnregistre())
+        supprimer();
+    channel = -1;
+    etat = EtatOff;
+}
+
+// Choices where the chip's documentation gives no model:
+// - the hold capacitor starts at 0 V;
+// - a write while acquiring or converting that leaves ADON and GO/DONE set lets the
+//   step in progress go on with its timing unchanged; a write that clears GO/DONE
+//   abandons it (back to EtatStop, ADRES untouched), as clearing GO/DONE does on the
+//   chip; clearing ADON switches the converter off from any state.
+void ModuleADC::configControl()
+{
+    const Byte adcon0 = processeur->getDM()->readDirect(DataMemory::ADCON0);
+    const int chs = (adcon0 >> 2) & 0x0F;
+    if (chs != channel) {
+        // The hold capacitor starts following the new input now.
+        channel = chs;
+        debutSample = processeur->time();
+        struct Entree { int port; Byte pin; };
+        static const Entree entrees[13] = {
+            {Port::PORTA, 0}, {Port::PORTA, 1}, {Port::PORTA, 2}, {Port::PORTA, 3}, {Port::PORTA, 5},
+            {Port::PORTE, 0}, {Port::PORTE, 1}, {Port::PORTE, 2},
+            {Port::PORTB, 2}, {Port::PORTB, 3}, {Port::PORTB, 1}, {Port::PORTB, 4}, {Port::PORTB, 0}};
+        if (chs < 13) {
+            const Entree& e = entrees[chs];
+            port = e.port == Port::PORTA ? static_cast<Port*>(processeur->getPortA())
+                 : e.port == Port::PORTB ? static_cast<Port*>(processeur->getPortB())
+                                         : static_cast<Port*>(processeur->getPortE());
+            pin = e.pin;
+        } else {
+            port = nullptr;
+            pin = 0;
+        }
+    }
+
+    if (!(adcon0 & ADON)) {
+        if (estEnregistre())
+            supprimer();
+        etat = EtatOff;
+        return;
+    }
+    switch (etat) {
+    case EtatOff:
+        // ADON and GO in one write only switch the converter on.
+        etat = EtatStop;
+        break;
+    case EtatStop:
+        if (estEnregistre())
+            supprimer();
+        if (adcon0 & GO) {
+            etat = EtatAcq;
+            tad = 0;
+            enregistrer(delaiTad(), processeur->getListeEvts());
+        }
+        break;
+    case EtatAcq:
+    case EtatConv:
+        if (!(adcon0 & GO)) {
+            if (estEnregistre())
+                supprimer();
+            etat = EtatStop;
+        }
+        break;
+    }
+}
+
+void ModuleADC::configPortsPins()
+{
+    processeur->getPortA()->analogConfig();
+    processeur->getPortB()->analogConfig();
+    processeur->getPortE()->analogConfig();
+}
+
+void ModuleADC::configClock()
+{
+    const Byte adcon2 = processeur->getDM()->readDirect(DataMemory::ADCON2);
+    justRight = adcon2 & 0x80;
+    acqCfg = tadsAcquisition[(adcon2 >> 3) & 0x07];
+    clkCfg = ticksParTad[adcon2 & 0x07];
+}
+
+void ModuleADC::replanifie()
+{
+    supprimer();
+    enregistrer(delaiTad(), processeur->getListeEvts());
+}
+
+void ModuleADC::executer()
+{
+    switch (etat) {
+    case EtatOff:
+    case EtatStop:
+        supprimer();
+        return;
+    case EtatAcq:
+        if (++tad < acqCfg) {
+            replanifie();
+            return;
+        }
+        tad = 0;
+        if (port)
+            sample = port->getAnalogValue(pin, sample, static_cast<double>(processeur->time() - debutSample));
+        else
+            sample = Aleatoire::entier(2048) * 5.0 / 2047.0;   // no pin: noise
+        etat = EtatConv;
+        replanifie();
+        return;
+    case EtatConv:
+        if (++tad <= 11) {
+            replanifie();
+            return;
+        }
+        break;
+    }
+
+    // Twelfth TAD of the conversion. Negative voltages give 0.
+    const double x = sample * 1024.0 / 5.0;
+    const int code = x >= 1023.0 ? 1023 : (x > 0.0 ? static_cast<int>(x) : 0);
+    DataMemory* dm = processeur->getDM();
+    if (justRight) {
+        dm->write(DataMemory::ADRESH, static_cast<Byte>((code >> 8) & 0x03));
+        dm->write(DataMemory::ADRESL, static_cast<Byte>(code & 0xFF));
+    } else {
+        dm->write(DataMemory::ADRESH, static_cast<Byte>((code >> 2) & 0xFF));
+        dm->write(DataMemory::ADRESL, static_cast<Byte>((code << 6) & 0xFF));
+    }
+    // Back to idle before GO/DONE is cleared, so that the ADCON0 up-date this causes
+    // sees a finished conversion rather than an abandoned one.
+    supprimer();
+    etat = EtatStop;
+    dm->clrBit(DataMemory::ADCON0, 1);
+    dm->setBit(DataMemory::PIR1, 6);   // ADIF
+}

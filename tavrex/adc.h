@@ -1,0 +1,53 @@
+#ifndef TAVREX_ADC_H
+#define TAVREX_ADC_H
+
+#include <cstdint>
+
+#include "evenement.h"
+#include "types.h"
+
+class P18f4550;
+class Port;
+
+enum EtatADC { EtatOff = 0, EtatStop = 1, EtatAcq = 2, EtatConv = 3 };
+
+// The 10-bit A/D converter with the timing a program can observe: TAD from ADCON2,
+// the acquisition time, 12 TAD of conversion. The hold capacitor charges toward the
+// selected pin's voltage from the moment the channel is selected. An event that fires
+// once per TAD while converting, unscheduled otherwise.
+class ModuleADC : public Evenement
+{
+public:
+    explicit ModuleADC(P18f4550* p) : processeur(p) {}
+
+    void reset() override;
+    void configControl();
+    void configPortsPins();
+    void configClock();
+    void executer() override;
+
+    EtatADC getEtat() const { return etat; }
+    int getChannel() const { return channel; }
+    double getSample() const { return sample; }
+    int getClkCfg() const { return clkCfg; }
+    int getAcqCfg() const { return acqCfg; }
+    bool getJustRight() const { return justRight; }
+
+private:
+    uint16_t delaiTad() const { return clkCfg < 0 ? 65535 : static_cast<uint16_t>(clkCfg); }
+    void replanifie();
+
+    P18f4550* processeur;
+    bool justRight = false;
+    int channel = -1;
+    int acqCfg = 0;
+    int clkCfg = 2;
+    int tad = 0;
+    uint64_t debutSample = 0;
+    EtatADC etat = EtatOff;
+    Port* port = nullptr;
+    Byte pin = 0;
+    double sample = 0.0;
+};
+
+#endif

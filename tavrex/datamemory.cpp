@@ -1,0 +1,270 @@
+#include "datamemory.h"
+
+#include "processeur.h"
+
+namespace {
+const std::string tiret = "\x97";   // unimplemented SFR address (Windows-1252 em dash)
+}
+
+const std::string DataMemory::nameSFR[160] = {
+    // 0xF60
+    tiret, tiret, "SPPDATA", "SPPCFG", "SPPEPS", "SPPCON", "UFRML", "UFRMH",
+    "UIR", "UIE", "UEIR", "UEIE", "USTAT", "UCON", "UADDR", "UCFG",
+    // 0xF70
+    "UEP0", "UEP1", "UEP2", "UEP3", "UEP4", "UEP5", "UEP6", "UEP7",
+    "UEP8", "UEP9", "UEP10", "UEP11", "UEP12", "UEP13", "UEP14", "UEP15",
+    // 0xF80
+    "PORTA", "PORTB", "PORTC", "PORTD", "PORTE", tiret, tiret, tiret,
+    tiret, "LATA", "LATB", "LATC", "LATD", "LATE", tiret, tiret,
+    // 0xF90
+    tiret, tiret, "TRISA", "TRISB", "TRISC", "TRISD", "TRISE", tiret,
+    tiret, tiret, tiret, "OSCTUNE", tiret, "PIE1", "PIR1", "IPR1",
+    // 0xFA0
+    "PIE2", "PIR2", "IPR2", tiret, tiret, tiret, "EECON1", "EECON2",
+    "EEDATA", "EEADR", tiret, "RCSTA", "TXSTA", "TXREG", "RCREG", "SPBRG",
+    // 0xFB0
+    "SPBRGH", "T3CON", "TMR3L", "TMR3H", "CMCON", "CVRCON", "ECCP1AS", "ECCP1DEL",
+    "BAUDCON", tiret, "CCP2CON", "CCPR2L", "CCPR2H", "CCP1CON", "CCPR1L", "CCPR1H",
+    // 0xFC0
+    "ADCON2", "ADCON1", "ADCON0", "ADRESL", "ADRESH", "SSPCON2", "SSPCON1", "SSPSTAT",
+    "SSPADD", "SSPBUF", "T2CON", "PR2", "TMR2", "T1CON", "TMR1L", "TMR1H",
+    // 0xFD0
+    "RCON", "WDTCON", "HLVDCON", "OSCCON", tiret, "T0CON", "TMR0L", "TMR0H",
+    "STATUS", "FSR2L", "FSR2H", "PLUSW2", "PREINC2", "POSTDEC2", "POSTINC2", "INDF2",
+    // 0xFE0
+    "BSR", "FSR1L", "FSR1H", "PLUSW1", "PREINC1", "POSTDEC1", "POSTINC1", "INDF1",
+    "WREG", "FSR0L", "FSR0H", "PLUSW0", "PREINC0", "POSTDEC0", "POSTINC0", "INDF0",
+    // 0xFF0
+    "INTCON3", "INTCON2", "INTCON", "PRODL", "PRODH", "TABLAT", "TBLPTRL", "TBLPTRH",
+    "TBLPTRU", "PCL", "PCLATH", "PCLATU", "STKPTR", "TOSL", "TOSH", "TOSU",
+};
+
+DataMemory::DataMemory(P18f4550* p) : processeur(p)
+{
+    for (int a = 0; a < 0x800; ++a)
+        reg[a] = new Registre;
+    for (int a = 0x800; a < 0xF60; ++a)
+        reg[a] = new RegistreInutilise;
+    for (int i = 0; i < 160; ++i)
+        reg[0xF60 + i] = new RegistreSpecial(nameSFR[i]);
+    for (unsigned int& s : stack)
+        s = 0;
+
+    status = new RegistreStatus;
+    modifie(STATUS, status);
+    bsr = new RegistreBSR;
+    modifie(BSR, bsr);
+
+    Port* ports[5] = {p->getPortA(), p->getPortB(), p->getPortC(), p->getPortD(), p->getPortE()};
+    for (int i = 0; i < 5; ++i) {
+        const Word tris = static_cast<Word>(TRISA + i), lat = static_cast<Word>(LATA + i),
+                   port = static_cast<Word>(PORTA + i);
+        modifie(tris, new RegistreTrisLat(nameSFR[tris - 0xF60], ports[i]));
+        RegistreTrisLat* latx = new RegistreTrisLat(nameSFR[lat - 0xF60], ports[i]);
+        modifie(lat, latx);
+        regPort[i] = new RegistrePort(nameSFR[port - 0xF60], latx, ports[i]);
+        modifie(port, regPort[i]);
+    }
+
+    modifie(PREINC0, new RegistrePREINC0(this));
+    modifie(PREINC1, new RegistrePREINC1(this));
+    modifie(PREINC2, new RegistrePREINC2(this));
+    modifie(POSTINC0, new RegistrePOSTINC0(this));
+    modifie(POSTINC1, new RegistrePOSTINC1(this));
+    modifie(POSTINC2, new RegistrePOSTINC2(this));
+    modifie(POSTDEC0, new RegistrePOSTDEC0(this));
+    modifie(POSTDEC1, new RegistrePOSTDEC1(this));
+    modifie(POSTDEC2, new RegistrePOSTDEC2(this));
+    modifie(INDF0, new RegistreIndirect0(this));
+    modifie(INDF1, new RegistreIndirect1(this));
+    modifie(INDF2, new RegistreIndirect2(this));
+    modifie(PLUSW0, new RegistrePLUSW0(this));
+    modifie(PLUSW1, new RegistrePLUSW1(this));
+    modifie(PLUSW2, new RegistrePLUSW2(this));
+
+    modifie(ADCON0, new RegistreADCON0(p->getADC()));
+    modifie(ADCON1, new RegistreADCON1(p->getADC()));
+    modifie(ADCON2, new RegistreADCON2(p->getADC()));
+
+    modifie(CCP1CON, new RegistreCCPxCON("CCP1CON", p->getPwm1()));
+    modifie(CCPR1L, new RegistreCCPRxL("CCPR1L", p->getPwm1()));
+    modifie(CCPR1H, new RegistreCCPRxH("CCPR1H", p->getPwm1()));
+    modifie(CCP2CON, new RegistreCCPxCON("CCP2CON", p->getPwm2()));
+    modifie(CCPR2L, new RegistreCCPRxL("CCPR2L", p->getPwm2()));
+    modifie(CCPR2H, new RegistreCCPRxH("CCPR2H", p->getPwm2()));
+
+    wreg = reg[WREG];
+}
+
+DataMemory::~DataMemory()
+{
+    for (Registre* r : reg)
+        delete r;
+}
+
+void DataMemory::modifie(int adr, Registre* r)
+{
+    if (adr < 0 || adr >= taille) {
+        delete r;
+        return;
+    }
+    if (reg[adr] != r) {
+        delete reg[adr];
+        reg[adr] = r;
+    }
+}
+
+std::string DataMemory::name(Word adr) const
+{
+    if (adr >= taille)
+        return "OUT OF MEMORY";
+    return reg[adr]->name();
+}
+
+// --- File select registers ---------------------------------------------------
+
+void DataMemory::writeFSRfH(Byte n, Byte v)
+{
+    static const Word hauts[3] = {FSR0H, FSR1H, FSR2H};
+    if (n < 3)
+        reg[hauts[n]]->writeDirect(v & 0x0F);
+}
+
+void DataMemory::writeFSRfL(Byte n, Byte v)
+{
+    static const Word bas[3] = {FSR0L, FSR1L, FSR2L};
+    if (n < 3)
+        reg[bas[n]]->writeDirect(v);
+}
+
+void DataMemory::incFSR(Word low)
+{
+    Registre* l = reg[low];
+    Registre* h = reg[low + 1];
+    l->incDirect();
+    if (l->readDirect() == 0)
+        h->writeDirect((h->readDirect() + 1) & 0x0F);
+}
+
+void DataMemory::decFSR(Word low)
+{
+    Registre* l = reg[low];
+    Registre* h = reg[low + 1];
+    l->decDirect();
+    if (l->readDirect() == 0xFF)
+        h->writeDirect((h->readDirect() - 1) & 0x0F);
+}
+
+// --- Return stack ------------------------------------------------------------
+
+void DataMemory::chargeTOS(DWord v)
+{
+    reg[TOSU]->writeDirect((v >> 16) & 0x1F);
+    reg[TOSH]->writeDirect(static_cast<Byte>(v >> 8));
+    reg[TOSL]->writeDirect(static_cast<Byte>(v));
+}
+
+bool DataMemory::push(DWord pc, bool stvren)
+{
+    Registre* stkptr = reg[STKPTR];
+    const Byte ancien = stkptr->readDirect();
+    const int sp = ancien & 0x1F;
+    if (sp == 31)
+        return false;   // a full stack ignores further pushes
+    const int n = sp + 1;
+    const Byte stkunf = ancien & 0x40;
+    if (n == 31 && stvren) {
+        // Overflow reset: the address saved is the one after the pushing instruction.
+        stack[31] = (programCounter + 2) & 0x1FFFFF;
+        chargeTOS(stack[31]);
+        stkptr->writeDirect(0x80 | stkunf);
+        return true;
+    }
+    stack[n] = pc & 0x1FFFFF;
+    chargeTOS(stack[n]);
+    const Byte stkful = (n == 31) ? 0x80 : (ancien & 0x80);
+    stkptr->writeDirect(static_cast<Byte>(n | stkunf | stkful));
+    return false;
+}
+
+DWord DataMemory::pop()
+{
+    Registre* stkptr = reg[STKPTR];
+    Byte v = stkptr->readDirect();
+    int sp = v & 0x1F;
+    const DWord resultat = stack[sp];
+    if (sp == 0)
+        v |= 0x40;
+    else
+        --sp;
+    stkptr->writeDirect(static_cast<Byte>((v & 0xE0) | sp));
+    chargeTOS(stack[sp]);
+    return resultat;
+}
+
+void DataMemory::pushReg()
+{
+    wS = w();
+    statusS = readStatus();
+    bsrS = readBSR();
+}
+
+void DataMemory::popReg()
+{
+    status->write(statusS);
+    bsr->write(bsrS);
+    wreg->write(wS);
+}
+
+// --- Table pointer -------------------------------------------------------------
+
+DWord DataMemory::readTBLPTR() const
+{
+    return (static_cast<DWord>(reg[TBLPTRU]->readDirect() & 0x3F) << 16) |
+           (static_cast<DWord>(reg[TBLPTRH]->readDirect()) << 8) | reg[TBLPTRL]->readDirect();
+}
+
+void DataMemory::incTBLPTR()
+{
+    Registre* l = reg[TBLPTRL];
+    Registre* h = reg[TBLPTRH];
+    Registre* u = reg[TBLPTRU];
+    l->incDirect();
+    if (l->readDirect() != 0)
+        return;
+    h->incDirect();
+    if (h->readDirect() != 0)
+        return;
+    const Byte ancien = u->readDirect();
+    u->writeDirect(static_cast<Byte>(((ancien + 1) & 0x1F) | (ancien & 0x20)));
+}
+
+void DataMemory::decTBLPTR()
+{
+    Registre* l = reg[TBLPTRL];
+    Registre* h = reg[TBLPTRH];
+    Registre* u = reg[TBLPTRU];
+    l->decDirect();
+    if (l->readDirect() != 0xFF)
+        return;
+    h->decDirect();
+    if (h->readDirect() != 0xFF)
+        return;
+    const Byte ancien = u->readDirect();
+    u->writeDirect(static_cast<Byte>(((ancien - 1) & 0x1F) | (ancien & 0x20)));
+}
+
+// --- Reset ---------------------------------------------------------------------
+
+void DataMemory::powerOnReset()
+{
+    for (unsigned int& s : stack)
+        s = 0;
+    for (Registre* r : reg)
+        r->powerOnReset();
+    for (Word tris = TRISA; tris <= TRISE; ++tris)
+        reg[tris]->write(0xFF);
+    reg[ADCON0]->write(0);
+    reg[ADCON1]->write(processeur->getFM()->bitPBADEN() ? 0x00 : 0x07);
+    reg[ADCON2]->write(0);
+}

@@ -1,0 +1,192 @@
+#ifndef TAVREX_DATAMEMORY_H
+#define TAVREX_DATAMEMORY_H
+
+#include <string>
+
+#include "registre.h"
+#include "types.h"
+
+class P18f4550;
+
+// The data address space of the PIC18F4550: 4,096 locations, each a register object
+// whose class gives it its behaviour, plus the core state that lives beside them
+// (return stack, program counter, fast-return shadows).
+//
+// Quirks of the chip that this module implements:
+// - access bank: a = 0 reaches RAM 0x000-0x05F for f < 0x60 and the SFRs
+//   0xF60-0xFFF for f >= 0x60; a = 1 reaches BSR * 256 + f;
+// - banks 8 to 14 and 0xF60 below the SFRs read 0 and ignore writes; BSR keeps 4 bits,
+//   STATUS 5 bits;
+// - indirect registers: INDFn and PLUSWn never move FSRn, PREINCn moves it before
+//   the access, POSTINCn/POSTDECn after the instruction's last access, once per
+//   instruction, also for read-modify-write instructions; an indirect access that
+//   lands on an indirect register reads 0 and writes nothing; FSRnH counts modulo 16;
+// - PORTx versus LATx: writing PORTx writes LATx; PORTx holds the levels the pins
+//   had at their last evaluation;
+// - PCL, PCLATH, PCLATU and TOSx are plain storage, not connected to the program
+//   counter (TOSx are copies written by the stack operations);
+// - the return stack has 31 levels; entry 0 is never written and pops as address 0.
+class DataMemory
+{
+public:
+    enum Adresse : Word {
+        SPPDATA = 0xF62, SPPCFG, SPPEPS, SPPCON, UFRML, UFRMH, UIR, UIE, UEIR, UEIE, USTAT, UCON, UADDR, UCFG,
+        UEP0 = 0xF70, UEP1, UEP2, UEP3, UEP4, UEP5, UEP6, UEP7, UEP8, UEP9, UEP10, UEP11, UEP12, UEP13, UEP14, UEP15,
+        PORTA = 0xF80, PORTB, PORTC, PORTD, PORTE,
+        LATA = 0xF89, LATB, LATC, LATD, LATE,
+        TRISA = 0xF92, TRISB, TRISC, TRISD, TRISE,
+        OSCTUNE = 0xF9B, PIE1 = 0xF9D, PIR1, IPR1,
+        PIE2 = 0xFA0, PIR2, IPR2, EECON1 = 0xFA6, EECON2, EEDATA, EEADR, RCSTA = 0xFAB, TXSTA, TXREG, RCREG, SPBRG,
+        SPBRGH = 0xFB0, T3CON, TMR3L, TMR3H, CMCON, CVRCON, ECCP1AS, ECCP1DEL, BAUDCON,
+        CCP2CON = 0xFBA, CCPR2L, CCPR2H, CCP1CON, CCPR1L, CCPR1H,
+        ADCON2 = 0xFC0, ADCON1, ADCON0, ADRESL, ADRESH, SSPCON2, SSPCON1, SSPSTAT, SSPADD, SSPBUF,
+        T2CON, PR2, TMR2, T1CON, TMR1L, TMR1H,
+        RCON = 0xFD0, WDTCON, HLVDCON, OSCCON, T0CON = 0xFD5, TMR0L, TMR0H, STATUS, FSR2L, FSR2H,
+        PLUSW2, PREINC2, POSTDEC2, POSTINC2, INDF2,
+        BSR = 0xFE0, FSR1L, FSR1H, PLUSW1, PREINC1, POSTDEC1, POSTINC1, INDF1, WREG, FSR0L, FSR0H,
+        PLUSW0, PREINC0, POSTDEC0, POSTINC0, INDF0,
+        INTCON3 = 0xFF0, INTCON2, INTCON, PRODL, PRODH, TABLAT, TBLPTRL, TBLPTRH, TBLPTRU,
+        PCL, PCLATH, PCLATU, STKPTR, TOSL, TOSH, TOSU
+    };
+
+    static constexpr int taille = 4096;
+    static const std::string nameSFR[160];
+
+    explicit DataMemory(P18f4550* p);
+    ~DataMemory();
+    DataMemory(const DataMemory&) = delete;
+    DataMemory& operator=(const DataMemory&) = delete;
+
+    // Operand access of the byte- and bit-oriented instructions.
+    Word getAdr(bool a, Byte f) const
+    {
+        if (a)
+            return static_cast<Word>(bsr->readDirect() * 256 + f);
+        return f < 0x60 ? f : static_cast<Word>(0xF00 + f);
+    }
+    Byte read(bool a, Byte f) { return read(getAdr(a, f)); }
+    void write(bool a, Byte f, Byte value) { write(getAdr(a, f), value); }
+    void bitSetClr(bool a, Byte f, bool set, Byte bit) { bitSetClr(getAdr(a, f), set, bit); }
+    void doPreIndirect(bool a, Byte f) { doPreIndirect(getAdr(a, f)); }
+    void doPostIndirect(bool a, Byte f) { doPostIndirect(getAdr(a, f)); }
+    std::string name(bool a, Byte f) const { return name(getAdr(a, f)); }
+
+    // The same with a full 12-bit address (MOVFF, peripherals): above 0xFFF reads 0.
+    Byte read(Word adr) { return adr < taille ? reg[adr]->read() : 0; }
+    void write(Word adr, Byte value)
+    {
+        if (adr < taille)
+            reg[adr]->write(value);
+    }
+    void bitSetClr(Word adr, bool set, Byte bit)
+    {
+        if (adr < taille)
+            reg[adr]->bitSetClr(bit, set);
+    }
+    void setBit(Word adr, Byte bit) { bitSetClr(adr, true, bit); }
+    void clrBit(Word adr, Byte bit) { bitSetClr(adr, false, bit); }
+    void doPreIndirect(Word adr)
+    {
+        if (adr < taille)
+            reg[adr]->doPreIndirect();
+    }
+    void doPostIndirect(Word adr)
+    {
+        if (adr < taille)
+            reg[adr]->doPostIndirect();
+    }
+    bool isIndirectReg(Word adr) const { return adr < taille && reg[adr]->isIndirectReg(); }
+    std::string name(Word adr) const;
+
+    // The register object at an address (null above 0xFFF), and its stored byte
+    // read without side effects.
+    Registre* registre(Word adr) const { return adr < taille ? reg[adr] : nullptr; }
+    Byte readDirect(Word adr) const { return adr < taille ? reg[adr]->readDirect() : 0; }
+
+    void writePortADirect(Byte v) { regPort[0]->writeDirect(v); }
+    void writePortBDirect(Byte v) { regPort[1]->writeDirect(v); }
+    void writePortCDirect(Byte v) { regPort[2]->writeDirect(v); }
+    void writePortDDirect(Byte v) { regPort[3]->writeDirect(v); }
+    void writePortEDirect(Byte v) { regPort[4]->writeDirect(v); }
+
+    void modifie(int adr, Registre* r);
+
+    // Core registers.
+    Byte readBSR() const { return bsr->readDirect(); }
+    void writeBSR(Byte v) { bsr->write(v); }
+    Byte w() const { return wreg->readDirect(); }
+    void setW(Byte v) { wreg->writeDirect(v); }
+    Byte readStatus() const { return status->readDirect(); }
+    void writeStatus(Byte value, Byte mask) { status->writeMask(value, mask); }
+    bool carry() const { return status->carry(); }
+    bool digitCarry() const { return status->digitCarry(); }
+    bool zero() const { return status->zero(); }
+    bool overflow() const { return status->overflow(); }
+    bool negative() const { return status->negative(); }
+    void setCarry(bool v) { status->setCarry(v); }
+    void setDigitCarry(bool v) { status->setDigitCarry(v); }
+    void setZero(bool v) { status->setZero(v); }
+    void setOverflow(bool v) { status->setOverflow(v); }
+    void setNegative(bool v) { status->setNegative(v); }
+
+    void produit(Word p)
+    {
+        reg[PRODL]->writeDirect(static_cast<Byte>(p));
+        reg[PRODH]->writeDirect(static_cast<Byte>(p >> 8));
+    }
+    void writeFSRfH(Byte n, Byte v);
+    void writeFSRfL(Byte n, Byte v);
+    Word readFSR0() const { return fsr(FSR0L); }
+    Word readFSR1() const { return fsr(FSR1L); }
+    Word readFSR2() const { return fsr(FSR2L); }
+    void incFSR0() { incFSR(FSR0L); }
+    void incFSR1() { incFSR(FSR1L); }
+    void incFSR2() { incFSR(FSR2L); }
+    void decFSR0() { decFSR(FSR0L); }
+    void decFSR1() { decFSR(FSR1L); }
+    void decFSR2() { decFSR(FSR2L); }
+
+    // Program counter: every stored value is masked to the 32 KB program space.
+    void resetPC() { programCounter = 0; }
+    DWord getPC() const { return programCounter; }
+    void nextPC() { programCounter = (programCounter + 2) & 0x7FFF; }
+    void prevPC() { programCounter = (programCounter - 2) & 0x7FFF; }
+    void setPC(DWord a) { programCounter = a & 0x7FFF; }
+    DWord addPC(int n) const { return (programCounter + 2 * n - 2) & 0x7FFF; }
+
+    // Return stack.
+    bool push(DWord pc, bool stvren);
+    DWord pop();
+    void pushReg();
+    void popReg();
+    unsigned int stackEntry(int i) const { return stack[i & 31]; }
+
+    // Table pointer.
+    DWord readTBLPTR() const;
+    void incTBLPTR();
+    void decTBLPTR();
+    void writeTABLAT(Byte v) { reg[TABLAT]->writeDirect(v); }
+
+    void powerOnReset();
+
+    P18f4550* getProcesseur() const { return processeur; }
+
+private:
+    Word fsr(Word low) const { return static_cast<Word>(reg[low + 1]->readDirect() * 256 + reg[low]->readDirect()); }
+    void incFSR(Word low);
+    void decFSR(Word low);
+    void chargeTOS(DWord v);
+
+    Registre* reg[taille];
+    RegistreStatus* status = nullptr;
+    RegistreBSR* bsr = nullptr;
+    unsigned int stack[32];
+    DWord programCounter = 0;
+    Byte bsrS = 0, statusS = 0, wS = 0;
+    P18f4550* processeur;
+    // Shortcuts to objects that never move after construction.
+    Registre* wreg = nullptr;
+    Registre* regPort[5] = {};
+};
+
+#endif

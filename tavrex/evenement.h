@@ -1,0 +1,88 @@
+#ifndef TAVREX_EVENEMENT_H
+#define TAVREX_EVENEMENT_H
+
+#include <cstdint>
+#include <memory>
+
+// Work scheduled by oscillator tick. The list is a wheel of 65,536 slots indexed by
+// the 16-bit tick position `now`; each slot holds a doubly linked chain of the events
+// due there. Registering at the head, unregistering and firing are constant time.
+//
+// Rules every user keeps (the list trusts them, it checks nothing):
+// - register only an unregistered event (its links are null);
+// - every executer() unlinks its own event on every path before returning,
+//   otherwise the pass would call it again for ever;
+// - a registered event is unregistered before it is destroyed.
+
+class ListeEvts;
+class Evenement;
+typedef Evenement* EvenementPtr;
+typedef ListeEvts* ListeEvtsPtr;
+
+class Evenement
+{
+public:
+    Evenement() = default;
+
+    virtual void executer() {}
+    virtual void reset();
+
+    void enregistrer(uint16_t temps, ListeEvts* li);        // at the head of its slot
+    void enregistrerDernier(uint16_t temps, ListeEvts* li); // at the end of its slot
+    void supprimer();
+    bool estEnregistre() const { return enregistrement; }
+
+    uint16_t numeroEnregistrement() const { return numEnreg; }
+    void setNumeroEnregistrement(uint16_t n) { numEnreg = n; }
+    void attacherSuivant(EvenementPtr e) { suivant = e; }
+    void attacherPrecedent(EvenementPtr e) { precedent = e; }
+    EvenementPtr getSuivant() const { return suivant; }
+    EvenementPtr getPrecedent() const { return precedent; }
+
+    uint16_t tempsEcoule() const;
+
+private:
+    friend class ListeEvts;
+    bool enregistrement = false;
+    uint16_t numEnreg = 0;
+    uint16_t instantEnreg = 0;
+    EvenementPtr precedent = nullptr;
+    EvenementPtr suivant = nullptr;
+    ListeEvtsPtr liste = nullptr;
+};
+
+class ListeEvts
+{
+public:
+    static constexpr int nbSlots = 65536;
+
+    ListeEvts();
+    ~ListeEvts();
+    ListeEvts(const ListeEvts&) = delete;
+    ListeEvts& operator=(const ListeEvts&) = delete;
+
+    // One pass, once per oscillator tick: fires what is due in slot `now`.
+    // When nothing is due it costs one table read and one increment.
+    void executer()
+    {
+        Evenement* e;
+        while ((e = table[now]) != nullptr)
+            e->executer();
+        ++now;
+    }
+
+    uint16_t maintenant() const { return now; }
+    Evenement* tete(uint16_t slot) const { return table[slot]; }
+
+    // List-side forms: links and numEnreg only (the event-side forms are the ones used).
+    void enregistrer(uint16_t temps, Evenement* e);
+    void enregistrerDernier(uint16_t temps, Evenement* e);
+    void attacher(uint16_t num, Evenement* e);
+
+private:
+    friend class Evenement;
+    std::unique_ptr<Evenement*[]> table;   // fixed at construction, never reallocated
+    uint16_t now = 0;
+};
+
+#endif

@@ -1,0 +1,145 @@
+#include "flashmemory.h"
+
+#include "instructions.h"
+
+int Segment::write(DWord adr, Byte d)
+{
+    if (!contient(adr))
+        return -1;
+    data[adr - debut] = d;
+    return 0;
+}
+
+int Segment::read(DWord adr, Byte& d)
+{
+    if (!contient(adr)) {
+        d = 0;
+        return -1;
+    }
+    d = data[adr - debut];
+    return 0;
+}
+
+int Segment::readWord(DWord adr, Word& w)
+{
+    Byte bas, haut;
+    if (read(adr, bas) < 0 || read(adr + 1, haut) < 0) {
+        w = 0;
+        return -1;
+    }
+    w = static_cast<Word>(bas | (haut << 8));
+    return 0;
+}
+
+SegProgram::SegProgram(DWord size, JeuInstructions* jeu) : Segment(0, size), instr(size), jeu(jeu)
+{
+    for (Instruction*& i : instr)
+        i = jeu->nop()->copie();
+}
+
+SegProgram::~SegProgram()
+{
+    for (Instruction* i : instr)
+        delete i;
+}
+
+int SegProgram::write(DWord adr, Byte d)
+{
+    if (!contient(adr))
+        return -1;
+    data[adr - debut] = d;
+    // A byte belongs to the word that starts one address earlier and to its own.
+    calculInstr(adr - 1);
+    calculInstr(adr);
+    return 0;
+}
+
+void SegProgram::calculInstr(DWord adr)
+{
+    if (adr >= fin)   // also the address before 0, seen unsigned
+        return;
+    delete instr[adr];
+    Word w;
+    if (readWord(adr, w) < 0) {
+        instr[adr] = jeu->nop()->copie();
+        return;
+    }
+    Instruction* i = jeu->decode(w)->copie();
+    i->preParametres();
+    instr[adr] = i;
+}
+
+namespace {
+// Configuration bytes 0x300000 to 0x30000D: default value and writable bits.
+const Byte configDefaut[14] = {0x00, 0x05, 0x1F, 0x1F, 0x00, 0x83, 0x85, 0x00, 0x0F, 0xC0, 0x0F, 0xE0, 0x0F, 0x40};
+const Byte configMasque[14] = {0x3F, 0xCF, 0x3F, 0x1F, 0x00, 0x87, 0xE5, 0x00, 0x0F, 0xC0, 0x0F, 0xE0, 0x0F, 0x40};
+}
+
+SegConfig::SegConfig() : Segment(0x300000, 14)
+{
+    for (int i = 0; i < 14; ++i)
+        data[i] = configDefaut[i];
+}
+
+int SegConfig::write(DWord adr, Byte d)
+{
+    if (!contient(adr))
+        return -1;
+    data[adr - debut] = d & configMasque[adr - debut];
+    return 0;
+}
+
+SegDevID::SegDevID() : Segment(0x3FFFFE, 2)
+{
+    data[0] = 0x00;   // DEVID1
+    data[1] = 0x12;   // DEVID2
+}
+
+FlashMemory::FlashMemory(JeuInstructions* jeu)
+    : program(new SegProgram(0x8000, jeu)), config(new SegConfig), devID(new SegDevID), jeu(jeu)
+{
+}
+
+FlashMemory::~FlashMemory()
+{
+    delete program;
+    delete config;
+    delete devID;
+}
+
+int FlashMemory::writeByte(DWord adr, Byte b)
+{
+    if (program->write(adr, b) == 0 || config->write(adr, b) == 0 || devID->write(adr, b) == 0)
+        return 0;
+    return -1;
+}
+
+int FlashMemory::write(DWord adr, Word w)
+{
+    if (writeByte(adr, static_cast<Byte>(w)) < 0)
+        return -1;
+    return writeByte(adr + 1, static_cast<Byte>(w >> 8)) < 0 ? -1 : 0;
+}
+
+int FlashMemory::readByte(DWord adr, Byte& b)
+{
+    for (Segment* s : {static_cast<Segment*>(program), config, devID})
+        if (s->contient(adr))
+            return s->read(adr, b);
+    b = 0;
+    return -1;
+}
+
+bool FlashMemory::bitPBADEN()
+{
+    Byte b;
+    readByte(adrCONFIG3H, b);
+    return b & 0x02;
+}
+
+bool FlashMemory::bitSTVREN()
+{
+    Byte b;
+    readByte(adrCONFIG4L, b);
+    return b & 0x01;
+}

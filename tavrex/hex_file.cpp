@@ -1,0 +1,120 @@
+#include "hex_file.h"
+
+#include <fstream>
+#include <string>
+
+#include "flashmemory.h"
+
+int hexDigit(const char* s)
+{
+    const char c = *s;
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+int hexByte(const char* s)
+{
+    // The second digit is looked at only when the first is one: a string that ends
+    // early stops at its terminating zero.
+    const int haut = hexDigit(s);
+    if (haut < 0)
+        return -1;
+    const int bas = hexDigit(s + 1);
+    if (bas < 0)
+        return -1;
+    return haut * 16 + bas;
+}
+
+int decode(const char* s, LigneDecode* ld)
+{
+    if (s[0] != ':')
+        return -1;
+    if ((ld->b = hexByte(s + 1)) < 0)
+        return -2;
+    const int haut = hexByte(s + 3);
+    if (haut < 0)
+        return -3;
+    const int bas = hexByte(s + 5);
+    if (bas < 0)
+        return -4;
+    ld->a = haut * 256 + bas;
+    if ((ld->t = hexByte(s + 7)) < 0)
+        return -5;
+    int somme = ld->b + haut + bas + ld->t;
+
+    if (ld->t == 1) {
+        // An end-of-file record is taken to carry no data.
+        const int checksum = hexByte(s + 9);
+        if (checksum < 0)
+            return -7;
+        return ((somme + checksum) & 0xFF) ? -8 : 0;
+    }
+    if (ld->t != 0 && ld->t != 4)
+        return -6;
+
+    const char* p = s + 9;
+    for (int i = 0; i < ld->b; ++i, p += 2) {
+        const int octet = hexByte(p);
+        if (octet < 0)
+            return -9;
+        ld->data[i] = octet;
+        somme += octet;
+    }
+    const int checksum = hexByte(p);
+    if (checksum < 0)
+        return -10;
+    return ((somme + checksum) & 0xFF) ? -11 : 0;
+}
+
+int FlashMemory::readFromHex(const char* filename)
+{
+    dernierBilan = BilanLecture();
+    std::ifstream fichier(filename ? filename : "");
+    if (!fichier.is_open())
+        return 0;
+    dernierBilan.ouvert = true;
+
+    int adresseEtendue = 0;
+    std::string ligne;
+    LigneDecode ld;
+    // Records of every valid length are read; a line too long to be a record is
+    // skipped, not taken for the end of the file; a last line without a line feed
+    // counts like the others.
+    while (std::getline(fichier, ligne)) {
+        ++dernierBilan.lignes;
+        while (!ligne.empty() && (ligne.back() == '\r' || ligne.back() == ' ' || ligne.back() == '\t'))
+            ligne.pop_back();
+        if (ligne.size() > static_cast<size_t>(longueurMaxEnregistrement) || decode(ligne.c_str(), &ld) < 0) {
+            ++dernierBilan.lignesIgnorees;
+            continue;
+        }
+        switch (ld.t) {
+        case 0: {
+            const DWord base = static_cast<DWord>(adresseEtendue) * 65536 + static_cast<DWord>(ld.a);
+            if (ld.b == 1) {
+                writeByte(base, static_cast<Byte>(ld.data[0]));
+                break;
+            }
+            int i = 0;
+            for (; i + 1 < ld.b; i += 2)
+                write(base + i, static_cast<Word>(ld.data[i] + 256 * ld.data[i + 1]));
+            if (i < ld.b)
+                writeByte(base + i, static_cast<Byte>(ld.data[i]));
+            break;
+        }
+        case 4:
+            // A record too short to carry the address leaves it unchanged.
+            if (ld.b >= 2)
+                adresseEtendue = ld.data[0] * 256 + ld.data[1];
+            break;
+        default:   // end of file: reading goes on to the end
+            break;
+        }
+    }
+    return 0;
+}

@@ -1,0 +1,290 @@
+#ifndef TAVREX_INSTRUCTIONS_H
+#define TAVREX_INSTRUCTIONS_H
+
+#include <string>
+#include <vector>
+
+#include "types.h"
+
+// The PIC18 standard instruction set. Each program word is decoded once, when it is
+// written into program memory: the matching prototype of the table is copied and the
+// copy extracts its operand fields. At run time the processor only calls the copy's
+// phase operations: parametres() in Q2, process() in Q3, execute() in Q4 (true for a
+// one-cycle instruction), and specialQ2()/specialQ4() in the second cycle.
+
+class P18f4550;
+class Instruction;
+typedef Instruction* InstructionPtr;
+
+class Instruction
+{
+public:
+    Instruction(const std::string& mnemo, Word mask, Word opcode, int numero, P18f4550* p);
+    virtual ~Instruction() = default;
+
+    virtual void preParametres() {}
+    virtual void parametres() {}
+    virtual void process() {}
+    virtual bool execute() { return true; }
+    virtual void specialQ2() {}
+    virtual void specialQ4() {}
+    virtual std::string affiche() const;
+    virtual Instruction* copie() const;
+
+    bool decode(Word w)
+    {
+        instr = w;
+        return (w & mask) == opcode;
+    }
+    const std::string& mnemo() const { return name; }
+    int numero() const { return code; }
+    Word getInstr() const { return instr; }
+    Word getMask() const { return mask; }
+    Word getOpcode() const { return opcode; }
+
+protected:
+    Word mask;
+    Word opcode;
+    std::string name;
+    Word instr = 0;
+    int code;
+    P18f4550* processeur;
+};
+
+// Instruction numbers: they tell the instructions of one class apart.
+namespace Op {
+enum : int {
+    NOP = 0, ADDWF = 1, ADDWFC, ANDWF, CLRF, COMF, CPFSEQ, CPFSGT, CPFSLT, DECF, DECFSZ, DCFSNZ,
+    INCF, INCFSZ, INFSNZ, IORWF, MOVF, MOVFF, MOVWF, MULWF, NEGF, RLCF, RLNCF, RRCF, RRNCF,
+    SETF, SUBFWB, SUBWF, SUBWFB, SWAPF, TSTFSZ, XORWF,
+    BCF = 32, BSF, BTFSC, BTFSS, BTG,
+    BC = 37, BN, BNC, BNN, BNOV, BNZ, BOV, BRA = 44, BZ = 45,
+    CALL = 46, CLRWDT, DAW, GOTO, POP = 50, PUSH, RCALL, RESET, RETFIE, RETLW, RETURN, SLEEP,
+    ADDLW = 58, ANDLW, IORLW, LFSR = 61, MOVLB = 62, MOVLW, MULLW, SUBLW, XORLW,
+    TBLRD = 67, TBLRDPOSTINC, TBLRDPOSTDEC, TBLRDPREINC, TBLWT, TBLWTPOSTINC, TBLWTPOSTDEC, TBLWTPREINC
+};
+}
+
+// ADDWF ... XORWF: oooo ooda ffff ffff
+class InstructionByteOriented : public Instruction
+{
+public:
+    using Instruction::Instruction;
+    void preParametres() override;
+    void parametres() override;
+    void process() override;
+    bool execute() override;
+    std::string affiche() const override;
+    Instruction* copie() const override { return new InstructionByteOriented(*this); }
+
+protected:
+    bool d = false;
+    bool a = false;
+    Byte f8 = 0;
+    Byte fReg = 0;
+    bool condition = false;
+};
+
+// BCF, BSF, BTFSC, BTFSS, BTG: oooo bbba ffff ffff
+class InstructionBitOriented : public Instruction
+{
+public:
+    using Instruction::Instruction;
+    void preParametres() override;
+    void parametres() override;
+    void process() override;
+    bool execute() override;
+    std::string affiche() const override;
+    Instruction* copie() const override { return new InstructionBitOriented(*this); }
+
+protected:
+    bool a = false;
+    Byte b = 0;
+    Byte f8 = 0;
+    Byte fReg = 0;
+    bool condition = false;
+};
+
+// ADDLW ... XORLW, MOVLB, RETLW: oooo oooo kkkk kkkk
+class InstructionLiteral : public Instruction
+{
+public:
+    using Instruction::Instruction;
+    void preParametres() override;
+    void process() override;
+    bool execute() override;
+    std::string affiche() const override;
+    Instruction* copie() const override { return new InstructionLiteral(*this); }
+
+protected:
+    Byte k = 0;
+};
+
+// Conditional branches: oooo oooo nnnn nnnn
+class InstructionControl8bits : public Instruction
+{
+public:
+    using Instruction::Instruction;
+    void preParametres() override;
+    void process() override;
+    bool execute() override;
+    std::string affiche() const override;
+    Instruction* copie() const override { return new InstructionControl8bits(*this); }
+
+protected:
+    // Signed offset for the branches; the 20-bit word address for CALL and GOTO.
+    DWord n = 0;
+    DWord newPC = 0;
+};
+
+// BRA: oooo onnn nnnn nnnn
+class InstructionControl11bits : public InstructionControl8bits
+{
+public:
+    using InstructionControl8bits::InstructionControl8bits;
+    void preParametres() override;
+    bool execute() override;
+    Instruction* copie() const override { return new InstructionControl11bits(*this); }
+};
+
+// RCALL: 1101 1nnn nnnn nnnn
+class InstructionRCall : public InstructionControl11bits
+{
+public:
+    explicit InstructionRCall(P18f4550* p);
+    void parametres() override;
+    Instruction* copie() const override { return new InstructionRCall(*this); }
+};
+
+// CALL: 1110 110s kkkk kkkk, 1111 kkkk kkkk kkkk; GOTO: 1110 1111 kkkk kkkk, 1111 kkkk ...
+class InstructionControl20bits : public InstructionControl8bits
+{
+public:
+    using InstructionControl8bits::InstructionControl8bits;
+    void preParametres() override;
+    void parametres() override;
+    void process() override;
+    bool execute() override;
+    std::string affiche() const override;
+    Instruction* copie() const override { return new InstructionControl20bits(*this); }
+
+protected:
+    bool s = false;
+};
+
+// MOVFF: 1100 ssss ssss ssss, 1111 dddd dddd dddd
+class InstructionMovff : public Instruction
+{
+public:
+    explicit InstructionMovff(P18f4550* p);
+    void preParametres() override;
+    void parametres() override;
+    bool execute() override { return false; }
+    void specialQ4() override;
+    std::string affiche() const override;
+    Instruction* copie() const override { return new InstructionMovff(*this); }
+
+protected:
+    Byte fReg = 0;
+    Word fdest = 0;
+    Word fsrc = 0;
+};
+
+// LFSR: 1110 1110 00ff kkkk, 1111 0000 kkkk kkkk
+class InstructionLfsr : public Instruction
+{
+public:
+    explicit InstructionLfsr(P18f4550* p);
+    void preParametres() override;
+    void parametres() override;
+    bool execute() override;
+    void specialQ4() override;
+    std::string affiche() const override;
+    Instruction* copie() const override { return new InstructionLfsr(*this); }
+
+protected:
+    Byte kH = 0;
+    Byte kL = 0;
+    Byte f = 0;
+};
+
+// TBLRD*, TBLRD*+, TBLRD*-, TBLRD+*: 0000 0000 0000 10nn
+class InstructionTblrd : public Instruction
+{
+public:
+    using Instruction::Instruction;
+    bool execute() override;
+    void specialQ4() override;
+    Instruction* copie() const override { return new InstructionTblrd(*this); }
+};
+
+// RETURN: 0000 0000 0001 001s
+class InstructionReturn : public Instruction
+{
+public:
+    explicit InstructionReturn(P18f4550* p);
+    void preParametres() override;
+    void process() override;
+    bool execute() override;
+    std::string affiche() const override;
+    Instruction* copie() const override { return new InstructionReturn(*this); }
+
+protected:
+    bool s = false;
+};
+
+// DAW: 0000 0000 0000 0111
+class InstructionDaw : public Instruction
+{
+public:
+    explicit InstructionDaw(P18f4550* p);
+    bool execute() override;
+    Instruction* copie() const override { return new InstructionDaw(*this); }
+};
+
+// POP: 0000 0000 0000 0110
+class InstructionPop : public Instruction
+{
+public:
+    explicit InstructionPop(P18f4550* p);
+    void process() override;
+    Instruction* copie() const override { return new InstructionPop(*this); }
+};
+
+// PUSH: 0000 0000 0000 0101
+class InstructionPush : public Instruction
+{
+public:
+    explicit InstructionPush(P18f4550* p);
+    void parametres() override;
+    Instruction* copie() const override { return new InstructionPush(*this); }
+};
+
+// RESET: 0000 0000 1111 1111
+class InstructionReset : public Instruction
+{
+public:
+    explicit InstructionReset(P18f4550* p);
+    void parametres() override;
+    Instruction* copie() const override { return new InstructionReset(*this); }
+};
+
+class JeuInstructions
+{
+public:
+    explicit JeuInstructions(P18f4550* p);
+    ~JeuInstructions();
+    JeuInstructions(const JeuInstructions&) = delete;
+    JeuInstructions& operator=(const JeuInstructions&) = delete;
+
+    // The first prototype, in table order, that matches w; the NOP prototype if none.
+    InstructionPtr decode(Word w);
+    InstructionPtr nop() const { return jeu.front(); }
+    const std::vector<Instruction*>& table() const { return jeu; }
+
+private:
+    std::vector<Instruction*> jeu;
+    P18f4550* processeur;
+};
+
+#endif

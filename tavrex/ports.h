@@ -1,0 +1,168 @@
+#ifndef TAVREX_PORTS_H
+#define TAVREX_PORTS_H
+
+#include <QString>
+
+#include "types.h"
+
+class P18f4550;
+class DataMemory;
+class Port;
+
+// An outside device hung on one pin, seen from the pin as a source voltage behind a
+// source impedance. The pin voltage is the junction of the chip's source and the
+// device's: V = (Z * Vpic + Zpic * Vext) / (Z + Zpic).
+class Connexion
+{
+public:
+    static const QString NCString;
+
+    Connexion() = default;
+    virtual ~Connexion();
+    Connexion(const Connexion&) = delete;
+    Connexion& operator=(const Connexion&) = delete;
+
+    virtual void modifie(double) {}
+    virtual double getValue(double /*vpic*/) { return valueSrc; }
+    virtual double getValParam(int) { return valueIn; }
+    virtual QString getNameParam(int);
+    virtual void miseAJour() {}
+
+    void setPort(Port* p, Byte n)
+    {
+        port = p;
+        pin = n;
+    }
+    void changement();
+    void setValue(double v)
+    {
+        valueIn = v;
+        modifie(v);
+    }
+    void setSrc(double src, double z);
+    void setInput();
+    void setOutput(bool high);
+    double getZ() const { return impedance; }
+    double getVin() const { return valueIn; }
+    double getSrc() const { return valueSrc; }
+    Port* getPort() const { return port; }
+    Byte getPin() const { return pin; }
+    QString pinName() const;
+
+protected:
+    double valueIn = 0.0;
+    double valueSrc = 2.5;
+    double impedance = 1e9;
+    Port* port = nullptr;
+    Byte pin = 0;
+};
+
+// Ports are evaluated lazily: register writes, device changes and PWM edges mark
+// pins; the processor evaluates the marked ports at the end of the tick.
+class Port
+{
+public:
+    enum Numero { PORTA = 0, PORTB = 1, PORTC = 2, PORTD = 3, PORTE = 4 };
+
+    // The chip's side of a pin.
+    static constexpr double vHaut = 5.0, vBas = 0.0, zSortie = 1.0;
+    static constexpr double vEntree = 2.5, zEntree = 1e9;
+    static constexpr double seuilBas = 0.8, seuilHaut = 3.0;
+
+    explicit Port(P18f4550* p) : processeur(p) {}
+    virtual ~Port() = default;
+    Port(const Port&) = delete;
+    Port& operator=(const Port&) = delete;
+
+    virtual Byte evalue() = 0;
+    virtual void analogConfig() {}
+    virtual int getNumero() const = 0;
+
+    void eval()
+    {
+        evalue();
+        globalChange = false;
+    }
+    bool aChange() const { return globalChange; }
+
+    void changement();
+    void changement(Byte pin);
+    void connecte(Byte pin, Connexion* c);
+    void deconnecte(Byte pin);
+    Connexion* getConnexion(Byte pin) const { return pin < 8 ? cnx[pin] : nullptr; }
+    bool isAnalog(Byte pin) const { return pin < 8 && analogPin[pin]; }
+
+    double setCnxValue(Byte pin, Byte lat, bool input);
+    double getAnalogValue(Byte pin, double vpic, double tSample);
+    void miseAJour();
+    static bool getTTL(double v);
+    static void setBit(Byte& r, Byte bit, bool value)
+    {
+        if (value)
+            r |= static_cast<Byte>(1u << bit);
+        else
+            r &= static_cast<Byte>(~(1u << bit));
+    }
+    static QString pinName(int port, Byte pin);
+    QString pinName(Byte pin) const { return pinName(getNumero(), pin); }
+    DataMemory* getDM() const;
+
+protected:
+    // Evaluates the marked pins among `pins` (a bit mask) and returns the new PORTx.
+    Byte evaluePins(Word regTris, Word regPort, Word regLat, Byte pins, Byte latOverride = 0,
+                    Byte latOverrideMask = 0);
+    // Sets analogPin of each analog-capable pin from PCFG and marks them changed.
+    void appliqueAnalog(const Byte (&seuils)[8], Byte pinsAnalogiques);
+
+    bool globalChange = true;
+    Connexion* cnx[8] = {};
+    P18f4550* processeur;
+    bool analogPin[8] = {};
+    bool change[8] = {true, true, true, true, true, true, true, true};
+};
+
+class PortA : public Port
+{
+public:
+    using Port::Port;
+    Byte evalue() override;
+    void analogConfig() override;
+    int getNumero() const override { return PORTA; }
+};
+
+class PortB : public Port
+{
+public:
+    using Port::Port;
+    Byte evalue() override;
+    void analogConfig() override;
+    int getNumero() const override { return PORTB; }
+};
+
+// RC1 and RC2 follow the PWM outputs while their modules are on.
+class PortC : public Port
+{
+public:
+    using Port::Port;
+    Byte evalue() override;
+    int getNumero() const override { return PORTC; }
+};
+
+class PortD : public Port
+{
+public:
+    using Port::Port;
+    Byte evalue() override;
+    int getNumero() const override { return PORTD; }
+};
+
+class PortE : public Port
+{
+public:
+    using Port::Port;
+    Byte evalue() override;
+    void analogConfig() override;
+    int getNumero() const override { return PORTE; }
+};
+
+#endif

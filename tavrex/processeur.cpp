@@ -1,0 +1,154 @@
+#include "processeur.h"
+
+P18f4550::P18f4550()
+    : jeu(this),
+      alu(this),
+      fm(&jeu),
+      fetchPtr(jeu.nop()),
+      instrPtr(jeu.nop()),
+      portA(this),
+      portB(this),
+      portC(this),
+      portD(this),
+      portE(this),
+      adc(this),
+      pwm1(this, DataMemory::CCP1CON, DataMemory::CCPR1L, DataMemory::CCPR1H, &portC, 2),
+      pwm2(this, DataMemory::CCP2CON, DataMemory::CCPR2L, DataMemory::CCPR2H, &portC, 1)
+{
+    dm = new DataMemory(this);
+    timer0 = new Timer0(this);
+    timer2 = new Timer2(this);
+    alu.reset();
+    powerOnReset();
+}
+
+P18f4550::~P18f4550()
+{
+    // The event list must never hold a deleted event.
+    timer0->reset();
+    delete timer0;
+    timer2->reset();
+    delete timer2;
+    adc.reset();
+    if (pwm1.estEnregistre())
+        pwm1.supprimer();
+    if (pwm2.estEnregistre())
+        pwm2.supprimer();
+    delete dm;
+}
+
+void P18f4550::powerOnReset()
+{
+    timer0->reset();
+    timer2->reset();
+    if (pwm1.estEnregistre())
+        pwm1.supprimer();
+    if (pwm2.estEnregistre())
+        pwm2.supprimer();
+    adc.reset();
+    dm->resetPC();
+    dm->powerOnReset();
+    etat = 0;
+    fetchPC = instrPC = 0;
+    fetchPtr = instrPtr = jeu.nop();
+    cycleAbandonne = false;
+    dm->setW(0);
+    // The TRIS writes of the reset marked every pin: the ports take their levels now.
+    evaluePorts();
+}
+
+void P18f4550::redemarre()
+{
+    // From inside an instruction's phase: the rest of the cycle executes the NOP
+    // prototype and leaves the program counter at 0.
+    dm->resetPC();
+    etat = 0;
+    fetchPtr = instrPtr = jeu.nop();
+    cycleAbandonne = true;
+}
+
+void P18f4550::mclrReset()
+{
+    redemarre();
+}
+
+void P18f4550::stackReset()
+{
+    redemarre();
+}
+
+int P18f4550::readFromHex(const char* filename)
+{
+    const int resultat = fm.readFromHex(filename);
+    powerOnReset();
+    return resultat;
+}
+
+void P18f4550::clock()
+{
+    ++temps;
+    switch (etat) {
+    case 0:
+        decaleEtCharge();
+        etat = 1;
+        break;
+    case 1:
+        instrPtr->parametres();
+        etat = 2;
+        break;
+    case 2:
+        instrPtr->process();
+        etat = 3;
+        break;
+    case 3: {
+        const bool unCycle = instrPtr->execute();
+        termineCycle();
+        etat = unCycle ? 0 : 4;
+        break;
+    }
+    case 4:
+        recharge();
+        etat = 5;
+        break;
+    case 5:
+        instrPtr->specialQ2();
+        etat = 6;
+        break;
+    case 6:
+        etat = 7;
+        break;
+    default:
+        instrPtr->specialQ4();
+        termineCycle();
+        etat = 0;
+        break;
+    }
+    finDeTick();
+}
+
+void P18f4550::evaluePorts()
+{
+    portsModifies = false;
+    if (portA.aChange())
+        portA.eval();
+    if (portB.aChange())
+        portB.eval();
+    if (portC.aChange())
+        portC.eval();
+    if (portD.aChange())
+        portD.eval();
+    if (portE.aChange())
+        portE.eval();
+}
+
+Port* P18f4550::getPort(int numero)
+{
+    switch (numero) {
+    case Port::PORTA: return &portA;
+    case Port::PORTB: return &portB;
+    case Port::PORTC: return &portC;
+    case Port::PORTD: return &portD;
+    case Port::PORTE: return &portE;
+    default: return nullptr;
+    }
+}

@@ -1,0 +1,174 @@
+#ifndef TAVREX_PROCESSEUR_H
+#define TAVREX_PROCESSEUR_H
+
+#include <cstdint>
+
+#include "adc.h"
+#include "alu.h"
+#include "datamemory.h"
+#include "evenement.h"
+#include "flashmemory.h"
+#include "instructions.h"
+#include "ports.h"
+#include "pwm.h"
+#include "timer0.h"
+#include "timer2.h"
+#include "types.h"
+
+// The PIC18F4550 at 48 MHz: one tick is one oscillator period, one phase of the
+// four-phase instruction cycle (Q1 to Q4). While one instruction executes, the next
+// one is fetched.
+//
+// Quirks of the chip that the cycle engine implements:
+// - the program counter is advanced at every Q4, so during Q2 and Q3 it holds the
+//   instruction's address + 2, and an instruction that jumps stores target - 2;
+// - a taken branch, call, return or skip flushes the fetched word: the next cycle
+//   executes a NOP. A skipped two-word instruction costs two NOP cycles, because its
+//   second word decodes as the two-word NOP (1111 xxxx xxxx xxxx);
+// - two-word instructions read their second word from the fetch stage at Q2; MOVFF
+//   and LFSR refetch after it, TBLRD steps the counter back so that the instruction
+//   after it is fetched again;
+// - RESET and a stack-overflow reset end the current cycle: its remaining ticks elapse
+//   without instruction work, the next cycle executes a NOP while fetching address 0;
+// - no interrupts: RETFIE, SLEEP and CLRWDT are one-cycle no-operations.
+//
+// Every tick ends the same way: the events due in it fire, then the ports marked as
+// changed are evaluated (A to E).
+class P18f4550
+{
+public:
+    P18f4550();
+    ~P18f4550();
+    P18f4550(const P18f4550&) = delete;
+    P18f4550& operator=(const P18f4550&) = delete;
+
+    void powerOnReset();
+    void powerOff() { powerOnReset(); }
+    void mclrReset();
+    void stackReset();
+    int readFromHex(const char* filename);
+
+    void clock();
+    int clock4()
+    {
+        // Q1: pipeline shift and fetch.
+        ++temps;
+        decaleEtCharge();
+        finDeTick();
+        // Q2, Q3: operands, then the operation.
+        ++temps;
+        instrPtr->parametres();
+        finDeTick();
+        ++temps;
+        instrPtr->process();
+        finDeTick();
+        // Q4: result; the program counter advances unless the cycle was abandoned.
+        ++temps;
+        const bool unCycle = instrPtr->execute();
+        termineCycle();
+        finDeTick();
+        if (unCycle)
+            return 4;
+        // Second cycle of a two-cycle instruction.
+        ++temps;
+        recharge();
+        finDeTick();
+        ++temps;
+        instrPtr->specialQ2();
+        finDeTick();
+        ++temps;
+        finDeTick();
+        ++temps;
+        instrPtr->specialQ4();
+        termineCycle();
+        finDeTick();
+        return 8;
+    }
+
+    // Pending pipeline actions, requested by the instructions.
+    void flush() { fetchPtr = jeu.nop(); }
+    void notePortChange() { portsModifies = true; }
+
+    DataMemory* getDM() const { return dm; }
+    FlashMemory* getFM() { return &fm; }
+    Alu* getALU() { return &alu; }
+    JeuInstructions* getJeu() { return &jeu; }
+    PortA* getPortA() { return &portA; }
+    PortB* getPortB() { return &portB; }
+    PortC* getPortC() { return &portC; }
+    PortD* getPortD() { return &portD; }
+    PortE* getPortE() { return &portE; }
+    Port* getPort(int numero);
+    ModuleADC* getADC() { return &adc; }
+    Timer0* getTimer0() const { return timer0; }
+    Timer2* getTimer2() const { return timer2; }
+    Pwm* getPwm1() { return &pwm1; }
+    Pwm* getPwm2() { return &pwm2; }
+    ListeEvts* getListeEvts() { return &evts; }
+    uint64_t time() const { return temps; }
+
+    Word getFetch() const { return fetchPtr->getInstr(); }
+    void resetFetch() { fetchPtr = jeu.nop(); }
+    InstructionPtr getFetchPtr() const { return fetchPtr; }
+    InstructionPtr getInstrPtr() const { return instrPtr; }
+    DWord getFetchPC() const { return fetchPC; }
+    DWord getInstrPC() const { return instrPC; }
+    int getEtat() const { return etat; }
+
+private:
+    void decaleEtCharge()
+    {
+        instrPC = fetchPC;
+        instrPtr = fetchPtr;
+        recharge();
+    }
+    void recharge()
+    {
+        fetchPC = dm->getPC();
+        fetchPtr = fm.getInstr(fetchPC);
+    }
+    void termineCycle()
+    {
+        if (cycleAbandonne)
+            cycleAbandonne = false;
+        else
+            dm->nextPC();
+    }
+    void finDeTick()
+    {
+        evts.executer();
+        if (portsModifies)
+            evaluePorts();
+    }
+    void evaluePorts();
+    void redemarre();
+
+    JeuInstructions jeu;
+    Alu alu;
+    FlashMemory fm;
+    DataMemory* dm = nullptr;
+    int etat = 0;
+    DWord fetchPC = 0;
+    DWord instrPC = 0;
+    InstructionPtr fetchPtr;
+    InstructionPtr instrPtr;
+    PortA portA;
+    PortB portB;
+    PortC portC;
+    PortD portD;
+    PortE portE;
+    ModuleADC adc;
+    Timer0* timer0 = nullptr;
+    Timer2* timer2 = nullptr;
+    Pwm pwm1;
+    Pwm pwm2;
+    uint64_t temps = 0;
+    ListeEvts evts;
+    // Set by a reset from inside an instruction: the cycle's remaining ticks do no
+    // instruction work and do not advance the program counter.
+    bool cycleAbandonne = false;
+    // Some port has its globalChange flag set: one test per tick instead of five.
+    bool portsModifies = true;
+};
+
+#endif

@@ -1,0 +1,270 @@
+#include "registre.h"
+
+#include "adc.h"
+#include "datamemory.h"
+#include "ports.h"
+#include "pwm.h"
+#include "timer0.h"
+#include "timer2.h"
+
+const Byte Registre::maskSet[8] = {0x01, 0x02, 0x04, 0x08, 0x10, 0x20, 0x40, 0x80};
+const Byte Registre::maskClr[8] = {0xFE, 0xFD, 0xFB, 0xF7, 0xEF, 0xDF, 0xBF, 0x7F};
+
+namespace {
+inline Byte avecBit(Byte v, Byte num, bool set)
+{
+    return set ? (v | Registre::maskSet[num & 7]) : (v & Registre::maskClr[num & 7]);
+}
+}
+
+// --- TRISx, LATx, PORTx ------------------------------------------------------
+
+void RegistreTrisLat::write(Byte d)
+{
+    data = d;
+    port->changement();
+}
+
+void RegistreTrisLat::setBit(Byte num)
+{
+    Registre::setBit(num);
+    port->changement(num & 7);
+}
+
+void RegistreTrisLat::clrBit(Byte num)
+{
+    Registre::clrBit(num);
+    port->changement(num & 7);
+}
+
+Byte RegistrePort::read()
+{
+    port->miseAJour();
+    return data;
+}
+
+// --- Indirect addressing -----------------------------------------------------
+
+Registre* RegistreIndirect::registreCible() const
+{
+    const Word adr = cible();
+    Registre* r = mem->registre(adr);   // null above 0xFFF
+    if (!r || r->isIndirectReg())
+        return nullptr;
+    return r;
+}
+
+Byte RegistreIndirect::read()
+{
+    Registre* r = registreCible();
+    return r ? r->read() : 0;
+}
+
+void RegistreIndirect::write(Byte d)
+{
+    if (Registre* r = registreCible())
+        r->write(d);
+}
+
+void RegistreIndirect::setBit(Byte num)
+{
+    if (Registre* r = registreCible())
+        r->setBit(num);
+}
+
+void RegistreIndirect::clrBit(Byte num)
+{
+    if (Registre* r = registreCible())
+        r->clrBit(num);
+}
+
+Word RegistreIndirect0::cible() const { return mem->readFSR0(); }
+Word RegistreIndirect1::cible() const { return mem->readFSR1(); }
+Word RegistreIndirect2::cible() const { return mem->readFSR2(); }
+
+void RegistrePOSTINC0::doPostIndirect() { mem->incFSR0(); }
+void RegistrePOSTINC1::doPostIndirect() { mem->incFSR1(); }
+void RegistrePOSTINC2::doPostIndirect() { mem->incFSR2(); }
+void RegistrePOSTDEC0::doPostIndirect() { mem->decFSR0(); }
+void RegistrePOSTDEC1::doPostIndirect() { mem->decFSR1(); }
+void RegistrePOSTDEC2::doPostIndirect() { mem->decFSR2(); }
+void RegistrePREINC0::doPreIndirect() { mem->incFSR0(); }
+void RegistrePREINC1::doPreIndirect() { mem->incFSR1(); }
+void RegistrePREINC2::doPreIndirect() { mem->incFSR2(); }
+
+namespace {
+inline Word plusW(Word fsr, Byte w)
+{
+    return static_cast<Word>((fsr + static_cast<int8_t>(w)) & 0xFFF);
+}
+}
+
+Word RegistrePLUSW0::cible() const { return plusW(mem->readFSR0(), mem->w()); }
+Word RegistrePLUSW1::cible() const { return plusW(mem->readFSR1(), mem->w()); }
+Word RegistrePLUSW2::cible() const { return plusW(mem->readFSR2(), mem->w()); }
+
+// --- A/D converter -----------------------------------------------------------
+
+void RegistreADCON0::applique() { adc->configControl(); }
+void RegistreADCON1::applique() { adc->configPortsPins(); }
+void RegistreADCON2::applique() { adc->configClock(); }
+
+// --- CCP modules -------------------------------------------------------------
+
+void RegistreCCPxCON::write(Byte d)
+{
+    data = d;
+    pwm->config();
+}
+
+void RegistreCCPxCON::setBit(Byte num)
+{
+    Registre::setBit(num);
+    pwm->config();
+}
+
+void RegistreCCPxCON::clrBit(Byte num)
+{
+    Registre::clrBit(num);
+    pwm->config();
+}
+
+void RegistreCCPRxL::write(Byte d)
+{
+    data = d;
+    pwm->dutyCycle();
+}
+
+void RegistreCCPRxL::setBit(Byte num)
+{
+    Registre::setBit(num);
+    pwm->dutyCycle();
+}
+
+void RegistreCCPRxL::clrBit(Byte num)
+{
+    Registre::clrBit(num);
+    pwm->dutyCycle();
+}
+
+void RegistreCCPRxH::write(Byte d)
+{
+    if (!pwm->isOn())
+        data = d;
+}
+
+void RegistreCCPRxH::setBit(Byte num)
+{
+    if (!pwm->isOn())
+        Registre::setBit(num);
+}
+
+void RegistreCCPRxH::clrBit(Byte num)
+{
+    if (!pwm->isOn())
+        Registre::clrBit(num);
+}
+
+// --- Timer0 ------------------------------------------------------------------
+
+void RegistreT0CON::write(Byte d)
+{
+    data = d;
+    timer0->config();
+}
+
+void RegistreT0CON::setBit(Byte num)
+{
+    Registre::setBit(num);
+    timer0->config();
+}
+
+void RegistreT0CON::clrBit(Byte num)
+{
+    Registre::clrBit(num);
+    timer0->config();
+}
+
+Byte RegistreTMR0L::read()
+{
+    return timer0->readTmr0();
+}
+
+void RegistreTMR0L::write(Byte d)
+{
+    timer0->setTmr0(d);
+}
+
+void RegistreTMR0L::setBit(Byte num)
+{
+    timer0->setTmr0(avecBit(static_cast<Byte>(timer0->getTmr0()), num, true));
+}
+
+void RegistreTMR0L::clrBit(Byte num)
+{
+    timer0->setTmr0(avecBit(static_cast<Byte>(timer0->getTmr0()), num, false));
+}
+
+// --- Timer2 ------------------------------------------------------------------
+
+void RegistreT2CON::write(Byte d)
+{
+    data = d;
+    timer2->config();
+}
+
+void RegistreT2CON::setBit(Byte num)
+{
+    Registre::setBit(num);
+    timer2->config();
+}
+
+void RegistreT2CON::clrBit(Byte num)
+{
+    Registre::clrBit(num);
+    timer2->config();
+}
+
+void RegistrePR2::write(Byte d)
+{
+    timer2->actualiser();
+    data = d;
+    timer2->setPr2();
+}
+
+void RegistrePR2::setBit(Byte num)
+{
+    timer2->actualiser();
+    Registre::setBit(num);
+    timer2->setPr2();
+}
+
+void RegistrePR2::clrBit(Byte num)
+{
+    timer2->actualiser();
+    Registre::clrBit(num);
+    timer2->setPr2();
+}
+
+Byte RegistreTMR2::read()
+{
+    timer2->actualiser();
+    return timer2->getTmr2();
+}
+
+void RegistreTMR2::write(Byte d)
+{
+    timer2->setTmr2(d);
+}
+
+void RegistreTMR2::setBit(Byte num)
+{
+    timer2->actualiser();
+    timer2->setTmr2(avecBit(timer2->getTmr2(), num, true));
+}
+
+void RegistreTMR2::clrBit(Byte num)
+{
+    timer2->actualiser();
+    timer2->setTmr2(avecBit(timer2->getTmr2(), num, false));
+}

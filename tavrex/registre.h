@@ -1,0 +1,397 @@
+#ifndef TAVREX_REGISTRE_H
+#define TAVREX_REGISTRE_H
+
+#include <string>
+
+#include "types.h"
+
+// One object per data-memory location: its class decides what a read, a write or a
+// single-bit operation does (plain storage, nothing, masked storage, indirect access,
+// or a call into the peripheral that owns the register).
+
+class DataMemory;
+class Port;
+class ModuleADC;
+class Pwm;
+class Timer0;
+class Timer2;
+
+class Registre
+{
+public:
+    static const Byte maskSet[8];
+    static const Byte maskClr[8];
+
+    Registre() = default;
+    virtual ~Registre() = default;
+
+    virtual Byte read() { return data; }
+    virtual void write(Byte d) { data = d; }
+    virtual void setBit(Byte num) { data |= maskSet[num & 7]; }
+    virtual void clrBit(Byte num) { data &= maskClr[num & 7]; }
+    virtual void powerOnReset() { write(0); }
+    virtual std::string name() const { return "NOT A SFR"; }
+    virtual void doPreIndirect() {}
+    virtual void doPostIndirect() {}
+    virtual bool isIndirectReg() const { return false; }
+
+    // Without side effects: data memory and the peripherals use these.
+    Byte readDirect() const { return data; }
+    void writeDirect(Byte d) { data = d; }
+    void incDirect() { ++data; }
+    void incDirect(Byte add) { data = static_cast<Byte>(data + add); }
+    void decDirect() { --data; }
+    void bitSetClr(Byte num, bool set)
+    {
+        if (set)
+            setBit(num);
+        else
+            clrBit(num);
+    }
+
+protected:
+    Byte data = 0;
+};
+
+// Banks 8 to 14 and the start of bank 15: nothing there.
+class RegistreInutilise : public Registre
+{
+public:
+    Byte read() override { return 0; }
+    void write(Byte) override {}
+    void setBit(Byte) override {}
+    void clrBit(Byte) override {}
+};
+
+class RegistreSpecial : public Registre
+{
+public:
+    explicit RegistreSpecial(const std::string& nom) : nom(nom) {}
+    std::string name() const override { return nom; }
+
+protected:
+    std::string nom;
+};
+
+class RegistreStatus : public RegistreSpecial
+{
+public:
+    enum : Byte { C = 0x01, DC = 0x02, Z = 0x04, OV = 0x08, N = 0x10 };
+    RegistreStatus() : RegistreSpecial("STATUS") {}
+    void write(Byte d) override { data = d & 0x1F; }
+
+    bool carry() const { return data & C; }
+    void setCarry(bool v) { drapeau(C, v); }
+    bool digitCarry() const { return data & DC; }
+    void setDigitCarry(bool v) { drapeau(DC, v); }
+    bool zero() const { return data & Z; }
+    void setZero(bool v) { drapeau(Z, v); }
+    bool overflow() const { return data & OV; }
+    void setOverflow(bool v) { drapeau(OV, v); }
+    bool negative() const { return data & N; }
+    void setNegative(bool v) { drapeau(N, v); }
+    void writeMask(Byte b, Byte m) { data = ((data & ~m) | (b & m)) & 0x1F; }
+
+private:
+    void drapeau(Byte f, bool v) { data = v ? (data | f) : (data & ~f); }
+};
+
+class RegistreBSR : public RegistreSpecial
+{
+public:
+    RegistreBSR() : RegistreSpecial("BSR") {}
+    void write(Byte d) override { data = d & 0x0F; }
+};
+
+// TRISx and LATx: every change marks the port's pins for evaluation.
+class RegistreTrisLat : public RegistreSpecial
+{
+public:
+    RegistreTrisLat(const std::string& nom, Port* port) : RegistreSpecial(nom), port(port) {}
+    void write(Byte d) override;
+    void setBit(Byte num) override;
+    void clrBit(Byte num) override;
+
+private:
+    Port* port;
+};
+
+// PORTx: reading refreshes the devices on the port's pins first; writing goes to LATx.
+class RegistrePort : public RegistreSpecial
+{
+public:
+    RegistrePort(const std::string& nom, Registre* lat, Port* port)
+        : RegistreSpecial(nom), lat(lat), port(port) {}
+    Byte read() override;
+    void write(Byte d) override { lat->write(d); }
+    void setBit(Byte num) override { lat->setBit(num); }
+    void clrBit(Byte num) override { lat->clrBit(num); }
+
+private:
+    Registre* lat;
+    Port* port;
+};
+
+// Indirect addressing: an access goes to the location an FSR points to. A target
+// above 0xFFF, or a target that is itself an indirect register, reads 0 and ignores
+// writes.
+class RegistreIndirect : public RegistreSpecial
+{
+public:
+    RegistreIndirect(const std::string& nom, DataMemory* mem) : RegistreSpecial(nom), mem(mem) {}
+    bool isIndirectReg() const override { return true; }
+    // An indirect register has no storage of its own: resetting it must not write
+    // through a pointer that is itself being reset (PLUSW1 and PLUSW2 come before WREG).
+    void powerOnReset() override {}
+    Byte read() override;
+    void write(Byte d) override;
+    void setBit(Byte num) override;
+    void clrBit(Byte num) override;
+
+protected:
+    virtual Word cible() const = 0;   // the target address, possibly above 0xFFF
+    Registre* registreCible() const;  // null when the access goes nowhere
+    DataMemory* mem;
+};
+
+class RegistreIndirect0 : public RegistreIndirect
+{
+public:
+    explicit RegistreIndirect0(DataMemory* mem, const std::string& nom = "INDF0") : RegistreIndirect(nom, mem) {}
+protected:
+    Word cible() const override;
+};
+class RegistreIndirect1 : public RegistreIndirect
+{
+public:
+    explicit RegistreIndirect1(DataMemory* mem, const std::string& nom = "INDF1") : RegistreIndirect(nom, mem) {}
+protected:
+    Word cible() const override;
+};
+class RegistreIndirect2 : public RegistreIndirect
+{
+public:
+    explicit RegistreIndirect2(DataMemory* mem, const std::string& nom = "INDF2") : RegistreIndirect(nom, mem) {}
+protected:
+    Word cible() const override;
+};
+
+class RegistrePOSTINC0 : public RegistreIndirect0
+{
+public:
+    explicit RegistrePOSTINC0(DataMemory* mem) : RegistreIndirect0(mem, "POSTINC0") {}
+    void doPostIndirect() override;
+};
+class RegistrePOSTINC1 : public RegistreIndirect1
+{
+public:
+    explicit RegistrePOSTINC1(DataMemory* mem) : RegistreIndirect1(mem, "POSTINC1") {}
+    void doPostIndirect() override;
+};
+class RegistrePOSTINC2 : public RegistreIndirect2
+{
+public:
+    explicit RegistrePOSTINC2(DataMemory* mem) : RegistreIndirect2(mem, "POSTINC2") {}
+    void doPostIndirect() override;
+};
+
+class RegistrePOSTDEC0 : public RegistreIndirect0
+{
+public:
+    explicit RegistrePOSTDEC0(DataMemory* mem) : RegistreIndirect0(mem, "POSTDEC0") {}
+    void doPostIndirect() override;
+};
+class RegistrePOSTDEC1 : public RegistreIndirect1
+{
+public:
+    explicit RegistrePOSTDEC1(DataMemory* mem) : RegistreIndirect1(mem, "POSTDEC1") {}
+    void doPostIndirect() override;
+};
+class RegistrePOSTDEC2 : public RegistreIndirect2
+{
+public:
+    explicit RegistrePOSTDEC2(DataMemory* mem) : RegistreIndirect2(mem, "POSTDEC2") {}
+    void doPostIndirect() override;
+};
+
+class RegistrePREINC0 : public RegistreIndirect0
+{
+public:
+    explicit RegistrePREINC0(DataMemory* mem) : RegistreIndirect0(mem, "PREINC0") {}
+    void doPreIndirect() override;
+};
+class RegistrePREINC1 : public RegistreIndirect1
+{
+public:
+    explicit RegistrePREINC1(DataMemory* mem) : RegistreIndirect1(mem, "PREINC1") {}
+    void doPreIndirect() override;
+};
+class RegistrePREINC2 : public RegistreIndirect2
+{
+public:
+    explicit RegistrePREINC2(DataMemory* mem) : RegistreIndirect2(mem, "PREINC2") {}
+    void doPreIndirect() override;
+};
+
+// PLUSWn: FSRn + W (W signed), wrapped inside data memory; FSRn unchanged.
+class RegistrePLUSW0 : public RegistreIndirect
+{
+public:
+    explicit RegistrePLUSW0(DataMemory* mem) : RegistreIndirect("PLUSW0", mem) {}
+protected:
+    Word cible() const override;
+};
+class RegistrePLUSW1 : public RegistreIndirect
+{
+public:
+    explicit RegistrePLUSW1(DataMemory* mem) : RegistreIndirect("PLUSW1", mem) {}
+protected:
+    Word cible() const override;
+};
+class RegistrePLUSW2 : public RegistreIndirect
+{
+public:
+    explicit RegistrePLUSW2(DataMemory* mem) : RegistreIndirect("PLUSW2", mem) {}
+protected:
+    Word cible() const override;
+};
+
+// A/D control registers: every change reconfigures the converter.
+class RegistreADC : public RegistreSpecial
+{
+public:
+    RegistreADC(const std::string& nom, ModuleADC* adc) : RegistreSpecial(nom), adc(adc) {}
+    void write(Byte d) override { data = d; applique(); }
+    void setBit(Byte num) override { Registre::setBit(num); applique(); }
+    void clrBit(Byte num) override { Registre::clrBit(num); applique(); }
+
+protected:
+    virtual void applique() = 0;
+    ModuleADC* adc;
+};
+class RegistreADCON0 : public RegistreADC
+{
+public:
+    explicit RegistreADCON0(ModuleADC* adc) : RegistreADC("ADCON0", adc) {}
+protected:
+    void applique() override;
+};
+class RegistreADCON1 : public RegistreADC
+{
+public:
+    explicit RegistreADCON1(ModuleADC* adc) : RegistreADC("ADCON1", adc) {}
+protected:
+    void applique() override;
+};
+class RegistreADCON2 : public RegistreADC
+{
+public:
+    explicit RegistreADCON2(ModuleADC* adc) : RegistreADC("ADCON2", adc) {}
+protected:
+    void applique() override;
+};
+
+// CCP registers of a PWM module.
+class RegistreCCPxCON : public RegistreSpecial
+{
+public:
+    RegistreCCPxCON(const std::string& nom, Pwm* pwm) : RegistreSpecial(nom), pwm(pwm) {}
+    void write(Byte d) override;
+    void setBit(Byte num) override;
+    void clrBit(Byte num) override;
+
+private:
+    Pwm* pwm;
+};
+class RegistreCCPRxL : public RegistreSpecial
+{
+public:
+    RegistreCCPRxL(const std::string& nom, Pwm* pwm) : RegistreSpecial(nom), pwm(pwm) {}
+    void write(Byte d) override;
+    void setBit(Byte num) override;
+    void clrBit(Byte num) override;
+
+private:
+    Pwm* pwm;
+};
+// Read-only for the program while the module runs: the module loads it itself.
+class RegistreCCPRxH : public RegistreSpecial
+{
+public:
+    RegistreCCPRxH(const std::string& nom, Pwm* pwm) : RegistreSpecial(nom), pwm(pwm) {}
+    void write(Byte d) override;
+    void setBit(Byte num) override;
+    void clrBit(Byte num) override;
+
+private:
+    Pwm* pwm;
+};
+
+class RegistreT0CON : public RegistreSpecial
+{
+public:
+    explicit RegistreT0CON(Timer0* t) : RegistreSpecial("T0CON"), timer0(t) {}
+    void write(Byte d) override;
+    void setBit(Byte num) override;
+    void clrBit(Byte num) override;
+    void powerOnReset() override { write(0xFF); }
+
+private:
+    Timer0* timer0;
+};
+class RegistreTMR0L : public RegistreSpecial
+{
+public:
+    explicit RegistreTMR0L(Timer0* t) : RegistreSpecial("TMR0L"), timer0(t) {}
+    Byte read() override;
+    void write(Byte d) override;
+    void setBit(Byte num) override;
+    void clrBit(Byte num) override;
+
+private:
+    Timer0* timer0;
+};
+// The high-byte buffer of Timer0 in 16-bit mode: plain storage.
+class RegistreTMR0H : public RegistreSpecial
+{
+public:
+    RegistreTMR0H() : RegistreSpecial("TMR0H") {}
+};
+
+class RegistreT2CON : public RegistreSpecial
+{
+public:
+    explicit RegistreT2CON(Timer2* t) : RegistreSpecial("T2CON"), timer2(t) {}
+    void write(Byte d) override;
+    void setBit(Byte num) override;
+    void clrBit(Byte num) override;
+
+private:
+    Timer2* timer2;
+};
+class RegistrePR2 : public RegistreSpecial
+{
+public:
+    explicit RegistrePR2(Timer2* t) : RegistreSpecial("PR2"), timer2(t) {}
+    void write(Byte d) override;
+    void setBit(Byte num) override;
+    void clrBit(Byte num) override;
+    void powerOnReset() override { write(0xFF); }
+
+private:
+    Timer2* timer2;
+};
+class RegistreTMR2 : public RegistreSpecial
+{
+public:
+    explicit RegistreTMR2(Timer2* t) : RegistreSpecial("TMR2"), timer2(t) {}
+    Byte read() override;
+    void write(Byte d) override;
+    void setBit(Byte num) override;
+    void clrBit(Byte num) override;
+
+private:
+    Timer2* timer2;
+};
+
+#endif
