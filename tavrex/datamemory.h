@@ -87,12 +87,12 @@ public:
     void clrBit(Word adr, Byte bit) { bitSetClr(adr, false, bit); }
     void doPreIndirect(Word adr)
     {
-        if (adr < taille)
+        if (adr < taille && reg[adr]->deplacePointeur())
             reg[adr]->doPreIndirect();
     }
     void doPostIndirect(Word adr)
     {
-        if (adr < taille)
+        if (adr < taille && reg[adr]->deplacePointeur())
             reg[adr]->doPostIndirect();
     }
     bool isIndirectReg(Word adr) const { return adr < taille && reg[adr]->isIndirectReg(); }

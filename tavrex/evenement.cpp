@@ -57,9 +57,7 @@ uint16_t Evenement::tempsEcoule() const
     return static_cast<uint16_t>(liste->now - instantEnreg);
 }
 
-ListeEvts::ListeEvts() : table(new Evenement*[nbSlots]())
-{
-}
+ListeEvts::ListeEvts() = default;
 
 ListeEvts::~ListeEvts()
 {

@@ -2,7 +2,6 @@
 #define TAVREX_EVENEMENT_H
 
 #include <cstdint>
-#include <memory>
 
 // Work scheduled by oscillator tick. The list is a wheel of 65,536 slots indexed by
 // the 16-bit tick position `now`; each slot holds a doubly linked chain of the events
@@ -81,7 +80,9 @@ public:
 
 private:
     friend class Evenement;
-    std::unique_ptr<Evenement*[]> table;   // fixed at construction, never reallocated
+    // A plain array inside the list: the tick's check is one load at a fixed offset.
+    // (Half a megabyte: owners of a list keep it, or the processor, on the heap.)
+    Evenement* table[nbSlots] = {};
     uint16_t now = 0;
 };
 

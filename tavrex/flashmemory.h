@@ -42,6 +42,8 @@ public:
 
     int write(DWord adr, Byte d) override;
     Instruction* getInstr(DWord adr) const { return instr[adr]; }
+    // The per-address objects in one array that never moves (the fetch reads it).
+    Instruction* const* tableInstr() const { return instr.data(); }
     void calculInstr(DWord adr);
 
 private:
@@ -86,6 +88,7 @@ public:
     int write(DWord adr, Word w);
     int readByte(DWord adr, Byte& b);
     Instruction* getInstr(DWord adr) const { return program->getInstr(adr); }
+    Instruction* const* tableInstr() const { return program->tableInstr(); }
     bool bitPBADEN();
     bool bitSTVREN();
 

@@ -4,111 +4,8 @@
 
 #include "processeur.h"
 
-// --- Table -----------------------------------------------------------------------
-
-JeuInstructions::JeuInstructions(P18f4550* p) : processeur(p)
-{
-    auto byteOr = [p](const char* m, Word mask, Word op, int n) { return new InstructionByteOriented(m, mask, op, n, p); };
-    auto bitOr = [p](const char* m, Word mask, Word op, int n) { return new InstructionBitOriented(m, mask, op, n, p); };
-    auto lit = [p](const char* m, Word mask, Word op, int n) { return new InstructionLiteral(m, mask, op, n, p); };
-    auto br8 = [p](const char* m, Word mask, Word op, int n) { return new InstructionControl8bits(m, mask, op, n, p); };
-    auto base = [p](const char* m, Word mask, Word op, int n) { return new Instruction(m, mask, op, n, p); };
-
-    jeu = {
-        //      mnemonic   mask    opcode  number       bit pattern
-        base("NOP",      0xFFFF, 0x0000, Op::NOP),     // 0000 0000 0000 0000
-        byteOr("ADDWF",  0xFC00, 0x2400, Op::ADDWF),   // 0010 01da ffff ffff
-        byteOr("ADDWFC", 0xFC00, 0x2000, Op::ADDWFC),  // 0010 00da ffff ffff
-        byteOr("ANDWF",  0xFC00, 0x1400, Op::ANDWF),   // 0001 01da ffff ffff
-        byteOr("CLRF",   0xFE00, 0x6A00, Op::CLRF),    // 0110 101a ffff ffff
-        byteOr("COMF",   0xFC00, 0x1C00, Op::COMF),    // 0001 11da ffff ffff
-        byteOr("CPFSEQ", 0xFE00, 0x6200, Op::CPFSEQ),  // 0110 001a ffff ffff
-        byteOr("CPFSGT", 0xFE00, 0x6400, Op::CPFSGT),  // 0110 010a ffff ffff
-        byteOr("CPFSLT", 0xFE00, 0x6000, Op::CPFSLT),  // 0110 000a ffff ffff
-        byteOr("DECF",   0xFC00, 0x0400, Op::DECF),    // 0000 01da ffff ffff
-        byteOr("DECFSZ", 0xFC00, 0x2C00, Op::DECFSZ),  // 0010 11da ffff ffff
-        byteOr("DCFSNZ", 0xFC00, 0x4C00, Op::DCFSNZ),  // 0100 11da ffff ffff
-        byteOr("INCF",   0xFC00, 0x2800, Op::INCF),    // 0010 10da ffff ffff
-        byteOr("INCFSZ", 0xFC00, 0x3C00, Op::INCFSZ),  // 0011 11da ffff ffff
-        byteOr("INFSNZ", 0xFC00, 0x4800, Op::INFSNZ),  // 0100 10da ffff ffff
-        byteOr("IORWF",  0xFC00, 0x1000, Op::IORWF),   // 0001 00da ffff ffff
-        byteOr("MOVF",   0xFC00, 0x5000, Op::MOVF),    // 0101 00da ffff ffff
-        new InstructionMovff(p),                       // 1100 ssss ssss ssss, 1111 dddd dddd dddd
-        byteOr("MOVWF",  0xFE00, 0x6E00, Op::MOVWF),   // 0110 111a ffff ffff
-        byteOr("MULWF",  0xFE00, 0x0200, Op::MULWF),   // 0000 001a ffff ffff
-        byteOr("NEGF",   0xFE00, 0x6C00, Op::NEGF),    // 0110 110a ffff ffff
-        byteOr("RLCF",   0xFC00, 0x3400, Op::RLCF),    // 0011 01da ffff ffff
-        byteOr("RLNCF",  0xFC00, 0x4400, Op::RLNCF),   // 0100 01da ffff ffff
-        byteOr("RRCF",   0xFC00, 0x3000, Op::RRCF),    // 0011 00da ffff ffff
-        byteOr("RRNCF",  0xFC00, 0x4000, Op::RRNCF),   // 0100 00da ffff ffff
-        byteOr("SETF",   0xFE00, 0x6800, Op::SETF),    // 0110 100a ffff ffff
-        byteOr("SUBFWB", 0xFC00, 0x5400, Op::SUBFWB),  // 0101 01da ffff ffff
-        byteOr("SUBWF",  0xFC00, 0x5C00, Op::SUBWF),   // 0101 11da ffff ffff
-        byteOr("SUBWFB", 0xFC00, 0x5800, Op::SUBWFB),  // 0101 10da ffff ffff
-        byteOr("SWAPF",  0xFC00, 0x3800, Op::SWAPF),   // 0011 10da ffff ffff
-        byteOr("TSTFSZ", 0xFE00, 0x6600, Op::TSTFSZ),  // 0110 011a ffff ffff
-        byteOr("XORWF",  0xFC00, 0x1800, Op::XORWF),   // 0001 10da ffff ffff
-        bitOr("BCF",     0xF000, 0x9000, Op::BCF),     // 1001 bbba ffff ffff
-        bitOr("BSF",     0xF000, 0x8000, Op::BSF),     // 1000 bbba ffff ffff
-        bitOr("BTFSC",   0xF000, 0xB000, Op::BTFSC),   // 1011 bbba ffff ffff
-        bitOr("BTFSS",   0xF000, 0xA000, Op::BTFSS),   // 1010 bbba ffff ffff
-        bitOr("BTG",     0xF000, 0x7000, Op::BTG),     // 0111 bbba ffff ffff
-        br8("BC",        0xFF00, 0xE200, Op::BC),      // 1110 0010 nnnn nnnn
-        br8("BN",        0xFF00, 0xE600, Op::BN),      // 1110 0110 nnnn nnnn
-        br8("BNC",       0xFF00, 0xE300, Op::BNC),     // 1110 0011 nnnn nnnn
-        br8("BNN",       0xFF00, 0xE700, Op::BNN),     // 1110 0111 nnnn nnnn
-        br8("BNOV",      0xFF00, 0xE500, Op::BNOV),    // 1110 0101 nnnn nnnn
-        br8("BNZ",       0xFF00, 0xE100, Op::BNZ),     // 1110 0001 nnnn nnnn
-        br8("BOV",       0xFF00, 0xE400, Op::BOV),     // 1110 0100 nnnn nnnn
-        br8("BZ",        0xFF00, 0xE000, Op::BZ),      // 1110 0000 nnnn nnnn
-        new InstructionControl11bits("BRA", 0xF800, 0xD000, Op::BRA, p),   // 1101 0nnn nnnn nnnn
-        new InstructionControl20bits("CALL", 0xFE00, 0xEC00, Op::CALL, p), // 1110 110s kkkk kkkk, 1111 k...
-        base("CLRWDT",   0xFFFF, 0x0004, Op::CLRWDT),  // 0000 0000 0000 0100
-        new InstructionDaw(p),                         // 0000 0000 0000 0111
-        new InstructionControl20bits("GOTO", 0xFF00, 0xEF00, Op::GOTO, p), // 1110 1111 kkkk kkkk, 1111 k...
-        base("NOP",      0xF000, 0xF000, Op::NOP),     // 1111 xxxx xxxx xxxx (second words, 0xFFFF)
-        new InstructionPop(p),                         // 0000 0000 0000 0110
-        new InstructionPush(p),                        // 0000 0000 0000 0101
-        new InstructionRCall(p),                       // 1101 1nnn nnnn nnnn
-        new InstructionReset(p),                       // 0000 0000 1111 1111
-        base("RETFIE",   0xFFFE, 0x0010, Op::RETFIE),  // 0000 0000 0001 000s
-        lit("RETLW",     0xFF00, 0x0C00, Op::RETLW),   // 0000 1100 kkkk kkkk
-        new InstructionReturn(p),                      // 0000 0000 0001 001s
-        base("SLEEP",    0xFFFF, 0x0003, Op::SLEEP),   // 0000 0000 0000 0011
-        lit("ADDLW",     0xFF00, 0x0F00, Op::ADDLW),   // 0000 1111 kkkk kkkk
-        lit("ANDLW",     0xFF00, 0x0B00, Op::ANDLW),   // 0000 1011 kkkk kkkk
-        lit("IORLW",     0xFF00, 0x0900, Op::IORLW),   // 0000 1001 kkkk kkkk
-        lit("MOVLB",     0xFFF0, 0x0100, Op::MOVLB),   // 0000 0001 0000 kkkk
-        lit("MOVLW",     0xFF00, 0x0E00, Op::MOVLW),   // 0000 1110 kkkk kkkk
-        lit("MULLW",     0xFF00, 0x0D00, Op::MULLW),   // 0000 1101 kkkk kkkk
-        lit("SUBLW",     0xFF00, 0x0800, Op::SUBLW),   // 0000 1000 kkkk kkkk
-        lit("XORLW",     0xFF00, 0x0A00, Op::XORLW),   // 0000 1010 kkkk kkkk
-        new InstructionLfsr(p),                        // 1110 1110 00ff kkkk, 1111 0000 kkkk kkkk
-        new InstructionTblrd("TBLRD*",  0xFFFF, 0x0008, Op::TBLRD, p),        // 0000 0000 0000 1000
-        new InstructionTblrd("TBLRD*+", 0xFFFF, 0x0009, Op::TBLRDPOSTINC, p), // 0000 0000 0000 1001
-        new InstructionTblrd("TBLRD*-", 0xFFFF, 0x000A, Op::TBLRDPOSTDEC, p), // 0000 0000 0000 1010
-        new InstructionTblrd("TBLRD+*", 0xFFFF, 0x000B, Op::TBLRDPREINC, p),  // 0000 0000 0000 1011
-        base("TBLWT*",   0xFFFF, 0x000C, Op::TBLWT),         // 0000 0000 0000 1100
-        base("TBLWT*+",  0xFFFF, 0x000D, Op::TBLWTPOSTINC),  // 0000 0000 0000 1101
-        base("TBLWT*-",  0xFFFF, 0x000E, Op::TBLWTPOSTDEC),  // 0000 0000 0000 1110
-        base("TBLWT+*",  0xFFFF, 0x000F, Op::TBLWTPREINC),   // 0000 0000 0000 1111
-    };
-}
-
-JeuInstructions::~JeuInstructions()
-{
-    for (Instruction* i : jeu)
-        delete i;
-}
-
-InstructionPtr JeuInstructions::decode(Word w)
-{
-    // Every prototype tried keeps the word, so the one returned carries it.
-    for (Instruction* i : jeu)
-        if (i->decode(w))
-            return i;
-    return jeu.front();
-}
+// The shared phase bodies are folded into each per-mnemonic class.
+#define TAVREX_EN_LIGNE [[gnu::always_inline]] inline
 
 // --- Base --------------------------------------------------------------------------
 
@@ -158,28 +55,31 @@ void InstructionByteOriented::preParametres()
     f8 = static_cast<Byte>(instr);
 }
 
-void InstructionByteOriented::parametres()
+void InstructionByteOriented::parametres() { lireOperande(code); }
+void InstructionByteOriented::process() { calcule(code); }
+bool InstructionByteOriented::execute() { return termine(code); }
+
+TAVREX_EN_LIGNE void InstructionByteOriented::lireOperande(int numero)
 {
     DataMemory* m = dm(processeur);
     m->doPreIndirect(a, f8);
     // CLRF, MOVWF and SETF never read their register (no read side effects).
-    if (code != Op::CLRF && code != Op::MOVWF && code != Op::SETF)
+    if (numero != Op::CLRF && numero != Op::MOVWF && numero != Op::SETF)
         fReg = m->read(a, f8);
 }
 
-void InstructionByteOriented::process()
+TAVREX_EN_LIGNE void InstructionByteOriented::calcule(int numero)
 {
     Alu* alu = processeur->getALU();
-    const Byte w = dm(processeur)->w();
-    switch (code) {
+    switch (numero) {
     case Op::ADDWF:  alu->operationADD(Alu::tous, fReg, false); break;
     case Op::ADDWFC: alu->operationADD(Alu::tous, fReg, true); break;
     case Op::ANDWF:  alu->operationAND(Alu::logique, fReg); break;
     case Op::CLRF:   alu->operationCLR(Alu::zero_); break;
     case Op::COMF:   alu->operationCOM(Alu::logique, fReg); break;
-    case Op::CPFSEQ: condition = fReg == w; break;
-    case Op::CPFSGT: condition = fReg > w; break;
-    case Op::CPFSLT: condition = fReg < w; break;
+    case Op::CPFSEQ: condition = fReg == dm(processeur)->w(); break;
+    case Op::CPFSGT: condition = fReg > dm(processeur)->w(); break;
+    case Op::CPFSLT: condition = fReg < dm(processeur)->w(); break;
     case Op::DECF:   alu->operationDEC(Alu::tous, fReg); break;
     case Op::DECFSZ: alu->operationDEC(Alu::aucun, fReg); condition = alu->read() == 0; break;
     case Op::DCFSNZ: alu->operationDEC(Alu::aucun, fReg); condition = alu->read() != 0; break;
@@ -205,11 +105,11 @@ void InstructionByteOriented::process()
     }
 }
 
-bool InstructionByteOriented::execute()
+TAVREX_EN_LIGNE bool InstructionByteOriented::termine(int numero)
 {
     DataMemory* m = dm(processeur);
     Alu* alu = processeur->getALU();
-    switch (code) {
+    switch (numero) {
     case Op::CPFSEQ:
     case Op::CPFSGT:
     case Op::CPFSLT:
@@ -270,11 +170,14 @@ void InstructionBitOriented::parametres()
     fReg = m->read(a, f8);
 }
 
-void InstructionBitOriented::process()
+void InstructionBitOriented::process() { calcule(code); }
+bool InstructionBitOriented::execute() { return termine(code); }
+
+TAVREX_EN_LIGNE void InstructionBitOriented::calcule(int numero)
 {
     Alu* alu = processeur->getALU();
     const Byte masque = static_cast<Byte>(1u << b);
-    switch (code) {
+    switch (numero) {
     case Op::BCF:   alu->operationMOV(Alu::aucun, fReg & ~masque); break;
     case Op::BSF:   alu->operationMOV(Alu::aucun, fReg | masque); break;
     case Op::BTG:   alu->operationMOV(Alu::aucun, fReg ^ masque); break;
@@ -284,10 +187,10 @@ void InstructionBitOriented::process()
     }
 }
 
-bool InstructionBitOriented::execute()
+TAVREX_EN_LIGNE bool InstructionBitOriented::termine(int numero)
 {
     DataMemory* m = dm(processeur);
-    if (code == Op::BTFSC || code == Op::BTFSS) {
+    if (numero == Op::BTFSC || numero == Op::BTFSS) {
         if (condition)
             processeur->flush();
     } else {
@@ -313,10 +216,13 @@ void InstructionLiteral::preParametres()
     k = static_cast<Byte>(instr);
 }
 
-void InstructionLiteral::process()
+void InstructionLiteral::process() { calcule(code); }
+bool InstructionLiteral::execute() { return termine(code); }
+
+TAVREX_EN_LIGNE void InstructionLiteral::calcule(int numero)
 {
     Alu* alu = processeur->getALU();
-    switch (code) {
+    switch (numero) {
     case Op::ADDLW: alu->operationADD(Alu::tous, k, false); break;
     case Op::ANDLW: alu->operationAND(Alu::logique, k); break;
     case Op::IORLW: alu->operationOR(Alu::logique, k); break;
@@ -327,11 +233,11 @@ void InstructionLiteral::process()
     }
 }
 
-bool InstructionLiteral::execute()
+TAVREX_EN_LIGNE bool InstructionLiteral::termine(int numero)
 {
     DataMemory* m = dm(processeur);
     Alu* alu = processeur->getALU();
-    switch (code) {
+    switch (numero) {
     case Op::ADDLW:
     case Op::ANDLW:
     case Op::IORLW:
@@ -371,11 +277,13 @@ void InstructionControl8bits::process()
     newPC = dm(processeur)->addPC(static_cast<int32_t>(n));
 }
 
-bool InstructionControl8bits::execute()
+bool InstructionControl8bits::execute() { return termine(code); }
+
+TAVREX_EN_LIGNE bool InstructionControl8bits::termine(int numero)
 {
     DataMemory* m = dm(processeur);
     bool pris;
-    switch (code) {
+    switch (numero) {
     case Op::BC:   pris = m->carry(); break;
     case Op::BN:   pris = m->negative(); break;
     case Op::BNC:  pris = !m->carry(); break;
@@ -628,3 +536,156 @@ void InstructionReset::parametres()
 {
     processeur->mclrReset();
 }
+
+// --- One class per mnemonic ----------------------------------------------------------
+//
+// The number is a compile-time constant here, so each mnemonic's phases compile to
+// their own code and the processor's virtual call lands on it directly, without a
+// second dispatch on the number.
+
+namespace {
+
+template <int Numero>
+class ByteOp final : public InstructionByteOriented
+{
+public:
+    ByteOp(const char* m, Word mask, Word op, P18f4550* p) : InstructionByteOriented(m, mask, op, Numero, p) {}
+    void parametres() override { lireOperande(Numero); }
+    void process() override { calcule(Numero); }
+    bool execute() override { return termine(Numero); }
+    Instruction* copie() const override { return new ByteOp(*this); }
+};
+
+template <int Numero>
+class BitOp final : public InstructionBitOriented
+{
+public:
+    BitOp(const char* m, Word mask, Word op, P18f4550* p) : InstructionBitOriented(m, mask, op, Numero, p) {}
+    void process() override { calcule(Numero); }
+    bool execute() override { return termine(Numero); }
+    Instruction* copie() const override { return new BitOp(*this); }
+};
+
+template <int Numero>
+class LitOp final : public InstructionLiteral
+{
+public:
+    LitOp(const char* m, Word mask, Word op, P18f4550* p) : InstructionLiteral(m, mask, op, Numero, p) {}
+    void process() override { calcule(Numero); }
+    bool execute() override { return termine(Numero); }
+    Instruction* copie() const override { return new LitOp(*this); }
+};
+
+template <int Numero>
+class BranchOp final : public InstructionControl8bits
+{
+public:
+    BranchOp(const char* m, Word mask, Word op, P18f4550* p) : InstructionControl8bits(m, mask, op, Numero, p) {}
+    bool execute() override { return termine(Numero); }
+    Instruction* copie() const override { return new BranchOp(*this); }
+};
+
+}  // namespace
+
+// --- Table -----------------------------------------------------------------------
+
+JeuInstructions::JeuInstructions(P18f4550* p) : processeur(p)
+{
+    auto base = [p](const char* m, Word mask, Word op, int n) { return new Instruction(m, mask, op, n, p); };
+
+    jeu = {
+        //      mnemonic   mask    opcode  number       bit pattern
+        base("NOP",      0xFFFF, 0x0000, Op::NOP),     // 0000 0000 0000 0000
+        new ByteOp<Op::ADDWF>("ADDWF",  0xFC00, 0x2400, p),   // 0010 01da ffff ffff
+        new ByteOp<Op::ADDWFC>("ADDWFC", 0xFC00, 0x2000, p),  // 0010 00da ffff ffff
+        new ByteOp<Op::ANDWF>("ANDWF",  0xFC00, 0x1400, p),   // 0001 01da ffff ffff
+        new ByteOp<Op::CLRF>("CLRF",   0xFE00, 0x6A00, p),    // 0110 101a ffff ffff
+        new ByteOp<Op::COMF>("COMF",   0xFC00, 0x1C00, p),    // 0001 11da ffff ffff
+        new ByteOp<Op::CPFSEQ>("CPFSEQ", 0xFE00, 0x6200, p),  // 0110 001a ffff ffff
+        new ByteOp<Op::CPFSGT>("CPFSGT", 0xFE00, 0x6400, p),  // 0110 010a ffff ffff
+        new ByteOp<Op::CPFSLT>("CPFSLT", 0xFE00, 0x6000, p),  // 0110 000a ffff ffff
+        new ByteOp<Op::DECF>("DECF",   0xFC00, 0x0400, p),    // 0000 01da ffff ffff
+        new ByteOp<Op::DECFSZ>("DECFSZ", 0xFC00, 0x2C00, p),  // 0010 11da ffff ffff
+        new ByteOp<Op::DCFSNZ>("DCFSNZ", 0xFC00, 0x4C00, p),  // 0100 11da ffff ffff
+        new ByteOp<Op::INCF>("INCF",   0xFC00, 0x2800, p),    // 0010 10da ffff ffff
+        new ByteOp<Op::INCFSZ>("INCFSZ", 0xFC00, 0x3C00, p),  // 0011 11da ffff ffff
+        new ByteOp<Op::INFSNZ>("INFSNZ", 0xFC00, 0x4800, p),  // 0100 10da ffff ffff
+        new ByteOp<Op::IORWF>("IORWF",  0xFC00, 0x1000, p),   // 0001 00da ffff ffff
+        new ByteOp<Op::MOVF>("MOVF",   0xFC00, 0x5000, p),    // 0101 00da ffff ffff
+        new InstructionMovff(p),                       // 1100 ssss ssss ssss, 1111 dddd dddd dddd
+        new ByteOp<Op::MOVWF>("MOVWF",  0xFE00, 0x6E00, p),   // 0110 111a ffff ffff
+        new ByteOp<Op::MULWF>("MULWF",  0xFE00, 0x0200, p),   // 0000 001a ffff ffff
+        new ByteOp<Op::NEGF>("NEGF",   0xFE00, 0x6C00, p),    // 0110 110a ffff ffff
+        new ByteOp<Op::RLCF>("RLCF",   0xFC00, 0x3400, p),    // 0011 01da ffff ffff
+        new ByteOp<Op::RLNCF>("RLNCF",  0xFC00, 0x4400, p),   // 0100 01da ffff ffff
+        new ByteOp<Op::RRCF>("RRCF",   0xFC00, 0x3000, p),    // 0011 00da ffff ffff
+        new ByteOp<Op::RRNCF>("RRNCF",  0xFC00, 0x4000, p),   // 0100 00da ffff ffff
+        new ByteOp<Op::SETF>("SETF",   0xFE00, 0x6800, p),    // 0110 100a ffff ffff
+        new ByteOp<Op::SUBFWB>("SUBFWB", 0xFC00, 0x5400, p),  // 0101 01da ffff ffff
+        new ByteOp<Op::SUBWF>("SUBWF",  0xFC00, 0x5C00, p),   // 0101 11da ffff ffff
+        new ByteOp<Op::SUBWFB>("SUBWFB", 0xFC00, 0x5800, p),  // 0101 10da ffff ffff
+        new ByteOp<Op::SWAPF>("SWAPF",  0xFC00, 0x3800, p),   // 0011 10da ffff ffff
+        new ByteOp<Op::TSTFSZ>("TSTFSZ", 0xFE00, 0x6600, p),  // 0110 011a ffff ffff
+        new ByteOp<Op::XORWF>("XORWF",  0xFC00, 0x1800, p),   // 0001 10da ffff ffff
+        new BitOp<Op::BCF>("BCF",     0xF000, 0x9000, p),     // 1001 bbba ffff ffff
+        new BitOp<Op::BSF>("BSF",     0xF000, 0x8000, p),     // 1000 bbba ffff ffff
+        new BitOp<Op::BTFSC>("BTFSC",   0xF000, 0xB000, p),   // 1011 bbba ffff ffff
+        new BitOp<Op::BTFSS>("BTFSS",   0xF000, 0xA000, p),   // 1010 bbba ffff ffff
+        new BitOp<Op::BTG>("BTG",     0xF000, 0x7000, p),     // 0111 bbba ffff ffff
+        new BranchOp<Op::BC>("BC",        0xFF00, 0xE200, p),      // 1110 0010 nnnn nnnn
+        new BranchOp<Op::BN>("BN",        0xFF00, 0xE600, p),      // 1110 0110 nnnn nnnn
+        new BranchOp<Op::BNC>("BNC",       0xFF00, 0xE300, p),     // 1110 0011 nnnn nnnn
+        new BranchOp<Op::BNN>("BNN",       0xFF00, 0xE700, p),     // 1110 0111 nnnn nnnn
+        new BranchOp<Op::BNOV>("BNOV",      0xFF00, 0xE500, p),    // 1110 0101 nnnn nnnn
+        new BranchOp<Op::BNZ>("BNZ",       0xFF00, 0xE100, p),     // 1110 0001 nnnn nnnn
+        new BranchOp<Op::BOV>("BOV",       0xFF00, 0xE400, p),     // 1110 0100 nnnn nnnn
+        new BranchOp<Op::BZ>("BZ",        0xFF00, 0xE000, p),      // 1110 0000 nnnn nnnn
+        new InstructionControl11bits("BRA", 0xF800, 0xD000, Op::BRA, p),   // 1101 0nnn nnnn nnnn
+        new InstructionControl20bits("CALL", 0xFE00, 0xEC00, Op::CALL, p), // 1110 110s kkkk kkkk, 1111 k...
+        base("CLRWDT",   0xFFFF, 0x0004, Op::CLRWDT),  // 0000 0000 0000 0100
+        new InstructionDaw(p),                         // 0000 0000 0000 0111
+        new InstructionControl20bits("GOTO", 0xFF00, 0xEF00, Op::GOTO, p), // 1110 1111 kkkk kkkk, 1111 k...
+        base("NOP",      0xF000, 0xF000, Op::NOP),     // 1111 xxxx xxxx xxxx (second words, 0xFFFF)
+        new InstructionPop(p),                         // 0000 0000 0000 0110
+        new InstructionPush(p),                        // 0000 0000 0000 0101
+        new InstructionRCall(p),                       // 1101 1nnn nnnn nnnn
+        new InstructionReset(p),                       // 0000 0000 1111 1111
+        base("RETFIE",   0xFFFE, 0x0010, Op::RETFIE),  // 0000 0000 0001 000s
+        new LitOp<Op::RETLW>("RETLW",     0xFF00, 0x0C00, p),   // 0000 1100 kkkk kkkk
+        new InstructionReturn(p),                      // 0000 0000 0001 001s
+        base("SLEEP",    0xFFFF, 0x0003, Op::SLEEP),   // 0000 0000 0000 0011
+        new LitOp<Op::ADDLW>("ADDLW",     0xFF00, 0x0F00, p),   // 0000 1111 kkkk kkkk
+        new LitOp<Op::ANDLW>("ANDLW",     0xFF00, 0x0B00, p),   // 0000 1011 kkkk kkkk
+        new LitOp<Op::IORLW>("IORLW",     0xFF00, 0x0900, p),   // 0000 1001 kkkk kkkk
+        new LitOp<Op::MOVLB>("MOVLB",     0xFFF0, 0x0100, p),   // 0000 0001 0000 kkkk
+        new LitOp<Op::MOVLW>("MOVLW",     0xFF00, 0x0E00, p),   // 0000 1110 kkkk kkkk
+        new LitOp<Op::MULLW>("MULLW",     0xFF00, 0x0D00, p),   // 0000 1101 kkkk kkkk
+        new LitOp<Op::SUBLW>("SUBLW",     0xFF00, 0x0800, p),   // 0000 1000 kkkk kkkk
+        new LitOp<Op::XORLW>("XORLW",     0xFF00, 0x0A00, p),   // 0000 1010 kkkk kkkk
+        new InstructionLfsr(p),                        // 1110 1110 00ff kkkk, 1111 0000 kkkk kkkk
+        new InstructionTblrd("TBLRD*",  0xFFFF, 0x0008, Op::TBLRD, p),        // 0000 0000 0000 1000
+        new InstructionTblrd("TBLRD*+", 0xFFFF, 0x0009, Op::TBLRDPOSTINC, p), // 0000 0000 0000 1001
+        new InstructionTblrd("TBLRD*-", 0xFFFF, 0x000A, Op::TBLRDPOSTDEC, p), // 0000 0000 0000 1010
+        new InstructionTblrd("TBLRD+*", 0xFFFF, 0x000B, Op::TBLRDPREINC, p),  // 0000 0000 0000 1011
+        base("TBLWT*",   0xFFFF, 0x000C, Op::TBLWT),         // 0000 0000 0000 1100
+        base("TBLWT*+",  0xFFFF, 0x000D, Op::TBLWTPOSTINC),  // 0000 0000 0000 1101
+        base("TBLWT*-",  0xFFFF, 0x000E, Op::TBLWTPOSTDEC),  // 0000 0000 0000 1110
+        base("TBLWT+*",  0xFFFF, 0x000F, Op::TBLWTPREINC),   // 0000 0000 0000 1111
+    };
+}
+
+JeuInstructions::~JeuInstructions()
+{
+    for (Instruction* i : jeu)
+        delete i;
+}
+
+InstructionPtr JeuInstructions::decode(Word w)
+{
+    // Every prototype tried keeps the word, so the one returned carries it.
+    for (Instruction* i : jeu)
+        if (i->decode(w))
+            return i;
+    return jeu.front();
+}
+

@@ -78,6 +78,12 @@ public:
     Instruction* copie() const override { return new InstructionByteOriented(*this); }
 
 protected:
+    // The phase work of every byte-oriented mnemonic; the per-mnemonic classes of the
+    // table call them with a constant number, so each compiles to its own code.
+    void lireOperande(int numero);
+    void calcule(int numero);
+    bool termine(int numero);
+
     bool d = false;
     bool a = false;
     Byte f8 = 0;
@@ -98,6 +104,9 @@ public:
     Instruction* copie() const override { return new InstructionBitOriented(*this); }
 
 protected:
+    void calcule(int numero);
+    bool termine(int numero);
+
     bool a = false;
     Byte b = 0;
     Byte f8 = 0;
@@ -117,6 +126,9 @@ public:
     Instruction* copie() const override { return new InstructionLiteral(*this); }
 
 protected:
+    void calcule(int numero);
+    bool termine(int numero);
+
     Byte k = 0;
 };
 
@@ -132,6 +144,8 @@ public:
     Instruction* copie() const override { return new InstructionControl8bits(*this); }
 
 protected:
+    bool termine(int numero);
+
     // Signed offset for the branches; the 20-bit word address for CALL and GOTO.
     DWord n = 0;
     DWord newPC = 0;

@@ -4,6 +4,7 @@ P18f4550::P18f4550()
     : jeu(this),
       alu(this),
       fm(&jeu),
+      instructions(fm.tableInstr()),
       fetchPtr(jeu.nop()),
       instrPtr(jeu.nop()),
       portA(this),

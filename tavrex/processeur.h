@@ -125,7 +125,7 @@ private:
     void recharge()
     {
         fetchPC = dm->getPC();
-        fetchPtr = fm.getInstr(fetchPC);
+        fetchPtr = instructions[fetchPC];
     }
     void termineCycle()
     {
@@ -146,6 +146,7 @@ private:
     JeuInstructions jeu;
     Alu alu;
     FlashMemory fm;
+    Instruction* const* instructions;   // fm's per-address objects, for the fetch
     DataMemory* dm = nullptr;
     int etat = 0;
     DWord fetchPC = 0;

@@ -35,6 +35,11 @@ public:
     virtual void doPostIndirect() {}
     virtual bool isIndirectReg() const { return false; }
 
+    // True for the registers that move an FSR around an access (PREINCn, POSTINCn,
+    // POSTDECn): data memory calls doPreIndirect/doPostIndirect only for them, which
+    // spares every other operand two empty virtual calls.
+    bool deplacePointeur() const { return pointeurMobile; }
+
     // Without side effects: data memory and the peripherals use these.
     Byte readDirect() const { return data; }
     void writeDirect(Byte d) { data = d; }
@@ -51,6 +56,7 @@ public:
 
 protected:
     Byte data = 0;
+    bool pointeurMobile = false;
 };
 
 // Banks 8 to 14 and the start of bank 15: nothing there.
@@ -179,57 +185,57 @@ protected:
 class RegistrePOSTINC0 : public RegistreIndirect0
 {
 public:
-    explicit RegistrePOSTINC0(DataMemory* mem) : RegistreIndirect0(mem, "POSTINC0") {}
+    explicit RegistrePOSTINC0(DataMemory* mem) : RegistreIndirect0(mem, "POSTINC0") { pointeurMobile = true; }
     void doPostIndirect() override;
 };
 class RegistrePOSTINC1 : public RegistreIndirect1
 {
 public:
-    explicit RegistrePOSTINC1(DataMemory* mem) : RegistreIndirect1(mem, "POSTINC1") {}
+    explicit RegistrePOSTINC1(DataMemory* mem) : RegistreIndirect1(mem, "POSTINC1") { pointeurMobile = true; }
     void doPostIndirect() override;
 };
 class RegistrePOSTINC2 : public RegistreIndirect2
 {
 public:
-    explicit RegistrePOSTINC2(DataMemory* mem) : RegistreIndirect2(mem, "POSTINC2") {}
+    explicit RegistrePOSTINC2(DataMemory* mem) : RegistreIndirect2(mem, "POSTINC2") { pointeurMobile = true; }
     void doPostIndirect() override;
 };
 
 class RegistrePOSTDEC0 : public RegistreIndirect0
 {
 public:
-    explicit RegistrePOSTDEC0(DataMemory* mem) : RegistreIndirect0(mem, "POSTDEC0") {}
+    explicit RegistrePOSTDEC0(DataMemory* mem) : RegistreIndirect0(mem, "POSTDEC0") { pointeurMobile = true; }
     void doPostIndirect() override;
 };
 class RegistrePOSTDEC1 : public RegistreIndirect1
 {
 public:
-    explicit RegistrePOSTDEC1(DataMemory* mem) : RegistreIndirect1(mem, "POSTDEC1") {}
+    explicit RegistrePOSTDEC1(DataMemory* mem) : RegistreIndirect1(mem, "POSTDEC1") { pointeurMobile = true; }
     void doPostIndirect() override;
 };
 class RegistrePOSTDEC2 : public RegistreIndirect2
 {
 public:
-    explicit RegistrePOSTDEC2(DataMemory* mem) : RegistreIndirect2(mem, "POSTDEC2") {}
+    explicit RegistrePOSTDEC2(DataMemory* mem) : RegistreIndirect2(mem, "POSTDEC2") { pointeurMobile = true; }
     void doPostIndirect() override;
 };
 
 class RegistrePREINC0 : public RegistreIndirect0
 {
 public:
-    explicit RegistrePREINC0(DataMemory* mem) : RegistreIndirect0(mem, "PREINC0") {}
+    explicit RegistrePREINC0(DataMemory* mem) : RegistreIndirect0(mem, "PREINC0") { pointeurMobile = true; }
     void doPreIndirect() override;
 };
 class RegistrePREINC1 : public RegistreIndirect1
 {
 public:
-    explicit RegistrePREINC1(DataMemory* mem) : RegistreIndirect1(mem, "PREINC1") {}
+    explicit RegistrePREINC1(DataMemory* mem) : RegistreIndirect1(mem, "PREINC1") { pointeurMobile = true; }
     void doPreIndirect() override;
 };
 class RegistrePREINC2 : public RegistreIndirect2
 {
 public:
-    explicit RegistrePREINC2(DataMemory* mem) : RegistreIndirect2(mem, "PREINC2") {}
+    explicit RegistrePREINC2(DataMemory* mem) : RegistreIndirect2(mem, "PREINC2") { pointeurMobile = true; }
     void doPreIndirect() override;
 };
 
