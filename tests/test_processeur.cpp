@@ -1,0 +1,160 @@
+// The cycle engine: pipeline, tick accounting, resets, and the tick's end of work.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+#include "harness.h"
+#include "processeur.h"
+
+namespace {
+
+// Writes a program word by word (little-endian bytes) into program memory.
+void ecrire(P18f4550& p, DWord adresse, const std::vector<Word>& mots)
+{
+    for (Word w : mots) {
+        p.getFM()->write(adresse, w);
+        adresse += 2;
+    }
+}
+
+constexpr Word MOVLW(Byte k) { return static_cast<Word>(0x0E00 | k); }
+constexpr Word MOVWF(Byte f) { return static_cast<Word>(0x6E00 | f); }   // access bank
+constexpr Word INCF(Byte f) { return static_cast<Word>(0x2A00 | f); }    // d = 1, access bank
+constexpr Word BRA(int n) { return static_cast<Word>(0xD000 | (n & 0x7FF)); }
+constexpr Word RESET_ = 0x00FF;
+
+// A device that counts the evaluations of its pin.
+class Sonde : public Connexion
+{
+public:
+    void modifie(double) override { ++evaluations; }
+    int evaluations = 0;
+};
+
+}  // namespace
+
+TEST(Processeur, FirstCycleAfterResetExecutesTheNopWhileFetchingAddressZero)
+{
+    auto p = std::make_unique<P18f4550>();
+    ecrire(*p, 0, {MOVLW(0x42), BRA(-1)});
+    p->powerOnReset();
+    const uint64_t t0 = p->time();
+    EXPECT_EQ(p->clock4(), 4);
+    EXPECT_EQ(p->getDM()->w(), 0x00);   // the NOP, not the MOVLW, ran
+    EXPECT_EQ(p->getFetchPC(), 0u);
+    EXPECT_EQ(p->clock4(), 4);
+    EXPECT_EQ(p->getDM()->w(), 0x42);
+    EXPECT_EQ(p->time() - t0, 8u);
+}
+
+TEST(Processeur, TicksAreTheSumOfWhatClock4Returns)
+{
+    auto p = chargeProgramme("instr_call");
+    uint64_t somme = 0;
+    const uint64_t t0 = p->time();
+    for (int i = 0; i < 5000; ++i)
+        somme += static_cast<uint64_t>(p->clock4());
+    EXPECT_EQ(p->time() - t0, somme);
+}
+
+TEST(Processeur, SingleTicksFollowTheSameStatesAsWholeInstructions)
+{
+    // The same program run with clock4() and with clock() must reach the same state
+    // at every instruction boundary.
+    for (const char* nom : {"instr_arith", "instr_call", "instr_fsr", "instr_table", "instr_skip"}) {
+        SCOPED_TRACE(nom);
+        auto a = chargeProgramme(nom);
+        auto b = chargeProgramme(nom);
+        for (int i = 0; i < 3000; ++i) {
+            const int ticks = a->clock4();
+            for (int t = 0; t < ticks; ++t)
+                b->clock();
+            ASSERT_EQ(b->getEtat(), 0) << "instruction " << i;
+            ASSERT_EQ(a->time(), b->time());
+            ASSERT_EQ(a->getDM()->getPC(), b->getDM()->getPC());
+            ASSERT_EQ(a->getInstrPC(), b->getInstrPC());
+            ASSERT_EQ(a->getDM()->w(), b->getDM()->w());
+            ASSERT_EQ(a->getDM()->readStatus(), b->getDM()->readStatus());
+        }
+        for (Word adr = 0; adr < 0x800; ++adr)
+            ASSERT_EQ(ram(*a, adr), ram(*b, adr)) << "address " << adr;
+    }
+}
+
+TEST(Processeur, ResetInstructionRestartsWithoutTouchingRegisters)
+{
+    auto p = std::make_unique<P18f4550>();
+    // 0: movlw 0x37; 2: movwf 0x10; 4: incf 0x11; 6: reset
+    ecrire(*p, 0, {MOVLW(0x37), MOVWF(0x10), INCF(0x11), RESET_});
+    p->powerOnReset();
+    p->getDM()->write(Word(0xFD8), 0x1F);   // STATUS
+    for (int i = 0; i < 5; ++i)             // NOP, MOVLW, MOVWF, INCF, RESET
+        p->clock4();
+    EXPECT_EQ(p->getDM()->getPC(), 0u);
+    EXPECT_EQ(ram(*p, 0x11), 1);
+    EXPECT_EQ(p->getDM()->w(), 0x37);
+    // The cycle after the reset is a NOP fetching address 0; then the program runs again.
+    EXPECT_EQ(p->clock4(), 4);
+    EXPECT_EQ(p->getInstrPtr(), p->getJeu()->nop());
+    for (int i = 0; i < 3; ++i)
+        p->clock4();
+    EXPECT_EQ(ram(*p, 0x11), 2);
+}
+
+TEST(Processeur, PowerOnResetKeepsTimeAndTheEventWheelPosition)
+{
+    auto p = chargeProgramme("instr_arith");
+    for (int i = 0; i < 1234; ++i)
+        p->clock4();
+    const uint64_t t = p->time();
+    const uint16_t now = p->getListeEvts()->maintenant();
+    EXPECT_EQ(now, static_cast<uint16_t>(t));
+    p->powerOnReset();
+    EXPECT_EQ(p->time(), t);
+    EXPECT_EQ(p->getListeEvts()->maintenant(), now);
+    EXPECT_EQ(p->getDM()->getPC(), 0u);
+    EXPECT_EQ(p->getDM()->w(), 0);
+}
+
+TEST(Processeur, ProgramCounterWrapsAtTheEndOfProgramMemory)
+{
+    auto p = std::make_unique<P18f4550>();
+    p->getDM()->setPC(0x7FFE);
+    p->getDM()->nextPC();
+    EXPECT_EQ(p->getDM()->getPC(), 0u);
+    // Running off the end: an empty memory executes NOPs and wraps to 0.
+    p->powerOnReset();
+    for (int i = 0; i < 0x3FFF; ++i)   // each cycle advances the counter by 2
+        p->clock4();
+    EXPECT_EQ(p->getDM()->getPC(), 0x7FFEu);
+    p->clock4();
+    EXPECT_EQ(p->getDM()->getPC(), 0u);
+}
+
+TEST(Processeur, AChangedPortIsEvaluatedOnceAtTheEndOfTheTick)
+{
+    auto p = std::make_unique<P18f4550>();
+    Sonde sonde;
+    p->getPortD()->connecte(0, &sonde);
+    // 0: movlw 0; 2: movwf TRISD; 4: movlw 1; 6: movwf LATD; 8: bra $
+    ecrire(*p, 0, {MOVLW(0), MOVWF(0x95), MOVLW(1), MOVWF(0x8C), BRA(-1)});
+    p->powerOnReset();
+    sonde.evaluations = 0;
+    for (int i = 0; i < 4; ++i)   // NOP, MOVLW, MOVWF TRISD, MOVLW
+        p->clock4();
+    EXPECT_EQ(sonde.evaluations, 1);
+    // MOVWF LATD writes at Q4: the pin is evaluated at the end of that very tick.
+    for (int t = 0; t < 3; ++t)
+        p->clock();
+    EXPECT_EQ(sonde.evaluations, 1);
+    p->clock();
+    EXPECT_EQ(sonde.evaluations, 2);
+    EXPECT_NEAR(sonde.getVin(), 5.0, 1e-6);
+    EXPECT_EQ(ram(*p, 0xF83) & 1, 1);   // PORTD holds the evaluated level
+    for (int i = 0; i < 10; ++i)
+        p->clock4();
+    EXPECT_EQ(sonde.evaluations, 2);    // nothing changed since
+    p->getPortD()->deconnecte(0);
+}
