@@ -78,10 +78,13 @@ public:
     virtual void analogConfig() {}
     virtual int getNumero() const = 0;
 
+    // The flag is cleared before the evaluation: a pin that a device marks while the
+    // port is being evaluated (a sensor refreshed by the PORTx read) stays marked for
+    // the next tick instead of being forgotten.
     void eval()
     {
-        evalue();
         globalChange = false;
+        evalue();
     }
     bool aChange() const { return globalChange; }
 

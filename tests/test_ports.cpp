@@ -1,0 +1,137 @@
+// The pin model: divider between the chip's source and the device's, analog pins,
+// lazy evaluation and the bookkeeping of connections.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "aleatoire.h"
+#include "processeur.h"
+
+namespace {
+
+using DM = DataMemory;
+
+class Sonde : public Connexion
+{
+public:
+    Sonde(double v = 2.5, double z = 1e9)
+    {
+        valueSrc = v;
+        impedance = z;
+    }
+    void modifie(double) override { ++evaluations; }
+    void miseAJour() override { ++rafraichissements; }
+    int evaluations = 0, rafraichissements = 0;
+};
+
+class Ports : public ::testing::Test
+{
+protected:
+    void tick(int n = 1)
+    {
+        while (n--)
+            p->clock();
+    }
+    Byte lit(Word adr) { return p->getDM()->readDirect(adr); }
+    void ecrit(Word adr, Byte v) { p->getDM()->write(adr, v); }
+
+    std::unique_ptr<P18f4550> p = std::make_unique<P18f4550>();
+};
+
+TEST_F(Ports, DiviseurEtSeuils)
+{
+    Sonde flottant, tirage(0.0, 100.0);
+    p->getPortD()->connecte(0, &flottant);
+    p->getPortD()->connecte(1, &tirage);
+    ecrit(DM::TRISD, 0xF0);
+    ecrit(DM::LATD, 0xFF);
+    tick();
+    EXPECT_DOUBLE_EQ(flottant.getVin(), (1e9 * 5.0 + 2.5) / (1e9 + 1.0));
+    EXPECT_NEAR(tirage.getVin(), 5.0 * 100.0 / 101.0, 1e-12);
+    EXPECT_EQ(lit(DM::PORTD), 0x03);   // RD2, RD3 drive no device: they read 0
+
+    ecrit(DM::TRISD, 0xFF);
+    Aleatoire::graine(4550);
+    int uns = 0;
+    for (int i = 0; i < 200; ++i) {
+        flottant.changement();
+        tick();
+        EXPECT_EQ(lit(DM::PORTD) & 0xFE, 0);
+        uns += lit(DM::PORTD) & 1;
+    }
+    EXPECT_NEAR(tirage.getVin(), 2.5 * 100.0 / (1e9 + 100.0), 1e-15);
+    EXPECT_GT(uns, 60);   // 2.5 V is between the thresholds: noise
+    EXPECT_LT(uns, 140);
+}
+
+TEST_F(Ports, BrochesAnalogiquesLisent0)
+{
+    Sonde ra[2], rb[6];
+    for (Byte i = 0; i < 2; ++i) {
+        ra[i].setSrc(5.0, 100.0);
+        p->getPortA()->connecte(i, &ra[i]);
+    }
+    for (Byte i = 0; i < 6; ++i) {
+        rb[i].setSrc(5.0, 100.0);
+        p->getPortB()->connecte(i, &rb[i]);
+    }
+    ecrit(DM::ADCON1, 0x0E);
+    tick();
+    EXPECT_EQ(lit(DM::PORTA), 0x02);
+    EXPECT_EQ(lit(DM::PORTB), 0x3F);
+    ecrit(DM::ADCON1, 0x00);
+    tick();
+    EXPECT_EQ(lit(DM::PORTA), 0x00);
+    EXPECT_EQ(lit(DM::PORTB), 0x20);
+    EXPECT_GT(ra[0].getVin(), 4.99);   // still computed: the converter samples it
+}
+
+TEST_F(Ports, SeulesLesBrochesMarqueesSontEvaluees)
+{
+    Sonde d0(0.0, 100.0), d5, rb6(5.0, 100.0), rc3(5.0, 100.0), re3(5.0, 100.0);
+    p->getPortD()->connecte(0, &d0);
+    p->getPortD()->connecte(5, &d5);
+    p->getPortB()->connecte(6, &rb6);
+    p->getPortC()->connecte(3, &rc3);
+    p->getPortE()->connecte(3, &re3);
+    tick(100);
+    EXPECT_EQ(d0.evaluations + d5.evaluations, 2);
+    EXPECT_EQ(rb6.evaluations + rc3.evaluations + re3.evaluations, 0);
+    EXPECT_EQ(lit(DM::PORTB) | lit(DM::PORTC) | lit(DM::PORTE), 0);
+
+    d5.setSrc(5.0, 10.0);
+    tick();
+    EXPECT_EQ(d0.evaluations, 1);
+    EXPECT_EQ(d5.evaluations, 2);
+    EXPECT_EQ(d0.rafraichissements, 2);   // the PORTD read of each evaluation
+    EXPECT_EQ(lit(DM::PORTD), 0x20);
+    p->getDM()->setBit(DM::LATD, 0);   // a bit operation marks its pin only
+    tick();
+    EXPECT_EQ(d0.evaluations, 2);
+    EXPECT_EQ(d5.evaluations, 2);
+}
+
+TEST_F(Ports, Connexions)
+{
+    Sonde a, b;
+    EXPECT_EQ(a.pinName(), QStringLiteral("NC"));
+    PortC* c = p->getPortC();
+    c->connecte(2, &a);
+    c->connecte(2, &b);   // takes the pin from a
+    EXPECT_EQ(a.getPort(), nullptr);
+    // Swapping two devices, as the motors do: neither stays behind on its old pin.
+    c->connecte(1, &b);
+    c->connecte(2, &a);
+    EXPECT_EQ(c->getConnexion(1), &b);
+    EXPECT_EQ(c->getConnexion(2), &a);
+    EXPECT_EQ(a.pinName(), QStringLiteral("RC2"));
+    EXPECT_EQ(b.pinName(), QStringLiteral("RC1"));
+    {
+        Sonde ephemere;
+        c->connecte(0, &ephemere);
+    }
+    EXPECT_EQ(c->getConnexion(0), nullptr);
+}
+
+}  // namespace
