@@ -1,0 +1,213 @@
+// Instruction decoding: the prototype table, the fallback to NOP, operand field
+// extraction and the assembly text of each instruction class.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "processeur.h"
+
+namespace {
+
+struct Entree {
+    const char* mnemo;
+    Word mask;
+    Word opcode;
+    int numero;
+};
+
+// The table in its decoding order.
+const Entree tableAttendue[76] = {
+    {"NOP", 0xFFFF, 0x0000, 0},      {"ADDWF", 0xFC00, 0x2400, 1},   {"ADDWFC", 0xFC00, 0x2000, 2},
+    {"ANDWF", 0xFC00, 0x1400, 3},    {"CLRF", 0xFE00, 0x6A00, 4},    {"COMF", 0xFC00, 0x1C00, 5},
+    {"CPFSEQ", 0xFE00, 0x6200, 6},   {"CPFSGT", 0xFE00, 0x6400, 7},  {"CPFSLT", 0xFE00, 0x6000, 8},
+    {"DECF", 0xFC00, 0x0400, 9},     {"DECFSZ", 0xFC00, 0x2C00, 10}, {"DCFSNZ", 0xFC00, 0x4C00, 11},
+    {"INCF", 0xFC00, 0x2800, 12},    {"INCFSZ", 0xFC00, 0x3C00, 13}, {"INFSNZ", 0xFC00, 0x4800, 14},
+    {"IORWF", 0xFC00, 0x1000, 15},   {"MOVF", 0xFC00, 0x5000, 16},   {"MOVFF", 0xF000, 0xC000, 17},
+    {"MOVWF", 0xFE00, 0x6E00, 18},   {"MULWF", 0xFE00, 0x0200, 19},  {"NEGF", 0xFE00, 0x6C00, 20},
+    {"RLCF", 0xFC00, 0x3400, 21},    {"RLNCF", 0xFC00, 0x4400, 22},  {"RRCF", 0xFC00, 0x3000, 23},
+    {"RRNCF", 0xFC00, 0x4000, 24},   {"SETF", 0xFE00, 0x6800, 25},   {"SUBFWB", 0xFC00, 0x5400, 26},
+    {"SUBWF", 0xFC00, 0x5C00, 27},   {"SUBWFB", 0xFC00, 0x5800, 28}, {"SWAPF", 0xFC00, 0x3800, 29},
+    {"TSTFSZ", 0xFE00, 0x6600, 30},  {"XORWF", 0xFC00, 0x1800, 31},  {"BCF", 0xF000, 0x9000, 32},
+    {"BSF", 0xF000, 0x8000, 33},     {"BTFSC", 0xF000, 0xB000, 34},  {"BTFSS", 0xF000, 0xA000, 35},
+    {"BTG", 0xF000, 0x7000, 36},     {"BC", 0xFF00, 0xE200, 37},     {"BN", 0xFF00, 0xE600, 38},
+    {"BNC", 0xFF00, 0xE300, 39},     {"BNN", 0xFF00, 0xE700, 40},    {"BNOV", 0xFF00, 0xE500, 41},
+    {"BNZ", 0xFF00, 0xE100, 42},     {"BOV", 0xFF00, 0xE400, 43},    {"BZ", 0xFF00, 0xE000, 45},
+    {"BRA", 0xF800, 0xD000, 44},     {"CALL", 0xFE00, 0xEC00, 46},   {"CLRWDT", 0xFFFF, 0x0004, 47},
+    {"DAW", 0xFFFF, 0x0007, 48},     {"GOTO", 0xFF00, 0xEF00, 49},   {"NOP", 0xF000, 0xF000, 0},
+    {"POP", 0xFFFF, 0x0006, 50},     {"PUSH", 0xFFFF, 0x0005, 51},   {"RCALL", 0xF800, 0xD800, 52},
+    {"RESET", 0xFFFF, 0x00FF, 53},   {"RETFIE", 0xFFFE, 0x0010, 54}, {"RETLW", 0xFF00, 0x0C00, 55},
+    {"RETURN", 0xFFFE, 0x0012, 56},  {"SLEEP", 0xFFFF, 0x0003, 57},  {"ADDLW", 0xFF00, 0x0F00, 58},
+    {"ANDLW", 0xFF00, 0x0B00, 59},   {"IORLW", 0xFF00, 0x0900, 60},  {"MOVLB", 0xFFF0, 0x0100, 62},
+    {"MOVLW", 0xFF00, 0x0E00, 63},   {"MULLW", 0xFF00, 0x0D00, 64},  {"SUBLW", 0xFF00, 0x0800, 65},
+    {"XORLW", 0xFF00, 0x0A00, 66},   {"LFSR", 0xFFC0, 0xEE00, 61},   {"TBLRD*", 0xFFFF, 0x0008, 67},
+    {"TBLRD*+", 0xFFFF, 0x0009, 68}, {"TBLRD*-", 0xFFFF, 0x000A, 69}, {"TBLRD+*", 0xFFFF, 0x000B, 70},
+    {"TBLWT*", 0xFFFF, 0x000C, 71},  {"TBLWT*+", 0xFFFF, 0x000D, 72}, {"TBLWT*-", 0xFFFF, 0x000E, 73},
+    {"TBLWT+*", 0xFFFF, 0x000F, 74},
+};
+
+// What program memory does with a word: decode, copy, extract the fields.
+std::unique_ptr<Instruction> decodeMot(P18f4550& p, Word w)
+{
+    std::unique_ptr<Instruction> i(p.getJeu()->decode(w)->copie());
+    i->preParametres();
+    return i;
+}
+
+std::string texte(P18f4550& p, Word w)
+{
+    return decodeMot(p, w)->affiche();
+}
+
+// The text up to and including `fin`, for texts whose tail shows a field that is
+// only filled during execution.
+std::string debut(const std::string& s, const std::string& fin)
+{
+    const auto k = s.find(fin);
+    return k == std::string::npos ? s : s.substr(0, k + fin.size());
+}
+
+// Field access for the classes whose fields the text does not show.
+struct SondeLfsr : InstructionLfsr {
+    using InstructionLfsr::InstructionLfsr;
+    Byte numeroFsr() const { return f; }
+    Byte hautLitteral() const { return kH; }
+};
+
+struct SondeReturn : InstructionReturn {
+    using InstructionReturn::InstructionReturn;
+    bool rapide() const { return s; }
+};
+
+class Decode : public ::testing::Test
+{
+protected:
+    std::unique_ptr<P18f4550> p = std::make_unique<P18f4550>();
+    JeuInstructions* jeu() { return p->getJeu(); }
+};
+
+} // namespace
+
+TEST_F(Decode, TableOrderMasksAndNumbers)
+{
+    const auto& table = jeu()->table();
+    ASSERT_EQ(table.size(), 76u);
+    EXPECT_EQ(jeu()->nop(), table[0]);
+    for (int i = 0; i < 76; ++i) {
+        EXPECT_EQ(table[i]->mnemo(), tableAttendue[i].mnemo) << "entry " << i;
+        EXPECT_EQ(table[i]->getMask(), tableAttendue[i].mask) << "entry " << i;
+        EXPECT_EQ(table[i]->getOpcode(), tableAttendue[i].opcode) << "entry " << i;
+        EXPECT_EQ(table[i]->numero(), tableAttendue[i].numero) << "entry " << i;
+    }
+}
+
+TEST_F(Decode, EveryWordMatchesAtMostOneEntryAnd1693MatchNone)
+{
+    const auto& table = jeu()->table();
+    int sansInstruction = 0;
+    int ambigus = 0;
+    int motsPerdus = 0;
+    for (unsigned w = 0; w <= 0xFFFF; ++w) {
+        int correspondances = 0;
+        for (const Instruction* i : table)
+            if ((w & i->getMask()) == i->getOpcode())
+                ++correspondances;
+        if (correspondances > 1)
+            ++ambigus;
+        InstructionPtr d = jeu()->decode(static_cast<Word>(w));
+        if (d == jeu()->nop() && w != 0)
+            ++sansInstruction;
+        // the prototype returned carries the word
+        if (d->getInstr() != w)
+            ++motsPerdus;
+    }
+    EXPECT_EQ(ambigus, 0);
+    EXPECT_EQ(motsPerdus, 0);
+    EXPECT_EQ(sansInstruction, 1693);
+}
+
+TEST_F(Decode, SpecialWords)
+{
+    const auto& table = jeu()->table();
+    EXPECT_EQ(jeu()->decode(0x0000), table[0]);
+    EXPECT_EQ(jeu()->decode(0xFFFF), table[50]);   // the two-word NOP
+    EXPECT_EQ(jeu()->decode(0xF123), table[50]);
+    for (Word w : {0x0001, 0x0014, 0x0110, 0xE800, 0xEBFF, 0xEE40, 0xEEFF})
+        EXPECT_EQ(jeu()->decode(w), table[0]) << std::hex << w;
+    EXPECT_EQ(jeu()->decode(0x0010)->mnemo(), "RETFIE");
+    EXPECT_EQ(jeu()->decode(0x0011)->mnemo(), "RETFIE");
+    EXPECT_EQ(jeu()->decode(0x0012)->mnemo(), "RETURN");
+    EXPECT_EQ(jeu()->decode(0x0013)->mnemo(), "RETURN");
+    EXPECT_EQ(jeu()->decode(0xEC00)->mnemo(), "CALL");
+    EXPECT_EQ(jeu()->decode(0xEDFF)->mnemo(), "CALL");
+    EXPECT_EQ(jeu()->decode(0xEF00)->mnemo(), "GOTO");
+    EXPECT_EQ(jeu()->decode(0xEE3F)->mnemo(), "LFSR");
+    EXPECT_EQ(jeu()->decode(0x010F)->mnemo(), "MOVLB");
+    EXPECT_EQ(jeu()->decode(0xE0FF)->mnemo(), "BZ");
+    EXPECT_EQ(jeu()->decode(0xD000)->mnemo(), "BRA");
+    EXPECT_EQ(jeu()->decode(0xD800)->mnemo(), "RCALL");
+}
+
+TEST_F(Decode, OperandFields)
+{
+    SondeLfsr lfsr(p.get());
+    lfsr.decode(0xEE3F);
+    lfsr.preParametres();
+    EXPECT_EQ(lfsr.numeroFsr(), 3);
+    EXPECT_EQ(lfsr.hautLitteral(), 0x0F);
+    lfsr.decode(0xEE12);
+    lfsr.preParametres();
+    EXPECT_EQ(lfsr.numeroFsr(), 1);
+    EXPECT_EQ(lfsr.hautLitteral(), 0x02);
+
+    SondeReturn ret(p.get());
+    ret.decode(0x0013);
+    ret.preParametres();
+    EXPECT_TRUE(ret.rapide());
+    ret.decode(0x0012);
+    ret.preParametres();
+    EXPECT_FALSE(ret.rapide());
+}
+
+TEST_F(Decode, TextOfEachClass)
+{
+    EXPECT_EQ(texte(*p, 0x0E5A), "MOVLW 0x5a");
+    EXPECT_EQ(texte(*p, 0x0105), "MOVLB 0x5");
+    EXPECT_EQ(texte(*p, 0x0C00), "RETLW 0x0");
+    // relative branches: signed decimal
+    EXPECT_EQ(texte(*p, 0xD7FF), "BRA -1");
+    EXPECT_EQ(texte(*p, 0xD400), "BRA -1024");
+    EXPECT_EQ(texte(*p, 0xD3FF), "BRA 1023");
+    EXPECT_EQ(texte(*p, 0xDFFE), "RCALL -2");
+    EXPECT_EQ(texte(*p, 0xE280), "BC -128");
+    EXPECT_EQ(texte(*p, 0xE17F), "BNZ 127");
+    // byte-oriented: f8, d, a in hexadecimal, then the register name
+    EXPECT_EQ(debut(texte(*p, 0x2620), " --- "), "ADDWF 0x20, 1, 0  NOT A SFR --- ");
+    EXPECT_EQ(debut(texte(*p, 0x50D8), " --- "), "MOVF 0xd8, 0, 0  STATUS --- ");
+    // bit-oriented: b and a in decimal
+    EXPECT_EQ(texte(*p, 0x8EE8), "BSF 0xe8, 7, 0  WREG");
+    EXPECT_EQ(texte(*p, 0xB3D8), "BTFSC 0xd8, 1, 1  NOT A SFR");
+    // the name follows the effective address, with BSR as it is now
+    p->getDM()->writeBSR(15);
+    EXPECT_EQ(texte(*p, 0x9180), "BCF 0x80, 0, 1  PORTA");
+    EXPECT_EQ(debut(texte(*p, 0xC123), ", 0x"), "MOVFF 0x123, 0x");
+    EXPECT_EQ(debut(texte(*p, 0xEE3F), ", 0x"), "LFSR 3, 0x");
+    EXPECT_EQ(texte(*p, 0x0013), "RETURN 1");
+    EXPECT_EQ(texte(*p, 0x0012), "RETURN 0");
+    for (Word w : {0x0000, 0x0007, 0x0005, 0x0006, 0x00FF, 0x0009, 0x000F, 0x0011, 0xFFFF})
+        EXPECT_EQ(texte(*p, w), jeu()->decode(w)->mnemo()) << std::hex << w;
+}
+
+TEST_F(Decode, CopiesAreIndependentOfThePrototype)
+{
+    InstructionPtr proto = jeu()->decode(0x0E5A);
+    std::unique_ptr<Instruction> copie(proto->copie());
+    copie->preParametres();
+    jeu()->decode(0x0EA5);   // overwrites the prototype's word
+    EXPECT_EQ(proto->getInstr(), 0x0EA5);
+    EXPECT_EQ(copie->getInstr(), 0x0E5A);
+    EXPECT_EQ(copie->affiche(), "MOVLW 0x5a");
+    EXPECT_EQ(copie->mnemo(), "MOVLW");
+    EXPECT_EQ(copie->numero(), 63);
+}
