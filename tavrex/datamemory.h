@@ -98,6 +98,10 @@ public:
     bool isIndirectReg(Word adr) const { return adr < taille && reg[adr]->isIndirectReg(); }
     std::string name(Word adr) const;
 
+    // The register of an instruction operand. BSR holds four bits, so every banked
+    // address lies inside data memory.
+    Registre* operande(bool a, Byte f) const { return reg[getAdr(a, f)]; }
+
     // The register object at an address (null above 0xFFF), and its stored byte
     // read without side effects.
     Registre* registre(Word adr) const { return adr < taille ? reg[adr] : nullptr; }

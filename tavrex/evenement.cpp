@@ -15,9 +15,12 @@ void Evenement::enregistrer(uint16_t temps, ListeEvts* li)
         tete->precedent = this;
     suivant = tete;
     li->table[s] = this;
+    li->marque(s);
     numEnreg = s;
     enregistrement = true;
     instantEnreg = li->now;
+    ++li->nbEnregistres;
+    li->signale();
 }
 
 void Evenement::enregistrerDernier(uint16_t temps, ListeEvts* li)
@@ -27,6 +30,7 @@ void Evenement::enregistrerDernier(uint16_t temps, ListeEvts* li)
     Evenement* e = li->table[s];
     if (!e) {
         li->table[s] = this;
+        li->marque(s);
     } else {
         while (e->suivant)
             e = e->suivant;
@@ -36,16 +40,23 @@ void Evenement::enregistrerDernier(uint16_t temps, ListeEvts* li)
     numEnreg = s;
     enregistrement = true;
     instantEnreg = li->now;
+    ++li->nbEnregistres;
+    li->signale();
 }
 
 void Evenement::supprimer()
 {
     if (suivant)
         suivant->precedent = precedent;
-    if (precedent)
+    if (precedent) {
         precedent->suivant = suivant;
-    else
+    } else {
         liste->table[numEnreg] = suivant;
+        if (!suivant)
+            liste->libere(numEnreg);
+    }
+    if (enregistrement)
+        --liste->nbEnregistres;
     enregistrement = false;
     precedent = suivant = nullptr;
 }
@@ -66,22 +77,47 @@ ListeEvts::~ListeEvts()
             table[s]->supprimer();
 }
 
+uint32_t ListeEvts::creneauxLibres(uint32_t max) const
+{
+    if (nbEnregistres == 0 && !liensBruts)
+        return max;
+    uint32_t n = 0;
+    uint16_t s = now;
+    while (n < max) {
+        const uint64_t bits = occupation[s >> 6] >> (s & 63);
+        if (bits) {
+            n += static_cast<uint32_t>(__builtin_ctzll(bits));
+            return n < max ? n : max;
+        }
+        const uint32_t pas = 64 - (s & 63);
+        n += pas;
+        s = static_cast<uint16_t>(s + pas);
+    }
+    return max;
+}
+
 void ListeEvts::enregistrer(uint16_t temps, Evenement* e)
 {
+    liensBruts = true;
+    signale();
     const uint16_t s = static_cast<uint16_t>(now + temps);
     if (table[s])
         table[s]->precedent = e;
     e->suivant = table[s];
     table[s] = e;
+    marque(s);
     e->numEnreg = s;
 }
 
 void ListeEvts::enregistrerDernier(uint16_t temps, Evenement* e)
 {
+    liensBruts = true;
+    signale();
     const uint16_t s = static_cast<uint16_t>(now + temps);
     Evenement* d = table[s];
     if (!d) {
         table[s] = e;
+        marque(s);
     } else {
         while (d->suivant)
             d = d->suivant;
@@ -93,5 +129,11 @@ void ListeEvts::enregistrerDernier(uint16_t temps, Evenement* e)
 
 void ListeEvts::attacher(uint16_t num, Evenement* e)
 {
+    liensBruts = true;
+    signale();
     table[num] = e;
+    if (e)
+        marque(num);
+    else
+        libere(num);
 }

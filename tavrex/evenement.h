@@ -73,6 +73,19 @@ public:
     uint16_t maintenant() const { return now; }
     Evenement* tete(uint16_t slot) const { return table[slot]; }
 
+    // A pass over a slot known to be empty.
+    void avance() { ++now; }
+    // The number of empty slots from `now` on, at most `max`. With no event
+    // registered at all, `max`.
+    uint32_t creneauxLibres(uint32_t max) const;
+    // A flag that every registration raises: the processor skips the slot checks
+    // of ticks it knows to be empty until something is registered.
+    void surveiller(bool* drapeau) { alerte = drapeau; }
+    int nombreEnregistres() const { return nbEnregistres; }
+    // Counts every registration ever made: a change tells that the empty stretch
+    // found by creneauxLibres() may have been broken.
+    uint64_t nombreRegistrations() const { return nbRegistrations; }
+
     // List-side forms: links and numEnreg only (the event-side forms are the ones used).
     void enregistrer(uint16_t temps, Evenement* e);
     void enregistrerDernier(uint16_t temps, Evenement* e);
@@ -84,6 +97,29 @@ private:
     // (Half a megabyte: owners of a list keep it, or the processor, on the heap.)
     Evenement* table[nbSlots] = {};
     uint16_t now = 0;
+    // One bit per slot, set while the slot's chain is not empty: the search for the
+    // next occupied slot reads 64 slots at a time.
+    uint64_t occupation[nbSlots / 64] = {};
+    int nbEnregistres = 0;          // events linked through enregistrer/enregistrerDernier
+    bool liensBruts = false;        // the list-side forms were used: the count means nothing
+    bool* alerte = nullptr;
+
+    uint64_t nbRegistrations = 0;
+
+    void marque(uint16_t slot)
+    {
+        occupation[slot >> 6] |= uint64_t(1) << (slot & 63);
+    }
+    void libere(uint16_t slot)
+    {
+        occupation[slot >> 6] &= ~(uint64_t(1) << (slot & 63));
+    }
+    void signale()
+    {
+        ++nbRegistrations;
+        if (alerte)
+            *alerte = true;
+    }
 };
 
 #endif

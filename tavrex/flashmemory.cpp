@@ -123,23 +123,22 @@ int FlashMemory::write(DWord adr, Word w)
 
 int FlashMemory::readByte(DWord adr, Byte& b)
 {
-    for (Segment* s : {static_cast<Segment*>(program), config, devID})
-        if (s->contient(adr))
-            return s->read(adr, b);
-    b = 0;
+    if (program->read(adr, b) == 0 || config->read(adr, b) == 0 || devID->read(adr, b) == 0)
+        return 0;
     return -1;
 }
 
 bool FlashMemory::bitPBADEN()
 {
     Byte b;
-    readByte(adrCONFIG3H, b);
+    config->read(adrCONFIG3H, b);
     return b & 0x02;
 }
 
 bool FlashMemory::bitSTVREN()
 {
+    // Read at every CALL, RCALL and PUSH: straight from the configuration segment.
     Byte b;
-    readByte(adrCONFIG4L, b);
+    config->read(adrCONFIG4L, b);
     return b & 0x01;
 }

@@ -1,5 +1,6 @@
 #include "hex_file.h"
 
+#include <cstdint>
 #include <fstream>
 #include <string>
 
@@ -95,16 +96,23 @@ int FlashMemory::readFromHex(const char* filename)
         }
         switch (ld.t) {
         case 0: {
-            const DWord base = static_cast<DWord>(adresseEtendue) * 65536 + static_cast<DWord>(ld.a);
+            // Computed wide: a record near the top of the 4 GB space must not wrap
+            // around to program memory.
+            const uint64_t base = static_cast<uint64_t>(adresseEtendue) * 65536 + static_cast<uint64_t>(ld.a);
+            auto dansEspace = [](uint64_t adr) { return adr <= 0xFFFFFFFFu; };
             if (ld.b == 1) {
-                writeByte(base, static_cast<Byte>(ld.data[0]));
+                writeByte(static_cast<DWord>(base), static_cast<Byte>(ld.data[0]));
                 break;
             }
             int i = 0;
-            for (; i + 1 < ld.b; i += 2)
-                write(base + i, static_cast<Word>(ld.data[i] + 256 * ld.data[i + 1]));
-            if (i < ld.b)
-                writeByte(base + i, static_cast<Byte>(ld.data[i]));
+            for (; i + 1 < ld.b; i += 2) {
+                if (dansEspace(base + i + 1))
+                    write(static_cast<DWord>(base + i), static_cast<Word>(ld.data[i] + 256 * ld.data[i + 1]));
+                else if (dansEspace(base + i))
+                    writeByte(static_cast<DWord>(base + i), static_cast<Byte>(ld.data[i]));
+            }
+            if (i < ld.b && dansEspace(base + i))
+                writeByte(static_cast<DWord>(base + i), static_cast<Byte>(ld.data[i]));
             break;
         }
         case 4:

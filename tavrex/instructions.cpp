@@ -53,6 +53,14 @@ void InstructionByteOriented::preParametres()
     d = instr & 0x0200;
     a = instr & 0x0100;
     f8 = static_cast<Byte>(instr);
+    // An access-bank operand does not depend on BSR: its register is known now.
+    regAcces = a ? nullptr : dm(processeur)->operande(false, f8);
+}
+
+// The register at getAdr(a, f8), with the BSR of this moment for a banked operand.
+TAVREX_EN_LIGNE Registre* InstructionByteOriented::operande() const
+{
+    return a ? dm(processeur)->operande(true, f8) : regAcces;
 }
 
 void InstructionByteOriented::parametres() { lireOperande(code); }
@@ -61,11 +69,12 @@ bool InstructionByteOriented::execute() { return termine(code); }
 
 TAVREX_EN_LIGNE void InstructionByteOriented::lireOperande(int numero)
 {
-    DataMemory* m = dm(processeur);
-    m->doPreIndirect(a, f8);
+    Registre* r = operande();
+    if (r->deplacePointeur())
+        r->doPreIndirect();
     // CLRF, MOVWF and SETF never read their register (no read side effects).
     if (numero != Op::CLRF && numero != Op::MOVWF && numero != Op::SETF)
-        fReg = m->read(a, f8);
+        fReg = r->read();
 }
 
 TAVREX_EN_LIGNE void InstructionByteOriented::calcule(int numero)
@@ -122,7 +131,7 @@ TAVREX_EN_LIGNE bool InstructionByteOriented::termine(int numero)
     case Op::INCFSZ:
     case Op::INFSNZ:
         if (d)
-            m->write(a, f8, alu->read());
+            operande()->write(alu->read());
         else
             m->setW(alu->read());
         if (condition)
@@ -135,14 +144,16 @@ TAVREX_EN_LIGNE bool InstructionByteOriented::termine(int numero)
         // The result first, then the flags: with STATUS as destination the flags
         // are merged into the written value.
         if (d)
-            m->write(a, f8, alu->read());
+            operande()->write(alu->read());
         else
             m->setW(alu->read());
         alu->writeStatus();
         break;
     }
-    // Computed again: the BSR of this moment decides which register is post-updated.
-    m->doPostIndirect(a, f8);
+    // Found again: the BSR of this moment decides which register is post-updated.
+    Registre* r = operande();
+    if (r->deplacePointeur())
+        r->doPostIndirect();
     return true;
 }
 
@@ -161,13 +172,20 @@ void InstructionBitOriented::preParametres()
     b = (instr >> 9) & 0x07;
     a = instr & 0x0100;
     f8 = static_cast<Byte>(instr);
+    regAcces = a ? nullptr : dm(processeur)->operande(false, f8);
+}
+
+TAVREX_EN_LIGNE Registre* InstructionBitOriented::operande() const
+{
+    return a ? dm(processeur)->operande(true, f8) : regAcces;
 }
 
 void InstructionBitOriented::parametres()
 {
-    DataMemory* m = dm(processeur);
-    m->doPreIndirect(a, f8);
-    fReg = m->read(a, f8);
+    Registre* r = operande();
+    if (r->deplacePointeur())
+        r->doPreIndirect();
+    fReg = r->read();
 }
 
 void InstructionBitOriented::process() { calcule(code); }
@@ -189,15 +207,16 @@ TAVREX_EN_LIGNE void InstructionBitOriented::calcule(int numero)
 
 TAVREX_EN_LIGNE bool InstructionBitOriented::termine(int numero)
 {
-    DataMemory* m = dm(processeur);
     if (numero == Op::BTFSC || numero == Op::BTFSS) {
         if (condition)
             processeur->flush();
     } else {
         // Only bit b is touched, through the register's own bit operation.
-        m->bitSetClr(a, f8, (processeur->getALU()->read() >> b) & 1, b);
+        operande()->bitSetClr(b, (processeur->getALU()->read() >> b) & 1);
     }
-    m->doPostIndirect(a, f8);
+    Registre* r = operande();
+    if (r->deplacePointeur())
+        r->doPostIndirect();
     return true;
 }
 

@@ -13,6 +13,7 @@
 // one-cycle instruction), and specialQ2()/specialQ4() in the second cycle.
 
 class P18f4550;
+class Registre;
 class Instruction;
 typedef Instruction* InstructionPtr;
 
@@ -83,12 +84,14 @@ protected:
     void lireOperande(int numero);
     void calcule(int numero);
     bool termine(int numero);
+    Registre* operande() const;
 
     bool d = false;
     bool a = false;
     Byte f8 = 0;
     Byte fReg = 0;
     bool condition = false;
+    Registre* regAcces = nullptr;   // an access-bank operand's register, found at decoding
 };
 
 // BCF, BSF, BTFSC, BTFSS, BTG: oooo bbba ffff ffff
@@ -106,12 +109,14 @@ public:
 protected:
     void calcule(int numero);
     bool termine(int numero);
+    Registre* operande() const;
 
     bool a = false;
     Byte b = 0;
     Byte f8 = 0;
     Byte fReg = 0;
     bool condition = false;
+    Registre* regAcces = nullptr;   // an access-bank operand's register, found at decoding
 };
 
 // ADDLW ... XORLW, MOVLB, RETLW: oooo oooo kkkk kkkk

@@ -51,43 +51,49 @@ public:
     void clock();
     int clock4()
     {
+        if (alerte || temps + 8 > libreJusqua)
+            prevoitTicks();
         // Q1: pipeline shift and fetch.
         ++temps;
         decaleEtCharge();
-        finDeTick();
+        finDeTickPrevu();
         // Q2, Q3: operands, then the operation.
         ++temps;
         instrPtr->parametres();
-        finDeTick();
+        finDeTickPrevu();
         ++temps;
         instrPtr->process();
-        finDeTick();
+        finDeTickPrevu();
         // Q4: result; the program counter advances unless the cycle was abandoned.
         ++temps;
         const bool unCycle = instrPtr->execute();
         termineCycle();
-        finDeTick();
+        finDeTickPrevu();
         if (unCycle)
             return 4;
         // Second cycle of a two-cycle instruction.
         ++temps;
         recharge();
-        finDeTick();
+        finDeTickPrevu();
         ++temps;
         instrPtr->specialQ2();
-        finDeTick();
+        finDeTickPrevu();
         ++temps;
-        finDeTick();
+        finDeTickPrevu();
         ++temps;
         instrPtr->specialQ4();
         termineCycle();
-        finDeTick();
+        finDeTickPrevu();
         return 8;
     }
 
     // Pending pipeline actions, requested by the instructions.
     void flush() { fetchPtr = jeu.nop(); }
-    void notePortChange() { portsModifies = true; }
+    void notePortChange()
+    {
+        portsModifies = true;
+        alerte = true;
+    }
 
     DataMemory* getDM() const { return dm; }
     FlashMemory* getFM() { return &fm; }
@@ -134,12 +140,23 @@ private:
         else
             dm->nextPC();
     }
+    // The end of every tick: the events due in it, then the changed ports.
     void finDeTick()
     {
         evts.executer();
         if (portsModifies)
             evaluePorts();
     }
+    // The same, when the ticks up to `libreJusqua` are known to have no event due:
+    // until a registration or a port change raises `alerte`, the slot is only passed.
+    void finDeTickPrevu()
+    {
+        if (alerte)
+            finDeTick();
+        else
+            evts.avance();
+    }
+    void prevoitTicks();
     void evaluePorts();
     void redemarre();
 
@@ -170,6 +187,11 @@ private:
     bool cycleAbandonne = false;
     // Some port has its globalChange flag set: one test per tick instead of five.
     bool portsModifies = true;
+    // Ticks up to this count have no event due, as long as `alerte` stays down; an
+    // event registration or a port change raises it (see finDeTickPrevu).
+    uint64_t libreJusqua = 0;
+    uint64_t registrationsVues = ~0ULL;
+    bool alerte = true;
 };
 
 #endif

@@ -84,7 +84,9 @@ class RegistreStatus : public RegistreSpecial
 public:
     enum : Byte { C = 0x01, DC = 0x02, Z = 0x04, OV = 0x08, N = 0x10 };
     RegistreStatus() : RegistreSpecial("STATUS") {}
+    // Five bits exist: whatever the access, bits 7 to 5 read 0.
     void write(Byte d) override { data = d & 0x1F; }
+    void setBit(Byte num) override { data = (data | maskSet[num & 7]) & 0x1F; }
 
     bool carry() const { return data & C; }
     void setCarry(bool v) { drapeau(C, v); }
@@ -106,7 +108,9 @@ class RegistreBSR : public RegistreSpecial
 {
 public:
     RegistreBSR() : RegistreSpecial("BSR") {}
+    // Four bits exist, so a banked address never leaves data memory.
     void write(Byte d) override { data = d & 0x0F; }
+    void setBit(Byte num) override { data = (data | maskSet[num & 7]) & 0x0F; }
 };
 
 // TRISx and LATx: every change marks the port's pins for evaluation.
