@@ -63,7 +63,8 @@ TEST(Processeur, SingleTicksFollowTheSameStatesAsWholeInstructions)
 {
     // The same program run with clock4() and with clock() must reach the same state
     // at every instruction boundary.
-    for (const char* nom : {"instr_arith", "instr_call", "instr_fsr", "instr_table", "instr_skip"}) {
+    for (const char* nom : {"instr_arith", "instr_call", "instr_fsr", "instr_table", "instr_skip", "periph_timer0",
+                            "periph_timer2", "periph_adc"}) {
         SCOPED_TRACE(nom);
         auto a = chargeProgramme(nom);
         auto b = chargeProgramme(nom);
@@ -81,6 +82,52 @@ TEST(Processeur, SingleTicksFollowTheSameStatesAsWholeInstructions)
         for (Word adr = 0; adr < 0x800; ++adr)
             ASSERT_EQ(ram(*a, adr), ram(*b, adr)) << "address " << adr;
     }
+}
+
+namespace {
+// Notes the tick at which it fires; optionally registers again.
+class Horloge : public Evenement
+{
+public:
+    Horloge(P18f4550& p, uint16_t periode) : p(p), periode(periode) {}
+    void executer() override
+    {
+        supprimer();
+        instants.push_back(p.time());
+        if (periode)
+            enregistrer(periode, p.getListeEvts());
+    }
+    P18f4550& p;
+    uint16_t periode;
+    std::vector<uint64_t> instants;
+};
+}  // namespace
+
+TEST(Processeur, EventsFireAtTheirTickWhateverTheGapBetweenThem)
+{
+    // Ticks known to be free of events are passed quickly; an event registered
+    // between instructions, far ahead or just ahead, still fires at its own tick.
+    auto p = chargeProgramme("instr_arith");
+    for (uint16_t delai : {0, 1, 3, 7, 8, 9, 100, 48000, 65535}) {
+        SCOPED_TRACE(delai);
+        Horloge h(*p, 0);
+        const uint64_t t0 = p->time();
+        h.enregistrer(delai, p->getListeEvts());
+        while (p->time() < t0 + delai + 20)
+            p->clock4();
+        ASSERT_EQ(h.instants.size(), 1u);
+        EXPECT_EQ(h.instants[0], t0 + delai + 1);
+    }
+    // A periodic event keeps its period across instructions of both lengths.
+    Horloge periodique(*p, 37);
+    const uint64_t debut = p->time();
+    periodique.enregistrer(5, p->getListeEvts());
+    while (p->time() < debut + 10000)
+        p->clock4();
+    ASSERT_GT(periodique.instants.size(), 200u);
+    for (size_t i = 0; i < periodique.instants.size(); ++i)
+        ASSERT_EQ(periodique.instants[i], debut + 6 + 37 * i);
+    periodique.supprimer();
 }
 
 TEST(Processeur, ResetInstructionRestartsWithoutTouchingRegisters)
