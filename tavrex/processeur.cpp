@@ -2,6 +2,7 @@
 
 P18f4550::P18f4550()
     : jeu(this),
+      nopProto(jeu.nop()),
       alu(this),
       fm(&jeu),
       instructions(fm.tableInstr()),
@@ -128,16 +129,13 @@ void P18f4550::clock()
     finDeTick();
 }
 
-void P18f4550::prevoitTicks()
+void P18f4550::chercheProchainEvenement()
 {
     // The next tick processes slot `now`: k empty slots from there make the next k
     // ticks free of events. The stretch holds until a registration; a port change
-    // only asks for exact tick ends. Eight free ticks pass a whole instruction.
-    if (evts.nombreRegistrations() != registrationsVues || temps >= libreJusqua) {
-        registrationsVues = evts.nombreRegistrations();
-        libreJusqua = temps + evts.creneauxLibres(ListeEvts::nbSlots - 1);
-    }
-    alerte = portsModifies || temps + 8 > libreJusqua;
+    // only asks for exact tick ends.
+    registrationsVues = evts.nombreRegistrations();
+    libreJusqua = temps + evts.creneauxLibres(ListeEvts::nbSlots - 1);
 }
 
 void P18f4550::evaluePorts()

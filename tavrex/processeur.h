@@ -57,6 +57,8 @@ public:
         ++temps;
         decaleEtCharge();
         finDeTickPrevu();
+        if (instrPtr == nopProto)
+            return bulle();
         // Q2, Q3: operands, then the operation.
         ++temps;
         instrPtr->parametres();
@@ -88,7 +90,7 @@ public:
     }
 
     // Pending pipeline actions, requested by the instructions.
-    void flush() { fetchPtr = jeu.nop(); }
+    void flush() { fetchPtr = nopProto; }
     void notePortChange()
     {
         portsModifies = true;
@@ -122,6 +124,19 @@ public:
     int getEtat() const { return etat; }
 
 private:
+    // The rest of a cycle that executes the NOP of a flush (or of a reset): its
+    // ticks elapse with nothing to do but the program counter's step.
+    int bulle()
+    {
+        ++temps;
+        finDeTickPrevu();
+        ++temps;
+        finDeTickPrevu();
+        ++temps;
+        termineCycle();
+        finDeTickPrevu();
+        return 4;
+    }
     void decaleEtCharge()
     {
         instrPC = fetchPC;
@@ -156,11 +171,19 @@ private:
         else
             evts.avance();
     }
-    void prevoitTicks();
+    // Before an instruction: are its (up to eight) ticks free of events?
+    void prevoitTicks()
+    {
+        if (evts.nombreRegistrations() != registrationsVues || temps >= libreJusqua)
+            chercheProchainEvenement();
+        alerte = portsModifies || temps + 8 > libreJusqua;
+    }
+    void chercheProchainEvenement();
     void evaluePorts();
     void redemarre();
 
     JeuInstructions jeu;
+    InstructionPtr nopProto;   // jeu's first entry, which every flush puts in the fetch stage
     Alu alu;
     FlashMemory fm;
     Instruction* const* instructions;   // fm's per-address objects, for the fetch
