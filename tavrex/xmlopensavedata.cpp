@@ -1,0 +1,84 @@
+#include "xmlopensavedata.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QTextStream>
+
+bool XMLOpenSaveData::openData(const QString& fichier)
+{
+    QFile f(fichier);
+    if (!f.open(QIODevice::ReadOnly))
+        return false;
+    QDomDocument doc;
+    if (!doc.setContent(&f)) {
+        f.close();
+        return false;
+    }
+    f.close();
+    initialise();
+    // Each level is walked along its sibling links from the first child and stops at
+    // the first node that is not an element (a comment or a text node).
+    const QDomElement racine = doc.documentElement();
+    for (QDomNode c = racine.firstChild(); !c.isNull() && c.isElement(); c = c.nextSibling()) {
+        const QDomElement conteneur = c.toElement();
+        const QString num = conteneur.attribute(QStringLiteral("numero"));
+        for (QDomNode l = conteneur.firstChild(); !l.isNull() && l.isElement(); l = l.nextSibling()) {
+            const QDomElement feuille = l.toElement();
+            decode(conteneur.tagName(), num, feuille.tagName(), feuille.text());
+        }
+    }
+    emit openNew();
+    return true;
+}
+
+QDomElement XMLOpenSaveData::creation(QDomDocument& doc, QDomElement& parent, const QString& nom)
+{
+    QDomElement e = doc.createElement(nom);
+    parent.appendChild(e);
+    return e;
+}
+
+QDomElement XMLOpenSaveData::creation(QDomDocument& doc, QDomElement& parent, const QString& nom,
+                                      const QString& valeur)
+{
+    QDomElement e = creation(doc, parent, nom);
+    e.appendChild(doc.createTextNode(valeur));
+    return e;
+}
+
+QDomElement XMLOpenSaveData::creation(QDomDocument& doc, QDomElement& parent, const QString& nom, bool valeur)
+{
+    return creation(doc, parent, nom, QString(valeur ? QStringLiteral("1") : QStringLiteral("0")));
+}
+
+QDomElement XMLOpenSaveData::creation(QDomDocument& doc, QDomElement& parent, const QString& nom, int valeur)
+{
+    return creation(doc, parent, nom, QString::number(valeur));
+}
+
+QDomElement XMLOpenSaveData::creation(QDomDocument& doc, QDomElement& parent, const QString& nom, double valeur,
+                                      char format, int precision)
+{
+    return creation(doc, parent, nom, QString::number(valeur, format, precision));
+}
+
+QDomElement XMLOpenSaveData::creationAttrNumero(QDomDocument& doc, QDomElement& parent, const QString& nom,
+                                                int attrVal)
+{
+    QDomElement e = creation(doc, parent, nom);
+    e.setAttribute(QStringLiteral("numero"), QString::number(attrVal));
+    return e;
+}
+
+bool XMLOpenSaveData::ecrireAtomique(const QString& fichier, const QString& texte)
+{
+    QSaveFile f(fichier);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Text))
+        return false;
+    const QByteArray octets = texte.toUtf8();
+    if (f.write(octets) != octets.size()) {
+        f.cancelWriting();
+        return false;
+    }
+    return f.commit();
+}

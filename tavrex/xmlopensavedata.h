@@ -1,0 +1,51 @@
+#ifndef TAVREX_XMLOPENSAVEDATA_H
+#define TAVREX_XMLOPENSAVEDATA_H
+
+#include <QDomDocument>
+#include <QDomElement>
+#include <QObject>
+#include <QString>
+
+// The base of the two documents saved as XML (the robot and the track). A file is
+// read as a two-level tree: every leaf is handed to decode() with the name and the
+// "numero" attribute of its container. Writing the whole document is the derived
+// class's business; the creation helpers build its elements.
+class XMLOpenSaveData : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit XMLOpenSaveData(QObject* parent = nullptr) : QObject(parent) {}
+
+    // Reads `fichier` and dispatches its leaves. Returns whether the file was read
+    // (an unreadable or malformed file changes nothing).
+    bool openData(const QString& fichier);
+
+    static QDomElement creation(QDomDocument& doc, QDomElement& parent, const QString& nom);
+    static QDomElement creation(QDomDocument& doc, QDomElement& parent, const QString& nom, const QString& valeur);
+    static QDomElement creation(QDomDocument& doc, QDomElement& parent, const QString& nom, bool valeur);
+    static QDomElement creation(QDomDocument& doc, QDomElement& parent, const QString& nom, int valeur);
+    static QDomElement creation(QDomDocument& doc, QDomElement& parent, const QString& nom, double valeur,
+                                char format, int precision);
+    static QDomElement creationAttrNumero(QDomDocument& doc, QDomElement& parent, const QString& nom, int attrVal);
+
+    // Writes `texte` to `fichier` so that a failure leaves the previous file intact:
+    // the text goes to a temporary file that replaces the old one only once complete.
+    static bool ecrireAtomique(const QString& fichier, const QString& texte);
+
+signals:
+    void openNew();
+
+protected:
+    // Called once the file has been parsed, before its leaves are handed over.
+    virtual void initialise() {}
+    virtual void decode(const QString& obj, const QString& num, const QString& attr, const QString& val)
+    {
+        Q_UNUSED(obj);
+        Q_UNUSED(num);
+        Q_UNUSED(attr);
+        Q_UNUSED(val);
+    }
+};
+
+#endif
