@@ -1,25 +1,33 @@
-// tavrex-cli: runs a PIC18F4550 program headless and reports what it did.
+// tavrex-cli: runs a program on the simulated board, headless, and reports what the
+// board did. The board model is driven the way the desktop program drives it: after
+// power-on, one processor instruction then one LCD controller step, again and again.
 
-#include <chrono>
+#include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cinttypes>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <ctime>
 #include <fstream>
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "actions.h"
 #include "aleatoire.h"
-#include "processeur.h"
+#include "modele.h"
+#include "vcd.h"
 
 namespace {
 
 constexpr double cyclesTempsReel = 12e6;
 
 const char* usage =
-    "usage: tavrex-cli [--cycles N | --ms T] [--dump] [--bench] [--seed N] PROGRAM.hex";
+    "usage: tavrex-cli [--cycles N | --ms T] [--at T ACTION]... [--script FILE] [--lcd] [--led]\n"
+    "                  [--vcd FILE] [--trace N] [--dump] [--bench] [--seed N] PROGRAM.hex\n"
+    "actions: press BPn, release BPn (n = 1 to 3), pot V (0 to 5 volts), reset-press, reset-release,\n"
+    "         power-off, power-on, jack-in, jack-out, fdc-press, fdc-release";
 
 [[noreturn]] void erreur(const std::string& message)
 {
@@ -40,27 +48,24 @@ bool lireEntier(const char* texte, uint64_t& valeur)
     return true;
 }
 
-bool lireReel(const char* texte, double& valeur)
-{
-    if (!texte || !*texte)
-        return false;
-    char* fin = nullptr;
-    errno = 0;
-    const double v = std::strtod(texte, &fin);
-    if (errno != 0 || *fin != '\0' || !(v >= 0.0) || v > 1e12)
-        return false;
-    valeur = v;
-    return true;
-}
-
 struct Options
 {
     uint64_t ticks = 0;
     bool dump = false;
     bool bench = false;
+    bool lcd = false;
+    bool led = false;
+    uint64_t trace = 0;
+    std::string vcd;
     uint64_t graine = Aleatoire::graineParDefaut;
+    std::vector<Action> actions;
     std::string programme;
 };
+
+bool estAction(const std::string& mot)
+{
+    return mot == "press" || mot == "release" || mot == "pot";
+}
 
 Options lireOptions(int argc, char** argv)
 {
@@ -68,42 +73,66 @@ Options lireOptions(int argc, char** argv)
     bool dureeDonnee = false;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
-        auto valeur = [&]() -> const char* {
+        auto valeur = [&]() -> std::string {
             if (i + 1 >= argc)
                 erreur(arg + " needs a value");
             return argv[++i];
         };
-        if (arg == "--cycles") {
-            uint64_t n;
-            const char* v = valeur();
-            if (!lireEntier(v, n) || n > UINT64_MAX / 4)
-                erreur(std::string("--cycles: not a cycle count: ") + v);
+        if (arg == "--cycles" || arg == "--ms") {
+            const std::string v = valeur();
+            uint64_t ticks;
+            if (arg == "--cycles") {
+                uint64_t n;
+                if (!lireEntier(v.c_str(), n) || n > UINT64_MAX / 8)
+                    erreur("--cycles: not a cycle count: " + v);
+                ticks = n * 4;
+            } else if (!lireInstant(v, ticks)) {
+                erreur("--ms: not a duration in milliseconds: " + v);
+            }
             if (dureeDonnee)
                 erreur("give one of --cycles and --ms");
-            o.ticks = n * 4;
+            o.ticks = ticks;
             dureeDonnee = true;
-        } else if (arg == "--ms") {
-            double t;
-            const char* v = valeur();
-            if (!lireReel(v, t))
-                erreur(std::string("--ms: not a duration in milliseconds: ") + v);
-            if (dureeDonnee)
-                erreur("give one of --cycles and --ms");
-            o.ticks = static_cast<uint64_t>(t * 48000.0 + 0.5);
-            dureeDonnee = true;
+        } else if (arg == "--at") {
+            const std::string instant = valeur();
+            Action a;
+            if (!lireInstant(instant, a.ticks))
+                erreur("--at: bad time '" + instant + "' (milliseconds)");
+            // The action as one argument ("press BP1") or as two (press BP1).
+            std::string texte = valeur();
+            if (estAction(texte) && i + 1 < argc)
+                texte += std::string(" ") + argv[++i];
+            std::string raison;
+            if (!lireAction(texte, a, raison))
+                erreur("--at " + instant + ": " + raison);
+            o.actions.push_back(a);
+        } else if (arg == "--script") {
+            std::string raison;
+            if (!lireScript(valeur(), o.actions, raison))
+                erreur(raison);
+        } else if (arg == "--trace") {
+            const std::string v = valeur();
+            if (!lireEntier(v.c_str(), o.trace))
+                erreur("--trace: not a count: " + v);
+        } else if (arg == "--vcd") {
+            o.vcd = valeur();
+        } else if (arg == "--lcd") {
+            o.lcd = true;
+        } else if (arg == "--led") {
+            o.led = true;
         } else if (arg == "--dump") {
             o.dump = true;
         } else if (arg == "--bench") {
             o.bench = true;
         } else if (arg == "--seed") {
-            const char* v = valeur();
-            if (!lireEntier(v, o.graine))
-                erreur(std::string("--seed: not a number: ") + v);
+            const std::string v = valeur();
+            if (!lireEntier(v.c_str(), o.graine))
+                erreur("--seed: not a number: " + v);
         } else if (arg == "-h" || arg == "--help") {
             std::printf("%s\n", usage);
             std::exit(0);
         } else if (!arg.empty() && arg[0] == '-') {
-            erreur("unknown option " + arg + " (" + usage + ")");
+            erreur("unknown option " + arg + " (--help for the options)");
         } else if (o.programme.empty()) {
             o.programme = arg;
         } else {
@@ -111,11 +140,15 @@ Options lireOptions(int argc, char** argv)
         }
     }
     if (o.programme.empty())
-        erreur(std::string("no program given (") + usage + ")");
+        erreur("no program given (--help for the options)");
+    for (size_t i = 0; i < o.actions.size(); ++i)
+        o.actions[i].ordre = static_cast<int>(i);
+    std::stable_sort(o.actions.begin(), o.actions.end(),
+                     [](const Action& a, const Action& b) { return a.ticks < b.ticks; });
     return o;
 }
 
-void afficheMemoire(const P18f4550& p)
+void afficheMemoire(P18f4550& p)
 {
     DataMemory* dm = p.getDM();
     std::printf("pc 0x%04x\n", static_cast<unsigned>(dm->getPC()));
@@ -132,12 +165,88 @@ void afficheMemoire(const P18f4550& p)
     }
 }
 
+void afficheLcd(LcdScreen& lcd)
+{
+    for (int y = 0; y < 2; ++y) {
+        std::string ligne = "|";
+        for (int x = 0; x < 16; ++x) {
+            const int c = lcd.getAscii(x, y);
+            ligne += c == 255 ? '#' : (c >= 32 && c < 127) ? static_cast<char>(c) : '?';
+        }
+        std::printf("%s|\n", (ligne).c_str());
+    }
+}
+
+// Runs the board for the options' duration, firing the actions at their moments.
+class Simulation
+{
+public:
+    Simulation(Modele& m, const Options& o) : modele(m), pic(*m.getProcesseur()), options(o)
+    {
+        QObject::connect(&modele, &Modele::setPowerOn, [this] { enMarche = true; });
+        QObject::connect(&modele, &Modele::setPowerOff, [this] { enMarche = false; });
+    }
+
+    void executer()
+    {
+        modele.powerOn();
+        origine = pic.time();
+        const uint64_t fin = options.ticks;
+        size_t prochaine = 0;
+        while (true) {
+            while (prochaine < options.actions.size() && options.actions[prochaine].ticks <= horloge())
+                options.actions[prochaine++].appliquer(modele);
+            if (horloge() >= fin)
+                break;
+            const uint64_t limite =
+                prochaine < options.actions.size() ? std::min(options.actions[prochaine].ticks, fin) : fin;
+            if (!enMarche) {
+                // The board is off or held in reset: chip time passes with nothing to run.
+                attente += limite - horloge();
+                continue;
+            }
+            const uint64_t arret = pic.time() + (limite - horloge());
+            if (tracees < options.trace)
+                executeTrace(arret);
+            // Only the actions switch the board on and off: none comes inside a stretch.
+            while (pic.time() < arret)
+                modele.pas();
+            ticksExecutes = pic.time() - origine;
+        }
+    }
+
+    uint64_t ticksExecutes = 0;
+
+private:
+    uint64_t horloge() const { return pic.time() - origine + attente; }
+
+    void executeTrace(uint64_t arret)
+    {
+        DataMemory* dm = pic.getDM();
+        while (pic.time() < arret && enMarche && tracees < options.trace) {
+            const uint64_t debut = pic.time() - origine;
+            modele.pas();
+            std::printf("%" PRIu64 " 0x%04x %-28s w 0x%02x status 0x%02x\n", debut,
+                        static_cast<unsigned>(pic.getInstrPC()), pic.getInstrPtr()->affiche().c_str(), dm->w(),
+                        dm->readStatus());
+            ++tracees;
+        }
+    }
+
+    Modele& modele;
+    P18f4550& pic;
+    const Options& options;
+    bool enMarche = false;
+    uint64_t origine = 0;
+    uint64_t attente = 0;
+    uint64_t tracees = 0;
+};
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
     const Options o = lireOptions(argc, argv);
-
     {
         std::ifstream essai(o.programme);
         if (!essai.is_open())
@@ -145,29 +254,48 @@ int main(int argc, char** argv)
     }
 
     Aleatoire::graine(o.graine);
-    auto puce = std::make_unique<P18f4550>();
-    puce->readFromHex(o.programme.c_str());
-    const BilanLecture& bilan = puce->getFM()->bilan();
+    auto modele = std::make_unique<Modele>();
+    P18f4550& pic = *modele->getProcesseur();
+    pic.readFromHex(o.programme.c_str());
+    const BilanLecture& bilan = pic.getFM()->bilan();
     if (!bilan.ouvert)
         erreur("cannot read " + o.programme);
     if (bilan.lignesIgnorees > 0)
         std::fprintf(stderr, "tavrex-cli: %s: %d line%s skipped (not a valid record)\n", o.programme.c_str(),
                      bilan.lignesIgnorees, bilan.lignesIgnorees > 1 ? "s" : "");
 
-    const uint64_t debut = puce->time();
-    const uint64_t fin = debut + o.ticks;
+    std::unique_ptr<EnregistreurVcd> vcd;
+    Simulation simulation(*modele, o);
     const std::clock_t cpu0 = std::clock();
     const auto mur0 = std::chrono::steady_clock::now();
-    while (puce->time() < fin)
-        puce->clock4();
+    if (!o.vcd.empty()) {
+        // Opened after power-on's reset, so that time 0 holds the levels it set.
+        QObject::connect(modele.get(), &Modele::setPowerOn, [&] {
+            if (vcd)
+                return;
+            vcd = std::make_unique<EnregistreurVcd>(pic, pic.time());
+            if (!vcd->ouvrir(o.vcd))
+                erreur("cannot write " + o.vcd);
+            pic.setObservateurPorts(vcd.get());
+        });
+    }
+    simulation.executer();
     const auto mur1 = std::chrono::steady_clock::now();
     const std::clock_t cpu1 = std::clock();
+    if (vcd) {
+        pic.setObservateurPorts(nullptr);
+        vcd->fermer();
+    }
 
     if (o.dump)
-        afficheMemoire(*puce);
+        afficheMemoire(pic);
+    if (o.lcd)
+        afficheLcd(*modele->getLcd());
+    if (o.led)
+        std::printf("led %.2f mA\n", modele->getLedA6()->getCourant() * 1000.0);
     if (o.bench) {
         const double secondes = std::chrono::duration<double>(mur1 - mur0).count();
-        const double cycles = static_cast<double>(puce->time() - debut) / 4.0;
+        const double cycles = static_cast<double>(simulation.ticksExecutes) / 4.0;
         const double parSeconde = secondes > 0 ? cycles / secondes : 0.0;
         std::printf("cycles %.0f\n", cycles);
         std::printf("seconds %.3f (cpu %.3f)\n", secondes, double(cpu1 - cpu0) / CLOCKS_PER_SEC);

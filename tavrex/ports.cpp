@@ -206,6 +206,7 @@ Byte PortA::evalue()
             t0->extClockChange((v >> 4) & 1);
     }
     getDM()->writePortADirect(v);
+    processeur->notePortEvalue(*this, v);
     return v;
 }
 
@@ -220,6 +221,7 @@ Byte PortB::evalue()
 {
     const Byte v = evaluePins(DataMemory::TRISB, DataMemory::PORTB, DataMemory::LATB, 0x3F);
     getDM()->writePortBDirect(v);
+    processeur->notePortEvalue(*this, v);
     return v;
 }
 
@@ -249,6 +251,7 @@ Byte PortC::evalue()
     }
     const Byte v = evaluePins(DataMemory::TRISC, DataMemory::PORTC, DataMemory::LATC, 0x07, sortie, masque);
     getDM()->writePortCDirect(v);
+    processeur->notePortEvalue(*this, v);
     return v;
 }
 
@@ -256,6 +259,7 @@ Byte PortD::evalue()
 {
     const Byte v = evaluePins(DataMemory::TRISD, DataMemory::PORTD, DataMemory::LATD, 0xFF);
     getDM()->writePortDDirect(v);
+    processeur->notePortEvalue(*this, v);
     return v;
 }
 
@@ -263,6 +267,7 @@ Byte PortE::evalue()
 {
     const Byte v = evaluePins(DataMemory::TRISE, DataMemory::PORTE, DataMemory::LATE, 0x07);
     getDM()->writePortEDirect(v);
+    processeur->notePortEvalue(*this, v);
     return v;
 }
 

@@ -57,6 +57,15 @@ protected:
     Byte pin = 0;
 };
 
+// Told of every port evaluation (the runner's waveform recorder): the port and the
+// levels it now reads.
+class ObservateurPorts
+{
+public:
+    virtual ~ObservateurPorts() = default;
+    virtual void portEvalue(const Port& port, Byte valeur) = 0;
+};
+
 // Ports are evaluated lazily: register writes, device changes and PWM edges mark
 // pins; the processor evaluates the marked ports at the end of the tick.
 class Port

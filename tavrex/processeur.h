@@ -91,6 +91,13 @@ public:
 
     // Pending pipeline actions, requested by the instructions.
     void flush() { fetchPtr = nopProto; }
+    // Nothing is observed unless an observer is set: one test per port evaluation.
+    void setObservateurPorts(ObservateurPorts* o) { observateur = o; }
+    void notePortEvalue(const Port& port, Byte valeur)
+    {
+        if (observateur)
+            observateur->portEvalue(port, valeur);
+    }
     void notePortChange()
     {
         portsModifies = true;
@@ -212,6 +219,7 @@ private:
     bool portsModifies = true;
     // Ticks up to this count have no event due, as long as `alerte` stays down; an
     // event registration or a port change raises it (see finDeTickPrevu).
+    ObservateurPorts* observateur = nullptr;
     uint64_t libreJusqua = 0;
     uint64_t registrationsVues = ~0ULL;
     bool alerte = true;

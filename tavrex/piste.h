@@ -1,0 +1,313 @@
+#ifndef TAVREX_PISTE_H
+#define TAVREX_PISTE_H
+
+#include <vector>
+
+#include <QDomDocument>
+#include <QDomElement>
+#include <QMetaObject>
+#include <QString>
+
+#include "xmlopensavedata.h"
+
+class QGraphicsItem;
+class QGraphicsScene;
+
+// One element of a track. Each element starts where its predecessor ends, so a track
+// is a list of lengths, radii and angles rather than of coordinates. Lengths are in
+// mm, headings in radians counter-clockwise from the x axis (track y points up).
+//
+// Items are drawn in a scene whose y axis points down: they sit at (x0, -y0) rotated
+// by -theta0 in degrees, so in an item's own frame x runs along the heading and +y is
+// to the right of it.
+class Portion
+{
+    friend class Piste;
+
+public:
+    explicit Portion(int id = -1, Portion* source = nullptr);
+    virtual ~Portion();
+    Portion(const Portion&) = delete;
+    Portion& operator=(const Portion&) = delete;
+
+    // End pose: where the next element starts.
+    virtual double getX() const { return x0; }
+    virtual double getY() const { return y0; }
+    virtual double getTheta() const { return theta0; }
+
+    virtual void saveXML(QDomDocument& doc, QDomElement& parent) const = 0;
+
+    // Distance in mm from a point to this element's tape centre line, or -1 when the
+    // point is not beside this element's tape.
+    virtual double getScotchDistance(double x, double y) const;
+    virtual bool getObstacleCollision(double x, double y) const;
+
+    virtual int typeIndex() const = 0;
+
+    // The user-editable arguments, as the track editor presents them.
+    virtual int nbArg() const { return 0; }
+    virtual QString nameArg(int n) const;
+    virtual double valArg(int n) const;
+    virtual double maxArg(int n) const;
+    virtual double minArg(int n) const;
+    // Stores the value and rebuilds the items; the following elements are moved by
+    // the track (Piste::eltModifArg), not here.
+    virtual void modifArg(int n, double value);
+    virtual QString suffixArg(int n) const;
+    virtual int decimalsArg(int n) const;
+
+    // Builds the items on the first call and afterwards only updates their geometry.
+    virtual void calculItem();
+
+    void setSrc(Portion* src) { source = src; }
+    // Takes the start pose from the source (origin, heading 0, when there is none) and
+    // moves or builds the items accordingly.
+    void calculPosition();
+    void moveItem();
+    void ajouterDansScene(QGraphicsScene& s);
+    QGraphicsScene* getScene() const { return scene; }
+    int getID() const { return id; }
+    void setID(int n) { id = n; }
+    void setFocus(bool f);
+
+    double getX0() const { return x0; }
+    double getY0() const { return y0; }
+    double getTheta0() const { return theta0; }
+    Portion* getSource() const { return source; }
+    bool hasFocus() const { return focus; }
+    QGraphicsItem* getItem() const { return item; }
+    QGraphicsItem* getItemFocus() const { return itemFocus; }
+
+protected:
+    // Coordinates of a track point in the element's frame: along the heading and to
+    // the left of it.
+    double avant(double x, double y) const { return (x - x0) * cosTheta0 + (y - y0) * sinTheta0; }
+    double gauche(double x, double y) const { return (y - y0) * cosTheta0 - (x - x0) * sinTheta0; }
+    // Forgets items that their scene has already deleted.
+    void oublierItems();
+
+    double x0 = 0.0;
+    double y0 = 0.0;
+    double theta0 = 0.0;
+    double cosTheta0 = 1.0;
+    double sinTheta0 = 0.0;
+    bool noSrc = false;
+    bool focus = false;
+    bool itemCalc = false;
+    int id;
+    Portion* source;
+    QGraphicsItem* item = nullptr;
+    QGraphicsItem* itemFocus = nullptr;
+    QGraphicsScene* scene = nullptr;
+};
+
+// Start marker: the only element with a pose of its own.
+class PortionRepere : public Portion
+{
+public:
+    explicit PortionRepere(int id = -1, Portion* source = nullptr);
+    void saveXML(QDomDocument& doc, QDomElement& parent) const override;
+    int typeIndex() const override { return 0; }
+    int nbArg() const override;
+    QString nameArg(int n) const override;
+    double valArg(int n) const override;
+    double maxArg(int n) const override;
+    double minArg(int n) const override;
+    void modifArg(int n, double value) override;
+    QString suffixArg(int n) const override;
+    int decimalsArg(int n) const override;
+    void calculItem() override;
+    // Sets the heading with its cosine and sine.
+    void setTheta0(double theta);
+};
+
+class PortionLigneDroite : public Portion
+{
+public:
+    explicit PortionLigneDroite(int id = -1, Portion* source = nullptr) : Portion(id, source) {}
+    double getX() const override { return x0 + longueur * cosTheta0; }
+    double getY() const override { return y0 + longueur * sinTheta0; }
+    void saveXML(QDomDocument& doc, QDomElement& parent) const override;
+    double getScotchDistance(double x, double y) const override;
+    int typeIndex() const override { return 1; }
+    int nbArg() const override;
+    QString nameArg(int n) const override;
+    double valArg(int n) const override;
+    double maxArg(int n) const override;
+    double minArg(int n) const override;
+    void modifArg(int n, double value) override;
+    QString suffixArg(int n) const override;
+    int decimalsArg(int n) const override;
+    void calculItem() override;
+
+    double longueur = 1000.0;
+    double largeur = 19.0;
+};
+
+// A circular arc of tape; a positive angle turns left around a centre `rayon` to the
+// left of the start point, a negative one right.
+class PortionLigneCourbe : public Portion
+{
+public:
+    explicit PortionLigneCourbe(int id = -1, Portion* source = nullptr) : Portion(id, source) {}
+    double getX() const override;
+    double getY() const override;
+    double getTheta() const override { return theta0 + angle; }
+    void saveXML(QDomDocument& doc, QDomElement& parent) const override;
+    double getScotchDistance(double x, double y) const override;
+    int typeIndex() const override { return 2; }
+    int nbArg() const override;
+    QString nameArg(int n) const override;
+    double valArg(int n) const override;
+    double maxArg(int n) const override;
+    double minArg(int n) const override;
+    void modifArg(int n, double value) override;
+    QString suffixArg(int n) const override;
+    int decimalsArg(int n) const override;
+    void calculItem() override;
+
+    double rayon = 1000.0;
+    double largeur = 19.0;
+    double angle = 1.5707963267948966;
+};
+
+// A block standing on the line at its start point, centred on it: `largeur` along the
+// heading, `longueur` across. It does not advance the line.
+class PortionObstacle : public Portion
+{
+public:
+    explicit PortionObstacle(int id = -1, Portion* source = nullptr) : Portion(id, source) {}
+    void saveXML(QDomDocument& doc, QDomElement& parent) const override;
+    bool getObstacleCollision(double x, double y) const override;
+    int typeIndex() const override { return 3; }
+    int nbArg() const override;
+    QString nameArg(int n) const override;
+    double valArg(int n) const override;
+    double maxArg(int n) const override;
+    double minArg(int n) const override;
+    void modifArg(int n, double value) override;
+    QString suffixArg(int n) const override;
+    int decimalsArg(int n) const override;
+    void calculItem() override;
+
+    double longueur = 1000.0;
+    double largeur = 50.0;
+};
+
+// A straight stretch without tape.
+class PortionLigneAveugle : public Portion
+{
+public:
+    explicit PortionLigneAveugle(int id = -1, Portion* source = nullptr) : Portion(id, source) {}
+    double getX() const override { return x0 + longueur * cosTheta0; }
+    double getY() const override { return y0 + longueur * sinTheta0; }
+    void saveXML(QDomDocument& doc, QDomElement& parent) const override;
+    int typeIndex() const override { return 4; }
+    int nbArg() const override;
+    QString nameArg(int n) const override;
+    double valArg(int n) const override;
+    double maxArg(int n) const override;
+    double minArg(int n) const override;
+    void modifArg(int n, double value) override;
+    QString suffixArg(int n) const override;
+    int decimalsArg(int n) const override;
+    void calculItem() override;
+
+    double longueur = 1000.0;
+};
+
+// A stub of tape leaving the line towards its left, perpendicular to the heading; it
+// does not advance the line.
+class PortionMarqueurGauche : public Portion
+{
+public:
+    explicit PortionMarqueurGauche(int id = -1, Portion* source = nullptr) : Portion(id, source) {}
+    void saveXML(QDomDocument& doc, QDomElement& parent) const override;
+    double getScotchDistance(double x, double y) const override;
+    int typeIndex() const override { return 5; }
+    int nbArg() const override;
+    QString nameArg(int n) const override;
+    double valArg(int n) const override;
+    double maxArg(int n) const override;
+    double minArg(int n) const override;
+    void modifArg(int n, double value) override;
+    QString suffixArg(int n) const override;
+    int decimalsArg(int n) const override;
+    void calculItem() override;
+
+    double longueur = 300.0;
+    double largeur = 19.0;
+};
+
+// The track: its elements in order, each the source of the next, their editing, the
+// two questions the robot model asks of the whole track, and the track file.
+class Piste : public XMLOpenSaveData
+{
+    Q_OBJECT
+
+public:
+    Piste();
+    ~Piste() override;
+
+    void initialise() override;
+    void decode(const QString& obj, const QString& num, const QString& attr, const QString& val) override;
+    // Writes the track file; the previous file stays intact when writing fails.
+    // Returns whether the file was written.
+    bool saveData(const QString& fichier) const;
+
+    // Distance in mm to the nearest tape centre line beside the point, 1e20 when none.
+    double getScotchDistance(double x, double y) const;
+    bool getObstacleCollision(double x, double y) const;
+
+    void ajouterDansScene(QGraphicsScene& s);
+
+    // A new detached element of type index `type` (0 start marker, 1 straight line,
+    // 2 curve, 3 obstacle, 4 gap, 5 left marker), or null for another index.
+    static Portion* eltCreate(int type);
+
+    // The element numbered `numero`, appended with that number when there is none.
+    // Null when that number belongs to an element of another type.
+    template <class T>
+    T* getPortion(int numero);
+
+    void setIDs();
+    unsigned int size() const { return static_cast<unsigned int>(tab.size()); }
+    Portion* getElt(unsigned int n) const { return n < tab.size() ? tab[n] : nullptr; }
+    unsigned int getFocus() const { return focus; }
+
+public slots:
+    // Moves every element after n to follow element n.
+    void eltChange(unsigned int n);
+    void eltSupprime(unsigned int n);
+    void eltRemplace(unsigned int n, int type);
+    void eltInsert(unsigned int n, int type);
+    void eltModifArg(unsigned int n, int arg, double value);
+    void setFocus(unsigned int n);
+    void noFocus();
+
+private:
+    // Gives element i its predecessor and recomputes its pose.
+    void chainer(size_t i);
+    void effacerFocus();
+
+    std::vector<Portion*> tab;
+    unsigned int focus = static_cast<unsigned int>(-1);
+    QGraphicsScene* scene = nullptr;
+    QMetaObject::Connection surFinScene;
+};
+
+template <class T>
+T* Piste::getPortion(int numero)
+{
+    for (Portion* p : tab)
+        if (p->getID() == numero)
+            return dynamic_cast<T*>(p);
+    T* nouveau = new T(numero, tab.empty() ? nullptr : tab.back());
+    nouveau->calculPosition();
+    tab.push_back(nouveau);
+    if (scene)
+        nouveau->ajouterDansScene(*scene);
+    return nouveau;
+}
+
+#endif
