@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <chrono>
 #include <cinttypes>
 #include <cstdio>
@@ -25,7 +26,8 @@ constexpr double cyclesTempsReel = 12e6;
 
 const char* usage =
     "usage: tavrex-cli [--cycles N | --ms T] [--at T ACTION]... [--script FILE] [--lcd] [--led]\n"
-    "                  [--vcd FILE] [--trace N] [--dump] [--bench] [--seed N] PROGRAM.hex\n"
+    "                  [--vcd FILE] [--trace N] [--dump] [--bench] [--seed N]\n"
+    "                  [--piste FILE.pis] [--robot FILE.rbo] [--pose X,Y,DEG] [--trajectory FILE.csv] PROGRAM.hex\n"
     "actions: press BPn, release BPn (n = 1 to 3), pot V (0 to 5 volts), reset-press, reset-release,\n"
     "         power-off, power-on, jack-in, jack-out, fdc-press, fdc-release";
 
@@ -60,7 +62,38 @@ struct Options
     uint64_t graine = Aleatoire::graineParDefaut;
     std::vector<Action> actions;
     std::string programme;
+    std::string piste;
+    std::string robot;
+    std::string trajectoire;
+    bool pose = false;
+    double poseX = 0.0, poseY = 0.0, poseDeg = 0.0;
 };
+
+bool lirePose(const std::string& texte, Options& o)
+{
+    double v[3];
+    const char* p = texte.c_str();
+    for (int i = 0; i < 3; ++i) {
+        char* fin = nullptr;
+        errno = 0;
+        v[i] = std::strtod(p, &fin);
+        if (fin == p || errno != 0 || !std::isfinite(v[i]))
+            return false;
+        p = fin;
+        if (i < 2) {
+            if (*p != ',')
+                return false;
+            ++p;
+        }
+    }
+    if (*p != '\0')
+        return false;
+    o.pose = true;
+    o.poseX = v[0];
+    o.poseY = v[1];
+    o.poseDeg = v[2];
+    return true;
+}
 
 bool estAction(const std::string& mot)
 {
@@ -116,6 +149,16 @@ Options lireOptions(int argc, char** argv)
                 erreur("--trace: not a count: " + v);
         } else if (arg == "--vcd") {
             o.vcd = valeur();
+        } else if (arg == "--piste") {
+            o.piste = valeur();
+        } else if (arg == "--robot") {
+            o.robot = valeur();
+        } else if (arg == "--trajectory") {
+            o.trajectoire = valeur();
+        } else if (arg == "--pose") {
+            const std::string v = valeur();
+            if (!lirePose(v, o))
+                erreur("--pose: expected X,Y,DEG (mm, mm, degrees): " + v);
         } else if (arg == "--lcd") {
             o.lcd = true;
         } else if (arg == "--led") {
@@ -176,6 +219,47 @@ void afficheLcd(LcdScreen& lcd)
         std::printf("%s|\n", (ligne).c_str());
     }
 }
+
+// One row per motion step; and the largest distance between the robot's front point
+// and the nearest tape centre line over the run.
+class SuiviRobot : public ObservateurPas
+{
+public:
+    explicit SuiviRobot(bool avecPiste) : avecPiste(avecPiste) {}
+    ~SuiviRobot() override
+    {
+        if (fichier)
+            std::fclose(fichier);
+    }
+    bool ouvrir(const std::string& chemin)
+    {
+        fichier = std::fopen(chemin.c_str(), "w");
+        if (!fichier)
+            return false;
+        std::fprintf(fichier, "t_ms,x_mm,y_mm,heading_deg,v_left_mm_s,v_right_mm_s,fdc\n");
+        return true;
+    }
+    void pasEffectue(const Modele& m) override
+    {
+        Modele& modele = const_cast<Modele&>(m);
+        if (fichier)
+            std::fprintf(fichier, "%.3f,%.3f,%.3f,%.4f,%.3f,%.3f,%d\n",
+                         static_cast<double>(modele.time() - origine) / 48000.0, m.getX(), m.getY(),
+                         m.getTheta() * 57.29577951308232, modele.getMoteurG()->getVitesse(),
+                         modele.getMoteurD()->getVitesse(), m.getFdcContact().isActif() ? 1 : 0);
+        if (avecPiste) {
+            const double d = modele.getPiste()->getScotchDistance(m.getX() + Modele::avant * m.getCosTheta(),
+                                                                  m.getY() + Modele::avant * m.getSinTheta());
+            ecartMax = std::max(ecartMax, d);
+        }
+    }
+    uint64_t origine = 0;
+    double ecartMax = 0.0;
+
+private:
+    bool avecPiste;
+    FILE* fichier = nullptr;
+};
 
 // Runs the board for the options' duration, firing the actions at their moments.
 class Simulation
@@ -264,6 +348,22 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "tavrex-cli: %s: %d line%s skipped (not a valid record)\n", o.programme.c_str(),
                      bilan.lignesIgnorees, bilan.lignesIgnorees > 1 ? "s" : "");
 
+    if (!o.piste.empty() && !modele->getPiste()->openData(QString::fromLocal8Bit(o.piste.c_str())))
+        erreur("cannot read track " + o.piste);
+    if (!o.robot.empty()) {
+        if (!modele->openData(QString::fromLocal8Bit(o.robot.c_str())))
+            erreur("cannot read robot " + o.robot);
+        // The motors follow the file's assignment, as the configuration window does.
+        modele->setPwm1aGauche(modele->isPwm1aGauche());
+    }
+    if (o.pose)
+        modele->romboSurPiste(o.poseX, o.poseY, o.poseDeg);
+    SuiviRobot suivi(!o.piste.empty());
+    if (!o.trajectoire.empty() && !suivi.ouvrir(o.trajectoire))
+        erreur("cannot write " + o.trajectoire);
+    suivi.origine = pic.time();
+    modele->setObservateurPas(&suivi);
+
     std::unique_ptr<EnregistreurVcd> vcd;
     Simulation simulation(*modele, o);
     const std::clock_t cpu0 = std::clock();
@@ -293,6 +393,15 @@ int main(int argc, char** argv)
         afficheLcd(*modele->getLcd());
     if (o.led)
         std::printf("led %.2f mA\n", modele->getLedA6()->getCourant() * 1000.0);
+    modele->setObservateurPas(nullptr);
+    if (!o.piste.empty()) {
+        std::printf("pose x %.1f mm, y %.1f mm, heading %.1f deg, switch %s\n", modele->getX(), modele->getY(),
+                    modele->getTheta() * 57.29577951308232, modele->getFdcContact().isActif() ? "pressed" : "released");
+        if (suivi.ecartMax >= 1e19)
+            std::printf("largest distance from the tape: off the tape\n");
+        else
+            std::printf("largest distance from the tape: %.1f mm\n", suivi.ecartMax);
+    }
     if (o.bench) {
         const double secondes = std::chrono::duration<double>(mur1 - mur0).count();
         const double cycles = static_cast<double>(simulation.ticksExecutes) / 4.0;

@@ -1,5 +1,7 @@
 #include "modele.h"
 
+#include <cmath>
+
 // --- Board devices -----------------------------------------------------------------
 
 LedCNX::LedCNX()
@@ -17,11 +19,183 @@ void LedCNX::modifie(double v)
 void ContactCNX::evalue()
 {
     const bool ferme = (contactNO && contactActif) || (!contactNO && !contactActif);
+    // A resistance that is not a positive number (from a file) is taken as a short:
+    // the pin's voltage must stay a number.
+    const double r = res > 0.0 ? res : 0.0;
     if (pullUp)
-        ferme ? setSrc(0.0, 100.0) : setSrc(5.0, res);
+        ferme ? setSrc(0.0, 100.0) : setSrc(5.0, r);
     else
-        ferme ? setSrc(5.0, 100.0) : setSrc(0.0, res);
+        ferme ? setSrc(5.0, 100.0) : setSrc(0.0, r);
 }
+
+// --- Motors ------------------------------------------------------------------------
+
+MoteurCNX::MoteurCNX(Modele& m, const QString& name) : modele(m), cnxName(name)
+{
+    preCalcul();
+}
+
+void MoteurCNX::preCalcul()
+{
+    const double r = modele.getRayon() * 0.001;
+    const double k = kphi * 0.001;
+    const double reduc = modele.getReduc();
+    const double masse = modele.getMasse();
+    const double j = inertie * 1e-7 + masse * r * r / reduc / reduc;
+    a = masse * r * r * modele.getKroul() * 9.81 / (reduc * reduc * j) * 1000.0;
+    b = 1000.0 * r * k * modele.getRendement() / (reduc * j);
+    c = modele.getVbat() / induc;
+    don = (res + modele.getRdson()) / induc;
+    doff = res / induc;
+    f = reduc * k / (r * induc) * 0.001;
+    g = k * k * modele.getRendement() * i0 / (j * (12.0 - res * i0));
+    hoff = -modele.getVf() / induc;
+    // A zero inductance, ratio, radius or inertia leaves no meaningful equation.
+    inerte = false;
+    for (double coef : {a, b, c, don, doff, f, g, hoff})
+        if (!std::isfinite(coef))
+            inerte = true;
+    if (inerte) {
+        reset();
+        return;
+    }
+    // Explicit Euler stays stable while the step times the largest decay rate stays
+    // small; the bound below covers both eigenvalues of the current-speed system.
+    const double rayonSpectral = std::fabs(don) + std::fabs(doff) + std::fabs(g) + std::sqrt(std::fabs(f * b));
+    pasMax = rayonSpectral > 0.0 ? std::min(1e-3, 0.5 / rayonSpectral) : 1e-3;
+}
+
+void MoteurCNX::modifie(double v)
+{
+    const double t = static_cast<double>(modele.time());
+    if (t == temps)
+        return;
+    const double dt = (t - temps) / 48e6;
+    temps = t;
+    if (inerte)
+        reset();
+    else
+        integre(dt);
+    memo = v > 3.0;
+}
+
+void MoteurCNX::integre(double dt)
+{
+    // PWM edges come well within the step bound: one step, exactly. A pin left alone
+    // for a long time is caught up in equal steps no longer than the bound.
+    const int n = dt <= pasMax ? 1 : static_cast<int>(std::min(std::ceil(dt / pasMax), 1e7));
+    const double h = dt / n;
+    for (int i = 0; i < n; ++i) {
+        const double di = memo ? c - don * im - f * vm : hoff - doff * im - f * vm;
+        const double dv = b * im - a - g * vm;
+        im += h * di;
+        if (im < 0.0)
+            im = 0.0;
+        vm += h * dv;
+        if (vm < 0.0)
+            vm = 0.0;
+    }
+    if (!std::isfinite(im) || !std::isfinite(vm))
+        reset();
+}
+
+// --- Infrared sensors -----------------------------------------------------------------
+
+double CaptIrCNX::ReflexionScotch = 0.9;
+double CaptIrCNX::ReflexionMoquette = 0.1;
+
+void CaptIrCNX::initData()
+{
+    pullUp = true;
+    noComp = true;
+    compSup = true;
+    resD = 270.0;
+    resT = 33000.0;
+    resC = 1000.0;
+    vSeuil = 2.5;
+    x = 0.0;
+    y = -4.5;
+    h = 5.0;
+}
+
+void CaptIrCNX::copieReglages(const CaptIrCNX& autre)
+{
+    x = autre.x;
+    y = autre.y;
+    h = autre.h;
+    pullUp = autre.pullUp;
+    resD = autre.resD;
+    resT = autre.resT;
+    noComp = autre.noComp;
+    compSup = autre.compSup;
+    resC = autre.resC;
+    vSeuil = autre.vSeuil;
+}
+
+void CaptIrCNX::preCalcul()
+{
+    iForward = 3.975 / (resD + 8.0);
+    // Too much current (or a resistor that is not a resistor): the LED gives no light.
+    if (!(iForward <= 0.05) || iForward < 0.0)
+        iForward = 0.0;
+    if (h < 0.3)
+        kDist = 1.0;
+    else
+        kDist = std::exp(-0.393812354555733 * h + 0.00471501771834415 * h * h + 0.000234514291708762 * h * h * h);
+    if (!std::isfinite(kDist))
+        kDist = 0.0;   // far above the floor: nothing comes back
+    ctr = 2.85919974260108 * (1.0 - std::exp(-1.27424205952417 * iForward)) +
+          2.29365618730621 * (1.0 - std::exp(-0.0962973727877001 * iForward)) -
+          1.99821120310397 * (1.0 - std::exp(-0.00136052922029612 * iForward));
+    iC0 = ctr * iForward * kDist;
+}
+
+void CaptIrCNX::evalue(const Piste* p)
+{
+    double r;
+    if (forceSurface) {
+        r = surfaceLigne ? ReflexionScotch : ReflexionMoquette;
+    } else {
+        const double d = p ? p->getScotchDistance(xPiste, yPiste) : -1.0;
+        if (p && d >= 0.0)
+            r = (ReflexionScotch - ReflexionMoquette) / (std::exp((d - 9.5) * 2.197224577 / (0.4 * h + 1.0)) + 1.0) +
+                ReflexionMoquette;
+        else
+            r = ReflexionMoquette;
+    }
+    const double ic = r * iC0;
+    const double rt = resT > 0.0 ? resT : 0.0;
+    double vc = 5.0 - ic * rt;
+    if (!(vc >= 0.16))
+        vc = 0.16;   // saturated (also catches a value that is not a number)
+    if (vc > 5.0)
+        vc = 5.0;
+    v0 = pullUp ? vc : 5.0 - vc;
+    // The comparator's output goes high above the threshold ("Supérieur") or below it
+    // ("Inférieur").
+    const bool haut = compSup ? v0 > vSeuil : v0 < vSeuil;
+    if (noComp)
+        setSrc(v0, rt);
+    else if (haut)
+        setSrc(5.0, resC > 0.0 ? resC : 0.0);
+    else
+        setSrc(0.1, 10.0);
+}
+
+void CaptIrCNX::place(double X, double Y, double ct, double st)
+{
+    xPiste = X + ct * (y + Modele::avant) + st * x;
+    yPiste = Y + st * (y + Modele::avant) - ct * x;
+}
+
+void CaptIrCNX::miseAJour()
+{
+    modele->deplacement();
+    forceSurface = false;
+    place(modele->getX(), modele->getY(), modele->getCosTheta(), modele->getSinTheta());
+    evalue(modele->getPiste());
+}
+
 
 void ContactFdcCNX::miseAJour()
 {
@@ -69,9 +243,14 @@ Modele::Modele(QObject* parent) : XMLOpenSaveData(parent), fdc(this)
         pin[i] = new Pin(QString::fromLatin1(p.nom), p.port, p.bit, i, p.utilise);
     }
 
+    moteurG = new MoteurCNX(*this, QStringLiteral("PWM moteur gauche"));
+    moteurD = new MoteurCNX(*this, QStringLiteral("PWM moteur droit"));
+    setPwm1aGauche(true);
+
     // The jack is inserted, not yet wired.
     jack.active();
     jack.evalue();
+    tabCaptIR.reserve(nbCaptIrMax);
 }
 
 Modele::~Modele()
@@ -82,6 +261,11 @@ Modele::~Modele()
         delete p;
         p = nullptr;
     }
+    for (CaptIrCNX* c : tabCaptIR)
+        delete c;
+    tabCaptIR.clear();
+    delete moteurG;
+    delete moteurD;
 }
 
 int Modele::clock()
@@ -95,10 +279,13 @@ int Modele::clock()
 void Modele::executer()
 {
     ++echant;
+    deplacement();
     if (echant >= 50) {
         echant = 0;
-        emit deplaceRombo(0.0, 0.0, 0.0);
+        emit deplaceRombo(x, y, theta);
     }
+    if (observateurPas)
+        observateurPas->pasEffectue(*this);
     supprimer();
     enregistrer(ticksParPas, pic.getListeEvts());
 }
@@ -108,6 +295,8 @@ void Modele::powerOn()
     power = true;
     lcd.powerOn();
     pic.powerOnReset();
+    moteurG->reset();
+    moteurD->reset();
     echant = 0;
     if (estEnregistre())
         supprimer();
@@ -120,6 +309,8 @@ void Modele::powerOff()
     power = false;
     lcd.powerOff();
     pic.powerOff();
+    moteurG->reset();
+    moteurD->reset();
     emit setPowerOff();
 }
 
@@ -187,8 +378,156 @@ void Modele::relacheFdc()
 
 void Modele::miseAJourFdc()
 {
+    deplacement();
     if (fdcForce)
         return;
+    testeObstacle();
+}
+
+void Modele::testeObstacle()
+{
+    const bool contre = piste.getObstacleCollision(x + avant * ct, y + avant * st);
+    if (contre == fdc.isActif())
+        return;
+    contre ? fdc.active() : fdc.desactive();
+    fdc.evalue();
+    emit fdcChange();
+}
+
+// --- Motion ------------------------------------------------------------------------------
+
+void Modele::setPwm1aGauche(bool gauche)
+{
+    pwm1aGauche = gauche;
+    const QString rc2 = QStringLiteral("Pin RC2 (PWM1)");
+    const QString rc1 = QStringLiteral("Pin RC1 (PWM2)");
+    MoteurCNX* surRC2 = gauche ? moteurG : moteurD;
+    MoteurCNX* surRC1 = gauche ? moteurD : moteurG;
+    surRC2->setCnxName(rc2);
+    surRC1->setCnxName(rc1);
+    pic.getPortC()->connecte(2, surRC2);
+    pic.getPortC()->connecte(1, surRC1);
+    emit cnxMotChange();
+}
+
+void Modele::preCalculMoteurs()
+{
+    moteurG->preCalcul();
+    moteurD->preCalcul();
+}
+
+void Modele::deplacement()
+{
+    const uint64_t maintenant = pic.time();
+    if (maintenant == temps)
+        return;
+    const double dt = static_cast<double>(maintenant - temps) / 48e6;
+    temps = maintenant;
+    // A track width of zero (or not a number) leaves the turning rate undefined: the
+    // robot does not move.
+    if (!(voie != 0.0) || !std::isfinite(voie))
+        return;
+    const double vd = moteurD->getVitesse();
+    const double vg = moteurG->getVitesse();
+    const double d = (vd + vg) * 0.5 * dt;
+    x += d * ct;
+    y += d * st;
+    x = std::min(std::max(x, xMin), xMax);
+    y = std::min(std::max(y, yMin), yMax);
+    theta += dt * (vd - vg) / voie;
+    ct = std::cos(theta);
+    st = std::sin(theta);
+}
+
+void Modele::romboSurPiste(qreal xm, qreal ym, qreal thetaDeg)
+{
+    // A pose that is not a number is refused: the robot stays where it is.
+    if (!std::isfinite(xm) || !std::isfinite(ym) || !std::isfinite(thetaDeg))
+        return;
+    x = std::min(std::max(static_cast<double>(xm), xMin), xMax);
+    y = std::min(std::max(static_cast<double>(ym), yMin), yMax);
+    theta = thetaDeg * 0.017453292519943295;
+    ct = std::cos(theta);
+    st = std::sin(theta);
+    testeObstacle();
+    for (CaptIrCNX* c : tabCaptIR) {
+        c->unforce();
+        c->place(x, y, ct, st);
+        c->evalue(&piste);
+    }
+    if (!tabCaptIR.empty())
+        emit captCNYChange();
+}
+
+// --- Infrared sensors ------------------------------------------------------------------------
+
+void Modele::addCaptIr(int num)
+{
+    if (!captIrAjoutPossible())
+        return;
+    CaptIrCNX* c = new CaptIrCNX(this);
+    c->preCalcul();
+    c->evalue(nullptr);
+    const int avantAjout = nbCaptIr();
+    tabCaptIR.push_back(c);
+    num = std::min(num, avantAjout - 1);
+    if (num < 0)
+        c->initData();
+    else
+        c->copieReglages(*tabCaptIR[num]);
+    c->preCalcul();
+    c->evalue(nullptr);
+    c->forceSurMoquette();
+    c->preCalcul();
+    c->evalue(nullptr);
+}
+
+int Modele::indexPinDe(const Connexion& c) const
+{
+    if (!c.getPort())
+        return -1;
+    return pinNameToIndex(Port::pinName(c.getPort()->getNumero(), c.getPin()));
+}
+
+void Modele::deleteCaptIr(int num)
+{
+    if (num < 0 || num >= nbCaptIr())
+        return;
+    CaptIrCNX* c = tabCaptIR[num];
+    const int index = indexPinDe(*c);
+    if (index >= 0)
+        pin[index]->utilise(false);
+    delete c;   // detaches itself from its port
+    tabCaptIR.erase(tabCaptIR.begin() + num);
+}
+
+void Modele::captIrDeconnecte(int num)
+{
+    CaptIrCNX* c = getCaptIr(num);
+    if (!c)
+        return;
+    const int index = indexPinDe(*c);
+    if (index < 0)
+        return;
+    detache(*c);
+    pin[index]->utilise(false);
+}
+
+bool Modele::captIrConnecte(int num, int index)
+{
+    CaptIrCNX* c = getCaptIr(num);
+    if (!c || index >= nbPins)
+        return false;
+    if (index < 0) {
+        captIrDeconnecte(num);
+        return true;
+    }
+    if (pin[index]->estUtilise())
+        return false;
+    captIrDeconnecte(num);
+    pic.getPort(pin[index]->getPort())->connecte(static_cast<Byte>(pin[index]->getNum()), c);
+    pin[index]->utilise(true);
+    return true;
 }
 
 // --- Wiring --------------------------------------------------------------------------------
@@ -259,4 +598,195 @@ void Modele::initialise()
 {
     jackDeconnecte();
     fdcDeconnecte();
+    while (!tabCaptIR.empty())
+        deleteCaptIr(0);
+}
+
+// --- Robot file ------------------------------------------------------------------------------
+
+namespace {
+QString nomPin(const Connexion& c)
+{
+    return c.getPort() ? Port::pinName(c.getPort()->getNumero(), c.getPin()) : QStringLiteral("NULL");
+}
+}  // namespace
+
+bool Modele::saveRomboData(const QString& fichier)
+{
+    QDomImplementation impl;
+    QDomDocument doc(impl.createDocumentType(QStringLiteral("rombo"), QStringLiteral("-//KQ//DTD Rombo 1.0 //EN"),
+                                             QStringLiteral("http://tavrex.invalid/dtd/rombo.dtd")));
+    doc.appendChild(doc.createComment(QStringLiteral("This file describe a rombo")));
+    doc.appendChild(doc.createTextNode(QStringLiteral("\n")));
+    QDomElement racine = doc.createElement(QStringLiteral("rombo"));
+    racine.setAttribute(QStringLiteral("name"), fichier);
+    doc.appendChild(racine);
+
+    auto reel = [&](QDomElement& parent, const char* nom, double v) {
+        creation(doc, parent, QString::fromLatin1(nom), v, 'g', 6);
+    };
+    auto contact = [&](const char* nom, const ContactCNX& c) {
+        QDomElement e = creation(doc, racine, QString::fromLatin1(nom));
+        creation(doc, e, QStringLiteral("pullup"), c.getPullUp());
+        creation(doc, e, QStringLiteral("contactno"), c.getContactNO());
+        reel(e, "resistance", c.getResistance());
+        creation(doc, e, QStringLiteral("connexion"), nomPin(c));
+    };
+    contact("jack", jack);
+    contact("fdc", fdc);
+
+    QDomElement hacheurs = creation(doc, racine, QStringLiteral("hacheurs"));
+    creation(doc, hacheurs, QStringLiteral("pwm1agauche"), pwm1aGauche);
+    reel(hacheurs, "vf", vf);
+    reel(hacheurs, "rdson", rdson);
+
+    for (int i = 0; i < nbCaptIr(); ++i) {
+        const CaptIrCNX& c = *tabCaptIR[i];
+        QDomElement e = creationAttrNumero(doc, racine, QStringLiteral("capteur"), i);
+        creation(doc, e, QStringLiteral("pullup"), c.getPullUp());
+        creation(doc, e, QStringLiteral("nocomp"), c.getNoComp());
+        creation(doc, e, QStringLiteral("sup"), c.getSup());
+        reel(e, "rd", c.getRd());
+        reel(e, "rt", c.getRt());
+        reel(e, "vseuil", c.getVseuil());
+        reel(e, "rc", c.getRc());
+        reel(e, "x", c.getX());
+        reel(e, "y", c.getY());
+        reel(e, "h", c.getH());
+        creation(doc, e, QStringLiteral("connexion"), nomPin(c));
+    }
+
+    QDomElement params = creation(doc, racine, QStringLiteral("params"));
+    reel(params, "masse", masse);
+    reel(params, "vbat", vbat);
+    reel(params, "reduction", reduc);
+    reel(params, "roulement", kroul);
+    reel(params, "rayon", rayon);
+    reel(params, "rendement", rendement);
+    reel(params, "voie", voie);
+    reel(params, "scotch", CaptIrCNX::getRefScotch());
+    reel(params, "moquette", CaptIrCNX::getRefMoquette());
+
+    for (MoteurCNX* m : {moteurG, moteurD}) {
+        QDomElement e = creation(doc, racine, m == moteurG ? QStringLiteral("moteur_g") : QStringLiteral("moteur_d"));
+        reel(e, "res", m->getRes());
+        reel(e, "induc", m->getInduc());
+        reel(e, "kphi", m->getKphi());
+        reel(e, "inertie", m->getInertie());
+        reel(e, "i0", m->getI0());
+    }
+    return ecrireAtomique(fichier, doc.toString(1));
+}
+
+void Modele::decode(const QString& obj, const QString& num, const QString& attr, const QString& val)
+{
+    // Integers in base 10 and booleans (true when not 0) read text that does not
+    // parse as 0. A real that is not a finite number (text that does not parse, "nan",
+    // "inf") changes nothing: no value from a file may make the model's state infinite.
+    const int entier = val.trimmed().toInt();
+    const bool booleen = entier != 0;
+    bool lu = false;
+    const double reel = val.trimmed().toDouble(&lu);
+    const bool reelValide = lu && std::isfinite(reel);
+
+    if (obj == QLatin1String("jack") || obj == QLatin1String("fdc")) {
+        ContactCNX& c = obj == QLatin1String("jack") ? static_cast<ContactCNX&>(jack) : fdc;
+        if (attr == QLatin1String("pullup"))
+            c.setPullUp(booleen);
+        else if (attr == QLatin1String("contactno"))
+            c.setContactNO(booleen);
+        else if (attr == QLatin1String("resistance") && reelValide)
+            c.setResistance(reel);
+        else if (attr == QLatin1String("connexion"))
+            obj == QLatin1String("jack") ? jackConnecte(val.trimmed()) : fdcConnecte(val.trimmed());
+    } else if (obj == QLatin1String("hacheurs")) {
+        if (attr == QLatin1String("pwm1agauche")) {
+            pwm1aGauche = booleen;
+        } else if (reelValide && (attr == QLatin1String("vf") || attr == QLatin1String("rdson"))) {
+            (attr == QLatin1String("vf") ? vf : rdson) = reel;
+            preCalculMoteurs();
+        }
+    } else if (obj == QLatin1String("capteur")) {
+        const int n = num.trimmed().toInt();
+        if (n < 0 || n >= nbCaptIrMax)
+            return;
+        while (nbCaptIr() <= n)
+            addCaptIr(-1);
+        CaptIrCNX& c = *tabCaptIR[n];
+        if (attr == QLatin1String("pullup") || attr == QLatin1String("nocomp") || attr == QLatin1String("sup")) {
+            if (attr == QLatin1String("pullup"))
+                c.setPullUp(booleen);
+            else if (attr == QLatin1String("nocomp"))
+                c.setNoComp(booleen);
+            else
+                c.setSup(booleen);
+            c.evalue(nullptr);
+        } else if (attr == QLatin1String("rd") || attr == QLatin1String("h")) {
+            if (!reelValide)
+                return;
+            attr == QLatin1String("rd") ? c.setRd(reel) : c.setH(reel);
+            c.preCalcul();
+            c.evalue(nullptr);
+        } else if (attr == QLatin1String("rt") || attr == QLatin1String("vseuil") || attr == QLatin1String("rc") ||
+                   attr == QLatin1String("x") || attr == QLatin1String("y")) {
+            if (!reelValide)
+                return;
+            if (attr == QLatin1String("rt"))
+                c.setRt(reel);
+            else if (attr == QLatin1String("vseuil"))
+                c.setVseuil(reel);
+            else if (attr == QLatin1String("rc"))
+                c.setRc(reel);
+            else if (attr == QLatin1String("x"))
+                c.setX(reel);
+            else
+                c.setY(reel);
+            c.evalue(nullptr);
+        } else if (attr == QLatin1String("connexion")) {
+            captIrConnecte(n, val.trimmed());
+        }
+    } else if (obj == QLatin1String("params")) {
+        if (!reelValide)
+            return;
+        double* cible = nullptr;
+        if (attr == QLatin1String("masse"))
+            cible = &masse;
+        else if (attr == QLatin1String("vbat"))
+            cible = &vbat;
+        else if (attr == QLatin1String("reduction"))
+            cible = &reduc;
+        else if (attr == QLatin1String("roulement"))
+            cible = &kroul;
+        else if (attr == QLatin1String("rayon"))
+            cible = &rayon;
+        else if (attr == QLatin1String("rendement"))
+            cible = &rendement;
+        if (cible) {
+            *cible = reel;
+            preCalculMoteurs();
+        } else if (attr == QLatin1String("voie")) {
+            voie = reel;
+        } else if (attr == QLatin1String("scotch")) {
+            CaptIrCNX::setRefScotch(reel);
+        } else if (attr == QLatin1String("moquette")) {
+            CaptIrCNX::setRefMoquette(reel);
+        }
+    } else if (obj == QLatin1String("moteur_g") || obj == QLatin1String("moteur_d")) {
+        if (!reelValide)
+            return;
+        MoteurCNX& m = obj == QLatin1String("moteur_g") ? *moteurG : *moteurD;
+        if (attr == QLatin1String("res"))
+            m.setRes(reel);
+        else if (attr == QLatin1String("induc"))
+            m.setInduc(reel);
+        else if (attr == QLatin1String("kphi"))
+            m.setKphi(reel);
+        else if (attr == QLatin1String("inertie"))
+            m.setInertie(reel);
+        else if (attr == QLatin1String("i0"))
+            m.setI0(reel);
+        else
+            return;
+        m.preCalcul();
+    }
 }

@@ -8,6 +8,7 @@
 
 #include "evenement.h"
 #include "lcdscreen.h"
+#include "piste.h"
 #include "ports.h"
 #include "processeur.h"
 #include "xmlopensavedata.h"
@@ -113,6 +114,156 @@ private:
     Modele* modele;
 };
 
+// A DC motor behind its H-bridge, whose control input is a PWM pin. Each new pin
+// voltage advances the motor's current and its wheel's speed over the time elapsed
+// since the last one, with the bridge conducting or freewheeling as the previous
+// level said. The wheels never turn backwards.
+class MoteurCNX : public Connexion
+{
+public:
+    MoteurCNX(Modele& m, const QString& name);
+
+    void modifie(double v) override;
+    QString getNameParam(int) override { return cnxName; }
+    void preCalcul();
+    void reset()
+    {
+        im = 0.0;
+        vm = 0.0;
+    }
+
+    double getRes() const { return res; }
+    void setRes(double r) { res = r; }
+    double getInduc() const { return induc; }
+    void setInduc(double l) { induc = l; }
+    double getKphi() const { return kphi; }
+    void setKphi(double k) { kphi = k; }
+    double getInertie() const { return inertie; }
+    void setInertie(double j) { inertie = j; }
+    double getI0() const { return i0; }
+    void setI0(double i) { i0 = i; }
+    double getVitesse() const { return vm; }
+    double getCourant() const { return im; }
+    bool getMemo() const { return memo; }
+    void setCnxName(const QString& n) { cnxName = n; }
+    const QString& getCnxName() const { return cnxName; }
+    // Parameters for which the equations have no meaning (a zero inductance, ratio,
+    // radius or inertia...): the motor then produces no motion.
+    bool estInerte() const { return inerte; }
+
+private:
+    // Explicit Euler over dt seconds, in steps short enough to stay stable.
+    void integre(double dt);
+
+    Modele& modele;
+    double res = 2.38;
+    double induc = 0.024;
+    double kphi = 25.0;
+    double i0 = 1.5;
+    double inertie = 40.0;
+    double temps = 0.0;
+    double a = 0, b = 0, c = 0, don = 0, doff = 0, f = 0, g = 0, hoff = 0;
+    double im = 0.0;
+    double vm = 0.0;
+    bool memo = false;
+    QString cnxName;
+    bool inerte = false;
+    double pasMax = 1e-3;   // longest stable integration step, s
+};
+
+// A reflective optical sensor (CNY70 kind) facing the floor: infrared LED and
+// phototransistor, load resistor up or down, optional comparator.
+class CaptIrCNX : public Connexion
+{
+public:
+    static double ReflexionScotch;
+    static double ReflexionMoquette;
+    static void setRefScotch(double r) { ReflexionScotch = r; }
+    static void setRefMoquette(double r) { ReflexionMoquette = r; }
+    static double getRefScotch() { return ReflexionScotch; }
+    static double getRefMoquette() { return ReflexionMoquette; }
+
+    explicit CaptIrCNX(Modele* m) : modele(m) { initData(); }
+
+    void initData();
+    void preCalcul();
+    void evalue(const Piste* p);
+    void miseAJour() override;
+
+    bool getPullUp() const { return pullUp; }
+    void setPullUp(bool b) { pullUp = b; }
+    double getRd() const { return resD; }
+    void setRd(double r) { resD = r; }
+    double getRt() const { return resT; }
+    void setRt(double r) { resT = r; }
+    double getRc() const { return resC; }
+    void setRc(double r) { resC = r; }
+    bool getNoComp() const { return noComp; }
+    void setNoComp(bool b) { noComp = b; }
+    bool getSup() const { return compSup; }
+    void setSup(bool b) { compSup = b; }
+    double getX() const { return x; }
+    void setX(double v) { x = v; }
+    double getY() const { return y; }
+    void setY(double v) { y = v; }
+    double getH() const { return h; }
+    void setH(double v) { h = v; }
+    double getVseuil() const { return vSeuil; }
+    void setVseuil(double v) { vSeuil = v; }
+    void setXPiste(double v) { xPiste = v; }
+    void setYPiste(double v) { yPiste = v; }
+    double getXPiste() const { return xPiste; }
+    double getYPiste() const { return yPiste; }
+    double getV0() const { return v0; }
+    double getVs() const { return valueSrc; }
+    void forceSurLigne()
+    {
+        forceSurface = true;
+        surfaceLigne = true;
+    }
+    void forceSurMoquette()
+    {
+        forceSurface = true;
+        surfaceLigne = false;
+    }
+    void unforce() { forceSurface = false; }
+    bool estSurLigne() const { return forceSurface ? surfaceLigne : false; }
+    bool estForce() const { return forceSurface; }
+    // Places the sensor on the track from the robot's pose (front point 120 mm ahead).
+    void place(double X, double Y, double ct, double st);
+    // Copies the user's settings (position, resistors, schema) of another sensor.
+    void copieReglages(const CaptIrCNX& autre);
+
+private:
+    bool pullUp = true;
+    bool noComp = true;
+    bool compSup = true;
+    double resD = 270.0;
+    double resT = 33000.0;
+    double resC = 1000.0;
+    double vSeuil = 2.5;
+    double x = 0.0;
+    double y = -4.5;
+    double h = 5.0;
+    double xPiste = 0.0, yPiste = 0.0;
+    double iForward = 0.0;
+    double kDist = 0.0;
+    double ctr = 0.0;
+    double iC0 = 0.0;
+    bool forceSurface = false;
+    bool surfaceLigne = false;
+    double v0 = 0.0;
+    Modele* modele;
+};
+
+// Told after every motion step of the robot (the runner's trajectory recorder).
+class ObservateurPas
+{
+public:
+    virtual ~ObservateurPas() = default;
+    virtual void pasEffectue(const Modele& m) = 0;
+};
+
 // The board and the robot: the processor and every device around it. Runs the
 // simulation in slices of 10 ms of chip time when asked; the robot moves once per
 // simulated millisecond (the model's own event). It never calls a window: what it
@@ -126,6 +277,8 @@ public:
     static constexpr int nbPinsRobot = 14;
     static constexpr uint64_t ticksParTranche = 480000;   // 10 ms at 48 MHz
     static constexpr uint16_t ticksParPas = 48000;        // 1 ms: the motion step
+    static constexpr int nbCaptIrMax = 12;
+    static constexpr double avant = 120.0;   // mm from the wheel axis to the front point
 
     explicit Modele(QObject* parent = nullptr);
     ~Modele() override;
@@ -169,6 +322,58 @@ public:
     bool fdcDeconnecte() { return fdcConnecte(-1); }
     void miseAJourFdc();
 
+    // The robot: motors, motion, sensors, track.
+    MoteurCNX* getMoteurG() { return moteurG; }
+    MoteurCNX* getMoteurD() { return moteurD; }
+    void setPwm1aGauche(bool gauche);
+    bool isPwm1aGauche() const { return pwm1aGauche; }
+    void deplacement();
+    Piste* getPiste() { return &piste; }
+    double getX() const { return x; }
+    double getY() const { return y; }
+    double getTheta() const { return theta; }
+    double getCosTheta() const { return ct; }
+    double getSinTheta() const { return st; }
+
+    int nbCaptIr() const { return static_cast<int>(tabCaptIR.size()); }
+    CaptIrCNX* getCaptIr(int n) const { return (n >= 0 && n < nbCaptIr()) ? tabCaptIR[n] : nullptr; }
+    bool captIrAjoutPossible() const { return nbCaptIr() < nbCaptIrMax; }
+    void addCaptIr(int num);
+    void deleteCaptIr(int num);
+    bool captIrConnecte(int num, int index);
+    bool captIrConnecte(int num, const QString& pinName) { return captIrConnecte(num, pinNameToIndex(pinName)); }
+    void captIrDeconnecte(int num);
+
+    double getVoie() const { return voie; }
+    void setVoie(double v) { voie = v; }
+    double getVbat() const { return vbat; }
+    void setVbat(double v) { vbat = v; }
+    double getMasse() const { return masse; }
+    void setMasse(double v) { masse = v; }
+    double getKroul() const { return kroul; }
+    void setKroul(double v) { kroul = v; }
+    double getReduc() const { return reduc; }
+    void setReduc(double v) { reduc = v; }
+    double getRayon() const { return rayon; }
+    void setRayon(double v) { rayon = v; }
+    double getRendement() const { return rendement; }
+    void setRendement(double v) { rendement = v; }
+    double getVf() const { return vf; }
+    void setVf(double v) { vf = v; }
+    double getRdson() const { return rdson; }
+    void setRdson(double v) { rdson = v; }
+    // Both motors again, after one of the robot's parameters changed.
+    void preCalculMoteurs();
+    // Nothing is observed unless an observer is set: one test per motion step.
+    void setObservateurPas(ObservateurPas* o) { observateurPas = o; }
+    const ContactFdcCNX& getFdcContact() const { return fdc; }
+
+    // The robot file. Returns whether the file was written; the previous file stays
+    // intact when writing fails.
+    bool saveRomboData(const QString& fichier);
+    void decode(const QString& obj, const QString& num, const QString& attr, const QString& val) override;
+    void initialise() override;
+
 signals:
     void setPowerOn();
     void setPowerOff();
@@ -196,14 +401,16 @@ public slots:
     void appuyeFdc();
     void relacheFdc(bool b);
     void relacheFdc();
-
-protected:
-    void initialise() override;
+    void romboSurPiste(qreal xm, qreal ym, qreal thetaDeg);
 
 private:
     // Wires a contact to pin `index` (-1: unwires it); `indexActuel` is its pin.
     bool contactConnecte(Connexion& contact, int& indexActuel, int index);
     void detache(Connexion& c);
+    // The pin index of a connection, from its port and bit; -1 when unwired.
+    int indexPinDe(const Connexion& c) const;
+    // Whether the obstacle test at the front point changed the switch.
+    void testeObstacle();
 
     P18f4550 pic;
     BoutonCNX bp0, bp1, bp2;
@@ -215,10 +422,23 @@ private:
     bool fdcForce = false;
     int jackPin = -1;
     int fdcPin = -1;
+    MoteurCNX* moteurG = nullptr;
+    MoteurCNX* moteurD = nullptr;
+    bool pwm1aGauche = true;
+    std::vector<CaptIrCNX*> tabCaptIR;
     bool power = false;
     int nbPins = nbPinsRobot;
     Pin* pin[nbPinsRobot] = {};
+    Piste piste;
+    double x = 0.0, y = 0.0;
+    double theta = 0.0;
+    double ct = 1.0, st = 0.0;
+    double voie = 230.0;
+    uint64_t temps = 0;
     uint16_t echant = 0;
+    double vbat = 12.0, masse = 2.0, kroul = 0.07, reduc = 5.0, rayon = 25.0, rendement = 0.9, rdson = 0.54,
+           vf = 1.0;
+    ObservateurPas* observateurPas = nullptr;
 };
 
 #endif
