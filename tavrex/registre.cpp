@@ -111,41 +111,8 @@ void RegistreADCON2::applique() { adc->configClock(); }
 
 // --- CCP modules -------------------------------------------------------------
 
-void RegistreCCPxCON::write(Byte d)
-{
-    data = d;
-    pwm->config();
-}
-
-void RegistreCCPxCON::setBit(Byte num)
-{
-    Registre::setBit(num);
-    pwm->config();
-}
-
-void RegistreCCPxCON::clrBit(Byte num)
-{
-    Registre::clrBit(num);
-    pwm->config();
-}
-
-void RegistreCCPRxL::write(Byte d)
-{
-    data = d;
-    pwm->dutyCycle();
-}
-
-void RegistreCCPRxL::setBit(Byte num)
-{
-    Registre::setBit(num);
-    pwm->dutyCycle();
-}
-
-void RegistreCCPRxL::clrBit(Byte num)
-{
-    Registre::clrBit(num);
-    pwm->dutyCycle();
-}
+void RegistreCCPxCON::applique() { pwm->config(); }
+void RegistreCCPRxL::applique() { pwm->dutyCycle(); }
 
 void RegistreCCPRxH::write(Byte d)
 {
@@ -167,23 +134,7 @@ void RegistreCCPRxH::clrBit(Byte num)
 
 // --- Timer0 ------------------------------------------------------------------
 
-void RegistreT0CON::write(Byte d)
-{
-    data = d;
-    timer0->config();
-}
-
-void RegistreT0CON::setBit(Byte num)
-{
-    Registre::setBit(num);
-    timer0->config();
-}
-
-void RegistreT0CON::clrBit(Byte num)
-{
-    Registre::clrBit(num);
-    timer0->config();
-}
+void RegistreT0CON::applique() { timer0->config(); }
 
 Byte RegistreTMR0L::read()
 {
@@ -207,23 +158,7 @@ void RegistreTMR0L::clrBit(Byte num)
 
 // --- Timer2 ------------------------------------------------------------------
 
-void RegistreT2CON::write(Byte d)
-{
-    data = d;
-    timer2->config();
-}
-
-void RegistreT2CON::setBit(Byte num)
-{
-    Registre::setBit(num);
-    timer2->config();
-}
-
-void RegistreT2CON::clrBit(Byte num)
-{
-    Registre::clrBit(num);
-    timer2->config();
-}
+void RegistreT2CON::applique() { timer2->config(); }
 
 void RegistrePR2::write(Byte d)
 {

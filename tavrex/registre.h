@@ -266,17 +266,39 @@ protected:
     Word cible() const override;
 };
 
-// A/D control registers: every change reconfigures the converter.
-class RegistreADC : public RegistreSpecial
+// A register whose every change (write or bit operation) is followed by the owning
+// module's reaction to the new value.
+class RegistreEffet : public RegistreSpecial
 {
 public:
-    RegistreADC(const std::string& nom, ModuleADC* adc) : RegistreSpecial(nom), adc(adc) {}
-    void write(Byte d) override { data = d; applique(); }
-    void setBit(Byte num) override { Registre::setBit(num); applique(); }
-    void clrBit(Byte num) override { Registre::clrBit(num); applique(); }
+    using RegistreSpecial::RegistreSpecial;
+    void write(Byte d) override
+    {
+        data = d;
+        applique();
+    }
+    void setBit(Byte num) override
+    {
+        Registre::setBit(num);
+        applique();
+    }
+    void clrBit(Byte num) override
+    {
+        Registre::clrBit(num);
+        applique();
+    }
 
 protected:
     virtual void applique() = 0;
+};
+
+// A/D control registers: every change reconfigures the converter.
+class RegistreADC : public RegistreEffet
+{
+public:
+    RegistreADC(const std::string& nom, ModuleADC* adc) : RegistreEffet(nom), adc(adc) {}
+
+protected:
     ModuleADC* adc;
 };
 class RegistreADCON0 : public RegistreADC
@@ -302,24 +324,24 @@ protected:
 };
 
 // CCP registers of a PWM module.
-class RegistreCCPxCON : public RegistreSpecial
+class RegistreCCPxCON : public RegistreEffet
 {
 public:
-    RegistreCCPxCON(const std::string& nom, Pwm* pwm) : RegistreSpecial(nom), pwm(pwm) {}
-    void write(Byte d) override;
-    void setBit(Byte num) override;
-    void clrBit(Byte num) override;
+    RegistreCCPxCON(const std::string& nom, Pwm* pwm) : RegistreEffet(nom), pwm(pwm) {}
+
+protected:
+    void applique() override;
 
 private:
     Pwm* pwm;
 };
-class RegistreCCPRxL : public RegistreSpecial
+class RegistreCCPRxL : public RegistreEffet
 {
 public:
-    RegistreCCPRxL(const std::string& nom, Pwm* pwm) : RegistreSpecial(nom), pwm(pwm) {}
-    void write(Byte d) override;
-    void setBit(Byte num) override;
-    void clrBit(Byte num) override;
+    RegistreCCPRxL(const std::string& nom, Pwm* pwm) : RegistreEffet(nom), pwm(pwm) {}
+
+protected:
+    void applique() override;
 
 private:
     Pwm* pwm;
@@ -337,14 +359,14 @@ private:
     Pwm* pwm;
 };
 
-class RegistreT0CON : public RegistreSpecial
+class RegistreT0CON : public RegistreEffet
 {
 public:
-    explicit RegistreT0CON(Timer0* t) : RegistreSpecial("T0CON"), timer0(t) {}
-    void write(Byte d) override;
-    void setBit(Byte num) override;
-    void clrBit(Byte num) override;
+    explicit RegistreT0CON(Timer0* t) : RegistreEffet("T0CON"), timer0(t) {}
     void powerOnReset() override { write(0xFF); }
+
+protected:
+    void applique() override;
 
 private:
     Timer0* timer0;
@@ -368,13 +390,13 @@ public:
     RegistreTMR0H() : RegistreSpecial("TMR0H") {}
 };
 
-class RegistreT2CON : public RegistreSpecial
+class RegistreT2CON : public RegistreEffet
 {
 public:
-    explicit RegistreT2CON(Timer2* t) : RegistreSpecial("T2CON"), timer2(t) {}
-    void write(Byte d) override;
-    void setBit(Byte num) override;
-    void clrBit(Byte num) override;
+    explicit RegistreT2CON(Timer2* t) : RegistreEffet("T2CON"), timer2(t) {}
+
+protected:
+    void applique() override;
 
 private:
     Timer2* timer2;

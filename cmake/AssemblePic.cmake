@@ -1,0 +1,18 @@
+# tavrex_assemble(TARGET SOURCE_DIR OUTPUT_DIR): a target that assembles every
+# SOURCE_DIR/*.asm into OUTPUT_DIR/NAME.hex with gpasm, for the PIC18F4550.
+function(tavrex_assemble cible sources sortie)
+  file(GLOB programmes CONFIGURE_DEPENDS ${sources}/*.asm)
+  set(hexs)
+  foreach(asm ${programmes})
+    get_filename_component(nom ${asm} NAME_WE)
+    set(hex ${sortie}/${nom}.hex)
+    add_custom_command(OUTPUT ${hex}
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${sortie}
+      COMMAND ${GPASM} -q -p18f4550 -I ${sources} ${asm} -o ${hex}
+      DEPENDS ${asm}
+      COMMENT "gpasm ${nom}.asm"
+      VERBATIM)
+    list(APPEND hexs ${hex})
+  endforeach()
+  add_custom_target(${cible} ALL DEPENDS ${hexs})
+endfunction()
