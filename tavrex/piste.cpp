@@ -1,0 +1,811 @@
+#include "piste.h"
+
+#include <algorithm>
+#include <cmath>
+#include <iterator>
+
+#include <QBrush>
+#include <QColor>
+#include <QDomImplementation>
+#include <QGraphicsPathItem>
+#include <QGraphicsPolygonItem>
+#include <QGraphicsRectItem>
+#include <QGraphicsScene>
+#include <QImage>
+#include <QPainterPath>
+#include <QPen>
+#include <QPolygonF>
+
+// The library is static: its resources reach a program only when some code registers
+// them, so the one user of the texture does it itself (registering twice is harmless).
+// Kept outside any namespace, as the macro's declaration requires.
+static QImage chargerTextureBois()
+{
+    Q_INIT_RESOURCE(ressources);
+    return QImage(QStringLiteral(":/images/wood.png"));
+}
+
+namespace {
+
+constexpr double radEnDeg = 57.29577951308232;
+constexpr double degEnRad = 0.017453292519943295;
+constexpr double pi = 3.14159265358979323846;
+
+// A QImage brush rather than a pixmap one: the track is built by programs that have
+// no GUI application, where a QPixmap cannot exist.
+QBrush brosseBois()
+{
+    static const QImage texture = chargerTextureBois();
+    if (texture.isNull())
+        return QBrush(QColor(150, 100, 50));
+    return QBrush(texture);
+}
+
+const QBrush& brosseScotch()
+{
+    static const QBrush b(Qt::white);
+    return b;
+}
+
+const QBrush& brosseFocus()
+{
+    static const QBrush b(Qt::red);
+    return b;
+}
+
+// The shape item in `slot`, created with its look on first use. Highlights lie above
+// the tape and the robot picture.
+template <class I>
+I* forme(QGraphicsItem*& slot, const QBrush& brosse, bool surbrillance)
+{
+    if (!slot) {
+        I* nouveau = new I;
+        nouveau->setPen(Qt::NoPen);
+        nouveau->setBrush(brosse);
+        if (surbrillance)
+            nouveau->setZValue(2.0);
+        slot = nouveau;
+    }
+    return static_cast<I*>(slot);
+}
+
+struct DescArg
+{
+    const char* nom;
+    const char* suffixe;
+    double min;
+    double max;
+    int decimales;
+};
+
+const DescArg argX = {"x", " mm", -5000.0, 5000.0, 0};
+const DescArg argY = {"y", " mm", -5000.0, 5000.0, 0};
+const DescArg argAngle = {"angle", "\u00b0", -360.0, 360.0, 1};
+const DescArg argLongueur = {"longueur", " mm", 0.0, 10000.0, 0};
+const DescArg argLargeur = {"largeur", " mm", 0.0, 10000.0, 0};
+const DescArg argRayon = {"rayon", " mm", 0.0, 10000.0, 0};
+
+const DescArg argsRepere[] = {argX, argY, argAngle};
+const DescArg argsLongueur[] = {argLongueur};
+const DescArg argsCourbe[] = {argRayon, argAngle};
+const DescArg argsObstacle[] = {argLongueur, argLargeur};
+
+template <size_t N>
+const DescArg* desc(const DescArg (&table)[N], int n)
+{
+    return n >= 0 && static_cast<size_t>(n) < N ? &table[n] : nullptr;
+}
+
+} // namespace
+
+// Every element type answers its argument descriptions from its table; numbers out
+// of range get "rien" and zeros.
+#define TAVREX_ARGUMENTS(Classe, table)                                                          \
+    int Classe::nbArg() const { return static_cast<int>(std::size(table)); }                     \
+    QString Classe::nameArg(int n) const                                                         \
+    {                                                                                            \
+        const DescArg* d = desc(table, n);                                                       \
+        return d ? QString::fromUtf8(d->nom) : QStringLiteral("rien");                           \
+    }                                                                                            \
+    double Classe::maxArg(int n) const                                                           \
+    {                                                                                            \
+        const DescArg* d = desc(table, n);                                                       \
+        return d ? d->max : 0.0;                                                                 \
+    }                                                                                            \
+    double Classe::minArg(int n) const                                                           \
+    {                                                                                            \
+        const DescArg* d = desc(table, n);                                                       \
+        return d ? d->min : 0.0;                                                                 \
+    }                                                                                            \
+    QString Classe::suffixArg(int n) const                                                       \
+    {                                                                                            \
+        const DescArg* d = desc(table, n);                                                       \
+        return d ? QString::fromUtf8(d->suffixe) : QString();                                    \
+    }                                                                                            \
+    int Classe::decimalsArg(int n) const                                                         \
+    {                                                                                            \
+        const DescArg* d = desc(table, n);                                                       \
+        return d ? d->decimales : Portion::decimalsArg(n);                                       \
+    }
+
+TAVREX_ARGUMENTS(PortionRepere, argsRepere)
+TAVREX_ARGUMENTS(PortionLigneDroite, argsLongueur)
+TAVREX_ARGUMENTS(PortionLigneCourbe, argsCourbe)
+TAVREX_ARGUMENTS(PortionObstacle, argsObstacle)
+TAVREX_ARGUMENTS(PortionLigneAveugle, argsLongueur)
+TAVREX_ARGUMENTS(PortionMarqueurGauche, argsLongueur)
+
+#undef TAVREX_ARGUMENTS
+
+// ---------------------------------------------------------------------------------
+// Portion
+
+Portion::Portion(int id, Portion* source) : id(id), source(source) {}
+
+Portion::~Portion()
+{
+    if (scene) {
+        if (item && item->scene() == scene)
+            scene->removeItem(item);
+        if (itemFocus && itemFocus->scene() == scene)
+            scene->removeItem(itemFocus);
+    }
+    delete item;
+    delete itemFocus;
+}
+
+double Portion::getScotchDistance(double, double) const
+{
+    return -1.0;
+}
+
+bool Portion::getObstacleCollision(double, double) const
+{
+    return false;
+}
+
+QString Portion::nameArg(int) const
+{
+    return QString();
+}
+
+double Portion::valArg(int) const
+{
+    return 0.0;
+}
+
+double Portion::maxArg(int) const
+{
+    return 0.0;
+}
+
+double Portion::minArg(int) const
+{
+    return 0.0;
+}
+
+void Portion::modifArg(int, double) {}
+
+QString Portion::suffixArg(int) const
+{
+    return QString();
+}
+
+int Portion::decimalsArg(int) const
+{
+    return 1;
+}
+
+void Portion::calculItem()
+{
+    itemCalc = true;
+    moveItem();
+    if (itemFocus)
+        itemFocus->setVisible(focus);
+}
+
+void Portion::calculPosition()
+{
+    if (!noSrc) {
+        if (source) {
+            x0 = source->getX();
+            y0 = source->getY();
+            theta0 = source->getTheta();
+        } else {
+            x0 = 0.0;
+            y0 = 0.0;
+            theta0 = 0.0;
+        }
+        cosTheta0 = std::cos(theta0);
+        sinTheta0 = std::sin(theta0);
+    }
+    if (itemCalc)
+        moveItem();
+    else
+        calculItem();
+}
+
+void Portion::moveItem()
+{
+    const double rotation = -theta0 * radEnDeg;
+    for (QGraphicsItem* i : {item, itemFocus}) {
+        if (i) {
+            i->setRotation(rotation);
+            i->setPos(x0, -y0);
+        }
+    }
+}
+
+void Portion::ajouterDansScene(QGraphicsScene& s)
+{
+    calculItem();
+    // The track is added again after every file read; items already there stay.
+    for (QGraphicsItem* i : {item, itemFocus})
+        if (i && i->scene() != &s)
+            s.addItem(i);
+    scene = &s;
+}
+
+void Portion::setFocus(bool f)
+{
+    focus = f;
+    if (itemFocus)
+        itemFocus->setVisible(f);
+}
+
+void Portion::oublierItems()
+{
+    item = nullptr;
+    itemFocus = nullptr;
+    itemCalc = false;
+    scene = nullptr;
+}
+
+// ---------------------------------------------------------------------------------
+// Start marker
+
+PortionRepere::PortionRepere(int id, Portion* source) : Portion(id, source)
+{
+    noSrc = true;
+}
+
+void PortionRepere::setTheta0(double theta)
+{
+    theta0 = theta;
+    cosTheta0 = std::cos(theta);
+    sinTheta0 = std::sin(theta);
+}
+
+void PortionRepere::saveXML(QDomDocument& doc, QDomElement& parent) const
+{
+    QDomElement e = XMLOpenSaveData::creationAttrNumero(doc, parent, QStringLiteral("repere"), id);
+    XMLOpenSaveData::creation(doc, e, QStringLiteral("x"), x0, 'g', 6);
+    XMLOpenSaveData::creation(doc, e, QStringLiteral("y"), y0, 'g', 6);
+    XMLOpenSaveData::creation(doc, e, QStringLiteral("theta"), theta0 * radEnDeg, 'g', 6);
+}
+
+double PortionRepere::valArg(int n) const
+{
+    switch (n) {
+    case 0: return x0;
+    case 1: return y0;
+    case 2: return theta0 * radEnDeg;
+    default: return 0.0;
+    }
+}
+
+void PortionRepere::modifArg(int n, double value)
+{
+    switch (n) {
+    case 0: x0 = value; break;
+    case 1: y0 = value; break;
+    case 2: setTheta0(value * degEnRad); break;
+    default: return;
+    }
+    calculItem();
+}
+
+void PortionRepere::calculItem()
+{
+    QPolygonF fleche;
+    fleche << QPointF(0, 0) << QPointF(-100, 100) << QPointF(200, 0) << QPointF(-100, -100) << QPointF(0, 0);
+    forme<QGraphicsPolygonItem>(itemFocus, brosseFocus(), true)->setPolygon(fleche);
+    Portion::calculItem();
+}
+
+// ---------------------------------------------------------------------------------
+// Straight line
+
+void PortionLigneDroite::saveXML(QDomDocument& doc, QDomElement& parent) const
+{
+    QDomElement e = XMLOpenSaveData::creationAttrNumero(doc, parent, QStringLiteral("droite"), id);
+    XMLOpenSaveData::creation(doc, e, QStringLiteral("longueur"), longueur, 'g', 6);
+    XMLOpenSaveData::creation(doc, e, QStringLiteral("largeur"), largeur, 'g', 6);
+}
+
+double PortionLigneDroite::getScotchDistance(double x, double y) const
+{
+    const double u = avant(x, y);
+    if (u < 0.0 || u > longueur)
+        return -1.0;
+    return std::fabs(gauche(x, y));
+}
+
+double PortionLigneDroite::valArg(int n) const
+{
+    return n == 0 ? longueur : 0.0;
+}
+
+void PortionLigneDroite::modifArg(int n, double value)
+{
+    if (n != 0)
+        return;
+    longueur = value;
+    calculItem();
+}
+
+void PortionLigneDroite::calculItem()
+{
+    const QRectF r(0.0, -largeur / 2.0, longueur, largeur);
+    forme<QGraphicsRectItem>(item, brosseScotch(), false)->setRect(r);
+    forme<QGraphicsRectItem>(itemFocus, brosseFocus(), true)->setRect(r);
+    Portion::calculItem();
+}
+
+// ---------------------------------------------------------------------------------
+// Curve
+
+double PortionLigneCourbe::getX() const
+{
+    if (angle > 0.0)
+        return x0 + rayon * (std::sin(theta0 + angle) - sinTheta0);
+    return x0 + rayon * (sinTheta0 - std::sin(theta0 + angle));
+}
+
+double PortionLigneCourbe::getY() const
+{
+    if (angle > 0.0)
+        return y0 + rayon * (cosTheta0 - std::cos(theta0 + angle));
+    return y0 + rayon * (std::cos(theta0 + angle) - cosTheta0);
+}
+
+void PortionLigneCourbe::saveXML(QDomDocument& doc, QDomElement& parent) const
+{
+    QDomElement e = XMLOpenSaveData::creationAttrNumero(doc, parent, QStringLiteral("courbe"), id);
+    XMLOpenSaveData::creation(doc, e, QStringLiteral("rayon"), rayon, 'g', 6);
+    XMLOpenSaveData::creation(doc, e, QStringLiteral("largeur"), largeur, 'g', 6);
+    XMLOpenSaveData::creation(doc, e, QStringLiteral("angle"), angle * radEnDeg, 'g', 6);
+}
+
+double PortionLigneCourbe::getScotchDistance(double x, double y) const
+{
+    const double balayage = std::fabs(angle);
+    const double u = avant(x, y);
+    // Seen from the turn's centre, whichever side it lies on.
+    const double v = (angle >= 0.0 ? gauche(x, y) : -gauche(x, y)) - rayon;
+    // One atan2 folded onto [0, pi] serves arcs up to a full turn: a point behind the
+    // start radius is compared with the opposite point of the circle too.
+    double phi = std::atan2(u, -v);
+    if (phi < 0.0)
+        phi += pi;
+    if (phi > balayage)
+        return -1.0;
+    const double s = std::sin(phi);
+    const double c = std::cos(phi);
+    const double d1 = std::hypot(u - rayon * s, v + rayon * c);
+    if (phi + pi <= balayage) {
+        const double d2 = std::hypot(u + rayon * s, v - rayon * c);
+        return d2 < d1 ? d2 : d1;
+    }
+    return d1;
+}
+
+double PortionLigneCourbe::valArg(int n) const
+{
+    switch (n) {
+    case 0: return rayon;
+    case 1: return angle * radEnDeg;
+    default: return 0.0;
+    }
+}
+
+void PortionLigneCourbe::modifArg(int n, double value)
+{
+    switch (n) {
+    case 0: rayon = value; break;
+    case 1: angle = value * degEnRad; break;
+    default: return;
+    }
+    calculItem();
+}
+
+void PortionLigneCourbe::calculItem()
+{
+    // The ring sector between radii R - w/2 and R + w/2; each arc begins with a
+    // straight segment from the current point, which closes the sector's ends.
+    const double w = largeur;
+    const double h = w / 2.0;
+    const double r = rayon;
+    const double a = angle * radEnDeg;
+    QPainterPath chemin;
+    chemin.moveTo(0.0, h);
+    if (angle < 0.0) {
+        chemin.arcTo(QRectF(h - r, h, 2.0 * r - w, 2.0 * r - w), 90.0, a);
+        chemin.arcTo(QRectF(-r - h, -h, 2.0 * r + w, 2.0 * r + w), a + 90.0, -a);
+    } else {
+        chemin.arcTo(QRectF(h - r, h - 2.0 * r, 2.0 * r - w, 2.0 * r - w), -90.0, a);
+        chemin.arcTo(QRectF(-r - h, -h - 2.0 * r, 2.0 * r + w, 2.0 * r + w), a - 90.0, -a);
+    }
+    chemin.closeSubpath();
+    forme<QGraphicsPathItem>(item, brosseScotch(), false)->setPath(chemin);
+    forme<QGraphicsPathItem>(itemFocus, brosseFocus(), true)->setPath(chemin);
+    Portion::calculItem();
+}
+
+// ---------------------------------------------------------------------------------
+// Obstacle
+
+void PortionObstacle::saveXML(QDomDocument& doc, QDomElement& parent) const
+{
+    QDomElement e = XMLOpenSaveData::creationAttrNumero(doc, parent, QStringLiteral("obstacle"), id);
+    XMLOpenSaveData::creation(doc, e, QStringLiteral("longueur"), longueur, 'g', 6);
+    XMLOpenSaveData::creation(doc, e, QStringLiteral("largeur"), largeur, 'g', 6);
+}
+
+bool PortionObstacle::getObstacleCollision(double x, double y) const
+{
+    const double u = avant(x, y) + largeur / 2.0;
+    const double v = gauche(x, y) + longueur / 2.0;
+    return u >= 0.0 && u <= largeur && v >= 0.0 && v <= longueur;
+}
+
+double PortionObstacle::valArg(int n) const
+{
+    switch (n) {
+    case 0: return longueur;
+    case 1: return largeur;
+    default: return 0.0;
+    }
+}
+
+void PortionObstacle::modifArg(int n, double value)
+{
+    switch (n) {
+    case 0: longueur = value; break;
+    case 1: largeur = value; break;
+    default: return;
+    }
+    calculItem();
+}
+
+void PortionObstacle::calculItem()
+{
+    const QRectF r(-largeur / 2.0, -longueur / 2.0, largeur, longueur);
+    forme<QGraphicsRectItem>(item, brosseBois(), false)->setRect(r);
+    forme<QGraphicsRectItem>(itemFocus, brosseFocus(), true)->setRect(r);
+    Portion::calculItem();
+}
+
+// ---------------------------------------------------------------------------------
+// Gap
+
+void PortionLigneAveugle::saveXML(QDomDocument& doc, QDomElement& parent) const
+{
+    QDomElement e = XMLOpenSaveData::creationAttrNumero(doc, parent, QStringLiteral("aveugle"), id);
+    XMLOpenSaveData::creation(doc, e, QStringLiteral("longueur"), longueur, 'g', 6);
+}
+
+double PortionLigneAveugle::valArg(int n) const
+{
+    return n == 0 ? longueur : 0.0;
+}
+
+void PortionLigneAveugle::modifArg(int n, double value)
+{
+    if (n != 0)
+        return;
+    longueur = value;
+    calculItem();
+}
+
+void PortionLigneAveugle::calculItem()
+{
+    // Nothing to see on the carpet; the highlight is a narrow band along the gap.
+    forme<QGraphicsRectItem>(itemFocus, brosseFocus(), true)->setRect(QRectF(0.0, -8.0, longueur, 16.0));
+    Portion::calculItem();
+}
+
+// ---------------------------------------------------------------------------------
+// Left marker
+
+void PortionMarqueurGauche::saveXML(QDomDocument& doc, QDomElement& parent) const
+{
+    QDomElement e = XMLOpenSaveData::creationAttrNumero(doc, parent, QStringLiteral("marqueur_gauche"), id);
+    XMLOpenSaveData::creation(doc, e, QStringLiteral("longueur"), longueur, 'g', 6);
+    XMLOpenSaveData::creation(doc, e, QStringLiteral("largeur"), largeur, 'g', 6);
+}
+
+double PortionMarqueurGauche::getScotchDistance(double x, double y) const
+{
+    const double v = gauche(x, y);
+    if (v < 0.0 || v > longueur)
+        return -1.0;
+    return std::fabs(avant(x, y));
+}
+
+double PortionMarqueurGauche::valArg(int n) const
+{
+    return n == 0 ? longueur : 0.0;
+}
+
+void PortionMarqueurGauche::modifArg(int n, double value)
+{
+    if (n != 0)
+        return;
+    longueur = value;
+    calculItem();
+}
+
+void PortionMarqueurGauche::calculItem()
+{
+    const QRectF r(-largeur / 2.0, -longueur, largeur, longueur);
+    forme<QGraphicsRectItem>(item, brosseScotch(), false)->setRect(r);
+    forme<QGraphicsRectItem>(itemFocus, brosseFocus(), true)->setRect(r);
+    Portion::calculItem();
+}
+
+// ---------------------------------------------------------------------------------
+// Track
+
+Piste::Piste() : XMLOpenSaveData(nullptr) {}
+
+Piste::~Piste()
+{
+    for (Portion* p : tab)
+        delete p;
+}
+
+void Piste::initialise()
+{
+    for (Portion* p : tab)
+        delete p;
+    tab.clear();
+    focus = static_cast<unsigned int>(-1);
+}
+
+void Piste::decode(const QString& obj, const QString& num, const QString& attr, const QString& val)
+{
+    // Unreadable numbers, out-of-range ones included, read as 0.
+    const int numero = num.toInt(nullptr, 10);
+    bool ok = false;
+    double v = val.toDouble(&ok);
+    if (!ok || !std::isfinite(v))
+        v = 0.0;
+
+    Portion* modifie = nullptr;
+    if (obj == QLatin1String("repere")) {
+        if (attr == QLatin1String("x") || attr == QLatin1String("y") || attr == QLatin1String("theta")) {
+            if (PortionRepere* p = getPortion<PortionRepere>(numero)) {
+                if (attr == QLatin1String("x"))
+                    p->x0 = v;
+                else if (attr == QLatin1String("y"))
+                    p->y0 = v;
+                else
+                    p->setTheta0(v * degEnRad);
+                modifie = p;
+            }
+        }
+    } else if (obj == QLatin1String("droite")) {
+        if (attr == QLatin1String("longueur") || attr == QLatin1String("largeur")) {
+            if (PortionLigneDroite* p = getPortion<PortionLigneDroite>(numero)) {
+                (attr == QLatin1String("longueur") ? p->longueur : p->largeur) = v;
+                modifie = p;
+            }
+        }
+    } else if (obj == QLatin1String("aveugle")) {
+        if (attr == QLatin1String("longueur")) {
+            if (PortionLigneAveugle* p = getPortion<PortionLigneAveugle>(numero)) {
+                p->longueur = v;
+                modifie = p;
+            }
+        }
+    } else if (obj == QLatin1String("obstacle")) {
+        if (attr == QLatin1String("longueur") || attr == QLatin1String("largeur")) {
+            if (PortionObstacle* p = getPortion<PortionObstacle>(numero)) {
+                (attr == QLatin1String("longueur") ? p->longueur : p->largeur) = v;
+                modifie = p;
+            }
+        }
+    } else if (obj == QLatin1String("courbe")) {
+        if (attr == QLatin1String("rayon") || attr == QLatin1String("largeur") || attr == QLatin1String("angle")) {
+            if (PortionLigneCourbe* p = getPortion<PortionLigneCourbe>(numero)) {
+                if (attr == QLatin1String("rayon"))
+                    p->rayon = v;
+                else if (attr == QLatin1String("largeur"))
+                    p->largeur = v;
+                else
+                    p->angle = v * degEnRad;
+                modifie = p;
+            }
+        }
+    } else if (obj == QLatin1String("marqueur_gauche")) {
+        if (attr == QLatin1String("longueur") || attr == QLatin1String("largeur")) {
+            if (PortionMarqueurGauche* p = getPortion<PortionMarqueurGauche>(numero)) {
+                (attr == QLatin1String("longueur") ? p->longueur : p->largeur) = v;
+                modifie = p;
+            }
+        }
+    }
+    if (!modifie)
+        return;
+    modifie->calculItem();
+    // Normally the element just read is the last one. A number that comes back after
+    // later elements were chained to it must still carry them along.
+    const auto it = std::find(tab.begin(), tab.end(), modifie);
+    eltChange(static_cast<unsigned int>(it - tab.begin()));
+}
+
+bool Piste::saveData(const QString& fichier) const
+{
+    QDomImplementation impl;
+    QDomDocument doc(impl.createDocumentType(QStringLiteral("piste"), QStringLiteral("-//KQ//DTD Piste 1.0 //EN"),
+                                             QStringLiteral("http://tavrex.invalid/dtd/piste-1.0.dtd")));
+    doc.appendChild(doc.createComment(QStringLiteral("This file describe a rombo")));
+    doc.appendChild(doc.createTextNode(QStringLiteral("\n")));
+    QDomElement racine = doc.createElement(QStringLiteral("piste"));
+    racine.setAttribute(QStringLiteral("name"), fichier);
+    doc.appendChild(racine);
+    for (const Portion* p : tab)
+        p->saveXML(doc, racine);
+    return XMLOpenSaveData::ecrireAtomique(fichier, doc.toString(1));
+}
+
+double Piste::getScotchDistance(double x, double y) const
+{
+    double meilleure = 1e20;
+    for (const Portion* p : tab) {
+        const double d = p->getScotchDistance(x, y);
+        if (d >= 0.0 && d < meilleure)
+            meilleure = d;
+    }
+    return meilleure;
+}
+
+bool Piste::getObstacleCollision(double x, double y) const
+{
+    return std::any_of(tab.begin(), tab.end(), [x, y](const Portion* p) { return p->getObstacleCollision(x, y); });
+}
+
+void Piste::ajouterDansScene(QGraphicsScene& s)
+{
+    if (scene != &s) {
+        QObject::disconnect(surFinScene);
+        scene = &s;
+        // A scene deletes the items left in it when it goes; the elements must not
+        // delete them a second time.
+        QGraphicsScene* const sc = &s;
+        surFinScene = connect(sc, &QObject::destroyed, this, [this, sc]() {
+            for (Portion* p : tab)
+                if (p->scene == sc)
+                    p->oublierItems();
+            if (scene == sc)
+                scene = nullptr;
+        });
+    }
+    for (Portion* p : tab)
+        p->ajouterDansScene(s);
+}
+
+Portion* Piste::eltCreate(int type)
+{
+    switch (type) {
+    case 0: {
+        PortionRepere* r = new PortionRepere;
+        r->calculItem();
+        return r;
+    }
+    case 1: return new PortionLigneDroite;
+    case 2: return new PortionLigneCourbe;
+    case 3: return new PortionObstacle;
+    case 4: return new PortionLigneAveugle;
+    case 5: return new PortionMarqueurGauche;
+    default: return nullptr;
+    }
+}
+
+void Piste::setIDs()
+{
+    for (size_t i = 0; i < tab.size(); ++i)
+        tab[i]->setID(static_cast<int>(i));
+}
+
+void Piste::chainer(size_t i)
+{
+    tab[i]->setSrc(i > 0 ? tab[i - 1] : nullptr);
+    tab[i]->calculPosition();
+}
+
+void Piste::eltChange(unsigned int n)
+{
+    for (size_t i = static_cast<size_t>(n) + 1; i < tab.size(); ++i)
+        tab[i]->calculPosition();
+}
+
+void Piste::eltSupprime(unsigned int n)
+{
+    if (n >= tab.size())
+        return;
+    delete tab[n];
+    tab.erase(tab.begin() + n);
+    if (n < tab.size())
+        chainer(n);
+    eltChange(n);
+    setIDs();
+}
+
+void Piste::eltRemplace(unsigned int n, int type)
+{
+    if (n >= tab.size())
+        return;
+    Portion* nouveau = eltCreate(type);
+    if (!nouveau)
+        return;
+    delete tab[n];
+    tab[n] = nouveau;
+    chainer(n);
+    if (n + size_t(1) < tab.size())
+        chainer(n + size_t(1));
+    eltChange(n);
+    setIDs();
+    if (scene)
+        nouveau->ajouterDansScene(*scene);
+}
+
+void Piste::eltInsert(unsigned int n, int type)
+{
+    if (n > tab.size())
+        return;
+    Portion* nouveau = eltCreate(type);
+    if (!nouveau)
+        return;
+    tab.insert(tab.begin() + n, nouveau);
+    chainer(n);
+    if (n + size_t(1) < tab.size())
+        chainer(n + size_t(1));
+    eltChange(n);
+    setIDs();
+    if (scene)
+        nouveau->ajouterDansScene(*scene);
+}
+
+void Piste::eltModifArg(unsigned int n, int arg, double value)
+{
+    if (n >= tab.size())
+        return;
+    tab[n]->modifArg(arg, value);
+    eltChange(n);
+}
+
+void Piste::effacerFocus()
+{
+    // Every highlight, not only the one at `focus`: that index is not shifted by
+    // insertions and deletions and may name another element by now.
+    for (Portion* p : tab)
+        if (p->focus)
+            p->setFocus(false);
+}
+
+void Piste::setFocus(unsigned int n)
+{
+    if (n >= tab.size())
+        return;
+    effacerFocus();
+    tab[n]->setFocus(true);
+    focus = n;
+}
+
+void Piste::noFocus()
+{
+    effacerFocus();
+    focus = static_cast<unsigned int>(-1);
+}
