@@ -19,9 +19,10 @@ echo "== tavrex: examples/demo.asm on the simulated PIC18F4550, headless =="
 # The program's own description: the comment block at the top of its source.
 sed -n '/^;/!q; s/^; \{0,1\}//; s/^./   &/; p' examples/demo.asm
 cat <<MSG
-Run: 10 ms of chip time at 48 MHz (480,000 oscillator ticks), no board attached.
-Output: the processor's registers and tick count, then the 4 KB of data memory
-(256 rows of 16 bytes, address first).
+Run: 300 ms of chip time at 48 MHz on the board: the potentiometer is set to 3.3 V
+from the start, button BP1 is pressed at 200 ms and held.
+Output: the two lines of the LCD as they stand at the end ('#' is a full block),
+then the current through the LED on RA6 (about 19.9 mA while lit).
 
 MSG
-build/tavrex-cli --ms 10 --dump "$programme"
+build/tavrex-cli --ms 300 --at 0 "pot 3.3" --at 200 "press BP1" --lcd --led "$programme"

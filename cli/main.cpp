@@ -286,7 +286,10 @@ public:
                 prochaine < options.actions.size() ? std::min(options.actions[prochaine].ticks, fin) : fin;
             if (!enMarche) {
                 // The board is off or held in reset: chip time passes with nothing to run.
-                attente += limite - horloge();
+                const uint64_t duree = limite - horloge();
+                attente += duree;
+                if (vcd)
+                    vcd->attente(duree);
                 continue;
             }
             const uint64_t arret = pic.time() + (limite - horloge());
@@ -300,6 +303,7 @@ public:
     }
 
     uint64_t ticksExecutes = 0;
+    EnregistreurVcd* vcd = nullptr;
 
 private:
     uint64_t horloge() const { return pic.time() - origine + attente; }
@@ -377,6 +381,7 @@ int main(int argc, char** argv)
             if (!vcd->ouvrir(o.vcd))
                 erreur("cannot write " + o.vcd);
             pic.setObservateurPorts(vcd.get());
+            simulation.vcd = vcd.get();
         });
     }
     simulation.executer();

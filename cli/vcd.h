@@ -17,6 +17,8 @@ public:
     EnregistreurVcd(P18f4550& p, uint64_t origine);
     ~EnregistreurVcd() override;
     bool ouvrir(const std::string& chemin);
+    // Chip time passed without the processor running (board off or held in reset).
+    void attente(uint64_t ticks) { origine -= ticks; }
     void portEvalue(const Port& port, Byte valeur) override;
     void fermer();
 

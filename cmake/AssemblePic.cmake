@@ -2,6 +2,8 @@
 # SOURCE_DIR/*.asm into OUTPUT_DIR/NAME.hex with gpasm, for the PIC18F4550.
 function(tavrex_assemble cible sources sortie)
   file(GLOB programmes CONFIGURE_DEPENDS ${sources}/*.asm)
+  # Included files: a change rebuilds every program of the directory.
+  file(GLOB inclus CONFIGURE_DEPENDS ${sources}/*.inc)
   set(hexs)
   foreach(asm ${programmes})
     get_filename_component(nom ${asm} NAME_WE)
@@ -9,7 +11,7 @@ function(tavrex_assemble cible sources sortie)
     add_custom_command(OUTPUT ${hex}
       COMMAND ${CMAKE_COMMAND} -E make_directory ${sortie}
       COMMAND ${GPASM} -q -p18f4550 -I ${sources} ${asm} -o ${hex}
-      DEPENDS ${asm}
+      DEPENDS ${asm} ${inclus}
       COMMENT "gpasm ${nom}.asm"
       VERBATIM)
     list(APPEND hexs ${hex})

@@ -1,0 +1,134 @@
+// The XML base of the robot and track files: how a file is walked (two levels,
+// stopping at the first node that is not an element), what a damaged file does,
+// and the element-building helpers read back through the same walk.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include <QDomDocument>
+#include <QFile>
+
+#include "xmlopensavedata.h"
+
+namespace {
+
+// Records every call the walk makes.
+class Releve : public XMLOpenSaveData
+{
+public:
+    Releve()
+    {
+        connect(this, &XMLOpenSaveData::openNew, [this] { journal.push_back("openNew"); });
+    }
+    std::vector<std::string> journal;
+
+protected:
+    void initialise() override { journal.push_back("initialise"); }
+    void decode(const QString& obj, const QString& num, const QString& attr, const QString& val) override
+    {
+        journal.push_back((obj + "[" + num + "]." + attr + "=" + val).toStdString());
+    }
+};
+
+class Xml : public ::testing::Test
+{
+protected:
+    // Writes `texte` to a file of the test's own and reads it with a fresh recorder.
+    bool ouvre(const char* texte)
+    {
+        const QString nom = QString::fromStdString(testing::TempDir()) + "xml_" +
+                            testing::UnitTest::GetInstance()->current_test_info()->name() + ".xml";
+        QFile f(nom);
+        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            return false;
+        f.write(texte);
+        f.close();
+        return releve.openData(nom);
+    }
+
+    using Journal = std::vector<std::string>;
+    Releve releve;
+};
+
+TEST_F(Xml, RacineSansElementInitialiseEtAnnonceSeulement)
+{
+    EXPECT_TRUE(ouvre("<?xml version=\"1.0\"?>\n<!DOCTYPE robot>\n<robot>du texte</robot>\n"));
+    EXPECT_EQ(releve.journal, (Journal{"initialise", "openNew"}));
+}
+
+TEST_F(Xml, CommentaireEnTeteArreteLeParcours)
+{
+    EXPECT_TRUE(ouvre("<robot><!-- sauvegarde --><moteur><res>2.38</res></moteur></robot>"));
+    EXPECT_EQ(releve.journal, (Journal{"initialise", "openNew"}));
+}
+
+TEST_F(Xml, FeuillesDansLOrdreAvecOuSansNumero)
+{
+    EXPECT_TRUE(ouvre("<robot>\n"
+                      "  <general>\n    <voie>230</voie>\n    <vbat>12</vbat>\n  </general>\n"
+                      "  <capteur numero=\"3\" autre=\"x\">\n    <x>1.5</x>\n  </capteur>\n"
+                      "  <vide/>\n"
+                      "  <capteur numero=\"\">\n    <y>-4.5</y>\n  </capteur>\n"
+                      "</robot>\n"));
+    // The indentation is not a text node: the walk goes through the whole file.
+    EXPECT_EQ(releve.journal, (Journal{"initialise", "general[].voie=230", "general[].vbat=12", "capteur[3].x=1.5",
+                                       "capteur[].y=-4.5", "openNew"}));
+}
+
+TEST_F(Xml, NiveauxPlusProfondsNonParcourus)
+{
+    EXPECT_TRUE(ouvre("<r><a><b><c>1</c><d>2</d></b><e/></a></r>"));
+    // The leaf b is handed over with its whole text; c and d are not leaves.
+    EXPECT_EQ(releve.journal, (Journal{"initialise", "a[].b=12", "a[].e=", "openNew"}));
+}
+
+TEST_F(Xml, TexteEntreElementsArreteCeNiveau)
+{
+    // Between containers: the rest of the root is not walked.
+    EXPECT_TRUE(ouvre("<r><a><b>1</b></a>texte<c><d>2</d></c></r>"));
+    EXPECT_EQ(releve.journal, (Journal{"initialise", "a[].b=1", "openNew"}));
+
+    // Between leaves: the rest of that container only.
+    releve.journal.clear();
+    EXPECT_TRUE(ouvre("<r><a><b>1</b>texte<e>2</e></a><c><d>3</d></c></r>"));
+    EXPECT_EQ(releve.journal, (Journal{"initialise", "a[].b=1", "c[].d=3", "openNew"}));
+}
+
+TEST_F(Xml, FichierMalFormeOuAbsentSansEffet)
+{
+    EXPECT_FALSE(ouvre("<robot><general><voie>230</voie></robot>"));
+    EXPECT_FALSE(ouvre(""));
+    EXPECT_FALSE(releve.openData(QString::fromStdString(testing::TempDir()) + "xml_absent/rien.rbo"));
+    EXPECT_TRUE(releve.journal.empty());
+}
+
+TEST(XmlCreation, AidesRelusParLeParcours)
+{
+    QDomDocument doc("robot");
+    QDomElement racine = doc.createElement("robot");
+    doc.appendChild(racine);
+    QDomElement general = XMLOpenSaveData::creation(doc, racine, "general");
+    XMLOpenSaveData::creation(doc, general, "nom", QString("rombo 1"));
+    XMLOpenSaveData::creation(doc, general, "actif", true);
+    XMLOpenSaveData::creation(doc, general, "inactif", false);
+    XMLOpenSaveData::creation(doc, general, "nombre", -12);
+    XMLOpenSaveData::creation(doc, general, "kroul", 0.07, 'g', 6);
+    XMLOpenSaveData::creation(doc, general, "grand", 1234567.0, 'g', 6);
+    QDomElement capteur = XMLOpenSaveData::creationAttrNumero(doc, racine, "capteur", 7);
+    XMLOpenSaveData::creation(doc, capteur, "x", 2.5, 'f', 2);
+    EXPECT_EQ(capteur.attribute("numero"), "7");
+    EXPECT_FALSE(capteur.firstChild().isNull());
+
+    const QString fichier = QString::fromStdString(testing::TempDir()) + "xml_creation.rbo";
+    ASSERT_TRUE(XMLOpenSaveData::ecrireAtomique(fichier, doc.toString(2)));
+    Releve r;
+    ASSERT_TRUE(r.openData(fichier));
+    EXPECT_EQ(r.journal, (std::vector<std::string>{"initialise", "general[].nom=rombo 1", "general[].actif=1",
+                                                   "general[].inactif=0", "general[].nombre=-12",
+                                                   "general[].kroul=0.07", "general[].grand=1.23457e+06",
+                                                   "capteur[7].x=2.50", "openNew"}));
+}
+
+}  // namespace
