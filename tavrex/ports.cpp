@@ -29,6 +29,10 @@ void Connexion::changement()
 
 void Connexion::setSrc(double src, double z)
 {
+    // A device that refreshes itself to the same source (a sensor at every read of
+    // its port) gives its pin nothing to re-evaluate.
+    if (src == valueSrc && z == impedance)
+        return;
     valueSrc = src;
     impedance = z;
     changement();

@@ -87,13 +87,13 @@ public:
     virtual void analogConfig() {}
     virtual int getNumero() const = 0;
 
-    // The flag is cleared before the evaluation: a pin that a device marks while the
-    // port is being evaluated (a sensor refreshed by the PORTx read) stays marked for
-    // the next tick instead of being forgotten.
+    // A sensor refreshed by the evaluation's own PORTx read marks its pin again: the
+    // evaluation takes that mark in the same pass, so the flag is cleared afterwards
+    // (cleared before, every sensor would ask for an evaluation at every tick).
     void eval()
     {
-        globalChange = false;
         evalue();
+        globalChange = false;
     }
     bool aChange() const { return globalChange; }
 
