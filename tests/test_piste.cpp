@@ -442,7 +442,7 @@ TEST(PisteFichier, FichiersEndommages)
 TEST(PisteExemple, CircuitFermeAvecObstacleSurLaLigne)
 {
     Piste p;
-    ASSERT_TRUE(p.openData(QStringLiteral(TAVREX_TEST_DATA_DIR "/../../examples/piste001.pis")));
+    ASSERT_TRUE(p.openData(QStringLiteral(TAVREX_EXAMPLES_SRC_DIR "/piste001.pis")));
     ASSERT_GT(p.size(), 10u);
     EXPECT_EQ(p.getElt(0)->typeIndex(), 0);
     const Portion* parType[6] = {};
