@@ -78,9 +78,9 @@ public:
     // The number of empty slots from `now` on, at most `max`. With no event
     // registered at all, `max`.
     uint32_t creneauxLibres(uint32_t max) const;
-    // A flag that every registration raises: the processor skips the slot checks
-    // of ticks it knows to be empty until something is registered.
-    void surveiller(bool* drapeau) { alerte = drapeau; }
+    // A tick count that every registration sets to 0: the processor passes the ticks
+    // it knows to be free of events until something is registered.
+    void surveiller(uint64_t* libreJusqua) { alerte = libreJusqua; }
     int nombreEnregistres() const { return nbEnregistres; }
     // Counts every registration ever made: a change tells that the empty stretch
     // found by creneauxLibres() may have been broken.
@@ -102,7 +102,7 @@ private:
     uint64_t occupation[nbSlots / 64] = {};
     int nbEnregistres = 0;          // events linked through enregistrer/enregistrerDernier
     bool liensBruts = false;        // the list-side forms were used: the count means nothing
-    bool* alerte = nullptr;
+    uint64_t* alerte = nullptr;
 
     uint64_t nbRegistrations = 0;
 
@@ -118,7 +118,7 @@ private:
     {
         ++nbRegistrations;
         if (alerte)
-            *alerte = true;
+            *alerte = 0;
     }
 };
 

@@ -17,7 +17,7 @@ P18f4550::P18f4550()
       pwm1(this, DataMemory::CCP1CON, DataMemory::CCPR1L, DataMemory::CCPR1H, &portC, 2),
       pwm2(this, DataMemory::CCP2CON, DataMemory::CCPR2L, DataMemory::CCPR2H, &portC, 1)
 {
-    evts.surveiller(&alerte);
+    evts.surveiller(&libreJusqua);
     dm = new DataMemory(this);
     timer0 = new Timer0(this);
     timer2 = new Timer2(this);
@@ -135,7 +135,7 @@ void P18f4550::chercheProchainEvenement()
     // ticks free of events. The stretch holds until a registration; a port change
     // only asks for exact tick ends.
     registrationsVues = evts.nombreRegistrations();
-    libreJusqua = temps + evts.creneauxLibres(ListeEvts::nbSlots - 1);
+    horizon = temps + evts.creneauxLibres(ListeEvts::nbSlots - 1);
 }
 
 void P18f4550::evaluePorts()

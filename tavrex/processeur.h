@@ -51,7 +51,7 @@ public:
     void clock();
     int clock4()
     {
-        if (alerte || temps + 8 > libreJusqua)
+        if (temps + 8 > libreJusqua)
             prevoitTicks();
         // Q1: pipeline shift and fetch.
         ++temps;
@@ -101,7 +101,7 @@ public:
     void notePortChange()
     {
         portsModifies = true;
-        alerte = true;
+        libreJusqua = 0;
     }
 
     DataMemory* getDM() const { return dm; }
@@ -169,21 +169,23 @@ private:
         if (portsModifies)
             evaluePorts();
     }
-    // The same, when the ticks up to `libreJusqua` are known to have no event due:
-    // until a registration or a port change raises `alerte`, the slot is only passed.
+    // The same, for a tick known to have no event due and no port to evaluate: the
+    // slot is only passed. `libreJusqua` is the last such tick; a registration or a
+    // port change sets it to 0, so that the rest is done exactly.
     void finDeTickPrevu()
     {
-        if (alerte)
+        if (temps > libreJusqua)
             finDeTick();
         else
             evts.avance();
     }
-    // Before an instruction: are its (up to eight) ticks free of events?
+    // Before an instruction whose ticks may reach past `libreJusqua`: where is the
+    // next event due?
     void prevoitTicks()
     {
-        if (evts.nombreRegistrations() != registrationsVues || temps >= libreJusqua)
+        if (evts.nombreRegistrations() != registrationsVues || temps >= horizon)
             chercheProchainEvenement();
-        alerte = portsModifies || temps + 8 > libreJusqua;
+        libreJusqua = portsModifies ? 0 : horizon;
     }
     void chercheProchainEvenement();
     void evaluePorts();
@@ -217,12 +219,13 @@ private:
     bool cycleAbandonne = false;
     // Some port has its globalChange flag set: one test per tick instead of five.
     bool portsModifies = true;
-    // Ticks up to this count have no event due, as long as `alerte` stays down; an
-    // event registration or a port change raises it (see finDeTickPrevu).
     ObservateurPorts* observateur = nullptr;
+    // Ticks up to `horizon` have no event due, as long as nothing was registered since
+    // `registrationsVues` registrations; `libreJusqua` is the horizon, or 0 once a
+    // registration or a port change asks for exact tick ends (see finDeTickPrevu).
+    uint64_t horizon = 0;
     uint64_t libreJusqua = 0;
     uint64_t registrationsVues = ~0ULL;
-    bool alerte = true;
 };
 
 #endif
