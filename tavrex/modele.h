@@ -227,7 +227,7 @@ public:
         surfaceLigne = false;
     }
     void unforce() { forceSurface = false; }
-    bool estSurLigne() const { return forceSurface ? surfaceLigne : false; }
+    bool estSurLigne() const { return surfaceLigne; }
     bool estForce() const { return forceSurface; }
     // Places the sensor on the track from the robot's pose (front point 120 mm ahead).
     void place(double X, double Y, double ct, double st);
