@@ -5,25 +5,7 @@
         radix   dec
         CONFIG  WDT=OFF, FOSC=HSPLL_HS, PLLDIV=5, CPUDIV=OSC1_PLL2, LVP=OFF, PBADEN=OFF
 
-f       equ     0x20            ; the file operand
-resu    equ     0x100           ; case i: value at resu+2i, STATUS at resu+2i+1
-
-; f = x, STATUS = s, W = w
-PREP    macro   s, x, w
-        movlw   x
-        movwf   f, ACCESS
-        movlw   s
-        movwf   STATUS, ACCESS
-        movlw   w
-        endm
-GARDEW  macro   i
-        movff   WREG, resu+2*i
-        movff   STATUS, resu+2*i+1
-        endm
-GARDEF  macro   i
-        movff   f, resu+2*i
-        movff   STATUS, resu+2*i+1
-        endm
+        #include "cas_status.inc"
 
         org     0
         PREP    0x00, 0x80, 0x80        ; 0: 0x80 + 0x80
