@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <string>
@@ -336,6 +337,9 @@ int main(int argc, char** argv)
 {
     const Options o = lireOptions(argc, argv);
     {
+        std::error_code ec;
+        if (std::filesystem::is_directory(o.programme, ec))
+            erreur(o.programme + " is a directory, not a HEX file");
         std::ifstream essai(o.programme);
         if (!essai.is_open())
             erreur("cannot open " + o.programme);
