@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -111,8 +112,9 @@ bool lireAction(const std::string& texte, Action& a, std::string& erreur)
 
 bool lireScript(const std::string& chemin, std::vector<Action>& actions, std::string& erreur)
 {
+    std::error_code ec;
     std::ifstream in(chemin);
-    if (!in.is_open()) {
+    if (std::filesystem::is_directory(chemin, ec) || !in.is_open()) {
         erreur = "cannot open script " + chemin;
         return false;
     }
