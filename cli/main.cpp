@@ -313,7 +313,7 @@ private:
     {
         DataMemory* dm = pic.getDM();
         while (pic.time() < arret && enMarche && tracees < options.trace) {
-            const uint64_t debut = pic.time() - origine;
+            const uint64_t debut = horloge();
             modele.pas();
             std::printf("%" PRIu64 " 0x%04x %-28s w 0x%02x status 0x%02x\n", debut,
                         static_cast<unsigned>(pic.getInstrPC()), pic.getInstrPtr()->affiche().c_str(), dm->w(),
