@@ -19,7 +19,6 @@ void Evenement::enregistrer(uint16_t temps, ListeEvts* li)
     numEnreg = s;
     enregistrement = true;
     instantEnreg = li->now;
-    ++li->nbEnregistres;
     li->signale();
 }
 
@@ -40,7 +39,6 @@ void Evenement::enregistrerDernier(uint16_t temps, ListeEvts* li)
     numEnreg = s;
     enregistrement = true;
     instantEnreg = li->now;
-    ++li->nbEnregistres;
     li->signale();
 }
 
@@ -55,8 +53,6 @@ void Evenement::supprimer()
         if (!suivant)
             liste->libere(numEnreg);
     }
-    if (enregistrement)
-        --liste->nbEnregistres;
     enregistrement = false;
     precedent = suivant = nullptr;
 }
@@ -79,8 +75,6 @@ ListeEvts::~ListeEvts()
 
 uint32_t ListeEvts::creneauxLibres(uint32_t max) const
 {
-    if (nbEnregistres == 0 && !liensBruts)
-        return max;
     uint32_t n = 0;
     uint16_t s = now;
     while (n < max) {
@@ -98,7 +92,6 @@ uint32_t ListeEvts::creneauxLibres(uint32_t max) const
 
 void ListeEvts::enregistrer(uint16_t temps, Evenement* e)
 {
-    liensBruts = true;
     signale();
     const uint16_t s = static_cast<uint16_t>(now + temps);
     if (table[s])
@@ -111,7 +104,6 @@ void ListeEvts::enregistrer(uint16_t temps, Evenement* e)
 
 void ListeEvts::enregistrerDernier(uint16_t temps, Evenement* e)
 {
-    liensBruts = true;
     signale();
     const uint16_t s = static_cast<uint16_t>(now + temps);
     Evenement* d = table[s];
@@ -129,7 +121,6 @@ void ListeEvts::enregistrerDernier(uint16_t temps, Evenement* e)
 
 void ListeEvts::attacher(uint16_t num, Evenement* e)
 {
-    liensBruts = true;
     signale();
     table[num] = e;
     if (e)

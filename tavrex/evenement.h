@@ -75,13 +75,11 @@ public:
 
     // A pass over a slot known to be empty.
     void avance() { ++now; }
-    // The number of empty slots from `now` on, at most `max`. With no event
-    // registered at all, `max`.
+    // The number of empty slots from `now` on, at most `max`.
     uint32_t creneauxLibres(uint32_t max) const;
     // A tick count that every registration sets to 0: the processor passes the ticks
     // it knows to be free of events until something is registered.
     void surveiller(uint64_t* libreJusqua) { alerte = libreJusqua; }
-    int nombreEnregistres() const { return nbEnregistres; }
     // Counts every registration ever made: a change tells that the empty stretch
     // found by creneauxLibres() may have been broken.
     uint64_t nombreRegistrations() const { return nbRegistrations; }
@@ -100,10 +98,7 @@ private:
     // One bit per slot, set while the slot's chain is not empty: the search for the
     // next occupied slot reads 64 slots at a time.
     uint64_t occupation[nbSlots / 64] = {};
-    int nbEnregistres = 0;          // events linked through enregistrer/enregistrerDernier
-    bool liensBruts = false;        // the list-side forms were used: the count means nothing
     uint64_t* alerte = nullptr;
-
     uint64_t nbRegistrations = 0;
 
     void marque(uint16_t slot)
