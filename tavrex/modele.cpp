@@ -613,14 +613,9 @@ QString nomPin(const Connexion& c)
 
 bool Modele::saveRomboData(const QString& fichier)
 {
-    QDomImplementation impl;
-    QDomDocument doc(impl.createDocumentType(QStringLiteral("rombo"), QStringLiteral("-//KQ//DTD Rombo 1.0 //EN"),
-                                             QStringLiteral("http://tavrex.invalid/dtd/rombo.dtd")));
-    doc.appendChild(doc.createComment(QStringLiteral("This file describe a rombo")));
-    doc.appendChild(doc.createTextNode(QStringLiteral("\n")));
-    QDomElement racine = doc.createElement(QStringLiteral("rombo"));
-    racine.setAttribute(QStringLiteral("name"), fichier);
-    doc.appendChild(racine);
+    QDomDocument doc;
+    QDomElement racine = nouveauDocument(doc, QStringLiteral("rombo"), QStringLiteral("-//KQ//DTD Rombo 1.0 //EN"),
+                                         QStringLiteral("http://tavrex.invalid/dtd/rombo.dtd"), fichier);
 
     auto reel = [&](QDomElement& parent, const char* nom, double v) {
         creation(doc, parent, QString::fromLatin1(nom), v, 'g', 6);

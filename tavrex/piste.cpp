@@ -647,14 +647,9 @@ void Piste::decode(const QString& obj, const QString& num, const QString& attr, 
 
 bool Piste::saveData(const QString& fichier) const
 {
-    QDomImplementation impl;
-    QDomDocument doc(impl.createDocumentType(QStringLiteral("piste"), QStringLiteral("-//KQ//DTD Piste 1.0 //EN"),
-                                             QStringLiteral("http://tavrex.invalid/dtd/piste-1.0.dtd")));
-    doc.appendChild(doc.createComment(QStringLiteral("This file describe a rombo")));
-    doc.appendChild(doc.createTextNode(QStringLiteral("\n")));
-    QDomElement racine = doc.createElement(QStringLiteral("piste"));
-    racine.setAttribute(QStringLiteral("name"), fichier);
-    doc.appendChild(racine);
+    QDomDocument doc;
+    QDomElement racine = nouveauDocument(doc, QStringLiteral("piste"), QStringLiteral("-//KQ//DTD Piste 1.0 //EN"),
+                                         QStringLiteral("http://tavrex.invalid/dtd/piste-1.0.dtd"), fichier);
     for (const Portion* p : tab)
         p->saveXML(doc, racine);
     return XMLOpenSaveData::ecrireAtomique(fichier, doc.toString(1));

@@ -70,6 +70,19 @@ QDomElement XMLOpenSaveData::creationAttrNumero(QDomDocument& doc, QDomElement& 
     return e;
 }
 
+QDomElement XMLOpenSaveData::nouveauDocument(QDomDocument& doc, const QString& type, const QString& idPublic,
+                                             const QString& idSysteme, const QString& fichier)
+{
+    QDomImplementation impl;
+    doc = QDomDocument(impl.createDocumentType(type, idPublic, idSysteme));
+    doc.appendChild(doc.createComment(QStringLiteral("This file describe a rombo")));
+    doc.appendChild(doc.createTextNode(QStringLiteral("\n")));
+    QDomElement racine = doc.createElement(type);
+    racine.setAttribute(QStringLiteral("name"), fichier);
+    doc.appendChild(racine);
+    return racine;
+}
+
 bool XMLOpenSaveData::ecrireAtomique(const QString& fichier, const QString& texte)
 {
     QSaveFile f(fichier);

@@ -29,6 +29,12 @@ public:
                                 char format, int precision);
     static QDomElement creationAttrNumero(QDomDocument& doc, QDomElement& parent, const QString& nom, int attrVal);
 
+    // A document of type `type` (public identifier `idPublic`, DTD at `idSysteme`)
+    // opening with the comment both files carry, and its root element `type` named
+    // `fichier`, which is returned.
+    static QDomElement nouveauDocument(QDomDocument& doc, const QString& type, const QString& idPublic,
+                                       const QString& idSysteme, const QString& fichier);
+
     // Writes `texte` to `fichier` so that a failure leaves the previous file intact:
     // the text goes to a temporary file that replaces the old one only once complete.
     static bool ecrireAtomique(const QString& fichier, const QString& texte);
