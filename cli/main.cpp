@@ -242,14 +242,13 @@ public:
     }
     void pasEffectue(const Modele& m) override
     {
-        Modele& modele = const_cast<Modele&>(m);
         if (fichier)
             std::fprintf(fichier, "%.3f,%.3f,%.3f,%.4f,%.3f,%.3f,%d\n",
-                         static_cast<double>(modele.time() - origine) / 48000.0, m.getX(), m.getY(),
-                         m.getTheta() * 57.29577951308232, modele.getMoteurG()->getVitesse(),
-                         modele.getMoteurD()->getVitesse(), m.getFdcContact().isActif() ? 1 : 0);
+                         static_cast<double>(m.time() - origine) / 48000.0, m.getX(), m.getY(),
+                         m.getTheta() * 57.29577951308232, m.getMoteurG()->getVitesse(),
+                         m.getMoteurD()->getVitesse(), m.getFdc()->isActif() ? 1 : 0);
         if (avecPiste) {
-            const double d = modele.getPiste()->getScotchDistance(m.getX() + Modele::avant * m.getCosTheta(),
+            const double d = m.getPiste()->getScotchDistance(m.getX() + Modele::avant * m.getCosTheta(),
                                                                   m.getY() + Modele::avant * m.getSinTheta());
             ecartMax = std::max(ecartMax, d);
         }
@@ -405,7 +404,7 @@ int main(int argc, char** argv)
     modele->setObservateurPas(nullptr);
     if (!o.piste.empty()) {
         std::printf("pose x %.1f mm, y %.1f mm, heading %.1f deg, switch %s\n", modele->getX(), modele->getY(),
-                    modele->getTheta() * 57.29577951308232, modele->getFdcContact().isActif() ? "pressed" : "released");
+                    modele->getTheta() * 57.29577951308232, modele->getFdc()->isActif() ? "pressed" : "released");
         if (suivi.ecartMax >= 1e19)
             std::printf("largest distance from the tape: off the tape\n");
         else

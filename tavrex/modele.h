@@ -303,6 +303,7 @@ public:
     BoutonCNX* getBouton(int n) { return n == 0 ? &bp0 : n == 1 ? &bp1 : n == 2 ? &bp2 : nullptr; }
     ContactCNX* getJack() { return &jack; }
     ContactFdcCNX* getFdc() { return &fdc; }
+    const ContactFdcCNX* getFdc() const { return &fdc; }
     bool isPowered() const { return power; }
     bool isFdcForce() const { return fdcForce; }
     uint64_t time() const { return pic.time(); }
@@ -323,12 +324,13 @@ public:
     void miseAJourFdc();
 
     // The robot: motors, motion, sensors, track.
-    MoteurCNX* getMoteurG() { return moteurG; }
-    MoteurCNX* getMoteurD() { return moteurD; }
+    MoteurCNX* getMoteurG() const { return moteurG; }
+    MoteurCNX* getMoteurD() const { return moteurD; }
     void setPwm1aGauche(bool gauche);
     bool isPwm1aGauche() const { return pwm1aGauche; }
     void deplacement();
     Piste* getPiste() { return &piste; }
+    const Piste* getPiste() const { return &piste; }
     double getX() const { return x; }
     double getY() const { return y; }
     double getTheta() const { return theta; }
@@ -366,7 +368,6 @@ public:
     void preCalculMoteurs();
     // Nothing is observed unless an observer is set: one test per motion step.
     void setObservateurPas(ObservateurPas* o) { observateurPas = o; }
-    const ContactFdcCNX& getFdcContact() const { return fdc; }
 
     // The robot file. Returns whether the file was written; the previous file stays
     // intact when writing fails.

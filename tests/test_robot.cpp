@@ -68,11 +68,11 @@ std::unique_ptr<Modele> modeleAllume()
 class Pas : public ObservateurPas
 {
 public:
-    explicit Pas(std::function<void(Modele&)> f) : f(std::move(f)) {}
-    void pasEffectue(const Modele& m) override { f(const_cast<Modele&>(m)); }
+    explicit Pas(std::function<void(const Modele&)> f) : f(std::move(f)) {}
+    void pasEffectue(const Modele& m) override { f(m); }
 
 private:
-    std::function<void(Modele&)> f;
+    std::function<void(const Modele&)> f;
 };
 
 // --- Motors and motion ----------------------------------------------------------------
@@ -104,7 +104,7 @@ TEST(MoteurPwm, FullDutySteadyStateStraightLineThenCoastToRest)
     const uint64_t t0 = m->time();
     double vPrec = 1e9, tCourantNul = -1, tArret = -1;
     bool negatif = false, remonte = false;
-    Pas pas([&](Modele& mod) {
+    Pas pas([&](const Modele& mod) {
         const double t = static_cast<double>(mod.time() - t0) / 48e6;
         for (MoteurCNX* mot : {mod.getMoteurG(), mod.getMoteurD()})
             negatif |= mot->getCourant() < 0.0 || mot->getVitesse() < 0.0;
@@ -449,24 +449,24 @@ TEST(RobotFdc, ReleasedAgainstAnObstacleThePinRefreshPressesItAgain)
     EXPECT_EQ(rb1(), 1);
     EXPECT_EQ(changements, 0);
     m->romboSurPiste(1000.0 - 130.0, 0.0, 0.0);   // front point 10 mm into the obstacle
-    EXPECT_TRUE(m->getFdcContact().isActif());
+    EXPECT_TRUE(m->getFdc()->isActif());
     EXPECT_EQ(changements, 1);
     avance(*m, 0.01);
     EXPECT_EQ(rb1(), 0);
 
     m->relacheFdc();
-    EXPECT_FALSE(m->getFdcContact().isActif());
+    EXPECT_FALSE(m->getFdc()->isActif());
     EXPECT_EQ(changements, 1);
     // The evaluation of the released pin refreshes the switch: the obstacle again.
     m->pas();
-    EXPECT_TRUE(m->getFdcContact().isActif());
+    EXPECT_TRUE(m->getFdc()->isActif());
     EXPECT_EQ(changements, 2);
     EXPECT_EQ(rb1(), 0);
 
     // Held open by the user, the switch ignores the obstacle.
     m->appuyeFdc(false);
     avance(*m, 0.01);
-    EXPECT_FALSE(m->getFdcContact().isActif());
+    EXPECT_FALSE(m->getFdc()->isActif());
     EXPECT_EQ(rb1(), 1);
     EXPECT_EQ(changements, 2);
 }
