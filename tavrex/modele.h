@@ -235,16 +235,17 @@ public:
     void copieReglages(const CaptIrCNX& autre);
 
 private:
-    bool pullUp = true;
-    bool noComp = true;
-    bool compSup = true;
-    double resD = 270.0;
-    double resT = 33000.0;
-    double resC = 1000.0;
-    double vSeuil = 2.5;
-    double x = 0.0;
-    double y = -4.5;
-    double h = 5.0;
+    // The user's settings; their defaults are set by initData().
+    bool pullUp;
+    bool noComp;
+    bool compSup;
+    double resD;
+    double resT;
+    double resC;
+    double vSeuil;
+    double x;
+    double y;
+    double h;
     double xPiste = 0.0, yPiste = 0.0;
     double iForward = 0.0;
     double kDist = 0.0;
