@@ -30,8 +30,6 @@ void Action::appliquer(Modele& m) const
     }
 }
 
-namespace {
-
 bool lireReel(const std::string& texte, double& v)
 {
     if (texte.empty())
@@ -41,6 +39,8 @@ bool lireReel(const std::string& texte, double& v)
     v = std::strtod(texte.c_str(), &fin);
     return errno == 0 && *fin == '\0' && std::isfinite(v);
 }
+
+namespace {
 
 std::vector<std::string> mots(const std::string& texte)
 {

@@ -26,6 +26,8 @@ struct Action
 // Parses "ACTION [ARGUMENT]" (e.g. "press BP1", "pot 2.5"); on failure returns false
 // with the reason in `erreur`.
 bool lireAction(const std::string& texte, Action& action, std::string& erreur);
+// Parses a finite real number, the whole text.
+bool lireReel(const std::string& texte, double& v);
 // Parses a time in milliseconds of chip time.
 bool lireInstant(const std::string& texte, uint64_t& ticks);
 // Reads a script: one "T ACTION" a line, '#' starts a comment. On failure returns

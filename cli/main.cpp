@@ -72,27 +72,18 @@ struct Options
 
 bool lirePose(const std::string& texte, Options& o)
 {
-    double v[3];
-    const char* p = texte.c_str();
-    for (int i = 0; i < 3; ++i) {
-        char* fin = nullptr;
-        errno = 0;
-        v[i] = std::strtod(p, &fin);
-        if (fin == p || errno != 0 || !std::isfinite(v[i]))
-            return false;
-        p = fin;
-        if (i < 2) {
-            if (*p != ',')
-                return false;
-            ++p;
-        }
-    }
-    if (*p != '\0')
+    const size_t a = texte.find(',');
+    const size_t b = a == std::string::npos ? a : texte.find(',', a + 1);
+    if (b == std::string::npos)
+        return false;
+    double x, y, deg;
+    if (!lireReel(texte.substr(0, a), x) || !lireReel(texte.substr(a + 1, b - a - 1), y) ||
+        !lireReel(texte.substr(b + 1), deg))
         return false;
     o.pose = true;
-    o.poseX = v[0];
-    o.poseY = v[1];
-    o.poseDeg = v[2];
+    o.poseX = x;
+    o.poseY = y;
+    o.poseDeg = deg;
     return true;
 }
 
