@@ -87,13 +87,13 @@ public:
     void clrBit(Word adr, Byte bit) { bitSetClr(adr, false, bit); }
     void doPreIndirect(Word adr)
     {
-        if (adr < taille && reg[adr]->deplacePointeur())
-            reg[adr]->doPreIndirect();
+        if (adr < taille)
+            reg[adr]->avantAcces();
     }
     void doPostIndirect(Word adr)
     {
-        if (adr < taille && reg[adr]->deplacePointeur())
-            reg[adr]->doPostIndirect();
+        if (adr < taille)
+            reg[adr]->apresAcces();
     }
     bool isIndirectReg(Word adr) const { return adr < taille && reg[adr]->isIndirectReg(); }
     std::string name(Word adr) const;

@@ -28,6 +28,13 @@ namespace {
 // The pipeline's actions, named as the instructions use them.
 inline DataMemory* dm(P18f4550* p) { return p->getDM(); }
 
+// The register at getAdr(a, f), with the BSR of this moment for a banked operand;
+// an access-bank operand's register was found when the word was decoded.
+inline Registre* registreOperande(P18f4550* p, bool a, Byte f, Registre* regAcces)
+{
+    return a ? p->getDM()->operande(true, f) : regAcces;
+}
+
 // Jump to `cible`: Q4's increment of the program counter lands on it.
 inline void saute(P18f4550* p, DWord cible)
 {
@@ -57,10 +64,9 @@ void InstructionByteOriented::preParametres()
     regAcces = a ? nullptr : dm(processeur)->operande(false, f8);
 }
 
-// The register at getAdr(a, f8), with the BSR of this moment for a banked operand.
 TAVREX_EN_LIGNE Registre* InstructionByteOriented::operande() const
 {
-    return a ? dm(processeur)->operande(true, f8) : regAcces;
+    return registreOperande(processeur, a, f8, regAcces);
 }
 
 void InstructionByteOriented::parametres() { lireOperande(code); }
@@ -70,8 +76,7 @@ bool InstructionByteOriented::execute() { return termine(code); }
 TAVREX_EN_LIGNE void InstructionByteOriented::lireOperande(int numero)
 {
     Registre* r = operande();
-    if (r->deplacePointeur())
-        r->doPreIndirect();
+    r->avantAcces();
     // CLRF, MOVWF and SETF never read their register (no read side effects).
     if (numero != Op::CLRF && numero != Op::MOVWF && numero != Op::SETF)
         fReg = r->read();
@@ -151,9 +156,7 @@ TAVREX_EN_LIGNE bool InstructionByteOriented::termine(int numero)
         break;
     }
     // Found again: the BSR of this moment decides which register is post-updated.
-    Registre* r = operande();
-    if (r->deplacePointeur())
-        r->doPostIndirect();
+    operande()->apresAcces();
     return true;
 }
 
@@ -177,14 +180,13 @@ void InstructionBitOriented::preParametres()
 
 TAVREX_EN_LIGNE Registre* InstructionBitOriented::operande() const
 {
-    return a ? dm(processeur)->operande(true, f8) : regAcces;
+    return registreOperande(processeur, a, f8, regAcces);
 }
 
 void InstructionBitOriented::parametres()
 {
     Registre* r = operande();
-    if (r->deplacePointeur())
-        r->doPreIndirect();
+    r->avantAcces();
     fReg = r->read();
 }
 
@@ -214,9 +216,7 @@ TAVREX_EN_LIGNE bool InstructionBitOriented::termine(int numero)
         // Only bit b is touched, through the register's own bit operation.
         operande()->bitSetClr(b, (processeur->getALU()->read() >> b) & 1);
     }
-    Registre* r = operande();
-    if (r->deplacePointeur())
-        r->doPostIndirect();
+    operande()->apresAcces();
     return true;
 }
 

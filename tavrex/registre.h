@@ -35,10 +35,19 @@ public:
     virtual void doPostIndirect() {}
     virtual bool isIndirectReg() const { return false; }
 
-    // True for the registers that move an FSR around an access (PREINCn, POSTINCn,
-    // POSTDECn): data memory calls doPreIndirect/doPostIndirect only for them, which
-    // spares every other operand two empty virtual calls.
-    bool deplacePointeur() const { return pointeurMobile; }
+    // Before and after an instruction's access to this register. Only the registers
+    // that move an FSR around an access (PREINCn, POSTINCn, POSTDECn) act; testing a
+    // flag spares every other operand two empty virtual calls.
+    void avantAcces()
+    {
+        if (pointeurMobile)
+            doPreIndirect();
+    }
+    void apresAcces()
+    {
+        if (pointeurMobile)
+            doPostIndirect();
+    }
 
     // Without side effects: data memory and the peripherals use these.
     Byte readDirect() const { return data; }
