@@ -165,13 +165,13 @@ DataMemory* Port::getDM() const
     return processeur->getDM();
 }
 
-Byte Port::evaluePins(Word regTris, Word regPort, Word regLat, Byte pins, Byte latOverride,
-                      Byte latOverrideMask)
+Byte Port::evaluePins(Byte pins, Byte latOverride, Byte latOverrideMask)
 {
     DataMemory* dm = getDM();
-    const Byte tris = dm->read(regTris);
-    Byte valeur = dm->read(regPort);   // refreshes the devices before their pins are read
-    Byte lat = dm->read(regLat);
+    const int n = getNumero();
+    const Byte tris = dm->read(static_cast<Word>(DataMemory::TRISA + n));
+    Byte valeur = dm->read(static_cast<Word>(DataMemory::PORTA + n));   // refreshes the devices first
+    Byte lat = dm->read(static_cast<Word>(DataMemory::LATA + n));
     lat = static_cast<Byte>((lat & ~latOverrideMask) | (latOverride & latOverrideMask));
     for (Byte i = 0; i < 8; ++i) {
         if (!((pins >> i) & 1) || !change[i])
@@ -180,6 +180,20 @@ Byte Port::evaluePins(Word regTris, Word regPort, Word regLat, Byte pins, Byte l
         setBit(valeur, i, !analogPin[i] && getTTL(v));
         change[i] = false;
     }
+    return valeur;
+}
+
+Byte Port::publie(Byte valeur)
+{
+    DataMemory* dm = getDM();
+    switch (getNumero()) {
+    case PORTA: dm->writePortADirect(valeur); break;
+    case PORTB: dm->writePortBDirect(valeur); break;
+    case PORTC: dm->writePortCDirect(valeur); break;
+    case PORTD: dm->writePortDDirect(valeur); break;
+    default: dm->writePortEDirect(valeur); break;
+    }
+    processeur->notePortEvalue(*this, valeur);
     return valeur;
 }
 
@@ -203,15 +217,13 @@ void Port::appliqueAnalog(const Byte (&seuils)[8], Byte pinsAnalogiques)
 Byte PortA::evalue()
 {
     const bool ra4 = change[4];
-    const Byte v = evaluePins(DataMemory::TRISA, DataMemory::PORTA, DataMemory::LATA, 0x7F);
+    const Byte v = evaluePins(0x7F);
     if (ra4) {
         Timer0* t0 = processeur->getTimer0();
         if (t0)
             t0->extClockChange((v >> 4) & 1);
     }
-    getDM()->writePortADirect(v);
-    processeur->notePortEvalue(*this, v);
-    return v;
+    return publie(v);
 }
 
 void PortA::analogConfig()
@@ -223,10 +235,7 @@ void PortA::analogConfig()
 
 Byte PortB::evalue()
 {
-    const Byte v = evaluePins(DataMemory::TRISB, DataMemory::PORTB, DataMemory::LATB, 0x3F);
-    getDM()->writePortBDirect(v);
-    processeur->notePortEvalue(*this, v);
-    return v;
+    return publie(evaluePins(0x3F));
 }
 
 void PortB::analogConfig()
@@ -253,26 +262,17 @@ Byte PortC::evalue()
         if (pwm1->output())
             sortie |= 0x04;
     }
-    const Byte v = evaluePins(DataMemory::TRISC, DataMemory::PORTC, DataMemory::LATC, 0x07, sortie, masque);
-    getDM()->writePortCDirect(v);
-    processeur->notePortEvalue(*this, v);
-    return v;
+    return publie(evaluePins(0x07, sortie, masque));
 }
 
 Byte PortD::evalue()
 {
-    const Byte v = evaluePins(DataMemory::TRISD, DataMemory::PORTD, DataMemory::LATD, 0xFF);
-    getDM()->writePortDDirect(v);
-    processeur->notePortEvalue(*this, v);
-    return v;
+    return publie(evaluePins(0xFF));
 }
 
 Byte PortE::evalue()
 {
-    const Byte v = evaluePins(DataMemory::TRISE, DataMemory::PORTE, DataMemory::LATE, 0x07);
-    getDM()->writePortEDirect(v);
-    processeur->notePortEvalue(*this, v);
-    return v;
+    return publie(evaluePins(0x07));
 }
 
 void PortE::analogConfig()

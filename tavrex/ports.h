@@ -120,9 +120,12 @@ public:
     DataMemory* getDM() const;
 
 protected:
-    // Evaluates the marked pins among `pins` (a bit mask) and returns the new PORTx.
-    Byte evaluePins(Word regTris, Word regPort, Word regLat, Byte pins, Byte latOverride = 0,
-                    Byte latOverrideMask = 0);
+    // Evaluates the marked pins among `pins` (a bit mask) from TRISx, PORTx and LATx
+    // (with `latOverride` in place of the latch bits of `latOverrideMask`) and returns
+    // the new PORTx.
+    Byte evaluePins(Byte pins, Byte latOverride = 0, Byte latOverrideMask = 0);
+    // Stores the new PORTx and tells the processor's observer; returns it.
+    Byte publie(Byte valeur);
     // Sets analogPin of each analog-capable pin from PCFG and marks them changed.
     void appliqueAnalog(const Byte (&seuils)[8], Byte pinsAnalogiques);
 
