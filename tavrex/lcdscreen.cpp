@@ -69,23 +69,16 @@ void LcdScreen::ligneE(bool eHaut)
         // Falling edge of a write: the latched nibble acts by state.
         switch (etat) {
         case EtatReset:
-            if (!rs_latch && d == 3 && time > attente15ms) {
-                etat = EtatWait4_1ms;
-                time = 0;
-            }
-            break;
         case EtatWait4_1ms:
-            if (!rs_latch && d == 3 && time > attente4_1ms) {
-                etat = EtatWait100us;
+        case EtatWait100us: {
+            // The three 0x3 nibbles of the power-on sequence, each after its wait.
+            static const unsigned long attente[] = {attente15ms, attente4_1ms, attente100us};
+            if (!rs_latch && d == 3 && time > attente[etat - EtatReset]) {
+                etat = static_cast<EtatLCD>(etat + 1);
                 time = 0;
             }
             break;
-        case EtatWait100us:
-            if (!rs_latch && d == 3 && time > attente100us) {
-                etat = EtatInit;
-                time = 0;
-            }
-            break;
+        }
         case EtatInit:
             if (!rs_latch && d == 2) {
                 etat = EtatInterface4bits;
