@@ -19,13 +19,10 @@ void LedCNX::modifie(double v)
 void ContactCNX::evalue()
 {
     const bool ferme = (contactNO && contactActif) || (!contactNO && !contactActif);
-    // A resistance that is not a positive number (from a file) is taken as a short:
-    // the pin's voltage must stay a number.
-    const double r = res > 0.0 ? res : 0.0;
     if (pullUp)
-        ferme ? setSrc(0.0, 100.0) : setSrc(5.0, r);
+        ferme ? setSrc(0.0, 100.0) : setSrc(5.0, res);
     else
-        ferme ? setSrc(5.0, 100.0) : setSrc(0.0, r);
+        ferme ? setSrc(5.0, 100.0) : setSrc(0.0, res);
 }
 
 // --- Motors ------------------------------------------------------------------------
@@ -164,8 +161,7 @@ void CaptIrCNX::evalue(const Piste* p)
             r = ReflexionMoquette;
     }
     const double ic = r * iC0;
-    const double rt = resT > 0.0 ? resT : 0.0;
-    double vc = 5.0 - ic * rt;
+    double vc = 5.0 - ic * resT;
     if (!(vc >= 0.16))
         vc = 0.16;   // saturated (also catches a value that is not a number)
     if (vc > 5.0)
@@ -175,9 +171,9 @@ void CaptIrCNX::evalue(const Piste* p)
     // ("Inférieur").
     const bool haut = compSup ? v0 > vSeuil : v0 < vSeuil;
     if (noComp)
-        setSrc(v0, rt);
+        setSrc(v0, resT);
     else if (haut)
-        setSrc(5.0, resC > 0.0 ? resC : 0.0);
+        setSrc(5.0, resC);
     else
         setSrc(0.1, 10.0);
 }

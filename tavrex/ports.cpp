@@ -29,6 +29,10 @@ void Connexion::changement()
 
 void Connexion::setSrc(double src, double z)
 {
+    // An impedance below zero (or not a number, from a file's settings) is taken as a
+    // short: the pin's divider must stay a number.
+    if (!(z >= 0.0))
+        z = 0.0;
     // A device that refreshes itself to the same source (a sensor at every read of
     // its port) gives its pin nothing to re-evaluate.
     if (src == valueSrc && z == impedance)
