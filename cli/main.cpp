@@ -213,7 +213,8 @@ void afficheLcd(LcdScreen& lcd)
 }
 
 // One row per motion step; and the largest distance between the robot's front point
-// and the nearest tape centre line over the run.
+// and the nearest tape centre line over the run, leaving out the moments when the
+// front point is beside a gap.
 class SuiviRobot : public ObservateurPas
 {
 public:
@@ -239,13 +240,13 @@ public:
                          m.getTheta() * 57.29577951308232, m.getMoteurG()->getVitesse(),
                          m.getMoteurD()->getVitesse(), m.getFdc()->isActif() ? 1 : 0);
         if (avecPiste) {
-            const double d = m.getPiste()->getScotchDistance(m.getX() + Modele::avant * m.getCosTheta(),
-                                                                  m.getY() + Modele::avant * m.getSinTheta());
+            const double d = m.getPiste()->distanceAuScotch(m.getX() + Modele::avant * m.getCosTheta(),
+                                                                 m.getY() + Modele::avant * m.getSinTheta());
             ecartMax = std::max(ecartMax, d);
         }
     }
     uint64_t origine = 0;
-    double ecartMax = 0.0;
+    double ecartMax = -1.0;   // none measured yet
 
 private:
     bool avecPiste;
@@ -396,8 +397,8 @@ int main(int argc, char** argv)
     if (!o.piste.empty()) {
         std::printf("pose x %.1f mm, y %.1f mm, heading %.1f deg, switch %s\n", modele->getX(), modele->getY(),
                     modele->getTheta() * 57.29577951308232, modele->getFdc()->isActif() ? "pressed" : "released");
-        if (suivi.ecartMax >= 1e19)
-            std::printf("largest distance from the tape: off the tape\n");
+        if (suivi.ecartMax < 0.0)
+            std::printf("largest distance from the tape: none measured (no tape beside the robot)\n");
         else
             std::printf("largest distance from the tape: %.1f mm\n", suivi.ecartMax);
     }

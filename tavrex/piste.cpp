@@ -90,6 +90,12 @@ const DescArg argsLongueur[] = {argLongueur};
 const DescArg argsCourbe[] = {argRayon, argAngle};
 const DescArg argsObstacle[] = {argLongueur, argLargeur};
 
+// Distance from (u, v) to the segment from the origin to (l, 0), l of either sign.
+double distanceSegment(double u, double v, double l)
+{
+    return std::hypot(u - std::clamp(u, std::min(0.0, l), std::max(0.0, l)), v);
+}
+
 template <size_t N>
 const DescArg* desc(const DescArg (&table)[N], int n)
 {
@@ -162,6 +168,11 @@ double Portion::getScotchDistance(double, double) const
 bool Portion::getObstacleCollision(double, double) const
 {
     return false;
+}
+
+double Portion::distanceAxe(double, double) const
+{
+    return -1.0;
 }
 
 QString Portion::nameArg(int) const
@@ -331,6 +342,11 @@ double PortionLigneDroite::getScotchDistance(double x, double y) const
     return std::fabs(gauche(x, y));
 }
 
+double PortionLigneDroite::distanceAxe(double x, double y) const
+{
+    return distanceSegment(avant(x, y), gauche(x, y), longueur);
+}
+
 double PortionLigneDroite::valArg(int n) const
 {
     return n == 0 ? longueur : 0.0;
@@ -398,6 +414,30 @@ double PortionLigneCourbe::getScotchDistance(double x, double y) const
         return d2 < d1 ? d2 : d1;
     }
     return d1;
+}
+
+double PortionLigneCourbe::distanceAxe(double x, double y) const
+{
+    // In the frame where the turn is to the left: the arc runs from the origin,
+    // around the centre (0, r), through the points (r sin t, r (1 - cos t)) for t
+    // from 0 to the sweep. A negative radius draws the same arc mirrored through the
+    // start point.
+    double u = avant(x, y);
+    double v = angle >= 0.0 ? gauche(x, y) : -gauche(x, y);
+    double r = rayon;
+    if (r < 0.0) {
+        u = -u;
+        v = -v;
+        r = -r;
+    }
+    const double balayage = std::fabs(angle);
+    double t = std::atan2(v - r, u) + pi / 2.0;
+    if (t < 0.0)
+        t += 2.0 * pi;
+    if (t <= balayage || balayage >= 2.0 * pi)
+        return std::fabs(std::hypot(u, v - r) - r);
+    const double versFin = std::hypot(u - r * std::sin(balayage), v - r * (1.0 - std::cos(balayage)));
+    return std::min(std::hypot(u, v), versFin);
 }
 
 double PortionLigneCourbe::valArg(int n) const
@@ -495,6 +535,11 @@ void PortionLigneAveugle::saveXML(QDomDocument& doc, QDomElement& parent) const
     XMLOpenSaveData::creation(doc, e, QStringLiteral("longueur"), longueur, 'g', 6);
 }
 
+double PortionLigneAveugle::distanceAxe(double x, double y) const
+{
+    return distanceSegment(avant(x, y), gauche(x, y), longueur);
+}
+
 double PortionLigneAveugle::valArg(int n) const
 {
     return n == 0 ? longueur : 0.0;
@@ -531,6 +576,11 @@ double PortionMarqueurGauche::getScotchDistance(double x, double y) const
     if (v < 0.0 || v > longueur)
         return -1.0;
     return std::fabs(avant(x, y));
+}
+
+double PortionMarqueurGauche::distanceAxe(double x, double y) const
+{
+    return distanceSegment(gauche(x, y), avant(x, y), longueur);
 }
 
 double PortionMarqueurGauche::valArg(int n) const
@@ -664,6 +714,23 @@ double Piste::getScotchDistance(double x, double y) const
             meilleure = d;
     }
     return meilleure;
+}
+
+double Piste::distanceAuScotch(double x, double y) const
+{
+    double meilleure = -1.0;
+    bool surScotch = false;
+    for (const Portion* p : tab) {
+        const double d = p->distanceAxe(x, y);
+        if (d < 0.0)
+            continue;
+        // Where a gap meets the tape both are at the same distance: the tape counts.
+        if (meilleure < 0.0 || d < meilleure || (d == meilleure && p->avecScotch())) {
+            meilleure = d;
+            surScotch = p->avecScotch();
+        }
+    }
+    return surScotch ? meilleure : -1.0;
 }
 
 bool Piste::getObstacleCollision(double x, double y) const

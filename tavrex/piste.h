@@ -41,6 +41,11 @@ public:
     // point is not beside this element's tape.
     virtual double getScotchDistance(double x, double y) const;
     virtual bool getObstacleCollision(double x, double y) const;
+    // Distance in mm from a point to the nearest point of this element's centre line,
+    // its ends included; -1 for an element that lays no line (start marker, obstacle).
+    virtual double distanceAxe(double x, double y) const;
+    // Whether the line is taped (a gap is not).
+    virtual bool avecScotch() const { return true; }
 
     virtual int typeIndex() const = 0;
 
@@ -129,6 +134,7 @@ public:
     double getY() const override { return y0 + longueur * sinTheta0; }
     void saveXML(QDomDocument& doc, QDomElement& parent) const override;
     double getScotchDistance(double x, double y) const override;
+    double distanceAxe(double x, double y) const override;
     int typeIndex() const override { return 1; }
     int nbArg() const override;
     QString nameArg(int n) const override;
@@ -155,6 +161,7 @@ public:
     double getTheta() const override { return theta0 + angle; }
     void saveXML(QDomDocument& doc, QDomElement& parent) const override;
     double getScotchDistance(double x, double y) const override;
+    double distanceAxe(double x, double y) const override;
     int typeIndex() const override { return 2; }
     int nbArg() const override;
     QString nameArg(int n) const override;
@@ -202,6 +209,8 @@ public:
     double getX() const override { return x0 + longueur * cosTheta0; }
     double getY() const override { return y0 + longueur * sinTheta0; }
     void saveXML(QDomDocument& doc, QDomElement& parent) const override;
+    double distanceAxe(double x, double y) const override;
+    bool avecScotch() const override { return false; }
     int typeIndex() const override { return 4; }
     int nbArg() const override;
     QString nameArg(int n) const override;
@@ -224,6 +233,7 @@ public:
     explicit PortionMarqueurGauche(int id = -1, Portion* source = nullptr) : Portion(id, source) {}
     void saveXML(QDomDocument& doc, QDomElement& parent) const override;
     double getScotchDistance(double x, double y) const override;
+    double distanceAxe(double x, double y) const override;
     int typeIndex() const override { return 5; }
     int nbArg() const override;
     QString nameArg(int n) const override;
@@ -258,6 +268,11 @@ public:
     // Distance in mm to the nearest tape centre line beside the point, 1e20 when none.
     double getScotchDistance(double x, double y) const;
     bool getObstacleCollision(double x, double y) const;
+    // How far a point is from the tape, as a person would measure it: the distance in
+    // mm to the nearest point of the line's centre line (straights, curves and
+    // markers, ends included). -1 where that nearest point lies on a gap, and on a
+    // track without tape. The sensors keep getScotchDistance's rule.
+    double distanceAuScotch(double x, double y) const;
 
     void ajouterDansScene(QGraphicsScene& s);
 

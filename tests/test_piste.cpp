@@ -315,6 +315,33 @@ TEST(PisteEdition, SurbrillanceEtRequetes)
     EXPECT_FALSE(q.getObstacleCollision(1000, 0));
 }
 
+// The distance a person would measure to the tape: to the nearest point of the
+// centre lines, ends included; beside a gap there is none.
+TEST(PisteEdition, DistanceAuScotchGeometrique)
+{
+    Piste p;
+    // Straight to (100, 0), a marker there, a left quarter turn around (100, 100) to
+    // (200, 100), a gap to (200, 150), a straight to (200, 250), a right half turn
+    // around (250, 250) to (300, 250).
+    construire(p, {{0, {0, 0, 0}}, {1, {100}}, {5, {30}}, {2, {100, 90}}, {4, {50}}, {1, {100}}, {2, {50, -180}}});
+    EXPECT_NEAR(p.distanceAuScotch(50, 5), 5.0, 1e-9);
+    EXPECT_NEAR(p.distanceAuScotch(-30, -40), 50.0, 1e-9);                          // before the start
+    EXPECT_NEAR(p.distanceAuScotch(103, 20), 3.0, 1e-9);                            // the marker
+    EXPECT_NEAR(p.distanceAuScotch(100 + 110 * std::sqrt(0.5), 100 - 110 * std::sqrt(0.5)), 10.0, 1e-9);
+    EXPECT_NEAR(p.distanceAuScotch(250, 310), 10.0, 1e-9);                          // top of the right turn
+    EXPECT_NEAR(p.distanceAuScotch(310, 200), std::hypot(10.0, 50.0), 1e-9);        // past its end
+    EXPECT_EQ(p.distanceAuScotch(205, 125), -1.0);                                  // beside the gap
+    EXPECT_NEAR(p.distanceAuScotch(205, 152), 5.0, 1e-9);                           // just past it
+    // A negative radius mirrors the arc through its start: it still ends at getX/getY.
+    Piste q;
+    construire(q, {{0, {0, 0, 0}}, {2, {-100, 90}}});
+    const Portion* c = q.getElt(1);
+    EXPECT_NEAR(q.distanceAuScotch(c->getX(), c->getY()), 0.0, 1e-9);
+    Piste sansScotch;
+    construire(sansScotch, {{0, {0, 0, 0}}, {3, {}}, {4, {}}});
+    EXPECT_EQ(sansScotch.distanceAuScotch(0, 0), -1.0);
+}
+
 TEST(PisteFichier, EcritureEtRelecture)
 {
     const QString f = cheminTemp("aller_retour.pis");

@@ -748,6 +748,13 @@ TEST(RobotSuiveur, FollowsTheExampleTrackAndStopsAtTheObstacle)
     const std::string texte((std::istreambuf_iterator<char>(so)), std::istreambuf_iterator<char>());
     ASSERT_TRUE(WIFEXITED(r) && WEXITSTATUS(r) == 0) << texte;
     EXPECT_NE(texte.find("switch pressed"), std::string::npos) << texte;
+    // The runner's own measure of the same thing as below.
+    double ecartAnnonce = -1.0;
+    const size_t ecart = texte.find("largest distance from the tape: ");
+    ASSERT_NE(ecart, std::string::npos) << texte;
+    EXPECT_EQ(std::sscanf(texte.c_str() + ecart, "largest distance from the tape: %lf mm", &ecartAnnonce), 1);
+    EXPECT_GT(ecartAnnonce, 0.5);
+    EXPECT_LT(ecartAnnonce, 25.0);
 
     Piste p;
     ASSERT_TRUE(p.openData(QString::fromStdString(piste)));
