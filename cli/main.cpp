@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "actions.h"
+#include "check.h"
 #include "aleatoire.h"
 #include "modele.h"
 #include "vcd.h"
@@ -29,6 +30,8 @@ const char* usage =
     "usage: tavrex-cli [--cycles N | --ms T] [--at T ACTION]... [--script FILE] [--lcd] [--led]\n"
     "                  [--vcd FILE] [--trace N] [--dump] [--bench] [--seed N]\n"
     "                  [--piste FILE.pis] [--robot FILE.rbo] [--pose X,Y,DEG] [--trajectory FILE.csv] PROGRAM.hex\n"
+    "       tavrex-cli --check FILE.chk [--junit FILE.xml] [--tap] [--symbols FILE.lst] [--ms T] [--bench]\n"
+    "                  [--seed N] [--piste FILE.pis] [--robot FILE.rbo] [--pose X,Y,DEG] PROGRAM.hex...\n"
     "actions: press BPn, release BPn (n = 1 to 3), pot V (0 to 5 volts), reset-press, reset-release,\n"
     "         power-off, power-on, jack-in, jack-out, fdc-press, fdc-release";
 
@@ -63,6 +66,11 @@ struct Options
     uint64_t graine = Aleatoire::graineParDefaut;
     std::vector<Action> actions;
     std::string programme;
+    std::vector<std::string> programmes;
+    std::string check;
+    std::string junit;
+    bool tap = false;
+    std::string symboles;
     std::string piste;
     std::string robot;
     std::string trajectoire;
@@ -145,6 +153,14 @@ Options lireOptions(int argc, char** argv)
             o.piste = valeur();
         } else if (arg == "--robot") {
             o.robot = valeur();
+        } else if (arg == "--check") {
+            o.check = valeur();
+        } else if (arg == "--junit") {
+            o.junit = valeur();
+        } else if (arg == "--tap") {
+            o.tap = true;
+        } else if (arg == "--symbols") {
+            o.symboles = valeur();
         } else if (arg == "--trajectory") {
             o.trajectoire = valeur();
         } else if (arg == "--pose") {
@@ -168,14 +184,26 @@ Options lireOptions(int argc, char** argv)
             std::exit(0);
         } else if (!arg.empty() && arg[0] == '-') {
             erreur("unknown option " + arg + " (--help for the options)");
-        } else if (o.programme.empty()) {
-            o.programme = arg;
         } else {
-            erreur("more than one program given: " + arg);
+            o.programmes.push_back(arg);
         }
     }
-    if (o.programme.empty())
+    if (o.programmes.empty())
         erreur("no program given (--help for the options)");
+    o.programme = o.programmes[0];
+    if (o.check.empty()) {
+        if (o.programmes.size() > 1)
+            erreur("more than one program given: " + o.programmes[1] + " (several only with --check)");
+        if (!o.junit.empty() || o.tap || !o.symboles.empty())
+            erreur(std::string(!o.junit.empty() ? "--junit" : o.tap ? "--tap" : "--symbols") + " goes with --check");
+    } else {
+        // The check file holds the actions; the expectations say what to report.
+        const char* autre = !o.actions.empty() ? "--at and --script" : !o.vcd.empty() ? "--vcd" : o.trace ? "--trace"
+                          : o.dump ? "--dump" : o.lcd ? "--lcd" : o.led ? "--led"
+                          : !o.trajectoire.empty() ? "--trajectory" : nullptr;
+        if (autre)
+            erreur(std::string(autre) + " cannot be combined with --check");
+    }
     for (size_t i = 0; i < o.actions.size(); ++i)
         o.actions[i].ordre = static_cast<int>(i);
     std::stable_sort(o.actions.begin(), o.actions.end(),
@@ -322,11 +350,33 @@ private:
     uint64_t tracees = 0;
 };
 
+int lanceCheck(const Options& o)
+{
+    ParametresCheck p;
+    p.fichier = o.check;
+    p.programmes = o.programmes;
+    p.junit = o.junit;
+    p.tap = o.tap;
+    p.symboles = o.symboles;
+    p.piste = o.piste;
+    p.robot = o.robot;
+    p.pose = o.pose;
+    p.poseX = o.poseX;
+    p.poseY = o.poseY;
+    p.poseDeg = o.poseDeg;
+    p.graine = o.graine;
+    p.ticksMin = o.ticks;
+    p.bench = o.bench;
+    return executerCheck(p);
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
     const Options o = lireOptions(argc, argv);
+    if (!o.check.empty())
+        return lanceCheck(o);
     {
         std::error_code ec;
         if (std::filesystem::is_directory(o.programme, ec))
