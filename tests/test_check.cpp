@@ -1,0 +1,297 @@
+// Grading with the runner's --check: every kind of expectation passing and failing,
+// intervals measured on the pins' edges and the robot's steps, symbols, several
+// programs in one run, the reports, and bad check files.
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+
+namespace {
+
+struct Sortie
+{
+    int code = -1;
+    std::string texte;
+    std::string erreurs;
+};
+
+class Check : public testing::Test
+{
+protected:
+    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
+
+    std::string chemin(const std::string& nom) const { return dir.filePath(QString::fromStdString(nom)).toStdString(); }
+
+    std::string ecrit(const std::string& nom, const std::string& contenu) const
+    {
+        std::ofstream(chemin(nom)) << contenu;
+        return chemin(nom);
+    }
+
+    Sortie lance(const std::string& arguments) const
+    {
+        const std::string out = chemin("sortie.txt"), err = chemin("erreurs.txt");
+        const int r = std::system(
+            (std::string("'") + TAVREX_CLI + "' " + arguments + " >'" + out + "' 2>'" + err + "'").c_str());
+        Sortie s;
+        s.code = WIFEXITED(r) ? WEXITSTATUS(r) : -1;
+        std::ifstream o(out), e(err);
+        std::stringstream so, se;
+        so << o.rdbuf();
+        se << e.rdbuf();
+        s.texte = so.str();
+        s.erreurs = se.str();
+        return s;
+    }
+
+    static std::vector<std::string> lignes(const std::string& texte)
+    {
+        std::vector<std::string> l;
+        std::istringstream in(texte);
+        for (std::string s; std::getline(in, s);)
+            l.push_back(s);
+        return l;
+    }
+
+    // Each expectation of `check` ends in "# pass" or "# FAIL": the verdict the
+    // runner must give it, in the same order.
+    static void verdictsAttendus(const std::string& check, const std::string& sortie)
+    {
+        std::vector<std::string> attendus;
+        for (const std::string& l : lignes(check))
+            if (l.find(" expect ") != std::string::npos)
+                attendus.push_back(l.substr(l.rfind("# ") + 2));
+        std::vector<std::string> obtenus;
+        for (const std::string& l : lignes(sortie))
+            if (l.rfind("pass ", 0) == 0 || l.rfind("FAIL ", 0) == 0)
+                obtenus.push_back(l);
+        ASSERT_EQ(obtenus.size(), attendus.size()) << sortie;
+        for (size_t i = 0; i < attendus.size(); ++i)
+            EXPECT_EQ(obtenus[i].substr(0, 4), attendus[i]) << obtenus[i];
+    }
+
+    static std::string hex(const std::string& nom) { return std::string(TAVREX_TEST_HEX_DIR) + "/" + nom + ".hex"; }
+    static std::string exemple(const std::string& nom) { return std::string(TAVREX_EXAMPLES_DIR) + "/" + nom; }
+    static std::string source(const std::string& nom) { return std::string(TAVREX_EXAMPLES_SRC_DIR) + "/" + nom; }
+
+    QTemporaryDir dir;
+};
+
+// check_pwm: 25 % on RC2 for 100 periods (34.1 ms), then 75 %, the LED lit, W =
+// 0x42, stopped on `fin`; the LCD never initialised.
+const char* const checkBoard = R"(
+10      expect led off                  # pass
+10      expect led on                   # FAIL
+50      expect led 15..21 mA            # pass
+50      expect led < 1 mA               # FAIL
+50      expect lcd 0 "################" # pass
+50      expect lcd 0 "Bonjour"          # FAIL
+50      expect lcd 1 ""                 # pass
+50      expect lcd 1 ~ "x"              # FAIL
+50      expect pin RA6 high             # pass
+10      expect pin RA6 high             # FAIL
+50      expect pin RA6 4.5..5 V         # pass
+10      expect pin RA6 >= 1 V           # FAIL
+50      expect ram periodes == 100      # pass
+50      expect ram 0x020 != 0x64        # FAIL
+50      expect w == 0x42                # pass
+50      expect w > 0x42                 # FAIL
+50      expect pc == fin                # pass
+10      expect pc == fin                # FAIL
+5..30   expect pwm RC2 duty 24..26 %    # pass
+5..30   expect pwm RC2 period 341..342 us # pass
+20..60  expect pwm RC2 duty 24..26 %    # FAIL
+20..60  expect pwm RC2 duty 20..80 %    # pass
+40..80  expect pwm RC2 duty 74..76 %    # pass
+40..80  expect pwm RC2 period < 0.3 ms  # FAIL
+0.1..0.2 expect pwm RC1 duty == 0 %     # pass
+50      expect fdc released             # pass
+50      expect fdc pressed              # FAIL
+50      expect robot near 0,0 <= 1 mm   # pass
+50      expect robot near 100,0 < 50 mm # FAIL
+)";
+
+TEST_F(Check, EveryKindPassesAndFailsOnTheBoard)
+{
+    const std::string check = ecrit("carte.chk", checkBoard);
+    const Sortie s = lance("--check '" + check + "' '" + hex("check_pwm") + "'");
+    EXPECT_EQ(s.code, 1) << s.erreurs;
+    verdictsAttendus(checkBoard, s.texte);
+    EXPECT_NE(s.texte.find(": 50 ms lcd 0: expected \"Bonjour\", found \"################\"\n"), std::string::npos)
+        << s.texte;
+    // The duty changed inside the interval: each whole period is one or the other.
+    EXPECT_NE(s.texte.find("20..60 ms pwm RC2 duty: expected 24..26 %, found 25.0..75.0 % over "), std::string::npos)
+        << s.texte;
+    EXPECT_NE(s.texte.find("found 0 % (no edge, low throughout)"), std::string::npos) << s.texte;
+    EXPECT_EQ(lignes(s.texte).back(), "16 passed, 13 failed");
+}
+
+TEST_F(Check, TheExamplesPass)
+{
+    const Sortie demo = lance("--check '" + source("demo.chk") + "' '" + exemple("demo.hex") + "'");
+    EXPECT_EQ(demo.code, 0) << demo.texte << demo.erreurs;
+    EXPECT_EQ(demo.texte.find("FAIL"), std::string::npos) << demo.texte;
+
+    const Sortie suiveur = lance("--check '" + source("suiveur.chk") + "' --piste '" + source("piste001.pis") +
+                                 "' --robot '" + source("rombo001.rbo") + "' --pose -400,-1400,0 '" +
+                                 exemple("suiveur.hex") + "'");
+    EXPECT_EQ(suiveur.code, 0) << suiveur.texte << suiveur.erreurs;
+    EXPECT_NE(suiveur.texte.find("robot tape: expected <= 25 mm, found "), std::string::npos) << suiveur.texte;
+    EXPECT_EQ(lignes(suiveur.texte).back(), "11 passed, 0 failed");
+}
+
+// The robot standing still off the line, then over the gap of the example circuit.
+TEST_F(Check, RobotTapeMeasuredOnTheStepsAndGapsLeftOut)
+{
+    const std::string check = ecrit("robot.chk", "0..20 expect robot tape <= 25 mm\n"
+                                                 "0..20 expect robot tape 29..31 mm\n"
+                                                 "20 expect robot near -400,-1370 < 1 mm\n");
+    const std::string commun = "--check '" + check + "' --piste '" + source("piste001.pis") + "' --robot '" +
+                               source("rombo001.rbo") + "' '" + exemple("suiveur.hex") + "'";
+    Sortie s = lance(commun + " --pose -400,-1370,0");
+    EXPECT_EQ(s.code, 1);
+    EXPECT_NE(s.texte.find("FAIL " + exemple("suiveur.hex") +
+                           ": 0..20 ms robot tape: expected <= 25 mm, found 30.0 mm\n"),
+              std::string::npos)
+        << s.texte;
+    EXPECT_EQ(lignes(s.texte).back(), "2 passed, 1 failed");
+    // The front point 120 mm ahead, over the gap from x = 800 to 880.
+    s = lance(commun + " --pose 720,-1400,0");
+    EXPECT_NE(s.texte.find("robot tape: expected <= 25 mm, found the front point never beside the tape"),
+              std::string::npos)
+        << s.texte;
+}
+
+// Symbols from the listing beside the HEX file or given; two programs in one run,
+// each from power-on; the JUnit report read back; TAP.
+TEST_F(Check, SymbolsSeveralProgramsAndReports)
+{
+    const std::string check = ecrit("deux.chk", "0 pot 2.0\n"
+                                                "100 expect lcd 0 \"Bonjour tavrex !\"\n"
+                                                "100 expect pc == fin\n");
+    // A copy of check_pwm without its listing.
+    QFile::copy(QString::fromStdString(hex("check_pwm")), QString::fromStdString(chemin("seul.hex")));
+    Sortie s = lance("--check '" + check + "' '" + chemin("seul.hex") + "'");
+    EXPECT_EQ(s.code, 2);
+    EXPECT_NE(s.erreurs.find("seul.lst"), std::string::npos) << s.erreurs;
+
+    const std::string junit = chemin("rapport.xml");
+    s = lance("--check '" + check + "' --symbols '" + std::string(TAVREX_TEST_HEX_DIR) + "/check_pwm.lst' --junit '" +
+              junit + "' '" + exemple("demo.hex") + "' '" + chemin("seul.hex") + "'");
+    EXPECT_EQ(s.code, 1) << s.erreurs;
+    // demo.hex shows its greeting, but has no `fin` there; the second program never
+    // writes the LCD: nothing of the first run remains.
+    const std::vector<std::string> l = lignes(s.texte);
+    ASSERT_EQ(l.size(), 5u) << s.texte;
+    EXPECT_EQ(l[0].substr(0, 4), "pass");
+    EXPECT_EQ(l[1].substr(0, 4), "FAIL");
+    EXPECT_EQ(l[2], "FAIL " + chemin("seul.hex") +
+                        ": 100 ms lcd 0: expected \"Bonjour tavrex !\", found \"################\"");
+    EXPECT_EQ(l[3].substr(0, 4), "pass");
+    EXPECT_EQ(l[4], "2 passed, 2 failed");
+
+    QFile f(QString::fromStdString(junit));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    QXmlStreamReader x(&f);
+    std::vector<std::pair<int, int>> suites;   // tests, failures
+    int cas = 0, echecs = 0;
+    std::string premierEchec;
+    while (!x.atEnd()) {
+        if (x.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (x.name() == QLatin1String("testsuites")) {
+            EXPECT_EQ(x.attributes().value(QLatin1String("tests")).toInt(), 4);
+            EXPECT_EQ(x.attributes().value(QLatin1String("failures")).toInt(), 2);
+        } else if (x.name() == QLatin1String("testsuite")) {
+            suites.emplace_back(x.attributes().value(QLatin1String("tests")).toInt(),
+                                x.attributes().value(QLatin1String("failures")).toInt());
+        } else if (x.name() == QLatin1String("testcase")) {
+            ++cas;
+        } else if (x.name() == QLatin1String("failure")) {
+            if (echecs++ == 0)
+                premierEchec = x.attributes().value(QLatin1String("message")).toString().toStdString();
+        }
+    }
+    EXPECT_FALSE(x.hasError()) << x.errorString().toStdString();
+    EXPECT_EQ(suites, (std::vector<std::pair<int, int>>{{2, 1}, {2, 1}}));
+    EXPECT_EQ(cas, 4);
+    EXPECT_EQ(echecs, 2);
+    EXPECT_EQ(premierEchec, l[1].substr(5 + exemple("demo.hex").size() + 2));
+
+    s = lance("--check '" + check + "' --tap --symbols '" + std::string(TAVREX_TEST_HEX_DIR) + "/check_pwm.lst' '" +
+              hex("check_pwm") + "'");
+    const std::vector<std::string> t = lignes(s.texte);
+    ASSERT_EQ(t.size(), 5u) << s.texte;
+    EXPECT_EQ(t[0], "TAP version 13");
+    EXPECT_EQ(t[1], "1..2");
+    EXPECT_EQ(t[2].rfind("not ok 1 - ", 0), 0u) << t[2];
+    EXPECT_EQ(t[3].rfind("ok 2 - ", 0), 0u) << t[3];
+    EXPECT_EQ(t[4], "# 1 passed, 1 failed");
+}
+
+TEST_F(Check, BadCheckFilesAndOptionsAreErrors)
+{
+    // Two good lines, then the bad one: the message names line 3.
+    const std::vector<std::string> mauvaises = {
+        "abc expect led on",
+        "10 expect led",
+        "10 expect led 1..2",
+        "10 expect led 3..1 mA",
+        "10..20 press BP1",
+        "10 push BP1",
+        "10 expect lamp on",
+        "10 expect",
+        "10 expect lcd 2 \"x\"",
+        "10 expect lcd 0 Bonjour",
+        "10 expect lcd 0 \"12345678901234567\"",
+        "10 expect lcd 0 \"open",
+        "10 expect pin RC3 high",
+        "10 expect ram 0x1000 == 1",
+        "10 expect ram 0x20 == 1.5",
+        "10 expect w == 1 extra",
+        "10 expect pwm RC2 duty 10..20 %",
+        "10..20 expect led on",
+        "20..10 expect pwm RC2 duty 10..20 %",
+        "10 expect robot near 1 <= 2 mm",
+        "10 expect fdc closed",
+        "10 expect ram nulle_part == 1",
+    };
+    for (const std::string& m : mauvaises) {
+        const std::string check = ecrit("mauvais.chk", "0 pot 1\n5 expect led off # \"quoted\" comment\n" + m + "\n");
+        const Sortie s = lance("--check '" + check + "' '" + hex("check_pwm") + "'");
+        EXPECT_EQ(s.code, 2) << m;
+        EXPECT_EQ(s.erreurs.rfind("tavrex-cli: " + check + ":3: ", 0), 0u) << m << "\n" << s.erreurs;
+        EXPECT_EQ(lignes(s.erreurs).size(), 1u) << s.erreurs;
+        EXPECT_TRUE(s.texte.empty()) << m << "\n" << s.texte;
+    }
+    const std::string bon = ecrit("bon.chk", "10 expect led off\n");
+    const std::string sansAttente = ecrit("vide.chk", "# nothing\n10 press BP1\n");
+    const std::string tape = ecrit("tape.chk", "0..10 expect robot tape <= 1 mm\n");
+    for (const std::string& arguments :
+         {"--check '" + sansAttente + "' '" + hex("check_pwm") + "'",
+          "--check '" + tape + "' '" + hex("check_pwm") + "'",
+          "--check '" + bon + "' '" + hex("check_pwm") + "' '" + chemin("absent.hex") + "'",
+          "--check '" + bon + "' --vcd '" + chemin("x.vcd") + "' '" + hex("check_pwm") + "'",
+          "--check '" + bon + "' --junit '" + chemin("absent/r.xml") + "' '" + hex("check_pwm") + "'",
+          "--junit '" + chemin("r.xml") + "' --ms 1 '" + hex("check_pwm") + "'",
+          "--check '" + chemin("absent.chk") + "' '" + hex("check_pwm") + "'"}) {
+        const Sortie s = lance(arguments);
+        EXPECT_EQ(s.code, 2) << arguments;
+        EXPECT_EQ(lignes(s.erreurs).size(), 1u) << arguments << "\n" << s.erreurs;
+        EXPECT_TRUE(s.texte.empty()) << arguments << "\n" << s.texte;
+    }
+}
+
+}  // namespace
