@@ -965,8 +965,6 @@ int executerCheck(const ParametresCheck& par)
 
     const uint64_t fin = std::max(f.dernierInstant, par.ticksMin);
     const size_t total = programmes.size() * f.attentes.size();
-    if (par.tap)
-        std::printf("TAP version 13\n1..%zu\n", total);
     size_t numero = 0, reussis = 0;
     double secondes = 0.0, cpu = 0.0, cycles = 0.0;
     for (Programme& p : programmes) {
@@ -1002,6 +1000,10 @@ int executerCheck(const ParametresCheck& par)
         cycles += static_cast<double>(notation.ticksExecutes) / 4.0;
         p.resultats = notation.getResultats();
 
+        // Printed once the first program has run: an error in its files (the same
+        // for all) comes before any output.
+        if (par.tap && numero == 0)
+            std::printf("TAP version 13\n1..%zu\n", total);
         for (const Resultat& r : p.resultats) {
             ++numero;
             reussis += r.reussi ? 1 : 0;
