@@ -17,8 +17,8 @@
 #include <vector>
 
 #include "actions.h"
-#include "check.h"
 #include "aleatoire.h"
+#include "check.h"
 #include "modele.h"
 #include "vcd.h"
 
