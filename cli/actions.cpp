@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -144,4 +145,54 @@ bool lireScript(const std::string& chemin, std::vector<Action>& actions, std::st
         actions.push_back(a);
     }
     return true;
+}
+
+namespace {
+
+bool estAction(const std::string& mot)
+{
+    return mot == "press" || mot == "release" || mot == "pot";
+}
+
+}  // namespace
+
+OptionAction lireOptionAction(int argc, char** argv, int& i, std::vector<Action>& actions, std::string& erreur)
+{
+    const std::string arg = argv[i];
+    if (arg != "--at" && arg != "--script")
+        return OptionAction::Autre;
+    if (i + 1 >= argc) {
+        erreur = arg + " needs a value";
+        return OptionAction::Erreur;
+    }
+    if (arg == "--script")
+        return lireScript(argv[++i], actions, erreur) ? OptionAction::Lue : OptionAction::Erreur;
+    const std::string instant = argv[++i];
+    Action a;
+    if (!lireInstant(instant, a.ticks)) {
+        erreur = "--at: bad time '" + instant + "' (milliseconds)";
+        return OptionAction::Erreur;
+    }
+    if (i + 1 >= argc) {
+        erreur = "--at needs a value";
+        return OptionAction::Erreur;
+    }
+    std::string texte = argv[++i];
+    if (estAction(texte) && i + 1 < argc)
+        texte += std::string(" ") + argv[++i];
+    std::string raison;
+    if (!lireAction(texte, a, raison)) {
+        erreur = "--at " + instant + ": " + raison;
+        return OptionAction::Erreur;
+    }
+    actions.push_back(a);
+    return OptionAction::Lue;
+}
+
+void ordonneActions(std::vector<Action>& actions)
+{
+    for (size_t i = 0; i < actions.size(); ++i)
+        actions[i].ordre = static_cast<int>(i);
+    std::stable_sort(actions.begin(), actions.end(),
+                     [](const Action& a, const Action& b) { return a.ticks < b.ticks; });
 }

@@ -34,4 +34,13 @@ bool lireInstant(const std::string& texte, uint64_t& ticks);
 // false with a message naming the line.
 bool lireScript(const std::string& chemin, std::vector<Action>& actions, std::string& erreur);
 
+// The command-line options of the board actions, common to the runner and the desktop
+// program: "--at T ACTION" (the action as one argument, "press BP1", or as two) and
+// "--script FILE". Looks at argv[i]: when it is one of them, takes its values (moving
+// i past them) and adds the actions.
+enum class OptionAction { Autre, Lue, Erreur };
+OptionAction lireOptionAction(int argc, char** argv, int& i, std::vector<Action>& actions, std::string& erreur);
+// Puts the actions in time order, those of one moment in the order they were given.
+void ordonneActions(std::vector<Action>& actions);
+
 #endif

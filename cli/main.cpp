@@ -95,17 +95,18 @@ bool lirePose(const std::string& texte, Options& o)
     return true;
 }
 
-bool estAction(const std::string& mot)
-{
-    return mot == "press" || mot == "release" || mot == "pot";
-}
-
 Options lireOptions(int argc, char** argv)
 {
     Options o;
     bool dureeDonnee = false;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
+        std::string raison;
+        const OptionAction lue = lireOptionAction(argc, argv, i, o.actions, raison);
+        if (lue == OptionAction::Erreur)
+            erreur(raison);
+        if (lue == OptionAction::Lue)
+            continue;
         auto valeur = [&]() -> std::string {
             if (i + 1 >= argc)
                 erreur(arg + " needs a value");
@@ -126,23 +127,6 @@ Options lireOptions(int argc, char** argv)
                 erreur("give one of --cycles and --ms");
             o.ticks = ticks;
             dureeDonnee = true;
-        } else if (arg == "--at") {
-            const std::string instant = valeur();
-            Action a;
-            if (!lireInstant(instant, a.ticks))
-                erreur("--at: bad time '" + instant + "' (milliseconds)");
-            // The action as one argument ("press BP1") or as two (press BP1).
-            std::string texte = valeur();
-            if (estAction(texte) && i + 1 < argc)
-                texte += std::string(" ") + argv[++i];
-            std::string raison;
-            if (!lireAction(texte, a, raison))
-                erreur("--at " + instant + ": " + raison);
-            o.actions.push_back(a);
-        } else if (arg == "--script") {
-            std::string raison;
-            if (!lireScript(valeur(), o.actions, raison))
-                erreur(raison);
         } else if (arg == "--trace") {
             const std::string v = valeur();
             if (!lireEntier(v.c_str(), o.trace))
@@ -204,10 +188,7 @@ Options lireOptions(int argc, char** argv)
         if (autre)
             erreur(std::string(autre) + " cannot be combined with --check");
     }
-    for (size_t i = 0; i < o.actions.size(); ++i)
-        o.actions[i].ordre = static_cast<int>(i);
-    std::stable_sort(o.actions.begin(), o.actions.end(),
-                     [](const Action& a, const Action& b) { return a.ticks < b.ticks; });
+    ordonneActions(o.actions);
     return o;
 }
 

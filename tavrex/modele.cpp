@@ -12,7 +12,11 @@ LedCNX::LedCNX()
 
 void LedCNX::modifie(double v)
 {
-    courant = v > vSeuil ? (v - vSeuil) / impedance : 0.0;
+    // Told only of a change: the pin is evaluated far more often than the LED changes.
+    const double c = v > vSeuil ? (v - vSeuil) / impedance : 0.0;
+    if (c == courant)
+        return;
+    courant = c;
     emit setCourant(courant);
 }
 

@@ -579,6 +579,28 @@ TEST(CarteLed, CourantSelonLaBroche)
     EXPECT_LT(led.getCourant(), 1e-8);
 }
 
+// The pin is evaluated at every change of port A: the LED's window hears only of a
+// change of current.
+TEST(CarteLed, SignaleSeulementUnChangement)
+{
+    Modele m;
+    P18f4550& p = *m.getProcesseur();
+    int signaux = 0;
+    QObject::connect(m.getLedA6(), &LedCNX::setCourant, [&](double) { ++signaux; });
+    p.getDM()->write(DM::TRISA, 0xBF);
+    for (int i = 0; i < 5; ++i) {
+        p.getDM()->write(DM::LATA, 0x40);
+        p.clock();
+        p.getDM()->write(DM::LATA, 0x41);   // RA0 changes, RA6 stays high
+        p.clock();
+    }
+    EXPECT_EQ(signaux, 1);
+    p.getDM()->write(DM::LATA, 0x00);
+    p.clock();
+    EXPECT_EQ(signaux, 2);
+    EXPECT_EQ(m.getLedA6()->getCourant(), 0.0);
+}
+
 // --- Simulation slices and the motion event ------------------------------------------------
 
 TEST(CarteHorloge, TrancheDe10msEtPoseToutesLes50ms)

@@ -1,0 +1,163 @@
+#include "fenetrecartemicro.h"
+
+#include <cmath>
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+
+#include "modele.h"
+#include "ui_fenetrecartemicro.h"
+
+FenetreCarteMicro::FenetreCarteMicro(Modele& m, QWidget* parent)
+    : QFrame(parent), ui(new Ui::FenetreCarteMicro), modele(&m), lcd(*m.getLcd())
+{
+    ui->setupUi(this);
+    // After setupUi: its translated texts would replace the picture.
+    ui->label->setPixmap(QPixmap(QStringLiteral(":/images/lcd.png")));
+    connect(ui->bp0, &QPushButton::pressed, modele, &Modele::appuyeBP0);
+    connect(ui->bp0, &QPushButton::released, modele, &Modele::relacheBP0);
+    connect(ui->bp1, &QPushButton::pressed, modele, &Modele::appuyeBP1);
+    connect(ui->bp1, &QPushButton::released, modele, &Modele::relacheBP1);
+    connect(ui->bp2, &QPushButton::pressed, modele, &Modele::appuyeBP2);
+    connect(ui->bp2, &QPushButton::released, modele, &Modele::relacheBP2);
+    connect(ui->reset, &QPushButton::pressed, modele, &Modele::appuyeReset);
+    connect(ui->reset, &QPushButton::released, modele, &Modele::relacheReset);
+    connect(ui->an0SpinBox, QOverload<double>::of(&QDoubleSpinBox::valueChanged), modele,
+            &Modele::setPotAN0Value);
+    connect(modele->getLedA6(), &LedCNX::setCourant, ui->ledA6, &LedAlpha::setCourant);
+    connect(ui->contraste, &QDial::valueChanged, modele->getLcd(), &LcdScreen::setContraste);
+    ui->lcd->setScene(lcd.getScene());
+}
+
+FenetreCarteMicro::~FenetreCarteMicro()
+{
+    delete ui;
+}
+
+QPushButton* FenetreCarteMicro::bouton(int n) const
+{
+    return n == 0 ? ui->bp0 : n == 1 ? ui->bp1 : ui->bp2;
+}
+
+void FenetreCarteMicro::appuie(int n, bool enfonce)
+{
+    bouton(n)->setDown(enfonce);
+    BoutonCNX* b = modele->getBouton(n);
+    enfonce ? b->appuye() : b->relache();
+}
+
+void FenetreCarteMicro::set_bp0Pressed() { appuie(0, true); }
+void FenetreCarteMicro::set_bp0Released() { appuie(0, false); }
+void FenetreCarteMicro::set_bp1Pressed() { appuie(1, true); }
+void FenetreCarteMicro::set_bp1Released() { appuie(1, false); }
+void FenetreCarteMicro::set_bp2Pressed() { appuie(2, true); }
+void FenetreCarteMicro::set_bp2Released() { appuie(2, false); }
+
+void FenetreCarteMicro::set_resetPressed()
+{
+    ui->reset->setDown(true);
+    modele->appuyeReset();
+}
+
+void FenetreCarteMicro::set_resetReleased()
+{
+    ui->reset->setDown(false);
+    modele->relacheReset();
+}
+
+void FenetreCarteMicro::augmenteAn0()
+{
+    ui->an0SpinBox->setValue(ui->an0SpinBox->value() + 10 * ui->an0SpinBox->singleStep());
+}
+
+void FenetreCarteMicro::diminueAn0()
+{
+    ui->an0SpinBox->setValue(ui->an0SpinBox->value() - 10 * ui->an0SpinBox->singleStep());
+}
+
+void FenetreCarteMicro::verrouille(int n, bool on)
+{
+    // A locked button is held down: its disabled look is its pressed colour.
+    bouton(n)->setEnabled(!on);
+    BoutonCNX* b = modele->getBouton(n);
+    on ? b->appuye() : b->relache();
+}
+
+void FenetreCarteMicro::on_checkBoxMaintienBP0_clicked(bool on) { verrouille(0, on); }
+void FenetreCarteMicro::on_checkBoxMaintienBP1_clicked(bool on) { verrouille(1, on); }
+void FenetreCarteMicro::on_checkBoxMaintienBP2_clicked(bool on) { verrouille(2, on); }
+
+void FenetreCarteMicro::on_an0Dial_valueChanged(int n)
+{
+    ui->an0SpinBox->setValue(n / 1000.0);
+}
+
+void FenetreCarteMicro::on_an0SpinBox_valueChanged(double v)
+{
+    ui->an0Dial->setValue(static_cast<int>(std::trunc(v * 1000.0 + 0.5)));
+}
+
+void FenetreCarteMicro::on_boutonPower_toggled(bool on)
+{
+    on ? modele->powerOn() : modele->powerOff();
+    ui->ledPower->setChecked(on);
+}
+
+void FenetreCarteMicro::setPower(bool on)
+{
+    ui->boutonPower->setChecked(on);
+}
+
+void FenetreCarteMicro::on_pushButtonOuvrir_clicked()
+{
+    const QString depart = ui->fichier->text().isEmpty() ? QDir::currentPath() : ui->fichier->text();
+    const QString nom = QFileDialog::getOpenFileName(this, tr("Choisir un fichier"), depart, tr("Fichier HEX (*.hex)"));
+    if (nom.isEmpty())
+        return;
+    chargerProgramme(nom);
+}
+
+bool FenetreCarteMicro::chargerProgramme(const QString& chemin)
+{
+    ui->fichier->setText(chemin);
+    const bool lu = lireFichier();
+    ui->pushButtonRefresh->setEnabled(true);
+    emit refreshEnabled(true);
+    return lu;
+}
+
+void FenetreCarteMicro::on_pushButtonRefresh_clicked()
+{
+    lireFichier();
+}
+
+bool FenetreCarteMicro::lireFichier()
+{
+    const QString chemin = ui->fichier->text();
+    // The file system's own encoding: a name outside Latin-1 opens as well.
+    modele->getProcesseur()->readFromHex(QFile::encodeName(chemin).constData());
+    const BilanLecture& bilan = modele->getProcesseur()->getFM()->bilan();
+    // No dialog box: the file label says how the load went, in red when it failed.
+    if (!bilan.ouvert) {
+        ui->fichier->setStyleSheet(QStringLiteral("color: rgb(200,0,0);"));
+        ui->fichier->setToolTip(tr("Fichier illisible : %1").arg(chemin));
+    } else if (bilan.lignesIgnorees > 0) {
+        ui->fichier->setStyleSheet(QStringLiteral("color: rgb(170,90,0);"));
+        ui->fichier->setToolTip(tr("Programme chargé ; %n ligne(s) ignorée(s), non conforme(s) au format HEX", "",
+                                   bilan.lignesIgnorees));
+    } else {
+        ui->fichier->setStyleSheet(QString());
+        ui->fichier->setToolTip(tr("Programme chargé"));
+    }
+    return bilan.ouvert;
+}
+
+void FenetreCarteMicro::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+    QWidget* cadre = parentWidget() ? parentWidget() : this;
+    cadre->hide();
+    emit estCache(true);
+}

@@ -1,0 +1,80 @@
+#ifndef TAVREX_FENETRECARTEMICRO_H
+#define TAVREX_FENETRECARTEMICRO_H
+
+#include <QFrame>
+#include <QString>
+
+#include "lcdscreenview.h"
+
+class Modele;
+class QCloseEvent;
+class QPushButton;
+
+namespace Ui {
+class FenetreCarteMicro;
+}
+
+// The picture of the microcontroller board: the program file, the power switch and
+// lamp, the reset button, the LCD and its contrast knob, the LED on RA6, the three
+// push buttons with their locks and the potentiometer on AN0.
+class FenetreCarteMicro : public QFrame
+{
+    Q_OBJECT
+
+public:
+    FenetreCarteMicro(Modele& modele, QWidget* parent = nullptr);
+    ~FenetreCarteMicro() override;
+    FenetreCarteMicro(const FenetreCarteMicro&) = delete;
+    FenetreCarteMicro& operator=(const FenetreCarteMicro&) = delete;
+
+    // The keyboard's hands on the board, through the main window.
+    void set_bp0Pressed();
+    void set_bp0Released();
+    void set_bp1Pressed();
+    void set_bp1Released();
+    void set_bp2Pressed();
+    void set_bp2Released();
+    void set_resetPressed();
+    void set_resetReleased();
+    void augmenteAn0();
+    void diminueAn0();
+
+    // Loads a HEX program as the open button does once a file is chosen. Returns
+    // whether the file could be read.
+    bool chargerProgramme(const QString& chemin);
+    // Switches the board on or off as the power switch does.
+    void setPower(bool on);
+
+    Ui::FenetreCarteMicro* formulaire() const { return ui; }
+    const LcdScreenView& vueLcd() const { return lcd; }
+
+signals:
+    void estCache(bool);
+    void refreshEnabled(bool);
+
+public slots:
+    void on_an0Dial_valueChanged(int n);
+    void on_an0SpinBox_valueChanged(double v);
+    void on_checkBoxMaintienBP0_clicked(bool on);
+    void on_checkBoxMaintienBP1_clicked(bool on);
+    void on_checkBoxMaintienBP2_clicked(bool on);
+    void on_boutonPower_toggled(bool on);
+    void on_pushButtonOuvrir_clicked();
+    void on_pushButtonRefresh_clicked();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QPushButton* bouton(int n) const;
+    void appuie(int n, bool enfonce);
+    void verrouille(int n, bool on);
+    // Reads the file named by the file label and shows how it went.
+    bool lireFichier();
+
+    Ui::FenetreCarteMicro* ui;
+    Modele* modele;
+    LcdScreenView lcd;
+};
+
+#endif

@@ -1,0 +1,210 @@
+#include "lignecommande.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+#include <QDoubleSpinBox>
+#include <QFile>
+
+#include "fenetrecartemicro.h"
+#include "mainwindow.h"
+#include "ui_fenetrecartemicro.h"
+#include "ui_mainwindow.h"
+
+const char* const usageFenetre =
+    "usage: tavrex [--power-on] [--complete] [--speed F] [--at T ACTION]... [--script FILE]\n"
+    "              [--quit-after T [--screenshot FILE.png]] [PROGRAM.hex]\n"
+    "  PROGRAM.hex      loaded as the board window's open button does\n"
+    "  --power-on       switches the board on once the window is shown\n"
+    "  --complete       starts in the complete mode (robot and track windows shown)\n"
+    "  --speed F        slowing factor, 0.1 to 50 (1 = real time)\n"
+    "  --at T ACTION    an action at T ms of chip time; --script FILE: one \"T ACTION\" a line\n"
+    "  --quit-after T   quits after T ms of chip time (of wall-clock time while the board is off)\n"
+    "  --screenshot F   with --quit-after: saves the main window as a PNG first\n"
+    "actions: press BPn, release BPn (n = 1 to 3), pot V (0 to 5 volts), reset-press, reset-release,\n"
+    "         power-off, power-on, jack-in, jack-out, fdc-press, fdc-release";
+
+namespace {
+
+bool fichierLisible(const std::string& chemin, std::string& erreur)
+{
+    std::error_code ec;
+    if (std::filesystem::is_directory(chemin, ec)) {
+        erreur = chemin + " is a directory, not a HEX file";
+        return false;
+    }
+    if (!std::ifstream(chemin).is_open()) {
+        erreur = "cannot open " + chemin;
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool lireOptionsFenetre(int argc, char** argv, OptionsFenetre& o, std::string& erreur)
+{
+    std::string programme;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        const OptionAction lue = lireOptionAction(argc, argv, i, o.actions, erreur);
+        if (lue == OptionAction::Erreur)
+            return false;
+        if (lue == OptionAction::Lue)
+            continue;
+        const bool avecValeur = arg == "--speed" || arg == "--quit-after" || arg == "--screenshot";
+        if (avecValeur && i + 1 >= argc) {
+            erreur = arg + " needs a value";
+            return false;
+        }
+        if (arg == "--power-on") {
+            o.powerOn = true;
+        } else if (arg == "--complete") {
+            o.complet = true;
+        } else if (arg == "--speed") {
+            const std::string v = argv[++i];
+            if (!lireReel(v, o.vitesse) || o.vitesse < 0.1 || o.vitesse > 50.0) {
+                erreur = "--speed: not a slowing factor from 0.1 to 50: " + v;
+                return false;
+            }
+        } else if (arg == "--quit-after") {
+            const std::string v = argv[++i];
+            if (!lireInstant(v, o.quitterApres)) {
+                erreur = "--quit-after: not a duration in milliseconds: " + v;
+                return false;
+            }
+            o.quitter = true;
+        } else if (arg == "--screenshot") {
+            o.capture = QFile::decodeName(argv[++i]);
+        } else if (arg == "-h" || arg == "--help") {
+            o.aide = true;
+            return true;
+        } else if (!arg.empty() && arg[0] == '-') {
+            erreur = "unknown option " + arg + " (--help for the options)";
+            return false;
+        } else if (programme.empty()) {
+            programme = arg;
+        } else {
+            erreur = "more than one program given: " + arg;
+            return false;
+        }
+    }
+    if (!o.capture.isEmpty() && !o.quitter) {
+        erreur = "--screenshot needs --quit-after";
+        return false;
+    }
+    if (!programme.empty()) {
+        if (!fichierLisible(programme, erreur))
+            return false;
+        o.programme = QFile::decodeName(programme.c_str());
+    }
+    ordonneActions(o.actions);
+    return true;
+}
+
+LigneCommande::LigneCommande(MainWindow& f, OptionsFenetre o) : fenetre(f), options(std::move(o))
+{
+    minuterieArret.setInterval(10);
+    connect(&minuterieArret, &QTimer::timeout, this, &LigneCommande::horlogeArret);
+}
+
+bool LigneCommande::demarrer(std::string& erreur)
+{
+    FenetreCarteMicro* micro = fenetre.getMicro();
+    if (!options.programme.isEmpty() && !micro->chargerProgramme(options.programme)) {
+        erreur = "cannot read " + std::string(QFile::encodeName(options.programme).constData());
+        return false;
+    }
+    if (options.complet)
+        fenetre.on_action_Mode_complet_triggered();
+    if (options.vitesse > 0.0)
+        fenetre.formulaire()->speedSpinBox->setValue(options.vitesse);
+    origine = fenetre.getModele().time();
+    if (!options.actions.empty() || options.quitter)
+        fenetre.setPilote(this);
+    mur.start();
+    minuterieArret.start();
+    if (options.powerOn)
+        micro->setPower(true);
+    jouerDues();
+    return true;
+}
+
+uint64_t LigneCommande::horloge() const
+{
+    return fenetre.getModele().time() - origine + attente;
+}
+
+void LigneCommande::jouer(const Action& a)
+{
+    FenetreCarteMicro* micro = fenetre.getMicro();
+    switch (a.type) {
+    case Action::Appuie:
+        a.bouton == 0 ? micro->set_bp0Pressed() : a.bouton == 1 ? micro->set_bp1Pressed() : micro->set_bp2Pressed();
+        break;
+    case Action::Relache:
+        a.bouton == 0 ? micro->set_bp0Released()
+                      : a.bouton == 1 ? micro->set_bp1Released() : micro->set_bp2Released();
+        break;
+    case Action::Pot: micro->formulaire()->an0SpinBox->setValue(a.valeur); break;
+    case Action::ResetAppuye: micro->set_resetPressed(); break;
+    case Action::ResetRelache: micro->set_resetReleased(); break;
+    case Action::PowerOn: micro->setPower(true); break;
+    case Action::PowerOff: micro->setPower(false); break;
+    default: a.appliquer(fenetre.getModele()); break;
+    }
+}
+
+void LigneCommande::jouerDues()
+{
+    while (prochaine < options.actions.size() && options.actions[prochaine].ticks <= horloge())
+        jouer(options.actions[prochaine++]);
+}
+
+void LigneCommande::tranche()
+{
+    Modele& modele = fenetre.getModele();
+    uint64_t fait = 0;
+    while (fait < Modele::ticksParTranche) {
+        jouerDues();
+        // An action may have switched the board off or held it in reset.
+        if (!fenetre.timerActif())
+            break;
+        uint64_t pas = Modele::ticksParTranche - fait;
+        if (prochaine < options.actions.size())
+            pas = std::min(pas, options.actions[prochaine].ticks - horloge());
+        const uint64_t arret = modele.time() + pas;
+        const uint64_t avant = modele.time();
+        while (modele.time() < arret)
+            modele.pas();
+        fait += modele.time() - avant;
+    }
+    verifieFin();
+}
+
+void LigneCommande::horlogeArret()
+{
+    const qint64 ms = mur.restart();
+    if (!fenetre.timerActif()) {
+        attente += static_cast<uint64_t>(ms) * 48000;
+        jouerDues();
+    }
+    verifieFin();
+}
+
+void LigneCommande::verifieFin()
+{
+    if (fini || !options.quitter || horloge() < options.quitterApres)
+        return;
+    fini = true;
+    minuterieArret.stop();
+    fenetre.stopTimer();
+    int code = 0;
+    if (!options.capture.isEmpty() && !fenetre.grab().save(options.capture, "PNG")) {
+        std::fprintf(stderr, "tavrex: cannot write %s\n", QFile::encodeName(options.capture).constData());
+        code = 2;
+    }
+    emit termine(code);
+}

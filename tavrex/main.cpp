@@ -1,0 +1,65 @@
+// tavrex: the desktop simulator of the PIC18F4550 board and of the Rombine robot.
+
+#include <cstdio>
+#include <string>
+
+#include <QApplication>
+#include <QDebug>
+#include <QFile>
+#include <QIcon>
+#include <QTimer>
+#include <QTranslator>
+
+#include "lignecommande.h"
+#include "mainwindow.h"
+
+// The debug log, "./sortie.txt", emptied at every start.
+QDebug* dbg = nullptr;
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    Q_INIT_RESOURCE(ressources);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/micropro.png")));
+
+    OptionsFenetre options;
+    std::string erreur;
+    if (!lireOptionsFenetre(argc, argv, options, erreur)) {
+        std::fprintf(stderr, "tavrex: %s\n", erreur.c_str());
+        return 2;
+    }
+    if (options.aide) {
+        std::printf("%s\n", usageFenetre);
+        return 0;
+    }
+
+    // Looked for in the working directory; without it the texts stay French.
+    QTranslator traduction;
+    (void)traduction.load(QStringLiteral("tavrex_en"));
+    QApplication::installTranslator(&traduction);
+
+    QFile journal(QStringLiteral("./sortie.txt"));
+    // A log that cannot be opened writes nowhere; the program starts all the same.
+    (void)journal.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text);
+    dbg = new QDebug(&journal);
+
+    int code = 0;
+    {
+        MainWindow fenetre;
+        fenetre.show();
+        LigneCommande ligne(fenetre, options);
+        QObject::connect(&ligne, &LigneCommande::termine, &application, &QApplication::exit);
+        QTimer::singleShot(0, &ligne, [&] {
+            std::string raison;
+            if (!ligne.demarrer(raison)) {
+                std::fprintf(stderr, "tavrex: %s\n", raison.c_str());
+                QApplication::exit(2);
+            }
+        });
+        code = QApplication::exec();
+    }
+    delete dbg;
+    dbg = nullptr;
+    journal.close();
+    return code;
+}

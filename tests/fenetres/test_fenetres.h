@@ -1,0 +1,42 @@
+#ifndef TAVREX_TESTS_FENETRES_H
+#define TAVREX_TESTS_FENETRES_H
+
+#include <QObject>
+
+// The window tests: one class per window or widget, all run by main.cpp.
+
+class TestAffichage : public QObject
+{
+    Q_OBJECT
+private slots:
+    void ledSuitLeCourant();
+    void policeLcd();
+    void vueLcdSuitLeControleur();
+};
+
+class TestCarte : public QObject
+{
+    Q_OBJECT
+private slots:
+    void potentiometreEtClavier();
+    void verrous();
+    void alimentation();
+    void chargementHex();
+};
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void etatInitial();
+    void vitesse();
+    void chargeDeCalcul();
+    void minuterieEtAlimentation();
+    void touches();
+    void modeSimple();
+    void apropos();
+    void traductionComplete();
+    void demoDeBoutEnBout();
+};
+
+#endif
