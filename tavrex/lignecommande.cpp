@@ -7,6 +7,7 @@
 
 #include <QDoubleSpinBox>
 #include <QFile>
+#include <QFileInfo>
 
 #include "fenetrecartemicro.h"
 #include "mainwindow.h"
@@ -98,7 +99,7 @@ bool lireOptionsFenetre(int argc, char** argv, OptionsFenetre& o, std::string& e
     if (!programme.empty()) {
         if (!fichierLisible(programme, erreur))
             return false;
-        o.programme = QFile::decodeName(programme.c_str());
+        o.programme = QFileInfo(QFile::decodeName(programme.c_str())).absoluteFilePath();
     }
     ordonneActions(o.actions);
     return true;

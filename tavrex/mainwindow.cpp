@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QLocale>
 #include <QMdiSubWindow>
+#include <QScreen>
 #include <QScrollBar>
 
 #include "apropos.h"
@@ -282,4 +283,24 @@ void MainWindow::on_action_Mode_complet_triggered()
     for (const QMetaObject::Connection& c : liensModeSimple)
         disconnect(c);
     liensModeSimple.clear();
+    placerRobotEtPiste();
+}
+
+void MainWindow::placerRobotEtPiste()
+{
+    // The robot and track windows go in a row under the board and the oscilloscopes,
+    // and the main window grows to show them, as far as the screen allows.
+    const QRect g1 = subWindow1->frameGeometry();
+    const int y = g1.bottom() + 1;
+    for (QMdiSubWindow* f : {subWindow3, subWindow4}) {
+        f->showNormal();
+        f->resize(f->size().expandedTo(g1.size()));
+    }
+    subWindow3->move(0, y);
+    subWindow4->move(subWindow3->frameGeometry().right() + 1, y);
+    const QRect tout = g1 | subWindow2->frameGeometry() | subWindow3->frameGeometry() | subWindow4->frameGeometry();
+    QSize voulue(tout.width() + 4, height() + tout.height() - g1.height());
+    if (const QScreen* ecran = screen())
+        voulue = voulue.boundedTo(ecran->availableGeometry().size() - (frameGeometry().size() - size()));
+    resize(voulue.expandedTo(size()));
 }

@@ -71,6 +71,7 @@ protected:
 
 private:
     QMdiSubWindow* ajouteSousFenetre(QWidget* fenetre, const char* icone);
+    void placerRobotEtPiste();
 
     Ui::MainWindow* ui;
     Modele modele;

@@ -5,110 +5,113 @@
     <name>Apropos</name>
     <message>
         <source>A propos</source>
-        <translation type="unfinished"></translation>
+        <translation>About</translation>
     </message>
     <message>
         <source>&lt;p align=&quot;center&quot; style=&quot;font-size:14pt; font-weight:600;&quot;&gt;Simulateur de carte PIC&lt;/p&gt;
 &lt;p align=&quot;center&quot; style=&quot;font-size:10pt;&quot;&gt;Version 1.04 (27/03/2013)&lt;/p&gt;
 &lt;p align=&quot;center&quot; style=&quot;font-size:10pt;&quot;&gt;tavrex : la carte PIC18F4550 et le robot Rombine, simulés à 48 MHz.&lt;/p&gt;
 &lt;p align=&quot;center&quot; style=&quot;font-size:10pt;&quot;&gt;Logiciel libre écrit en C++ avec Qt.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p align="center" style="font-size:14pt; font-weight:600;"&gt;PIC board simulator&lt;/p&gt;
+&lt;p align="center" style="font-size:10pt;"&gt;Version 1.04 (27/03/2013)&lt;/p&gt;
+&lt;p align="center" style="font-size:10pt;"&gt;tavrex: the PIC18F4550 board and the Rombine robot, simulated at 48 MHz.&lt;/p&gt;
+&lt;p align="center" style="font-size:10pt;"&gt;Free software written in C++ with Qt.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Fermer</source>
-        <translation type="unfinished"></translation>
+        <translation>Close</translation>
     </message>
 </context>
 <context>
     <name>Connexion</name>
     <message>
         <source>Connexion</source>
-        <translation type="unfinished"></translation>
+        <translation>Connection</translation>
     </message>
 </context>
 <context>
     <name>FenetreCarteMicro</name>
     <message>
         <source>Carte Microcontrôleur</source>
-        <translation type="unfinished"></translation>
+        <translation>Microcontroller board</translation>
     </message>
     <message>
         <source>Programme chargé</source>
-        <translation type="unfinished"></translation>
+        <translation>Loaded program</translation>
     </message>
     <message>
         <source>Choisir un fichier...</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose a file...</translation>
     </message>
     <message>
         <source>Recharger le fichier</source>
-        <translation type="unfinished"></translation>
+        <translation>Reload the file</translation>
     </message>
     <message>
         <source>Alimentation</source>
-        <translation type="unfinished"></translation>
+        <translation>Power</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset</translation>
     </message>
     <message>
         <source>Contraste</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrast</translation>
     </message>
     <message>
         <source>A6</source>
-        <translation type="unfinished"></translation>
+        <translation>A6</translation>
     </message>
     <message>
         <source>Ecran LCD</source>
-        <translation type="unfinished"></translation>
+        <translation>LCD screen</translation>
     </message>
     <message>
         <source>BP1</source>
-        <translation type="unfinished"></translation>
+        <translation>BP1</translation>
     </message>
     <message>
         <source>BP2</source>
-        <translation type="unfinished"></translation>
+        <translation>BP2</translation>
     </message>
     <message>
         <source>BP3</source>
-        <translation type="unfinished"></translation>
+        <translation>BP3</translation>
     </message>
     <message>
         <source>AN0</source>
-        <translation type="unfinished"></translation>
+        <translation>AN0</translation>
     </message>
     <message>
         <source>Verrouiller BP1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lock BP1</translation>
     </message>
     <message>
         <source>Verrouiller BP2</source>
-        <translation type="unfinished"></translation>
+        <translation>Lock BP2</translation>
     </message>
     <message>
         <source>Verrouiller BP3</source>
-        <translation type="unfinished"></translation>
+        <translation>Lock BP3</translation>
     </message>
     <message>
         <source>Choisir un fichier</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose a file</translation>
     </message>
     <message>
         <source>Fichier HEX (*.hex)</source>
-        <translation type="unfinished"></translation>
+        <translation>HEX file (*.hex)</translation>
     </message>
     <message>
         <source>Fichier illisible : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot read the file: %1</translation>
     </message>
     <message numerus="yes">
         <source>Programme chargé ; %n ligne(s) ignorée(s), non conforme(s) au format HEX</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Program loaded; %n line skipped, not in HEX format</numerusform>
+            <numerusform>Program loaded; %n lines skipped, not in HEX format</numerusform>
         </translation>
     </message>
 </context>
@@ -116,145 +119,146 @@
     <name>FenetreOscillos</name>
     <message>
         <source>Oscilloscopes</source>
-        <translation type="unfinished"></translation>
+        <translation>Oscilloscopes</translation>
     </message>
 </context>
 <context>
     <name>FenetrePiste</name>
     <message>
         <source>Piste</source>
-        <translation type="unfinished"></translation>
+        <translation>Track</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Simulateur de carte PIC v1.04</source>
-        <translation type="unfinished"></translation>
+        <translation>PIC board simulator v1.04</translation>
     </message>
     <message>
         <source>Temps simulé</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulated time</translation>
     </message>
     <message>
         <source>Facteur de ralentissement
 1=temps réel</source>
-        <translation type="unfinished"></translation>
+        <translation>Slowing factor
+1=real time</translation>
     </message>
     <message>
         <source>Rapport réel</source>
-        <translation type="unfinished"></translation>
+        <translation>Wall-clock seconds per simulated second</translation>
     </message>
     <message>
         <source>Charge de calcul</source>
-        <translation type="unfinished"></translation>
+        <translation>Computing load</translation>
     </message>
     <message>
         <source>&amp;Fichier</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <source>Affi&amp;chage</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;View</translation>
     </message>
     <message>
         <source>Fe&amp;nêtres</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Windows</translation>
     </message>
     <message>
         <source>&amp;Aide</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Help</translation>
     </message>
     <message>
         <source>&amp;Ouvrir un programme...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Open a program...</translation>
     </message>
     <message>
         <source>Ctrl+O</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+O</translation>
     </message>
     <message>
         <source>&amp;Recharger le programme</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reload the program</translation>
     </message>
     <message>
         <source>&amp;Quitter</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quit</translation>
     </message>
     <message>
         <source>Ctrl+Q</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Q</translation>
     </message>
     <message>
         <source>&amp;Barre de performance</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Performance bar</translation>
     </message>
     <message>
         <source>Barre de vitesse</source>
-        <translation type="unfinished"></translation>
+        <translation>Speed bar</translation>
     </message>
     <message>
         <source>Alt+B</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+B</translation>
     </message>
     <message>
         <source>&amp;Cascader</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cascade</translation>
     </message>
     <message>
         <source>O&amp;rganiser</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arrange</translation>
     </message>
     <message>
         <source>&amp;Micro-contrôleur</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Microcontroller</translation>
     </message>
     <message>
         <source>Alt+M</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+M</translation>
     </message>
     <message>
         <source>&amp;Rombine</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rombine</translation>
     </message>
     <message>
         <source>Alt+G</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+G</translation>
     </message>
     <message>
         <source>&amp;Piste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Track</translation>
     </message>
     <message>
         <source>Alt+P</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+P</translation>
     </message>
     <message>
         <source>&amp;Oscilloscopes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Oscilloscopes</translation>
     </message>
     <message>
         <source>Alt+O</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+O</translation>
     </message>
     <message>
         <source>Mode simple</source>
-        <translation type="unfinished"></translation>
+        <translation>Simple mode</translation>
     </message>
     <message>
         <source>Mode complet</source>
-        <translation type="unfinished"></translation>
+        <translation>Complete mode</translation>
     </message>
     <message>
         <source>À &amp;propos</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;About</translation>
     </message>
 </context>
 <context>
     <name>Rombo</name>
     <message>
         <source>Rombine</source>
-        <translation type="unfinished"></translation>
+        <translation>Rombine</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,117 @@
 #include <QtTest>
+
+#include <QTemporaryDir>
+
+#include "fenetrecartemicro.h"
+#include "modele.h"
 #include "test_fenetres.h"
-void TestCarte::potentiometreEtClavier() {}
-void TestCarte::verrous() {}
-void TestCarte::alimentation() {}
-void TestCarte::chargementHex() {}
+#include "ui_fenetrecartemicro.h"
+
+void TestCarte::potentiometreEtClavier()
+{
+    Modele modele;
+    FenetreCarteMicro carte(modele);
+    Ui::FenetreCarteMicro* ui = carte.formulaire();
+    // 0.04888 V a press, shown to 3 decimals: 0.049 V and 49 mV on the dial each time.
+    for (int i = 0; i < 102; ++i)
+        carte.augmenteAn0();
+    QCOMPARE(ui->an0SpinBox->value(), 4.998);
+    QCOMPARE(ui->an0Dial->value(), 4998);
+    QCOMPARE(modele.getPotAN0()->getValue(0.0), 4.998);
+    carte.augmenteAn0();
+    QCOMPARE(ui->an0SpinBox->value(), 5.0);
+    carte.augmenteAn0();
+    QCOMPARE(ui->an0Dial->value(), 5000);
+    carte.diminueAn0();
+    QCOMPARE(ui->an0SpinBox->value(), 4.951);
+
+    ui->an0Dial->setValue(1234);
+    QCOMPARE(ui->an0SpinBox->value(), 1.234);
+    QCOMPARE(modele.getPotAN0()->getValue(0.0), 1.234);
+    ui->an0SpinBox->setValue(0.1);
+    QCOMPARE(ui->an0Dial->value(), 100);
+}
+
+void TestCarte::verrous()
+{
+    Modele modele;
+    FenetreCarteMicro carte(modele);
+    Ui::FenetreCarteMicro* ui = carte.formulaire();
+    BoutonCNX* bp1 = modele.getBouton(0);
+    QVERIFY(!bp1->estAppuye());
+    ui->checkBoxMaintienBP0->click();
+    QVERIFY(!ui->bp0->isEnabled());
+    QVERIFY(bp1->estAppuye());
+    QVERIFY(ui->bp1->isEnabled());
+    // The keyboard still reaches a locked button.
+    carte.set_bp0Released();
+    QVERIFY(!bp1->estAppuye());
+    carte.set_bp0Pressed();
+    QVERIFY(bp1->estAppuye());
+    QVERIFY(ui->bp0->isDown());
+    ui->checkBoxMaintienBP0->click();
+    QVERIFY(ui->bp0->isEnabled());
+    QVERIFY(!bp1->estAppuye());
+
+    carte.set_bp2Pressed();
+    QVERIFY(modele.getBouton(2)->estAppuye());
+    QVERIFY(ui->bp2->isDown());
+    carte.set_bp2Released();
+    QVERIFY(!modele.getBouton(2)->estAppuye());
+    QVERIFY(!ui->bp2->isDown());
+}
+
+void TestCarte::alimentation()
+{
+    Modele modele;
+    FenetreCarteMicro carte(modele);
+    Ui::FenetreCarteMicro* ui = carte.formulaire();
+    QSignalSpy marche(&modele, &Modele::setPowerOn);
+    QVERIFY(!ui->ledPower->isChecked());
+    ui->boutonPower->click();
+    QVERIFY(ui->ledPower->isChecked());
+    QVERIFY(modele.isPowered());
+    QCOMPARE(marche.count(), 1);
+    // The contrast knob drives the LCD's opacity while the board is on.
+    ui->contraste->setValue(255);
+    QCOMPARE(carte.vueLcd().opacite(), 1.0);
+    ui->boutonPower->click();
+    QVERIFY(!ui->ledPower->isChecked());
+    QVERIFY(!modele.isPowered());
+    QCOMPARE(carte.vueLcd().opacite(), 0.0);
+}
+
+void TestCarte::chargementHex()
+{
+    Modele modele;
+    FenetreCarteMicro carte(modele);
+    Ui::FenetreCarteMicro* ui = carte.formulaire();
+    QSignalSpy rechargeable(&carte, &FenetreCarteMicro::refreshEnabled);
+    QTemporaryDir dossier;
+    QVERIFY(dossier.isValid());
+
+    // A name outside Latin-1 opens as any other.
+    const QString grec = dossier.filePath(QStringLiteral("Ζωή Łódź.hex"));
+    QVERIFY(QFile::copy(QStringLiteral(TAVREX_EXAMPLES_DIR "/demo.hex"), grec));
+    QVERIFY(carte.chargerProgramme(grec));
+    QCOMPARE(ui->fichier->text(), grec);
+    QVERIFY(ui->pushButtonRefresh->isEnabled());
+    QCOMPARE(rechargeable.count(), 1);
+    QVERIFY(ui->fichier->styleSheet().isEmpty());
+    QVERIFY(modele.getProcesseur()->getFM()->bilan().lignes > 0);
+
+    // A file that cannot be read says so on the label, in red, with the reason.
+    QVERIFY(!carte.chargerProgramme(dossier.filePath(QStringLiteral("absent.hex"))));
+    QVERIFY(ui->fichier->styleSheet().contains(QStringLiteral("color")));
+    QVERIFY(ui->fichier->toolTip().contains(QStringLiteral("absent.hex")));
+
+    // Skipped lines load the rest and are counted in the tooltip.
+    const QString abime = dossier.filePath(QStringLiteral("abime.hex"));
+    QFile f(abime);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(":020000040000FA\nnot a record\n:00000001FF\n");
+    f.close();
+    QVERIFY(carte.chargerProgramme(abime));
+    QVERIFY(ui->fichier->toolTip().contains(QStringLiteral("1")));
+    QVERIFY(!ui->fichier->styleSheet().isEmpty());
+}

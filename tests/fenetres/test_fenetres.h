@@ -36,6 +36,7 @@ private slots:
     void modeSimple();
     void apropos();
     void traductionComplete();
+    void ligneDeCommande();
     void demoDeBoutEnBout();
 };
 

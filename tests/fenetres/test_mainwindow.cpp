@@ -1,13 +1,18 @@
 #include <QtTest>
 
+#include <QDomDocument>
 #include <QLabel>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QProgressBar>
+#include <QScrollBar>
 #include <QSlider>
+#include <QTranslator>
 
 #include "apropos.h"
 #include "fenetrecartemicro.h"
 #include "fenetreoscillos.h"
+#include "lignecommande.h"
 #include "mainwindow.h"
 #include "test_fenetres.h"
 #include "ui_fenetrecartemicro.h"
@@ -33,11 +38,240 @@ void TestMainWindow::etatInitial()
     QVERIFY(!ui->action_Recharger_le_programme->isEnabled());
 }
 
-void TestMainWindow::vitesse() {}
-void TestMainWindow::chargeDeCalcul() {}
-void TestMainWindow::minuterieEtAlimentation() {}
-void TestMainWindow::touches() {}
-void TestMainWindow::modeSimple() {}
-void TestMainWindow::apropos() {}
-void TestMainWindow::traductionComplete() {}
-void TestMainWindow::demoDeBoutEnBout() {}
+void TestMainWindow::vitesse()
+{
+    MainWindow w;
+    Ui::MainWindow* ui = w.formulaire();
+    ui->speedSpinBox->setValue(0.1);
+    QCOMPARE(ui->speedSlider->value(), 1);
+    QCOMPARE(w.periode(), 1);
+    ui->speedSlider->setValue(500);
+    QCOMPARE(ui->speedSpinBox->value(), 50.0);
+    QCOMPARE(w.periode(), 500);
+    ui->speedSpinBox->setValue(2.5);
+    QCOMPARE(ui->speedSlider->value(), 25);
+    QVERIFY(!w.timerActif());   // moving the bar while stopped only stores the period
+}
+
+void TestMainWindow::chargeDeCalcul()
+{
+    QCOMPARE(MainWindow::chargePourcent(300, 10), 28);
+    QCOMPARE(MainWindow::chargePourcent(900, 10), 70);
+    QCOMPARE(MainWindow::chargePourcent(620, 10), 50);
+    QCOMPARE(MainWindow::chargePourcent(610, 10), 49);
+    QCOMPARE(MainWindow::chargePourcent(300, 1), 280);   // shown as 100
+    QVERIFY(MainWindow::styleCharge(28).contains(QStringLiteral("rgb(0,220,0)")));
+    QVERIFY(MainWindow::styleCharge(49).contains(QStringLiteral("rgb(0,220,0)")));
+    QVERIFY(MainWindow::styleCharge(50).contains(QStringLiteral("rgb(255,170,40)")));
+    QVERIFY(MainWindow::styleCharge(69).contains(QStringLiteral("rgb(255,170,40)")));
+    QVERIFY(MainWindow::styleCharge(70).contains(QStringLiteral("rgb(250,0,0)")));
+}
+
+void TestMainWindow::minuterieEtAlimentation()
+{
+    MainWindow w;
+    Ui::FenetreCarteMicro* carte = w.getMicro()->formulaire();
+    carte->boutonPower->click();
+    QVERIFY(w.timerActif());
+    QTRY_VERIFY(w.formulaire()->labelTime->text() != QStringLiteral("0,000"));
+    w.formulaire()->speedSlider->setValue(3);
+    QVERIFY(w.timerActif());
+    QCOMPARE(w.periode(), 3);
+    // Holding reset stops the board's clock; releasing it starts it again.
+    w.getMicro()->set_resetPressed();
+    QVERIFY(!w.timerActif());
+    w.getMicro()->set_resetReleased();
+    QVERIFY(w.timerActif());
+    carte->boutonPower->click();
+    QVERIFY(!w.timerActif());
+    const uint64_t arret = w.getModele().time();
+    QTest::qWait(30);
+    QCOMPARE(w.getModele().time(), arret);
+}
+
+void TestMainWindow::touches()
+{
+    MainWindow w;
+    Modele& m = w.getModele();
+    QTest::keyPress(&w, '1');
+    QVERIFY(m.getBouton(1)->estAppuye());
+    QVERIFY(w.getMicro()->formulaire()->bp1->isDown());
+    QTest::keyRelease(&w, '1');
+    QVERIFY(!m.getBouton(1)->estAppuye());
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(&w, '+');
+    QCOMPARE(w.getMicro()->formulaire()->an0SpinBox->value(), 0.147);
+    QTest::keyClick(&w, '-');
+    QCOMPARE(w.getMicro()->formulaire()->an0SpinBox->value(), 0.098);
+
+    w.getMicro()->setPower(true);
+    QVERIFY(w.timerActif());
+    QTest::keyPress(&w, 'R');
+    QVERIFY(!w.timerActif());
+    QVERIFY(w.getMicro()->formulaire()->reset->isDown());
+    QTest::keyRelease(&w, 'R');
+    QVERIFY(w.timerActif());
+    w.getMicro()->setPower(false);
+
+    // "j" toggles the jack on press only.
+    const bool jack = m.getJack()->isActif();
+    QTest::keyPress(&w, 'j');
+    QTest::keyRelease(&w, 'j');
+    QCOMPARE(m.getJack()->isActif(), !jack);
+    QTest::keyPress(&w, 'f');
+    QVERIFY(m.getFdc()->isActif());
+    QTest::keyRelease(&w, 'f');
+    QVERIFY(!m.getFdc()->isActif());
+}
+
+void TestMainWindow::modeSimple()
+{
+    MainWindow w;
+    QMdiSubWindow* carte = w.sousFenetre(1);
+    QMdiSubWindow* oscillos = w.sousFenetre(2);
+    w.formulaire()->action_Oscilloscopes->trigger();
+    QVERIFY(oscillos->isVisible());
+    const QRect g1 = carte->frameGeometry();
+    QCOMPARE(oscillos->frameGeometry().left(), g1.right() - g1.left());
+    QCOMPARE(oscillos->frameGeometry().size(), g1.size());
+    const int large = w.width();
+    QVERIFY(large >= 2 * g1.width());
+
+    // Closing the oscilloscopes shrinks the window back to the board's width.
+    oscillos->close();
+    QVERIFY(!oscillos->isVisible());
+    QVERIFY(w.width() < large);
+    QVERIFY(w.width() <= carte->frameGeometry().width() + 2 + w.formulaire()->mdiArea->verticalScrollBar()->width());
+    // In the simple mode the board window cannot go: closing it tiles it back.
+    carte->close();
+    QVERIFY(carte->isVisible());
+
+    w.on_action_Mode_complet_triggered();
+    QVERIFY(!w.modeSimple());
+    for (int n = 1; n <= 4; ++n)
+        QVERIFY(w.sousFenetre(n)->isVisible());
+    QVERIFY(w.formulaire()->action_Rombine->isVisible() && w.formulaire()->action_Piste->isEnabled());
+    QVERIFY(w.formulaire()->action_Cascader->isVisible());
+    QVERIFY(!w.formulaire()->action_Organiser->isVisible());
+    // Out of the simple mode, closing a window no longer reshapes the main window.
+    const QSize taille = w.size();
+    oscillos->close();
+    QCOMPARE(w.size(), taille);
+
+    w.on_action_Mode_simple_triggered();
+    QVERIFY(w.modeSimple());
+    QVERIFY(!w.sousFenetre(3)->isVisible() && !w.sousFenetre(4)->isVisible());
+}
+
+void TestMainWindow::apropos()
+{
+    MainWindow w;
+    Modele& m = w.getModele();
+    w.formulaire()->action_propos->trigger();
+    Apropos* boite = w.getApropos();
+    QVERIFY(boite->isVisible());
+    QVERIFY(boite->isModal());
+    boite->findChild<QPushButton*>(QStringLiteral("pushButton"))->click();
+    QVERIFY(!boite->isVisible());
+    w.formulaire()->action_propos->trigger();
+    QCOMPARE(w.getApropos(), boite);
+    QVERIFY(boite->isVisible());
+    boite->hide();
+    QVERIFY(w.isVisible());
+    QVERIFY(!m.isPowered());
+}
+
+void TestMainWindow::traductionComplete()
+{
+    QFile ts(QStringLiteral(TAVREX_TS));
+    QVERIFY(ts.open(QIODevice::ReadOnly));
+    QDomDocument doc;
+    QVERIFY(doc.setContent(&ts));
+    const QDomNodeList messages = doc.elementsByTagName(QStringLiteral("message"));
+    QVERIFY(messages.count() > 50);
+    for (int i = 0; i < messages.count(); ++i) {
+        const QDomElement t = messages.at(i).firstChildElement(QStringLiteral("translation"));
+        const QString source = messages.at(i).firstChildElement(QStringLiteral("source")).text();
+        QVERIFY2(!t.isNull() && !t.hasAttribute(QStringLiteral("type")), qPrintable(source));
+        QVERIFY2(!t.text().trimmed().isEmpty(), qPrintable(source));
+    }
+
+    QTranslator anglais;
+    QVERIFY(anglais.load(QStringLiteral(TAVREX_QM)));
+    QCoreApplication::installTranslator(&anglais);
+    {
+        MainWindow w;
+        QCOMPARE(w.formulaire()->action_Mode_simple->text(), QStringLiteral("Simple mode"));
+        QCOMPARE(w.getMicro()->windowTitle(), QStringLiteral("Microcontroller board"));
+    }
+    QCoreApplication::removeTranslator(&anglais);
+}
+
+void TestMainWindow::ligneDeCommande()
+{
+    auto lire = [](QStringList args, OptionsFenetre& o, std::string& erreur) {
+        args.prepend(QStringLiteral("tavrex"));
+        std::vector<QByteArray> octets;
+        std::vector<char*> argv;
+        for (const QString& a : args)
+            octets.push_back(a.toLocal8Bit());
+        for (QByteArray& b : octets)
+            argv.push_back(b.data());
+        return lireOptionsFenetre(static_cast<int>(argv.size()), argv.data(), o, erreur);
+    };
+    const QString demo = QStringLiteral(TAVREX_EXAMPLES_DIR "/demo.hex");
+    for (const QStringList& mauvaise : {QStringList{"--speed", "0.05"}, QStringList{"--speed"},
+                                        QStringList{"--bogus"}, QStringList{"--at", "5", "press", "BP4"},
+                                        QStringList{"--quit-after", "10", "--screenshot", "x.png", "/nonexistent.hex"},
+                                        QStringList{"--screenshot", "x.png", demo}, QStringList{demo, demo},
+                                        QStringList{"/tmp"}}) {
+        OptionsFenetre o;
+        std::string erreur;
+        QVERIFY2(!lire(mauvaise, o, erreur), qPrintable(mauvaise.join(' ')));
+        QVERIFY(!erreur.empty());
+    }
+
+    OptionsFenetre o;
+    std::string erreur;
+    QVERIFY(lire({"--power-on", "--speed", "0.1", "--at", "20", "pot 2.5", "--at", "0", "press", "BP2",
+                  "--quit-after", "40", demo},
+                 o, erreur));
+    MainWindow w;
+    LigneCommande ligne(w, o);
+    QSignalSpy fin(&ligne, &LigneCommande::termine);
+    QVERIFY(ligne.demarrer(erreur));
+    Ui::FenetreCarteMicro* carte = w.getMicro()->formulaire();
+    QCOMPARE(carte->fichier->text(), demo);
+    QVERIFY(carte->boutonPower->isChecked());
+    QCOMPARE(w.periode(), 1);
+    QVERIFY(carte->bp1->isDown());   // at 0 ms
+    QCOMPARE(carte->an0SpinBox->value(), 0.0);
+    QVERIFY(fin.wait(20000));
+    QCOMPARE(fin.at(0).at(0).toInt(), 0);
+    QCOMPARE(carte->an0SpinBox->value(), 2.5);
+    QCOMPARE(carte->an0Dial->value(), 2500);
+    QVERIFY(ligne.horloge() >= 40 * 48000u);
+}
+
+void TestMainWindow::demoDeBoutEnBout()
+{
+    MainWindow w;
+    FenetreCarteMicro* carte = w.getMicro();
+    QVERIFY(carte->chargerProgramme(QStringLiteral(TAVREX_EXAMPLES_DIR "/demo.hex")));
+    w.formulaire()->speedSpinBox->setValue(0.1);
+    carte->formulaire()->boutonPower->click();
+    const QByteArray salut = "Bonjour";
+    auto ligne0 = [&] {
+        QByteArray texte;
+        for (int x = 0; x < 16; ++x)
+            texte += static_cast<char>(carte->vueLcd().codeAffiche(x, 0));
+        return texte;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(ligne0().contains(salut), 60000);
+    QVERIFY(carte->vueLcd().opacite() > 0.0);
+    // BP1 lights the LED on RA6.
+    QTest::keyPress(&w, '0');
+    QTRY_VERIFY_WITH_TIMEOUT(carte->formulaire()->ledA6->opaciteAllumee() > 0.9, 30000);
+    QTest::keyRelease(&w, '0');
+    carte->formulaire()->boutonPower->click();
+}
