@@ -79,9 +79,6 @@ bool lireOptionsFenetre(int argc, char** argv, OptionsFenetre& o, std::string& e
             o.quitter = true;
         } else if (arg == "--screenshot") {
             o.capture = QFile::decodeName(argv[++i]);
-        } else if (arg == "-h" || arg == "--help") {
-            o.aide = true;
-            return true;
         } else if (!arg.empty() && arg[0] == '-') {
             erreur = "unknown option " + arg + " (--help for the options)";
             return false;

@@ -25,7 +25,6 @@ struct OptionsFenetre
     bool quitter = false;
     uint64_t quitterApres = 0;   // ticks
     QString capture;
-    bool aide = false;
 };
 
 extern const char* const usageFenetre;

@@ -1,6 +1,7 @@
 // tavrex: the desktop simulator of the PIC18F4550 board and of the Rombine robot.
 
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include <QApplication>
@@ -16,8 +17,31 @@
 // The debug log, "./sortie.txt", emptied at every start.
 QDebug* dbg = nullptr;
 
+namespace {
+
+bool demande(int argc, char** argv, const char* option)
+{
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], option) == 0)
+            return true;
+    return false;
+}
+
+}  // namespace
+
 int main(int argc, char* argv[])
 {
+    if (demande(argc, argv, "--help") || demande(argc, argv, "-h")) {
+        std::printf("%s\n", usageFenetre);
+        return 0;
+    }
+    // Without a display Qt would abort; say why instead.
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !demande(argc, argv, "-platform")) {
+        std::fprintf(stderr, "tavrex: no display (DISPLAY or WAYLAND_DISPLAY); run it under xvfb-run, "
+                             "with -platform offscreen, or use tavrex-cli\n");
+        return 2;
+    }
     QApplication application(argc, argv);
     Q_INIT_RESOURCE(ressources);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/micropro.png")));
@@ -27,10 +51,6 @@ int main(int argc, char* argv[])
     if (!lireOptionsFenetre(argc, argv, options, erreur)) {
         std::fprintf(stderr, "tavrex: %s\n", erreur.c_str());
         return 2;
-    }
-    if (options.aide) {
-        std::printf("%s\n", usageFenetre);
-        return 0;
     }
 
     // Looked for in the working directory; without it the texts stay French.
