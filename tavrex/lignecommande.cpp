@@ -120,10 +120,12 @@ bool LigneCommande::demarrer(std::string& erreur)
     if (options.vitesse > 0.0)
         fenetre.formulaire()->speedSpinBox->setValue(options.vitesse);
     origine = fenetre.getModele().time();
-    if (!options.actions.empty() || options.quitter)
+    // Without actions nor an end, the window runs on its own.
+    if (!options.actions.empty() || options.quitter) {
         fenetre.setPilote(this);
-    mur.start();
-    minuterieArret.start();
+        mur.start();
+        minuterieArret.start();
+    }
     if (options.powerOn)
         micro->setPower(true);
     jouerDues();
