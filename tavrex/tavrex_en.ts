@@ -12,10 +12,10 @@
 &lt;p align=&quot;center&quot; style=&quot;font-size:10pt;&quot;&gt;Version 1.04 (27/03/2013)&lt;/p&gt;
 &lt;p align=&quot;center&quot; style=&quot;font-size:10pt;&quot;&gt;tavrex : la carte PIC18F4550 et le robot Rombine, simulés à 48 MHz.&lt;/p&gt;
 &lt;p align=&quot;center&quot; style=&quot;font-size:10pt;&quot;&gt;Logiciel libre écrit en C++ avec Qt.&lt;/p&gt;</source>
-        <translation>&lt;p align="center" style="font-size:14pt; font-weight:600;"&gt;PIC board simulator&lt;/p&gt;
-&lt;p align="center" style="font-size:10pt;"&gt;Version 1.04 (27/03/2013)&lt;/p&gt;
-&lt;p align="center" style="font-size:10pt;"&gt;tavrex: the PIC18F4550 board and the Rombine robot, simulated at 48 MHz.&lt;/p&gt;
-&lt;p align="center" style="font-size:10pt;"&gt;Free software written in C++ with Qt.&lt;/p&gt;</translation>
+        <translation>&lt;p align=&quot;center&quot; style=&quot;font-size:14pt; font-weight:600;&quot;&gt;PIC board simulator&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot;font-size:10pt;&quot;&gt;Version 1.04 (27/03/2013)&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot;font-size:10pt;&quot;&gt;tavrex: the PIC18F4550 board and the Rombine robot, simulated at 48 MHz.&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot;font-size:10pt;&quot;&gt;Free software written in C++ with Qt.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Fermer</source>
