@@ -25,173 +25,6 @@ void ContactCNX::evalue()
         ferme ? setSrc(5.0, 100.0) : setSrc(0.0, res);
 }
 
-// --- Motors ------------------------------------------------------------------------
-
-MoteurCNX::MoteurCNX(Modele& m, const QString& name) : modele(m), cnxName(name)
-{
-    preCalcul();
-}
-
-void MoteurCNX::preCalcul()
-{
-    const double r = modele.getRayon() * 0.001;
-    const double k = kphi * 0.001;
-    const double reduc = modele.getReduc();
-    const double masse = modele.getMasse();
-    const double j = inertie * 1e-7 + masse * r * r / reduc / reduc;
-    a = masse * r * r * modele.getKroul() * 9.81 / (reduc * reduc * j) * 1000.0;
-    b = 1000.0 * r * k * modele.getRendement() / (reduc * j);
-    c = modele.getVbat() / induc;
-    don = (res + modele.getRdson()) / induc;
-    doff = res / induc;
-    f = reduc * k / (r * induc) * 0.001;
-    g = k * k * modele.getRendement() * i0 / (j * (12.0 - res * i0));
-    hoff = -modele.getVf() / induc;
-    // A zero inductance, ratio, radius or inertia leaves no meaningful equation.
-    inerte = false;
-    for (double coef : {a, b, c, don, doff, f, g, hoff})
-        if (!std::isfinite(coef))
-            inerte = true;
-    if (inerte) {
-        reset();
-        return;
-    }
-    // Explicit Euler stays stable while the step times the largest decay rate stays
-    // small; the bound below covers both eigenvalues of the current-speed system.
-    const double rayonSpectral = std::fabs(don) + std::fabs(doff) + std::fabs(g) + std::sqrt(std::fabs(f * b));
-    pasMax = rayonSpectral > 0.0 ? std::min(1e-3, 0.5 / rayonSpectral) : 1e-3;
-}
-
-void MoteurCNX::modifie(double v)
-{
-    const double t = static_cast<double>(modele.time());
-    if (t == temps)
-        return;
-    const double dt = (t - temps) / 48e6;
-    temps = t;
-    if (inerte)
-        reset();
-    else
-        integre(dt);
-    memo = v > 3.0;
-}
-
-void MoteurCNX::integre(double dt)
-{
-    // PWM edges come well within the step bound: one step, exactly. A pin left alone
-    // for a long time is caught up in equal steps no longer than the bound.
-    const int n = dt <= pasMax ? 1 : static_cast<int>(std::min(std::ceil(dt / pasMax), 1e7));
-    const double h = dt / n;
-    for (int i = 0; i < n; ++i) {
-        const double di = memo ? c - don * im - f * vm : hoff - doff * im - f * vm;
-        const double dv = b * im - a - g * vm;
-        im += h * di;
-        if (im < 0.0)
-            im = 0.0;
-        vm += h * dv;
-        if (vm < 0.0)
-            vm = 0.0;
-    }
-    if (!std::isfinite(im) || !std::isfinite(vm))
-        reset();
-}
-
-// --- Infrared sensors -----------------------------------------------------------------
-
-double CaptIrCNX::ReflexionScotch = 0.9;
-double CaptIrCNX::ReflexionMoquette = 0.1;
-
-void CaptIrCNX::initData()
-{
-    pullUp = true;
-    noComp = true;
-    compSup = true;
-    resD = 270.0;
-    resT = 33000.0;
-    resC = 1000.0;
-    vSeuil = 2.5;
-    x = 0.0;
-    y = -4.5;
-    h = 5.0;
-}
-
-void CaptIrCNX::copieReglages(const CaptIrCNX& autre)
-{
-    x = autre.x;
-    y = autre.y;
-    h = autre.h;
-    pullUp = autre.pullUp;
-    resD = autre.resD;
-    resT = autre.resT;
-    noComp = autre.noComp;
-    compSup = autre.compSup;
-    resC = autre.resC;
-    vSeuil = autre.vSeuil;
-}
-
-void CaptIrCNX::preCalcul()
-{
-    iForward = 3.975 / (resD + 8.0);
-    // Too much current (or a resistor that is not a resistor): the LED gives no light.
-    if (!(iForward <= 0.05) || iForward < 0.0)
-        iForward = 0.0;
-    if (h < 0.3)
-        kDist = 1.0;
-    else
-        kDist = std::exp(-0.393812354555733 * h + 0.00471501771834415 * h * h + 0.000234514291708762 * h * h * h);
-    if (!std::isfinite(kDist))
-        kDist = 0.0;   // far above the floor: nothing comes back
-    ctr = 2.85919974260108 * (1.0 - std::exp(-1.27424205952417 * iForward)) +
-          2.29365618730621 * (1.0 - std::exp(-0.0962973727877001 * iForward)) -
-          1.99821120310397 * (1.0 - std::exp(-0.00136052922029612 * iForward));
-    iC0 = ctr * iForward * kDist;
-}
-
-void CaptIrCNX::evalue(const Piste* p)
-{
-    double r;
-    if (forceSurface) {
-        r = surfaceLigne ? ReflexionScotch : ReflexionMoquette;
-    } else {
-        const double d = p ? p->getScotchDistance(xPiste, yPiste) : -1.0;
-        if (p && d >= 0.0)
-            r = (ReflexionScotch - ReflexionMoquette) / (std::exp((d - 9.5) * 2.197224577 / (0.4 * h + 1.0)) + 1.0) +
-                ReflexionMoquette;
-        else
-            r = ReflexionMoquette;
-    }
-    const double ic = r * iC0;
-    double vc = 5.0 - ic * resT;
-    if (!(vc >= 0.16))
-        vc = 0.16;   // saturated (also catches a value that is not a number)
-    if (vc > 5.0)
-        vc = 5.0;
-    v0 = pullUp ? vc : 5.0 - vc;
-    // The comparator's output goes high above the threshold ("Supérieur") or below it
-    // ("Inférieur").
-    const bool haut = compSup ? v0 > vSeuil : v0 < vSeuil;
-    if (noComp)
-        setSrc(v0, resT);
-    else if (haut)
-        setSrc(5.0, resC);
-    else
-        setSrc(0.1, 10.0);
-}
-
-void CaptIrCNX::place(double X, double Y, double ct, double st)
-{
-    xPiste = X + ct * (y + Modele::avant) + st * x;
-    yPiste = Y + st * (y + Modele::avant) - ct * x;
-}
-
-void CaptIrCNX::miseAJour()
-{
-    modele->deplacement();
-    forceSurface = false;
-    place(modele->getX(), modele->getY(), modele->getCosTheta(), modele->getSinTheta());
-    evalue(modele->getPiste());
-}
-
 
 void ContactFdcCNX::miseAJour()
 {
@@ -417,7 +250,7 @@ void Modele::deplacement()
     const uint64_t maintenant = pic.time();
     if (maintenant == temps)
         return;
-    const double dt = static_cast<double>(maintenant - temps) / 48e6;
+    const double dt = enSecondes(static_cast<double>(maintenant - temps));
     temps = maintenant;
     // A track width of zero (or not a number) leaves the turning rate undefined: the
     // robot does not move.
@@ -442,7 +275,7 @@ void Modele::romboSurPiste(qreal xm, qreal ym, qreal thetaDeg)
         return;
     x = std::min(std::max(static_cast<double>(xm), xMin), xMax);
     y = std::min(std::max(static_cast<double>(ym), yMin), yMax);
-    theta = thetaDeg * 0.017453292519943295;
+    theta = thetaDeg * degEnRad;
     ct = std::cos(theta);
     st = std::sin(theta);
     testeObstacle();

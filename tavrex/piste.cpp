@@ -27,10 +27,6 @@ static QImage chargerTextureBois()
 
 namespace {
 
-constexpr double radEnDeg = 57.29577951308232;
-constexpr double degEnRad = 0.017453292519943295;
-constexpr double pi = 3.14159265358979323846;
-
 // A QImage brush rather than a pixmap one: the track is built by programs that have
 // no GUI application, where a QPixmap cannot exist.
 QBrush brosseBois()

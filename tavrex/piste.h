@@ -8,6 +8,7 @@
 #include <QMetaObject>
 #include <QString>
 
+#include "types.h"
 #include "xmlopensavedata.h"
 
 class QGraphicsItem;
@@ -175,7 +176,7 @@ public:
 
     double rayon = 1000.0;
     double largeur = 19.0;
-    double angle = 1.5707963267948966;
+    double angle = pi / 2;
 };
 
 // A block standing on the line at its start point, centred on it: `largeur` along the

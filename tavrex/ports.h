@@ -86,6 +86,9 @@ public:
     virtual Byte evalue() = 0;
     virtual void analogConfig() {}
     virtual int getNumero() const = 0;
+    // The pins the port evaluates (a bit mask): the others do not exist on the chip
+    // or never change.
+    virtual Byte getPinsEvaluees() const = 0;
 
     // A sensor refreshed by the evaluation's own PORTx read marks its pin again: the
     // evaluation takes that mark in the same pass, so the flag is cleared afterwards
@@ -143,6 +146,8 @@ public:
     Byte evalue() override;
     void analogConfig() override;
     int getNumero() const override { return PORTA; }
+    static constexpr Byte pinsEvaluees = 0x7F;   // RA0 to RA6
+    Byte getPinsEvaluees() const override { return pinsEvaluees; }
 };
 
 class PortB : public Port
@@ -152,6 +157,8 @@ public:
     Byte evalue() override;
     void analogConfig() override;
     int getNumero() const override { return PORTB; }
+    static constexpr Byte pinsEvaluees = 0x3F;   // RB0 to RB5
+    Byte getPinsEvaluees() const override { return pinsEvaluees; }
 };
 
 // RC1 and RC2 follow the PWM outputs while their modules are on.
@@ -161,6 +168,8 @@ public:
     using Port::Port;
     Byte evalue() override;
     int getNumero() const override { return PORTC; }
+    static constexpr Byte pinsEvaluees = 0x07;   // RC0 to RC2
+    Byte getPinsEvaluees() const override { return pinsEvaluees; }
 };
 
 class PortD : public Port
@@ -169,6 +178,8 @@ public:
     using Port::Port;
     Byte evalue() override;
     int getNumero() const override { return PORTD; }
+    static constexpr Byte pinsEvaluees = 0xFF;   // RD0 to RD7
+    Byte getPinsEvaluees() const override { return pinsEvaluees; }
 };
 
 class PortE : public Port
@@ -178,6 +189,8 @@ public:
     Byte evalue() override;
     void analogConfig() override;
     int getNumero() const override { return PORTE; }
+    static constexpr Byte pinsEvaluees = 0x07;   // RE0 to RE2
+    Byte getPinsEvaluees() const override { return pinsEvaluees; }
 };
 
 #endif

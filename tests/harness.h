@@ -27,7 +27,7 @@ constexpr Word motBraSurPlace = 0xD7FF;   // bra $
 // Runs whole instructions until the processor's execute stage holds a `bra $`
 // (the instruction about to execute), or until maxTicks have elapsed. Returns the
 // tick count at that moment: the ticks that the program took before its final loop.
-inline uint64_t executeJusquaArret(P18f4550& p, uint64_t maxTicks = 48000000)
+inline uint64_t executeJusquaArret(P18f4550& p, uint64_t maxTicks = ticksParSeconde)
 {
     const uint64_t debut = p.time();
     while (p.time() - debut < maxTicks) {

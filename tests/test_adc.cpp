@@ -96,7 +96,7 @@ TEST_F(Adc, CapaciteDeMaintienAuChangementDeVoie)
     ecrit(DM::ADCON0, 0x07);
     tick(13 * 2 + 1);
     const double v1 = ra1.getVin();
-    const double attendu = v1 + (v0 - v1) * std::exp(-(3.0 / 48e6) / (13000.0 * 25e-12));
+    const double attendu = v1 + (v0 - v1) * std::exp(-enSecondes(3.0) / (13000.0 * 25e-12));
     EXPECT_NEAR(p->getADC()->getSample(), attendu, 1e-12);
     EXPECT_EQ(lit(DM::ADRESH) * 256 + lit(DM::ADRESL), static_cast<int>(attendu * 1024.0 / 5.0));
 }

@@ -20,8 +20,6 @@
 
 namespace {
 
-constexpr double pi = 3.14159265358979323846;
-constexpr double deg = pi / 180.0;
 
 QString cheminTemp(const char* nom)
 {
@@ -106,14 +104,14 @@ TEST(PortionGeometrie, CourbesGaucheEtDroite)
     g.calculPosition();
     attendFin(g, 1000, 1000, pi / 2);
     EXPECT_NEAR(g.getScotchDistance(1000, 1000), 0.0, 1e-9);
-    EXPECT_NEAR(g.getScotchDistance(1010 * std::sin(45 * deg), 1000 - 1010 * std::cos(45 * deg)), 10.0, 1e-9);
-    EXPECT_EQ(g.getScotchDistance(1000 * std::sin(100 * deg), 1000 - 1000 * std::cos(100 * deg)), -1.0);
+    EXPECT_NEAR(g.getScotchDistance(1010 * std::sin(45 * degEnRad), 1000 - 1010 * std::cos(45 * degEnRad)), 10.0, 1e-9);
+    EXPECT_EQ(g.getScotchDistance(1000 * std::sin(100 * degEnRad), 1000 - 1000 * std::cos(100 * degEnRad)), -1.0);
 
     PortionLigneCourbe d;
     d.modifArg(1, -90);
     d.calculPosition();
     attendFin(d, 1000, -1000, -pi / 2);
-    EXPECT_NEAR(d.getScotchDistance(990 * std::sin(45 * deg), -1000 + 990 * std::cos(45 * deg)), 10.0, 1e-9);
+    EXPECT_NEAR(d.getScotchDistance(990 * std::sin(45 * degEnRad), -1000 + 990 * std::cos(45 * degEnRad)), 10.0, 1e-9);
 }
 
 TEST(PortionGeometrie, CourbeDePlusDUnDemiTour)
@@ -126,7 +124,7 @@ TEST(PortionGeometrie, CourbeDePlusDUnDemiTour)
         attendFin(c, -1000, 1000 * sens, 1.5 * pi * sens);
         // Around the centre (0, 1000 sens): points between 180 and 270 degrees are
         // found through the folding; a point beyond the arc is far from any tape.
-        auto point = [sens](double a, double r) { return std::make_pair(r * std::sin(a * deg), sens * (1000 - r * std::cos(a * deg))); };
+        auto point = [sens](double a, double r) { return std::make_pair(r * std::sin(a * degEnRad), sens * (1000 - r * std::cos(a * degEnRad))); };
         for (double a : {10.0, 179.0, 200.0, 260.0}) {
             const auto [x, y] = point(a, 1005);
             EXPECT_NEAR(c.getScotchDistance(x, y), 5.0, 1e-9) << a;

@@ -29,7 +29,6 @@ namespace {
 
 using DM = DataMemory;
 
-constexpr double pi = 3.14159265358979323846;
 
 void ecrit(Modele& m, Word adr, Byte v)
 {
@@ -39,7 +38,7 @@ void ecrit(Modele& m, Word adr, Byte v)
 // Runs the board for `ms` of chip time (no program: the erased flash executes NOPs).
 void avance(Modele& m, double ms)
 {
-    const uint64_t fin = m.time() + static_cast<uint64_t>(ms * 48000.0);
+    const uint64_t fin = m.time() + static_cast<uint64_t>(ms * ticksParMs);
     while (m.time() < fin)
         m.pas();
 }
@@ -105,8 +104,8 @@ TEST(MoteurPwm, FullDutySteadyStateStraightLineThenCoastToRest)
     double vPrec = 1e9, tCourantNul = -1, tArret = -1;
     bool negatif = false, remonte = false;
     Pas pas([&](const Modele& mod) {
-        const double t = static_cast<double>(mod.time() - t0) / 48e6;
-        for (MoteurCNX* mot : {mod.getMoteurG(), mod.getMoteurD()})
+        const double t = enSecondes(static_cast<double>(mod.time() - t0));
+        for (const MoteurCNX* mot : {mod.getMoteurG(), mod.getMoteurD()})
             negatif |= mot->getCourant() < 0.0 || mot->getVitesse() < 0.0;
         const double v = mod.getMoteurG()->getVitesse();
         remonte |= v > vPrec;
@@ -162,7 +161,7 @@ TEST(MoteurSortieSimple, KeepsItsSpeedBetweenEvaluationsAndCatchesUpStably)
     ecrit(*m, DM::LATC, 0x06);
     m->pas();
     double iRef, vRef;
-    referenceConduction(static_cast<double>(m->time() - depart) / 48e6, iRef, vRef);
+    referenceConduction(enSecondes(static_cast<double>(m->time() - depart)), iRef, vRef);
     const double v1 = m->getMoteurG()->getVitesse();
     EXPECT_NEAR(v1, vRef, 0.01 * vRef);
     EXPECT_NEAR(m->getMoteurG()->getCourant(), iRef, 0.01 * iRef);
@@ -175,7 +174,7 @@ TEST(MoteurSortieSimple, KeepsItsSpeedBetweenEvaluationsAndCatchesUpStably)
     avance(*m, 300);
     m->deplacement();
     EXPECT_EQ(m->getMoteurG()->getVitesse(), v1);
-    EXPECT_NEAR(m->getX() - x1, v1 * static_cast<double>(m->time() - t1) / 48e6, 1e-6);
+    EXPECT_NEAR(m->getX() - x1, v1 * enSecondes(static_cast<double>(m->time() - t1)), 1e-6);
 
     // Three seconds in one interval, where one Euler step would explode: the motors
     // end at their steady state.
@@ -218,12 +217,12 @@ TEST(MoteurDeplacement, PositionClampedToTheSquare)
         SCOPED_TRACE(cap);
         auto m = modeleAllume();
         const double bord = cap == 0.0 ? Modele::xMax : Modele::xMin;
-        m->romboSurPiste(bord - std::cos(cap * pi / 180) * 50.0, 0.0, cap);
+        m->romboSurPiste(bord - std::cos(cap * degEnRad) * 50.0, 0.0, cap);
         pwm(*m, 0xFF, 0xC0, 0xFE);   // left wheel faster: it drifts right along the edge
         avance(*m, 600);
         EXPECT_EQ(m->getX(), bord);
         EXPECT_NE(m->getY(), 0.0);
-        EXPECT_LT(m->getTheta(), cap * pi / 180);
+        EXPECT_LT(m->getTheta(), cap * degEnRad);
     }
 }
 
@@ -252,7 +251,7 @@ TEST(MoteurDeplacement, ParametersThatWouldDivideByZeroGiveNoMotion)
         m->deplacement();
         EXPECT_EQ(m->getX(), 100.0);
         EXPECT_EQ(m->getY(), 200.0);
-        EXPECT_DOUBLE_EQ(m->getTheta(), 30.0 * pi / 180);
+        EXPECT_DOUBLE_EQ(m->getTheta(), 30.0 * degEnRad);
         for (MoteurCNX* mot : {m->getMoteurG(), m->getMoteurD()})
             EXPECT_TRUE(std::isfinite(mot->getCourant()) && std::isfinite(mot->getVitesse()));
     }
@@ -784,8 +783,8 @@ TEST(RobotSuiveur, FollowsTheExampleTrackAndStopsAtTheObstacle)
         if (t < 100.0) {
             EXPECT_EQ(vg + vd, 0.0) << "moving before the jack is pulled, t = " << t;
         }
-        fx = x + Modele::avant * std::cos(cap * pi / 180);
-        fy = y + Modele::avant * std::sin(cap * pi / 180);
+        fx = x + Modele::avant * std::cos(cap * degEnRad);
+        fy = y + Modele::avant * std::sin(cap * degEnRad);
         for (unsigned i = 0; i < p.size(); ++i)
             auPlusPres[i] = std::min(auPlusPres[i], std::hypot(fx - p.getElt(i)->getX(), fy - p.getElt(i)->getY()));
         // Over the gap there is no tape to follow.
