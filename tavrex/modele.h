@@ -116,6 +116,29 @@ private:
     Modele* modele;
 };
 
+// What must be computed again once a value of the robot changed.
+enum class Recalcul
+{
+    Rien,
+    Moteurs,   // both motors' constants: a parameter of the robot
+    Moteur,    // the motor's own constants
+    Capteur,   // the sensor's output
+    Optique,   // the sensor's optics, then its output
+};
+
+// One value of the robot file on one kind of object (a contact, a sensor, a motor, or
+// the model itself for the bridges and the mechanics). The file's reader and writer
+// and the robot window go through the same tables: a value is added in one place.
+template <class Objet>
+struct ChampRobot
+{
+    const char* balise;
+    bool booleen;   // saved as 1 or 0; otherwise a real, saved with 6 significant digits
+    double (*lire)(const Objet&);
+    void (*ecrire)(Objet&, double);
+    Recalcul apres;
+};
+
 // Told after every motion step of the robot (the runner's trajectory recorder).
 class ObservateurPas
 {
@@ -241,6 +264,24 @@ public:
     // Nothing is observed unless an observer is set: one test per motion step.
     void setObservateurPas(ObservateurPas* o) { observateurPas = o; }
 
+    // The values of the robot file, in the file's order. A contact and a sensor end
+    // with the pin they are wired to, under the tag `baliseConnexion`.
+    template <class Objet>
+    using Champs = std::vector<ChampRobot<Objet>>;
+    static const Champs<ContactCNX>& champsContact();   // "jack" and "fdc"
+    static const Champs<Modele>& champsHacheurs();      // "hacheurs"
+    static const Champs<CaptIrCNX>& champsCapteur();    // each "capteur"
+    static const Champs<Modele>& champsParams();        // "params"
+    static const Champs<MoteurCNX>& champsMoteur();     // "moteur_g" and "moteur_d"
+    static const char* const baliseConnexion;
+    // Writes one value and computes again what depends on it.
+    template <class Objet>
+    void regle(const ChampRobot<Objet>& champ, Objet& objet, double valeur)
+    {
+        champ.ecrire(objet, valeur);
+        recalcule(champ.apres, objet);
+    }
+
     // The robot file. Returns whether the file was written; the previous file stays
     // intact when writing fails.
     bool saveRomboData(const QString& fichier);
@@ -284,6 +325,10 @@ private:
     int indexPinDe(const Connexion& c) const;
     // Whether the obstacle test at the front point changed the switch.
     void testeObstacle();
+    void recalcule(Recalcul r, Modele&);
+    void recalcule(Recalcul, ContactCNX&) {}   // a contact evaluates itself
+    void recalcule(Recalcul r, CaptIrCNX& c);
+    void recalcule(Recalcul r, MoteurCNX& m);
 
     P18f4550 pic;
     BoutonCNX bp0, bp1, bp2;

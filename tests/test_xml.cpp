@@ -1,15 +1,20 @@
 // The XML base of the robot and track files: how a file is walked (two levels,
 // stopping at the first node that is not an element), what a damaged file does,
-// and the element-building helpers read back through the same walk.
+// the element-building helpers read back through the same walk, and the example
+// files written again unchanged.
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include <QDir>
 #include <QDomDocument>
 #include <QFile>
+#include <QTemporaryDir>
 
+#include "modele.h"
+#include "piste.h"
 #include "xmlopensavedata.h"
 
 namespace {
@@ -132,3 +137,39 @@ TEST(XmlCreation, AidesRelusParLeParcours)
 }
 
 }  // namespace
+
+namespace {
+
+QByteArray contenu(const QString& chemin)
+{
+    QFile f(chemin);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+}  // namespace
+
+// Both files name themselves: they are saved under their own name, in a directory of
+// the test's own.
+TEST(XmlExamples, RobotAndTrackReadThenSavedGiveTheSameBytes)
+{
+    const QString source = QStringLiteral(TAVREX_EXAMPLES_SRC_DIR "/");
+    const QByteArray robot = contenu(source + "rombo001.rbo");
+    const QByteArray piste = contenu(source + "piste001.pis");
+    ASSERT_FALSE(robot.isEmpty());
+    ASSERT_FALSE(piste.isEmpty());
+    QTemporaryDir dossier;
+    ASSERT_TRUE(dossier.isValid());
+    const QString avant = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(dossier.path()));
+
+    Modele m;
+    ASSERT_TRUE(m.openData(source + "rombo001.rbo"));
+    ASSERT_TRUE(m.saveRomboData(QStringLiteral("rombo001.rbo")));
+    EXPECT_EQ(contenu(QStringLiteral("rombo001.rbo")), robot);
+
+    Piste p;
+    ASSERT_TRUE(p.openData(source + "piste001.pis"));
+    ASSERT_TRUE(p.saveData(QStringLiteral("piste001.pis")));
+    EXPECT_EQ(contenu(QStringLiteral("piste001.pis")), piste);
+    QDir::setCurrent(avant);
+}
