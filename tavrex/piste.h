@@ -148,7 +148,7 @@ public:
 class PortionLigneDroite : public Portion
 {
 public:
-    explicit PortionLigneDroite(int id = -1, Portion* source = nullptr) : Portion(id, source) {}
+    using Portion::Portion;
     double getX() const override { return x0 + longueur * cosTheta0; }
     double getY() const override { return y0 + longueur * sinTheta0; }
     double getScotchDistance(double x, double y) const override;
@@ -165,7 +165,7 @@ public:
 class PortionLigneCourbe : public Portion
 {
 public:
-    explicit PortionLigneCourbe(int id = -1, Portion* source = nullptr) : Portion(id, source) {}
+    using Portion::Portion;
     double getX() const override;
     double getY() const override;
     double getTheta() const override { return theta0 + angle; }
@@ -184,7 +184,7 @@ public:
 class PortionObstacle : public Portion
 {
 public:
-    explicit PortionObstacle(int id = -1, Portion* source = nullptr) : Portion(id, source) {}
+    using Portion::Portion;
     bool getObstacleCollision(double x, double y) const override;
     int typeIndex() const override { return 3; }
     void calculItem() override;
@@ -197,7 +197,7 @@ public:
 class PortionLigneAveugle : public Portion
 {
 public:
-    explicit PortionLigneAveugle(int id = -1, Portion* source = nullptr) : Portion(id, source) {}
+    using Portion::Portion;
     double getX() const override { return x0 + longueur * cosTheta0; }
     double getY() const override { return y0 + longueur * sinTheta0; }
     double distanceAxe(double x, double y) const override;
@@ -213,7 +213,7 @@ public:
 class PortionMarqueurGauche : public Portion
 {
 public:
-    explicit PortionMarqueurGauche(int id = -1, Portion* source = nullptr) : Portion(id, source) {}
+    using Portion::Portion;
     double getScotchDistance(double x, double y) const override;
     double distanceAxe(double x, double y) const override;
     int typeIndex() const override { return 5; }

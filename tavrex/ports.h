@@ -78,7 +78,9 @@ public:
     static constexpr double vEntree = 2.5, zEntree = 1e9;
     static constexpr double seuilBas = 0.8, seuilHaut = 3.0;
 
-    explicit Port(P18f4550* p) : processeur(p) {}
+    // `pinsEvaluees`: the pins the port evaluates (a bit mask); the others do not exist
+    // on the chip or never change.
+    Port(P18f4550* p, Byte pinsEvaluees) : pinsEvaluees(pinsEvaluees), processeur(p) {}
     virtual ~Port() = default;
     Port(const Port&) = delete;
     Port& operator=(const Port&) = delete;
@@ -86,9 +88,7 @@ public:
     virtual Byte evalue() = 0;
     virtual void analogConfig() {}
     virtual int getNumero() const = 0;
-    // The pins the port evaluates (a bit mask): the others do not exist on the chip
-    // or never change.
-    virtual Byte getPinsEvaluees() const = 0;
+    Byte getPinsEvaluees() const { return pinsEvaluees; }
 
     // A sensor refreshed by the evaluation's own PORTx read marks its pin again: the
     // evaluation takes that mark in the same pass, so the flag is cleared afterwards
@@ -132,6 +132,7 @@ protected:
     // Sets analogPin of each analog-capable pin from PCFG and marks them changed.
     void appliqueAnalog(const Byte (&seuils)[8], Byte pinsAnalogiques);
 
+    const Byte pinsEvaluees;
     bool globalChange = true;
     Connexion* cnx[8] = {};
     P18f4550* processeur;
@@ -142,55 +143,45 @@ protected:
 class PortA : public Port
 {
 public:
-    using Port::Port;
+    explicit PortA(P18f4550* p) : Port(p, 0x7F) {}   // RA0 to RA6
     Byte evalue() override;
     void analogConfig() override;
     int getNumero() const override { return PORTA; }
-    static constexpr Byte pinsEvaluees = 0x7F;   // RA0 to RA6
-    Byte getPinsEvaluees() const override { return pinsEvaluees; }
 };
 
 class PortB : public Port
 {
 public:
-    using Port::Port;
+    explicit PortB(P18f4550* p) : Port(p, 0x3F) {}   // RB0 to RB5
     Byte evalue() override;
     void analogConfig() override;
     int getNumero() const override { return PORTB; }
-    static constexpr Byte pinsEvaluees = 0x3F;   // RB0 to RB5
-    Byte getPinsEvaluees() const override { return pinsEvaluees; }
 };
 
 // RC1 and RC2 follow the PWM outputs while their modules are on.
 class PortC : public Port
 {
 public:
-    using Port::Port;
+    explicit PortC(P18f4550* p) : Port(p, 0x07) {}   // RC0 to RC2
     Byte evalue() override;
     int getNumero() const override { return PORTC; }
-    static constexpr Byte pinsEvaluees = 0x07;   // RC0 to RC2
-    Byte getPinsEvaluees() const override { return pinsEvaluees; }
 };
 
 class PortD : public Port
 {
 public:
-    using Port::Port;
+    explicit PortD(P18f4550* p) : Port(p, 0xFF) {}   // RD0 to RD7
     Byte evalue() override;
     int getNumero() const override { return PORTD; }
-    static constexpr Byte pinsEvaluees = 0xFF;   // RD0 to RD7
-    Byte getPinsEvaluees() const override { return pinsEvaluees; }
 };
 
 class PortE : public Port
 {
 public:
-    using Port::Port;
+    explicit PortE(P18f4550* p) : Port(p, 0x07) {}   // RE0 to RE2
     Byte evalue() override;
     void analogConfig() override;
     int getNumero() const override { return PORTE; }
-    static constexpr Byte pinsEvaluees = 0x07;   // RE0 to RE2
-    Byte getPinsEvaluees() const override { return pinsEvaluees; }
 };
 
 #endif
