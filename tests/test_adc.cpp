@@ -12,7 +12,7 @@ namespace {
 
 using DM = DataMemory;
 
-class Adc : public ::testing::Test
+class Adc : public PuceTest
 {
 protected:
     void SetUp() override
@@ -22,13 +22,6 @@ protected:
         ecrit(DM::ADCON0, 0x01);
         p->getPortA()->connecte(0, &ra0);
     }
-    void tick(int n = 1)
-    {
-        while (n--)
-            p->clock();
-    }
-    Byte lit(Word adr) { return p->getDM()->readDirect(adr); }
-    void ecrit(Word adr, Byte v) { p->getDM()->write(adr, v); }
     bool go() { return lit(DM::ADCON0) & 0x02; }
     // Starts a conversion and waits for GO/DONE; the ticks it took.
     int convertit()
@@ -47,7 +40,6 @@ protected:
         return lit(DM::ADRESH) * 256 + lit(DM::ADRESL);
     }
 
-    std::unique_ptr<P18f4550> p = std::make_unique<P18f4550>();
     Connexion ra0;
 };
 

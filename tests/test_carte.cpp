@@ -36,13 +36,6 @@ std::unique_ptr<Modele> carte(const std::string& hex)
     return m;
 }
 
-void avance(Modele& m, double ms)
-{
-    const uint64_t fin = m.time() + static_cast<uint64_t>(ms * ticksParMs);
-    while (m.time() < fin)
-        m.pas();
-}
-
 // One LCD line as the runner prints it: '#' for the full block.
 std::string ligne(Modele& m, int y)
 {
@@ -52,11 +45,6 @@ std::string ligne(Modele& m, int y)
         s += c == 255 ? '#' : static_cast<char>(c);
     }
     return s;
-}
-
-Byte ramDe(Modele& m, Word adr)
-{
-    return m.getProcesseur()->getDM()->readDirect(adr);
 }
 
 // --- The runner ------------------------------------------------------------------------
@@ -281,12 +269,12 @@ TEST(LcdInit, QuartetTropTotIgnoreLaSequenceRepriseReussit)
     LcdScreen& lcd = *m->getLcd();
     EXPECT_EQ(ligne(*m, 0), "################");
     EXPECT_EQ(ligne(*m, 1), "                ");
-    while (ramDe(*m, 0x20) == 0)
+    while (ram(*m, 0x20) == 0)
         m->pas();
     avance(*m, 1);   // the 3 at about 5 ms: still waiting for the first one
     EXPECT_EQ(lcd.getEtat(), LcdScreen::EtatReset);
     avance(*m, 60);
-    EXPECT_EQ(ramDe(*m, 0x20), 2);
+    EXPECT_EQ(ram(*m, 0x20), 2);
     EXPECT_EQ(lcd.getEtat(), LcdScreen::EtatInterface4bits);
     EXPECT_EQ(ligne(*m, 0), "OK              ");
 }
@@ -295,7 +283,7 @@ TEST(LcdInit, SequenceTropTotSansRepriseNAboutitJamais)
 {
     auto m = carte(cheminHex("lcd_init_tot"));
     avance(*m, 60);
-    EXPECT_EQ(ramDe(*m, 0x20), 1);   // the program got as far as writing "OK"
+    EXPECT_EQ(ram(*m, 0x20), 1);   // the program got as far as writing "OK"
     EXPECT_EQ(m->getLcd()->getEtat(), LcdScreen::EtatReset);
     EXPECT_EQ(ligne(*m, 0), "################");
     EXPECT_EQ(ligne(*m, 1), "                ");
@@ -306,7 +294,7 @@ TEST(LcdAdresses, DixSeptiemeCaractereRebouclageEtCommandesDeCurseur)
 {
     auto m = carte(cheminHex("lcd_adresses"));
     avance(*m, 60);
-    ASSERT_EQ(ramDe(*m, 0x22), 1);
+    ASSERT_EQ(ram(*m, 0x22), 1);
     EXPECT_EQ(ligne(*m, 0), "awvuEFGHIJKLMNOP");
     EXPECT_EQ(ligne(*m, 1), "0123456789:;<=>?");
     EXPECT_EQ(m->getLcd()->getAdresse(), 0x69);   // 41 writes from 0x40
@@ -316,13 +304,13 @@ TEST(LcdLecture, BusyFlagEtDonneesLusAZero)
 {
     auto m = carte(cheminHex("lcd_busy"));
     avance(*m, 60);
-    ASSERT_EQ(ramDe(*m, 0x3A), 1);
+    ASSERT_EQ(ram(*m, 0x3A), 1);
     // E = 1, RW = 1, RS as set; D4..D7 driven low by the module (floating, they
     // would read at random).
     for (Word a = 0x30; a < 0x38; ++a)
-        EXPECT_EQ(ramDe(*m, a), 0x05) << a;
-    EXPECT_EQ(ramDe(*m, 0x38), 0x07);
-    EXPECT_EQ(ramDe(*m, 0x39), 0x07);
+        EXPECT_EQ(ram(*m, a), 0x05) << a;
+    EXPECT_EQ(ram(*m, 0x38), 0x07);
+    EXPECT_EQ(ram(*m, 0x39), 0x07);
     // The reads did not count as nibbles of a write.
     EXPECT_EQ(ligne(*m, 0), "OK              ");
 }
@@ -524,7 +512,7 @@ TEST(CarteBoutons, NiveauxLusParLeProgramme)
     auto m = carte(cheminHex("carte_entrees"));
     auto portb = [&] {
         avance(*m, 0.05);
-        return ramDe(*m, 0x20);
+        return ram(*m, 0x20);
     };
     // RB3..RB5 released (5 V through 1000 ohm); RB0..RB2 have no device.
     EXPECT_EQ(portb(), 0x38);

@@ -25,14 +25,6 @@ constexpr Word INCF(Byte f) { return static_cast<Word>(0x2A00 | f); }    // d = 
 constexpr Word BRA(int n) { return static_cast<Word>(0xD000 | (n & 0x7FF)); }
 constexpr Word RESET_ = 0x00FF;
 
-// A device that counts the evaluations of its pin.
-class Sonde : public Connexion
-{
-public:
-    void modifie(double) override { ++evaluations; }
-    int evaluations = 0;
-};
-
 }  // namespace
 
 TEST(Processeur, FirstCycleAfterResetExecutesTheNopWhileFetchingAddressZero)

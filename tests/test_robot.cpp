@@ -22,6 +22,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include "harness.h"
 #include "modele.h"
 #include "piste.h"
 
@@ -29,19 +30,6 @@ namespace {
 
 using DM = DataMemory;
 
-
-void ecrit(Modele& m, Word adr, Byte v)
-{
-    m.getProcesseur()->getDM()->write(adr, v);
-}
-
-// Runs the board for `ms` of chip time (no program: the erased flash executes NOPs).
-void avance(Modele& m, double ms)
-{
-    const uint64_t fin = m.time() + static_cast<uint64_t>(ms * ticksParMs);
-    while (m.time() < fin)
-        m.pas();
-}
 
 // Both PWM outputs on, Timer2 prescaler 16, DCxB = 0. With PR2 = 0xFE a duty
 // register of 0xFF (1020 >= the period) keeps the output high: 100 %.

@@ -9,19 +9,11 @@ namespace {
 
 using DM = DataMemory;
 
-class Timer0Test : public ::testing::Test
+class Timer0Test : public PuceTest
 {
 protected:
-    void tick(int n = 1)
-    {
-        while (n--)
-            p->clock();
-    }
-    Byte lit(Word adr) { return p->getDM()->read(adr); }
-    void ecrit(Word adr, Byte v) { p->getDM()->write(adr, v); }
-    bool tmr0if() { return p->getDM()->readDirect(DM::INTCON) & 0x04; }
+    bool tmr0if() { return lit(DM::INTCON) & 0x04; }
 
-    std::unique_ptr<P18f4550> p = std::make_unique<P18f4550>();
     Timer0* t0 = p->getTimer0();
 };
 
@@ -53,8 +45,8 @@ TEST_F(Timer0Test, TamponTMR0H)
     ecrit(DM::TMR0L, 0x34);
     ecrit(DM::TMR0H, 0x99);
     EXPECT_EQ(t0->getTmr0(), 0x1234);
-    EXPECT_EQ(lit(DM::TMR0L), 0x34);
-    EXPECT_EQ(lit(DM::TMR0H), 0x12);   // latched by the TMR0L read
+    EXPECT_EQ(litRegistre(DM::TMR0L), 0x34);
+    EXPECT_EQ(litRegistre(DM::TMR0H), 0x12);   // latched by the TMR0L read
     ecrit(DM::T0CON, 0x48);   // 8 bits: TMR0H plays no part
     ecrit(DM::TMR0H, 0x55);
     ecrit(DM::TMR0L, 0x10);

@@ -12,26 +12,7 @@ namespace {
 
 using DM = DataMemory;
 
-// Records the tick of every change of level that the pin's evaluation reports.
-class Sonde : public Connexion
-{
-public:
-    explicit Sonde(const P18f4550* p) : proc(p) {}
-    void modifie(double v) override
-    {
-        if ((v > 3.0) != haut) {
-            haut = !haut;
-            (haut ? montees : descentes).push_back(proc->time());
-        }
-    }
-    bool haut = false;
-    std::vector<uint64_t> montees, descentes;
-
-private:
-    const P18f4550* proc;
-};
-
-class Timer2Pwm : public ::testing::Test
+class Timer2Pwm : public PuceTest
 {
 protected:
     void SetUp() override
@@ -39,14 +20,7 @@ protected:
         p->getPortC()->connecte(2, &rc2);
         ecrit(DM::TRISC, 0xFB);
     }
-    void tick(int n = 1)
-    {
-        while (n--)
-            p->clock();
-    }
-    Byte lit(Word adr) { return p->getDM()->read(adr); }
-    void ecrit(Word adr, Byte v) { p->getDM()->write(adr, v); }
-    bool tmr2if() { return p->getDM()->readDirect(DM::PIR1) & 0x02; }
+    bool tmr2if() { return lit(DM::PIR1) & 0x02; }
     // PWM1 on, Timer2 on without prescaler.
     void demarre(Byte pr2, Byte ccpr1l, Byte ccp1con = 0x0C)
     {
@@ -56,7 +30,6 @@ protected:
         ecrit(DM::T2CON, 0x04);
     }
 
-    std::unique_ptr<P18f4550> p = std::make_unique<P18f4550>();
     Sonde rc2{p.get()};
 };
 
@@ -82,22 +55,22 @@ TEST_F(Timer2Pwm, CompteurEntreLesEvenements)
 {
     ecrit(DM::T2CON, 0x04);
     tick(42);
-    EXPECT_EQ(lit(DM::TMR2), 10);
+    EXPECT_EQ(litRegistre(DM::TMR2), 10);
     ecrit(DM::T2CON, 0x05);   // 1:4, a count every 16 ticks; the half count is dropped
     tick(16 * 5 + 15);
-    EXPECT_EQ(lit(DM::TMR2), 15);
+    EXPECT_EQ(litRegistre(DM::TMR2), 15);
 
     ecrit(DM::T2CON, 0x04);
     ecrit(DM::PR2, 200);
     ecrit(DM::TMR2, 100);
     p->getDM()->clrBit(DM::PIR1, 1);
     tick(20);
-    EXPECT_EQ(lit(DM::TMR2), 105);
+    EXPECT_EQ(litRegistre(DM::TMR2), 105);
     tick(383);
-    EXPECT_EQ(lit(DM::TMR2), 200);
+    EXPECT_EQ(litRegistre(DM::TMR2), 200);
     EXPECT_FALSE(tmr2if());
     tick(1);   // 404 ticks after the write: the read itself ends the period
-    EXPECT_EQ(lit(DM::TMR2), 0);
+    EXPECT_EQ(litRegistre(DM::TMR2), 0);
     EXPECT_TRUE(tmr2if());
 }
 
@@ -123,12 +96,12 @@ TEST_F(Timer2Pwm, RapportChangeALaPeriodeSuivante)
     tick(401 + 50);
     ecrit(DM::CCPR1L, 50);
     ecrit(DM::CCPR1H, 7);   // refused while the module runs
-    EXPECT_EQ(lit(DM::CCPR1H), 25);
+    EXPECT_EQ(litRegistre(DM::CCPR1H), 25);
     tick(800);
     ASSERT_EQ(rc2.montees.size(), 3u);
     EXPECT_EQ(rc2.descentes[0] - rc2.montees[0], 100u);
     EXPECT_EQ(rc2.descentes[1] - rc2.montees[1], 200u);
-    EXPECT_EQ(lit(DM::CCPR1H), 50);
+    EXPECT_EQ(litRegistre(DM::CCPR1H), 50);
 
     // Out of PWM mode while high: back to LATC at the end of the tick; the pending
     // falling edge removes itself.
