@@ -43,7 +43,7 @@ protected:
     Connexion ra0;
 };
 
-TEST_F(Adc, CodesEtJustification)
+TEST_F(Adc, CodesAndJustification)
 {
     EXPECT_EQ(code(2.5), 0x200);
     EXPECT_EQ(code(5.0), 0x3FF);
@@ -54,7 +54,7 @@ TEST_F(Adc, CodesEtJustification)
     EXPECT_EQ(code(5.0), 0xFFC0);
 }
 
-TEST_F(Adc, Duree)
+TEST_F(Adc, ConversionTime)
 {
     ecrit(DM::ADCON2, 0x96);   // 4 TAD acquisition, TAD = 64 ticks
     p->getDM()->clrBit(DM::PIR1, 6);
@@ -65,7 +65,7 @@ TEST_F(Adc, Duree)
     EXPECT_EQ(convertit(), 13 * 32 + 1);
 }
 
-TEST_F(Adc, MiseEnMarcheEtGoDansLaMemeEcriture)
+TEST_F(Adc, SwitchOnAndGoInTheSameWrite)
 {
     ecrit(DM::ADCON0, 0x00);
     ecrit(DM::ADCON0, 0x03);
@@ -76,7 +76,7 @@ TEST_F(Adc, MiseEnMarcheEtGoDansLaMemeEcriture)
     EXPECT_FALSE(go());
 }
 
-TEST_F(Adc, CapaciteDeMaintienAuChangementDeVoie)
+TEST_F(Adc, HoldCapacitorOnAChannelChange)
 {
     Connexion ra1;
     ra1.setSrc(5.0, 10000.0);
@@ -93,7 +93,7 @@ TEST_F(Adc, CapaciteDeMaintienAuChangementDeVoie)
     EXPECT_EQ(lit(DM::ADRESH) * 256 + lit(DM::ADRESL), static_cast<int>(attendu * 1024.0 / 5.0));
 }
 
-TEST_F(Adc, EcrituresDeADCON0PendantLaConversion)
+TEST_F(Adc, Adcon0WritesDuringAConversion)
 {
     ecrit(DM::ADCON2, 0x96);
     // A write that keeps ADON and GO set leaves the timing alone.
@@ -123,7 +123,7 @@ TEST_F(Adc, EcrituresDeADCON0PendantLaConversion)
     EXPECT_FALSE(p->getADC()->estEnregistre());
 }
 
-TEST(AdcProgramme, ConversionAttendueParScrutation)
+TEST(AdcProgram, ConversionAwaitedByPolling)
 {
     auto p = chargeProgramme("periph_adc");
     Connexion pot;

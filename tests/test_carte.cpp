@@ -202,7 +202,7 @@ Vcd litVcd(const std::string& chemin)
 
 // 10-bit code = pot x 1024 / 5 truncated; shown as round(code x 500 / 1024) hundredths
 // of a volt; PWM1 duty = the code: CCPR1L its 8 upper bits, CCP1CON bits 5:4 the lower.
-TEST(CarteDemo, AccueilTensionEtRapportCycliqueSuiventLePotentiometre)
+TEST(BoardDemo, GreetingVoltageAndDutyCycleFollowThePotentiometer)
 {
     struct Cas
     {
@@ -230,7 +230,7 @@ TEST(CarteDemo, AccueilTensionEtRapportCycliqueSuiventLePotentiometre)
     EXPECT_EQ(lcdDe(r.sortie), (std::vector<std::string>{"Bonjour tavrex !", "AN0 = 4.20 V    "}));
 }
 
-TEST(CarteDemo, LedAllumeeTantQueBP1EstAppuye)
+TEST(BoardDemo, LedLitWhileBP1IsPressed)
 {
     // 5 V through 1 ohm against 1.5 V through 175 ohm: 4.980 V on the pin.
     const double allumee = ((175.0 * 5.0 + 1.5) / 176.0 - 1.5) / 175.0 * 1000.0;
@@ -243,7 +243,7 @@ TEST(CarteDemo, LedAllumeeTantQueBP1EstAppuye)
                 0.005);
 }
 
-TEST(CarteDemo, SignalPwm1SurRC2)
+TEST(BoardDemo, Pwm1SignalOnRC2)
 {
     const std::string vcd = fichierTemp(".vcd");
     const Resultat r = lance("--ms 40 --at 0 'pot 2.5' --vcd '" + vcd + "' '" + demo + "'");
@@ -263,7 +263,7 @@ TEST(CarteDemo, SignalPwm1SurRC2)
 
 // --- LCD controller ----------------------------------------------------------------------
 
-TEST(LcdInit, QuartetTropTotIgnoreLaSequenceRepriseReussit)
+TEST(LcdInit, NibbleTooEarlyIgnoredAndTheRetriedSequenceSucceeds)
 {
     auto m = carte(cheminHex("lcd_init_reprise"));
     LcdScreen& lcd = *m->getLcd();
@@ -279,7 +279,7 @@ TEST(LcdInit, QuartetTropTotIgnoreLaSequenceRepriseReussit)
     EXPECT_EQ(ligne(*m, 0), "OK              ");
 }
 
-TEST(LcdInit, SequenceTropTotSansRepriseNAboutitJamais)
+TEST(LcdInit, SequenceTooEarlyWithoutRetryNeverCompletes)
 {
     auto m = carte(cheminHex("lcd_init_tot"));
     avance(*m, 60);
@@ -290,7 +290,7 @@ TEST(LcdInit, SequenceTropTotSansRepriseNAboutitJamais)
 }
 
 // The program's comments give the sequence; the lines show where each write went.
-TEST(LcdAdresses, DixSeptiemeCaractereRebouclageEtCommandesDeCurseur)
+TEST(LcdAddresses, SeventeenthCharacterWrapAroundAndCursorCommands)
 {
     auto m = carte(cheminHex("lcd_adresses"));
     avance(*m, 60);
@@ -300,7 +300,7 @@ TEST(LcdAdresses, DixSeptiemeCaractereRebouclageEtCommandesDeCurseur)
     EXPECT_EQ(m->getLcd()->getAdresse(), 0x69);   // 41 writes from 0x40
 }
 
-TEST(LcdLecture, BusyFlagEtDonneesLusAZero)
+TEST(LcdRead, BusyFlagAndDataReadAsZero)
 {
     auto m = carte(cheminHex("lcd_busy"));
     avance(*m, 60);
@@ -315,7 +315,7 @@ TEST(LcdLecture, BusyFlagEtDonneesLusAZero)
     EXPECT_EQ(ligne(*m, 0), "OK              ");
 }
 
-TEST(LcdEcran, OpaciteSuitLeContrasteEtLAlimentation)
+TEST(LcdDisplay, OpacityFollowsContrastAndPower)
 {
     Modele m;
     LcdScreen& lcd = *m.getLcd();
@@ -331,7 +331,7 @@ TEST(LcdEcran, OpaciteSuitLeContrasteEtLAlimentation)
 
 // --- Reset and power ------------------------------------------------------------------------
 
-TEST(RunnerCarte, ResetTientLaCarteEtLaRedemarre)
+TEST(RunnerBoard, ResetHoldsTheBoardAndRestartsIt)
 {
     const std::string prog = "'" + cheminHex("carte_entrees") + "'";
     auto tours = [](const Resultat& r) {
@@ -354,7 +354,7 @@ TEST(RunnerCarte, ResetTientLaCarteEtLaRedemarre)
               (std::vector<std::string>{"Bonjour tavrex !", "AN0 = 4.20 V    "}));
 }
 
-TEST(CarteReset, LcdRevientEnInitialisationEnGardantSonTexte)
+TEST(BoardReset, LcdReturnsToInitialisationKeepingItsText)
 {
     auto m = carte(demo);
     int allumages = 0, coupures = 0;
@@ -377,7 +377,7 @@ TEST(CarteReset, LcdRevientEnInitialisationEnGardantSonTexte)
     EXPECT_EQ(ligne(*m, 0), "Bonjour tavrex !");
 }
 
-TEST(CarteReset, SansAlimentationRienNeSePasse)
+TEST(BoardReset, WithoutPowerNothingHappens)
 {
     Modele m;
     int signaux = 0;
@@ -390,7 +390,7 @@ TEST(CarteReset, SansAlimentationRienNeSePasse)
     EXPECT_EQ(m.getLcd()->getEtat(), LcdScreen::EtatOff);
 }
 
-TEST(RunnerCarte, CoupureEtRetourAlimentation)
+TEST(RunnerBoard, PowerCutAndReturn)
 {
     const Resultat coupee = lance("--ms 60 --at 40 power-off --lcd '" + demo + "'");
     EXPECT_EQ(lcdDe(coupee.sortie), (std::vector<std::string>{"                ", "                "}));
@@ -403,7 +403,7 @@ TEST(RunnerCarte, CoupureEtRetourAlimentation)
 
 // --- Board devices and contacts --------------------------------------------------------------
 
-TEST(CarteContacts, TableDesQuatreSchemas)
+TEST(BoardContacts, TableOfTheFourSchemes)
 {
     struct Cas
     {
@@ -428,7 +428,7 @@ TEST(CarteContacts, TableDesQuatreSchemas)
     }
 }
 
-TEST(CarteContacts, JackInsereEtFdcNeutreAuDepart)
+TEST(BoardContacts, JackInsertedAndEndSwitchIdleAtStart)
 {
     Modele m;
     ContactCNX& jack = *m.getJack();
@@ -458,7 +458,7 @@ TEST(CarteContacts, JackInsereEtFdcNeutreAuDepart)
     EXPECT_EQ(jack.getValue(0.0), 0.0);
 }
 
-TEST(CarteCablage, BrochesLibresEtReglesDeCablage)
+TEST(BoardWiring, FreePinsAndWiringRules)
 {
     Modele m;
     EXPECT_EQ(m.pinNameToIndex("RE2"), 13);
@@ -507,7 +507,7 @@ TEST(CarteCablage, BrochesLibresEtReglesDeCablage)
     EXPECT_EQ(noms.size(), 12u);
 }
 
-TEST(CarteBoutons, NiveauxLusParLeProgramme)
+TEST(BoardButtons, LevelsReadByTheProgram)
 {
     auto m = carte(cheminHex("carte_entrees"));
     auto portb = [&] {
@@ -534,7 +534,7 @@ TEST(CarteBoutons, NiveauxLusParLeProgramme)
     EXPECT_EQ(portb(), 0x38);
 }
 
-TEST(CartePotentiometre, SourceEtImpedanceDuCurseur)
+TEST(BoardPotentiometer, WiperSourceAndImpedance)
 {
     Modele m;
     PotCNX& pot = *m.getPotAN0();
@@ -548,7 +548,7 @@ TEST(CartePotentiometre, SourceEtImpedanceDuCurseur)
     }
 }
 
-TEST(CarteLed, CourantSelonLaBroche)
+TEST(BoardLed, CurrentFollowsThePin)
 {
     Modele m;
     P18f4550& p = *m.getProcesseur();
@@ -569,7 +569,7 @@ TEST(CarteLed, CourantSelonLaBroche)
 
 // --- Simulation slices and the motion event ------------------------------------------------
 
-TEST(CarteHorloge, TrancheDe10msEtPoseToutesLes50ms)
+TEST(BoardClock, SlicesOf10msAndAPoseEvery50ms)
 {
     auto m = carte(cheminHex("carte_clignote"));
     std::vector<uint64_t> publications;
@@ -596,7 +596,7 @@ TEST(CarteHorloge, TrancheDe10msEtPoseToutesLes50ms)
 
 // --- Runner options ---------------------------------------------------------------------------
 
-TEST(RunnerOptions, ActionAuPremierPassageEntreInstructionsApresT)
+TEST(RunnerOptions, ActionAtTheFirstInstructionBoundaryAfterT)
 {
     // In carte_clignote every instruction cycle is 4 ticks: boundaries at 4n ticks.
     // A button changes its pin at the boundary; the port takes it at the end of the
@@ -613,7 +613,7 @@ TEST(RunnerOptions, ActionAuPremierPassageEntreInstructionsApresT)
     EXPECT_EQ(v.fronts("RB5", "0"), (std::vector<uint64_t>{100104}));   // T = 4804: tick 4805
 }
 
-TEST(RunnerOptions, VcdLisibleAvecLesFrontsDeRA6)
+TEST(RunnerOptions, VcdReadableWithTheEdgesOfRA6)
 {
     const std::string vcd = fichierTemp(".vcd");
     const Resultat r = lance("--cycles 1200 --vcd '" + vcd + "' '" + cheminHex("carte_clignote") + "'");
@@ -634,7 +634,7 @@ TEST(RunnerOptions, VcdLisibleAvecLesFrontsDeRA6)
 
 // The dump's time base is the run's: time spent held in reset counts, as it does
 // for --at.
-TEST(RunnerOptions, VcdCompteLeTempsPasseEnReset)
+TEST(RunnerOptions, VcdCountsTheTimeSpentInReset)
 {
     const std::string vcd = fichierTemp(".vcd");
     const Resultat r = lance("--ms 1 --at 0.5 reset-press --at 0.7 reset-release --at 0.8 'press BP1' --vcd '" + vcd +
@@ -655,7 +655,7 @@ TEST(RunnerOptions, VcdCompteLeTempsPasseEnReset)
     EXPECT_EQ(hauts.front(), 700333u);
 }
 
-TEST(RunnerOptions, ScriptEtAtDansLOrdreDeLaLigneDeCommande)
+TEST(RunnerOptions, ScriptAndAtInCommandLineOrder)
 {
     const std::string script = fichierTemp(".txt");
     const std::string prog = " --ms 2 --dump '" + cheminHex("carte_entrees") + "'";
@@ -669,7 +669,7 @@ TEST(RunnerOptions, ScriptEtAtDansLOrdreDeLaLigneDeCommande)
     std::remove(script.c_str());
 }
 
-TEST(RunnerOptions, LigneDeScriptFautiveNommeeEtCode2)
+TEST(RunnerOptions, FaultyScriptLineNamedAndStatus2)
 {
     const std::string script = fichierTemp(".txt");
     const struct
@@ -697,7 +697,7 @@ TEST(RunnerOptions, LigneDeScriptFautiveNommeeEtCode2)
     EXPECT_EQ(lignes(r.erreurs).size(), 1u);
 }
 
-TEST(RunnerOptions, TraceDeNInstructions)
+TEST(RunnerOptions, TraceOfNInstructions)
 {
     const Resultat r = lance("--cycles 1000 --trace 5 '" + cheminHex("carte_clignote") + "'");
     ASSERT_EQ(r.code, 0);

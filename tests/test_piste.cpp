@@ -70,7 +70,7 @@ void attendFin(const Portion& e, double x, double y, double theta)
 
 } // namespace
 
-TEST(PortionGeometrie, LigneDroiteEtSansSource)
+TEST(TrackElementGeometry, StraightLineAndNoSource)
 {
     auto r = repere(300, 400, 45);
     PortionLigneDroite d(-1, r.get());
@@ -98,7 +98,7 @@ TEST(PortionGeometrie, LigneDroiteEtSansSource)
     attendPose(&r2, -50, 0, 0);
 }
 
-TEST(PortionGeometrie, CourbesGaucheEtDroite)
+TEST(TrackElementGeometry, LeftAndRightCurves)
 {
     PortionLigneCourbe g;
     g.calculPosition();
@@ -114,7 +114,7 @@ TEST(PortionGeometrie, CourbesGaucheEtDroite)
     EXPECT_NEAR(d.getScotchDistance(990 * std::sin(45 * degEnRad), -1000 + 990 * std::cos(45 * degEnRad)), 10.0, 1e-9);
 }
 
-TEST(PortionGeometrie, CourbeDePlusDUnDemiTour)
+TEST(TrackElementGeometry, CurveOfMoreThanHalfATurn)
 {
     for (double sens : {1.0, -1.0}) {
         SCOPED_TRACE(sens);
@@ -134,7 +134,7 @@ TEST(PortionGeometrie, CourbeDePlusDUnDemiTour)
     }
 }
 
-TEST(PortionGeometrie, ObstacleEtMarqueur)
+TEST(TrackElementGeometry, ObstacleAndMarker)
 {
     PortionObstacle o;
     o.calculPosition();
@@ -158,7 +158,7 @@ TEST(PortionGeometrie, ObstacleEtMarqueur)
     EXPECT_EQ(a.getScotchDistance(500, 0), -1.0);
 }
 
-TEST(PortionDessin, FormesPositionEtSurbrillance)
+TEST(TrackElementDrawing, ShapesPositionAndHighlight)
 {
     auto r = repere(100, 200, 90);
     PortionLigneDroite d(-1, r.get());
@@ -207,7 +207,7 @@ TEST(PortionDessin, FormesPositionEtSurbrillance)
     EXPECT_EQ(depart->getItemFocus()->boundingRect(), QRectF(-100, -100, 300, 200));
 }
 
-TEST(PisteEdition, PisteVideEtIndicesHorsLimites)
+TEST(TrackEditing, EmptyTrackAndIndicesOutOfRange)
 {
     Piste p;
     EXPECT_EQ(p.getScotchDistance(0, 0), 1e20);
@@ -223,7 +223,7 @@ TEST(PisteEdition, PisteVideEtIndicesHorsLimites)
     p.eltChange(static_cast<unsigned>(-1));
 }
 
-TEST(PisteEdition, ChainageEtModification)
+TEST(TrackEditing, ChainingAndModification)
 {
     Piste p;
     construire(p, {{0, {100, 200, 90}}, {1, {500}}, {2, {300, -90}}, {3, {}}, {1, {}}});
@@ -245,7 +245,7 @@ TEST(PisteEdition, ChainageEtModification)
     attendPose(p.getElt(4), 300, 1300, 0);
 }
 
-TEST(PisteEdition, SuppressionRemplacementInsertion)
+TEST(TrackEditing, DeletionReplacementInsertion)
 {
     Piste p;
     construire(p, {{0, {500, 500, 30}}, {1, {200}}, {1, {300}}, {4, {}}});
@@ -280,7 +280,7 @@ TEST(PisteEdition, SuppressionRemplacementInsertion)
     attendPose(p.getElt(2), 200, -100, 0);
 }
 
-TEST(PisteEdition, SurbrillanceEtRequetes)
+TEST(TrackEditing, HighlightAndQueries)
 {
     Piste p;
     construire(p, {{0, {}}, {1, {}}, {1, {}}, {4, {}}});
@@ -340,7 +340,7 @@ TEST(PisteEdition, DistanceAuScotchGeometrique)
     EXPECT_EQ(sansScotch.distanceAuScotch(0, 0), -1.0);
 }
 
-TEST(PisteFichier, EcritureEtRelecture)
+TEST(TrackFile, WriteAndReadBack)
 {
     const QString f = cheminTemp("aller_retour.pis");
     Piste p;
@@ -388,7 +388,7 @@ TEST(PisteFichier, EcritureEtRelecture)
     EXPECT_TRUE(QFileInfo(dossier).isDir());
 }
 
-TEST(PisteFichier, NumerosDuFichierGardesJusquAuProchainEdit)
+TEST(TrackFile, FileNumbersKeptUntilTheNextEdit)
 {
     const QString f = cheminTemp("numeros.pis");
     ASSERT_TRUE(ecrire(f, QStringLiteral("<repere numero=\"3\"><x>5</x></repere>"
@@ -410,7 +410,7 @@ TEST(PisteFichier, NumerosDuFichierGardesJusquAuProchainEdit)
     EXPECT_EQ(q.getElt(1)->getID(), 1);
 }
 
-TEST(PisteFichier, FichiersEndommages)
+TEST(TrackFile, DamagedFiles)
 {
     const QString f = cheminTemp("abime.pis");
     Piste p;
@@ -464,7 +464,7 @@ TEST(PisteFichier, FichiersEndommages)
     EXPECT_EQ(p.size(), 0u);
 }
 
-TEST(PisteExemple, CircuitFermeAvecObstacleSurLaLigne)
+TEST(TrackExample, ClosedCircuitWithAnObstacleOnTheLine)
 {
     Piste p;
     ASSERT_TRUE(p.openData(QStringLiteral(TAVREX_EXAMPLES_SRC_DIR "/piste001.pis")));
@@ -493,7 +493,7 @@ TEST(PisteExemple, CircuitFermeAvecObstacleSurLaLigne)
     EXPECT_LT(p.getScotchDistance(obstacle->getX0(), obstacle->getY0()), 1.0);
 }
 
-TEST(PisteScene, ElementsEntrentEtSortentDeLaScene)
+TEST(TrackScene, ElementsEnterAndLeaveTheScene)
 {
     std::unique_ptr<QApplication> app;
     if (!QCoreApplication::instance()) {

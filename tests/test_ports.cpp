@@ -16,7 +16,7 @@ class Ports : public PuceTest
 {
 };
 
-TEST_F(Ports, DiviseurEtSeuils)
+TEST_F(Ports, DividerAndThresholds)
 {
     Sonde flottant, tirage(0.0, 100.0);
     p->getPortD()->connecte(0, &flottant);
@@ -42,7 +42,7 @@ TEST_F(Ports, DiviseurEtSeuils)
     EXPECT_LT(uns, 140);
 }
 
-TEST_F(Ports, BrochesAnalogiquesLisent0)
+TEST_F(Ports, AnalogPinsRead0)
 {
     Sonde ra[2], rb[6];
     for (Byte i = 0; i < 2; ++i) {
@@ -93,7 +93,7 @@ TEST_F(Ports, EveryPinIsAnalogOrDigitalAsEachPcfgSettingSays)
     }
 }
 
-TEST_F(Ports, SeulesLesBrochesMarqueesSontEvaluees)
+TEST_F(Ports, OnlyMarkedPinsAreEvaluated)
 {
     Sonde d0(0.0, 100.0), d5, rb6(5.0, 100.0), rc3(5.0, 100.0), re3(5.0, 100.0);
     p->getPortD()->connecte(0, &d0);
@@ -118,7 +118,7 @@ TEST_F(Ports, SeulesLesBrochesMarqueesSontEvaluees)
     EXPECT_EQ(d5.evaluations, 2);
 }
 
-TEST_F(Ports, Connexions)
+TEST_F(Ports, Connections)
 {
     Sonde a, b;
     EXPECT_EQ(a.pinName(), QStringLiteral("NC"));

@@ -64,7 +64,7 @@ private:
 
 // --- Motors and motion ----------------------------------------------------------------
 
-TEST(MoteurPwm, FullDutySteadyStateStraightLineThenCoastToRest)
+TEST(MotorPwm, FullDutySteadyStateStraightLineThenCoastToRest)
 {
     auto m = modeleAllume();
     pwm(*m, 0xFF, 0xFF, 0xFE);
@@ -133,7 +133,7 @@ void referenceConduction(double duree, double& im, double& vm)
     }
 }
 
-TEST(MoteurSortieSimple, KeepsItsSpeedBetweenEvaluationsAndCatchesUpStably)
+TEST(MotorPlainOutput, KeepsItsSpeedBetweenEvaluationsAndCatchesUpStably)
 {
     auto m = modeleAllume();
     // RC1 and RC2 plain outputs, high: both bridges conduct from now on.
@@ -175,7 +175,7 @@ TEST(MoteurSortieSimple, KeepsItsSpeedBetweenEvaluationsAndCatchesUpStably)
     }
 }
 
-TEST(MoteurCablage, SwappingThePwmOutputsSwapsMotorsAndNames)
+TEST(MotorWiring, SwappingThePwmOutputsSwapsMotorsAndNames)
 {
     auto m = modeleAllume();
     int signaux = 0;
@@ -199,7 +199,7 @@ TEST(MoteurCablage, SwappingThePwmOutputsSwapsMotorsAndNames)
     EXPECT_EQ(portC->getConnexion(2), m->getMoteurG());
 }
 
-TEST(MoteurDeplacement, PositionClampedToTheSquare)
+TEST(MotorMotion, PositionClampedToTheSquare)
 {
     for (double cap : {0.0, 180.0}) {
         SCOPED_TRACE(cap);
@@ -214,7 +214,7 @@ TEST(MoteurDeplacement, PositionClampedToTheSquare)
     }
 }
 
-TEST(MoteurDeplacement, ParametersThatWouldDivideByZeroGiveNoMotion)
+TEST(MotorMotion, ParametersThatWouldDivideByZeroGiveNoMotion)
 {
     const std::vector<std::pair<const char*, std::function<void(Modele&)>>> cas = {
         {"inductance", [](Modele& m) { m.getMoteurG()->setInduc(0.0); m.getMoteurD()->setInduc(0.0); }},
@@ -247,7 +247,7 @@ TEST(MoteurDeplacement, ParametersThatWouldDivideByZeroGiveNoMotion)
 
 // --- Infrared sensors ------------------------------------------------------------------
 
-class CapteurIr : public ::testing::Test
+class InfraredSensor : public ::testing::Test
 {
 protected:
     // A model with one sensor, added past the end of an empty list: the defaults.
@@ -270,7 +270,7 @@ protected:
     CaptIrCNX& c = *m->getCaptIr(0);
 };
 
-TEST_F(CapteurIr, StageVoltageHeightFactorPullDownAndComparator)
+TEST_F(InfraredSensor, StageVoltageHeightFactorPullDownAndComparator)
 {
     EXPECT_NEAR(v0Force(c, false), 4.58, 0.01);
     EXPECT_NEAR(v0Force(c, true), 1.24, 0.01);
@@ -303,7 +303,7 @@ TEST_F(CapteurIr, StageVoltageHeightFactorPullDownAndComparator)
         }
 }
 
-TEST_F(CapteurIr, ReflectionAcrossTheTapeAndPlacementFromThePose)
+TEST_F(InfraredSensor, ReflectionAcrossTheTapeAndPlacementFromThePose)
 {
     Piste* p = m->getPiste();
     p->eltInsert(0, 0);   // start marker at the origin
@@ -351,7 +351,7 @@ TEST_F(CapteurIr, ReflectionAcrossTheTapeAndPlacementFromThePose)
             }
 }
 
-TEST_F(CapteurIr, AddingCopiesTheLastSensorUpToTwelve)
+TEST_F(InfraredSensor, AddingCopiesTheLastSensorUpToTwelve)
 {
     EXPECT_EQ(c.getY(), -4.5);
     EXPECT_TRUE(c.estForce() && !c.estSurLigne());
@@ -374,7 +374,7 @@ TEST_F(CapteurIr, AddingCopiesTheLastSensorUpToTwelve)
     EXPECT_EQ(m->nbCaptIr(), 12);
 }
 
-TEST_F(CapteurIr, WiringDeletingAndPinUse)
+TEST_F(InfraredSensor, WiringDeletingAndPinUse)
 {
     m->addCaptIr(-1);
     m->addCaptIr(-1);
@@ -417,7 +417,7 @@ TEST_F(CapteurIr, WiringDeletingAndPinUse)
 
 // --- End-of-travel switch ----------------------------------------------------------------
 
-TEST(RobotFdc, ReleasedAgainstAnObstacleThePinRefreshPressesItAgain)
+TEST(RobotEndSwitch, ReleasedAgainstAnObstacleThePinRefreshPressesItAgain)
 {
     auto m = modeleAllume();
     ecrit(*m, DM::ADCON1, 0x0F);   // RB1 digital
@@ -460,7 +460,7 @@ TEST(RobotFdc, ReleasedAgainstAnObstacleThePinRefreshPressesItAgain)
 
 // --- Robot file ----------------------------------------------------------------------------
 
-class RomboFichier : public ::testing::Test
+class RobotFile : public ::testing::Test
 {
 protected:
     void SetUp() override
@@ -497,7 +497,7 @@ protected:
     std::unique_ptr<Modele> m = std::make_unique<Modele>();
 };
 
-TEST_F(RomboFichier, FreshModelWritesTheDefaultLayout)
+TEST_F(RobotFile, FreshModelWritesTheDefaultLayout)
 {
     m->addCaptIr(-1);
     const QString f = chemin("frais.rbo");
@@ -532,7 +532,7 @@ TEST_F(RomboFichier, FreshModelWritesTheDefaultLayout)
     EXPECT_EQ(vu, attendu);
 }
 
-TEST_F(RomboFichier, SaveThenReadGivesTheSameRobot)
+TEST_F(RobotFile, SaveThenReadGivesTheSameRobot)
 {
     // Every value distinct, so that a leaf read into the wrong field shows.
     ContactCNX* jack = m->getJack();
@@ -610,7 +610,7 @@ TEST_F(RomboFichier, SaveThenReadGivesTheSameRobot)
     EXPECT_EQ(b->getRayon(), 30.1235);
 }
 
-TEST_F(RomboFichier, SensorNumbersCreateTheMissingSensorsOrAreIgnored)
+TEST_F(RobotFile, SensorNumbersCreateTheMissingSensorsOrAreIgnored)
 {
     ASSERT_TRUE(m->openData(avec("<capteur numero=\"2\"><x>7</x><h>3</h></capteur>")));
     ASSERT_EQ(m->nbCaptIr(), 3);
@@ -627,7 +627,7 @@ TEST_F(RomboFichier, SensorNumbersCreateTheMissingSensorsOrAreIgnored)
     EXPECT_EQ(m->nbCaptIr(), 0);
 }
 
-TEST_F(RomboFichier, PinsThatAreNotFreeOrNotPinsLeaveDevicesUnwired)
+TEST_F(RobotFile, PinsThatAreNotFreeOrNotPinsLeaveDevicesUnwired)
 {
     ASSERT_TRUE(m->openData(avec("<jack><connexion>RB0</connexion></jack>"
                                  "<fdc><connexion>RB0</connexion></fdc>"
@@ -648,7 +648,7 @@ TEST_F(RomboFichier, PinsThatAreNotFreeOrNotPinsLeaveDevicesUnwired)
     EXPECT_EQ(noms.size(), 10u);   // 14 less the motors, the jack and RA4
 }
 
-TEST_F(RomboFichier, ValuesThatDoNotParse)
+TEST_F(RobotFile, ValuesThatDoNotParse)
 {
     ASSERT_TRUE(m->openData(avec("<jack><pullup>oui</pullup><resistance>abc</resistance></jack>"
                                  "<hacheurs><pwm1agauche>x</pwm1agauche><vf>nan</vf><rdson></rdson></hacheurs>"
@@ -671,7 +671,7 @@ TEST_F(RomboFichier, ValuesThatDoNotParse)
 
 }
 
-TEST_F(RomboFichier, UnreadableFilesChangeNothing)
+TEST_F(RobotFile, UnreadableFilesChangeNothing)
 {
     m->setRayon(31.0);
     ASSERT_TRUE(m->saveRomboData(chemin("bon.rbo")));
@@ -692,7 +692,7 @@ TEST_F(RomboFichier, UnreadableFilesChangeNothing)
     EXPECT_EQ(lus, 0);
 }
 
-TEST_F(RomboFichier, SavingReplacesTheFileOrFailsWithoutTrace)
+TEST_F(RobotFile, SavingReplacesTheFileOrFailsWithoutTrace)
 {
     while (m->captIrAjoutPossible())
         m->addCaptIr(-1);
@@ -718,7 +718,7 @@ std::string exemple(const std::string& nom)
     return std::string(TAVREX_EXAMPLES_SRC_DIR) + "/" + nom;
 }
 
-TEST(RobotSuiveur, FollowsTheExampleTrackAndStopsAtTheObstacle)
+TEST(RobotLineFollower, FollowsTheExampleTrackAndStopsAtTheObstacle)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());

@@ -17,7 +17,7 @@ protected:
     Timer0* t0 = p->getTimer0();
 };
 
-TEST_F(Timer0Test, PeriodeEtDebordementSeizeBits)
+TEST_F(Timer0Test, PeriodAndSixteenBitOverflow)
 {
     ecrit(DM::T0CON, 0x88);
     ecrit(DM::TMR0H, 0xFF);
@@ -38,7 +38,7 @@ TEST_F(Timer0Test, PeriodeEtDebordementSeizeBits)
     EXPECT_FALSE(t0->estEnregistre());
 }
 
-TEST_F(Timer0Test, TamponTMR0H)
+TEST_F(Timer0Test, Tmr0hBuffer)
 {
     ecrit(DM::T0CON, 0x08);   // off, 16 bits
     ecrit(DM::TMR0H, 0x12);
@@ -53,7 +53,7 @@ TEST_F(Timer0Test, TamponTMR0H)
     EXPECT_EQ(t0->getTmr0(), 0x10);
 }
 
-TEST_F(Timer0Test, HorlogeExterneSurRA4)
+TEST_F(Timer0Test, ExternalClockOnRA4)
 {
     Connexion ra4;
     p->getPortA()->connecte(4, &ra4);
@@ -78,7 +78,7 @@ TEST_F(Timer0Test, HorlogeExterneSurRA4)
     EXPECT_FALSE(t0->estEnregistre());
 }
 
-TEST(Timer0Programme, DureeDUneBoucleEtDebordement)
+TEST(Timer0Program, LoopDurationAndOverflow)
 {
     auto p = chargeProgramme("periph_timer0");
     EXPECT_EQ(executeJusquaArret(*p), 3320u);

@@ -33,7 +33,7 @@ protected:
     Sonde rc2{p.get()};
 };
 
-TEST_F(Timer2Pwm, Periode3kHzRapportCyclique50)
+TEST_F(Timer2Pwm, Period3kHzDutyCycle50)
 {
     ecrit(DM::PR2, 249);
     ecrit(DM::CCPR1L, 125);
@@ -51,7 +51,7 @@ TEST_F(Timer2Pwm, Periode3kHzRapportCyclique50)
     EXPECT_DOUBLE_EQ(rc2.getVin(), 2.5);
 }
 
-TEST_F(Timer2Pwm, CompteurEntreLesEvenements)
+TEST_F(Timer2Pwm, CounterBetweenEvents)
 {
     ecrit(DM::T2CON, 0x04);
     tick(42);
@@ -74,7 +74,7 @@ TEST_F(Timer2Pwm, CompteurEntreLesEvenements)
     EXPECT_TRUE(tmr2if());
 }
 
-TEST_F(Timer2Pwm, PostDiviseur)
+TEST_F(Timer2Pwm, Postscaler)
 {
     ecrit(DM::PR2, 9);   // 40 ticks
     ecrit(DM::T2CON, 0x1C);   // postscaler 1:4
@@ -90,7 +90,7 @@ TEST_F(Timer2Pwm, PostDiviseur)
     EXPECT_EQ(drapeaux, (std::vector<uint64_t>{161, 321, 481}));
 }
 
-TEST_F(Timer2Pwm, RapportChangeALaPeriodeSuivante)
+TEST_F(Timer2Pwm, DutyChangesAtTheNextPeriod)
 {
     demarre(99, 25);   // 400-tick periods, 100 ticks high
     tick(401 + 50);
@@ -114,7 +114,7 @@ TEST_F(Timer2Pwm, RapportChangeALaPeriodeSuivante)
     EXPECT_EQ(rc2.montees.size(), 3u);
 }
 
-TEST_F(Timer2Pwm, RapportsExtremes)
+TEST_F(Timer2Pwm, ExtremeDuties)
 {
     demarre(0xFF, 0);   // 1,024 ticks
     tick(3000);
@@ -132,7 +132,7 @@ TEST_F(Timer2Pwm, RapportsExtremes)
     EXPECT_TRUE(rc2.haut);
 }
 
-TEST_F(Timer2Pwm, PR2AbaisseSousLeCompteur)
+TEST_F(Timer2Pwm, Pr2LoweredBelowTheCounter)
 {
     demarre(200, 10);
     ecrit(DM::TMR2, 150);
@@ -145,7 +145,7 @@ TEST_F(Timer2Pwm, PR2AbaisseSousLeCompteur)
     EXPECT_EQ(rc2.montees[1] - rc2.montees[0], 101u * 4);
 }
 
-TEST(Timer2Programme, AttenteDuDrapeauEtMesureDeLImpulsion)
+TEST(Timer2Program, FlagWaitAndPulseMeasurement)
 {
     auto p = chargeProgramme("periph_timer2");
     Connexion rc2;   // floating: the driven pin reads its own level

@@ -57,19 +57,19 @@ protected:
     Releve releve;
 };
 
-TEST_F(Xml, RacineSansElementInitialiseEtAnnonceSeulement)
+TEST_F(Xml, RootWithoutElementsOnlyInitialisesAndAnnounces)
 {
     EXPECT_TRUE(ouvre("<?xml version=\"1.0\"?>\n<!DOCTYPE robot>\n<robot>du texte</robot>\n"));
     EXPECT_EQ(releve.journal, (Journal{"initialise", "openNew"}));
 }
 
-TEST_F(Xml, CommentaireEnTeteArreteLeParcours)
+TEST_F(Xml, LeadingCommentStopsTheWalk)
 {
     EXPECT_TRUE(ouvre("<robot><!-- sauvegarde --><moteur><res>2.38</res></moteur></robot>"));
     EXPECT_EQ(releve.journal, (Journal{"initialise", "openNew"}));
 }
 
-TEST_F(Xml, FeuillesDansLOrdreAvecOuSansNumero)
+TEST_F(Xml, LeavesInOrderWithOrWithoutNumber)
 {
     EXPECT_TRUE(ouvre("<robot>\n"
                       "  <general>\n    <voie>230</voie>\n    <vbat>12</vbat>\n  </general>\n"
@@ -82,14 +82,14 @@ TEST_F(Xml, FeuillesDansLOrdreAvecOuSansNumero)
                                        "capteur[].y=-4.5", "openNew"}));
 }
 
-TEST_F(Xml, NiveauxPlusProfondsNonParcourus)
+TEST_F(Xml, DeeperLevelsAreNotWalked)
 {
     EXPECT_TRUE(ouvre("<r><a><b><c>1</c><d>2</d></b><e/></a></r>"));
     // The leaf b is handed over with its whole text; c and d are not leaves.
     EXPECT_EQ(releve.journal, (Journal{"initialise", "a[].b=12", "a[].e=", "openNew"}));
 }
 
-TEST_F(Xml, TexteEntreElementsArreteCeNiveau)
+TEST_F(Xml, TextBetweenElementsStopsThatLevel)
 {
     // Between containers: the rest of the root is not walked.
     EXPECT_TRUE(ouvre("<r><a><b>1</b></a>texte<c><d>2</d></c></r>"));
@@ -101,7 +101,7 @@ TEST_F(Xml, TexteEntreElementsArreteCeNiveau)
     EXPECT_EQ(releve.journal, (Journal{"initialise", "a[].b=1", "c[].d=3", "openNew"}));
 }
 
-TEST_F(Xml, FichierMalFormeOuAbsentSansEffet)
+TEST_F(Xml, MalformedOrMissingFileHasNoEffect)
 {
     EXPECT_FALSE(ouvre("<robot><general><voie>230</voie></robot>"));
     EXPECT_FALSE(ouvre(""));
@@ -109,7 +109,7 @@ TEST_F(Xml, FichierMalFormeOuAbsentSansEffet)
     EXPECT_TRUE(releve.journal.empty());
 }
 
-TEST(XmlCreation, AidesRelusParLeParcours)
+TEST(XmlCreation, HelpersReadBackByTheWalk)
 {
     QDomDocument doc("robot");
     QDomElement racine = doc.createElement("robot");
