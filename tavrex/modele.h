@@ -6,8 +6,8 @@
 #include <QObject>
 #include <QString>
 
-#include "evenement.h"
 #include "captircnx.h"
+#include "evenement.h"
 #include "lcdscreen.h"
 #include "moteurcnx.h"
 #include "piste.h"
