@@ -71,6 +71,22 @@ double distanceSegment(double u, double v, double l)
     return std::hypot(u - std::clamp(u, std::min(0.0, l), std::max(0.0, l)), v);
 }
 
+// A rectangle of `brosse` and its highlight, both covering `r`.
+void rectangle(QGraphicsItem*& item, QGraphicsItem*& itemFocus, const QRectF& r, const QBrush& brosse)
+{
+    forme<QGraphicsRectItem>(item, brosse, false)->setRect(r);
+    forme<QGraphicsRectItem>(itemFocus, brosseFocus(), true)->setRect(r);
+}
+
+// Distance to a straight band of tape from a point `leLong` along it and `travers`
+// across it; -1 beyond its ends.
+double distanceBande(double leLong, double travers, double longueur)
+{
+    if (leLong < 0.0 || leLong > longueur)
+        return -1.0;
+    return std::fabs(travers);
+}
+
 template <class T, double T::*membre>
 double lireMembre(const Portion& p)
 {
@@ -331,10 +347,7 @@ void PortionRepere::calculItem()
 
 double PortionLigneDroite::getScotchDistance(double x, double y) const
 {
-    const double u = avant(x, y);
-    if (u < 0.0 || u > longueur)
-        return -1.0;
-    return std::fabs(gauche(x, y));
+    return distanceBande(avant(x, y), gauche(x, y), longueur);
 }
 
 double PortionLigneDroite::distanceAxe(double x, double y) const
@@ -344,9 +357,7 @@ double PortionLigneDroite::distanceAxe(double x, double y) const
 
 void PortionLigneDroite::calculItem()
 {
-    const QRectF r(0.0, -largeur / 2.0, longueur, largeur);
-    forme<QGraphicsRectItem>(item, brosseScotch(), false)->setRect(r);
-    forme<QGraphicsRectItem>(itemFocus, brosseFocus(), true)->setRect(r);
+    rectangle(item, itemFocus, QRectF(0.0, -largeur / 2.0, longueur, largeur), brosseScotch());
     Portion::calculItem();
 }
 
@@ -449,9 +460,7 @@ bool PortionObstacle::getObstacleCollision(double x, double y) const
 
 void PortionObstacle::calculItem()
 {
-    const QRectF r(-largeur / 2.0, -longueur / 2.0, largeur, longueur);
-    forme<QGraphicsRectItem>(item, brosseBois(), false)->setRect(r);
-    forme<QGraphicsRectItem>(itemFocus, brosseFocus(), true)->setRect(r);
+    rectangle(item, itemFocus, QRectF(-largeur / 2.0, -longueur / 2.0, largeur, longueur), brosseBois());
     Portion::calculItem();
 }
 
@@ -475,10 +484,7 @@ void PortionLigneAveugle::calculItem()
 
 double PortionMarqueurGauche::getScotchDistance(double x, double y) const
 {
-    const double v = gauche(x, y);
-    if (v < 0.0 || v > longueur)
-        return -1.0;
-    return std::fabs(avant(x, y));
+    return distanceBande(gauche(x, y), avant(x, y), longueur);
 }
 
 double PortionMarqueurGauche::distanceAxe(double x, double y) const
@@ -488,9 +494,7 @@ double PortionMarqueurGauche::distanceAxe(double x, double y) const
 
 void PortionMarqueurGauche::calculItem()
 {
-    const QRectF r(-largeur / 2.0, -longueur, largeur, longueur);
-    forme<QGraphicsRectItem>(item, brosseScotch(), false)->setRect(r);
-    forme<QGraphicsRectItem>(itemFocus, brosseFocus(), true)->setRect(r);
+    rectangle(item, itemFocus, QRectF(-largeur / 2.0, -longueur, largeur, longueur), brosseScotch());
     Portion::calculItem();
 }
 
