@@ -78,9 +78,7 @@ public:
     static constexpr double vEntree = 2.5, zEntree = 1e9;
     static constexpr double seuilBas = 0.8, seuilHaut = 3.0;
 
-    // `pinsEvaluees`: the pins the port evaluates (a bit mask); the others do not exist
-    // on the chip or never change.
-    Port(P18f4550* p, Byte pinsEvaluees) : pinsEvaluees(pinsEvaluees), processeur(p) {}
+    Port(P18f4550* p, int numero) : pinsEvaluees(pinsEvalueesDu(numero)), processeur(p) {}
     virtual ~Port() = default;
     Port(const Port&) = delete;
     Port& operator=(const Port&) = delete;
@@ -88,6 +86,13 @@ public:
     virtual Byte evalue() = 0;
     virtual void analogConfig() {}
     virtual int getNumero() const = 0;
+    // The pins port `numero` evaluates (a bit mask: RA0 to RA6, RB0 to RB5, RC0 to RC2,
+    // RD0 to RD7, RE0 to RE2); the others do not exist on the chip or never change.
+    static constexpr Byte pinsEvalueesDu(int numero)
+    {
+        constexpr Byte masques[5] = {0x7F, 0x3F, 0x07, 0xFF, 0x07};
+        return numero >= PORTA && numero <= PORTE ? masques[numero] : 0;
+    }
     Byte getPinsEvaluees() const { return pinsEvaluees; }
 
     // A sensor refreshed by the evaluation's own PORTx read marks its pin again: the
@@ -143,7 +148,7 @@ protected:
 class PortA : public Port
 {
 public:
-    explicit PortA(P18f4550* p) : Port(p, 0x7F) {}   // RA0 to RA6
+    explicit PortA(P18f4550* p) : Port(p, PORTA) {}
     Byte evalue() override;
     void analogConfig() override;
     int getNumero() const override { return PORTA; }
@@ -152,7 +157,7 @@ public:
 class PortB : public Port
 {
 public:
-    explicit PortB(P18f4550* p) : Port(p, 0x3F) {}   // RB0 to RB5
+    explicit PortB(P18f4550* p) : Port(p, PORTB) {}
     Byte evalue() override;
     void analogConfig() override;
     int getNumero() const override { return PORTB; }
@@ -162,7 +167,7 @@ public:
 class PortC : public Port
 {
 public:
-    explicit PortC(P18f4550* p) : Port(p, 0x07) {}   // RC0 to RC2
+    explicit PortC(P18f4550* p) : Port(p, PORTC) {}
     Byte evalue() override;
     int getNumero() const override { return PORTC; }
 };
@@ -170,7 +175,7 @@ public:
 class PortD : public Port
 {
 public:
-    explicit PortD(P18f4550* p) : Port(p, 0xFF) {}   // RD0 to RD7
+    explicit PortD(P18f4550* p) : Port(p, PORTD) {}
     Byte evalue() override;
     int getNumero() const override { return PORTD; }
 };
@@ -178,7 +183,7 @@ public:
 class PortE : public Port
 {
 public:
-    explicit PortE(P18f4550* p) : Port(p, 0x07) {}   // RE0 to RE2
+    explicit PortE(P18f4550* p) : Port(p, PORTE) {}
     Byte evalue() override;
     void analogConfig() override;
     int getNumero() const override { return PORTE; }

@@ -315,7 +315,7 @@ TEST(TrackEditing, HighlightAndQueries)
 
 // The distance a person would measure to the tape: to the nearest point of the
 // centre lines, ends included; beside a gap there is none.
-TEST(PisteEdition, DistanceAuScotchGeometrique)
+TEST(TrackEditing, GeometricDistanceToTheTape)
 {
     Piste p;
     // Straight to (100, 0), a marker there, a left quarter turn around (100, 100) to
