@@ -14,7 +14,7 @@ void executer(benchmark::State& etat, const char* nom)
     auto p = std::make_unique<P18f4550>();
     p->readFromHex((std::string(TAVREX_BENCH_HEX_DIR) + "/" + nom + ".hex").c_str());
     for (auto _ : etat) {
-        const uint64_t fin = p->time() + 4 * 100000;
+        const uint64_t fin = p->time() + ticksParCycle * 100000;
         while (p->time() < fin)
             p->clock4();
     }
@@ -28,7 +28,7 @@ void clockSeul(benchmark::State& etat)
     auto p = std::make_unique<P18f4550>();
     p->readFromHex((std::string(TAVREX_BENCH_HEX_DIR) + "/arith.hex").c_str());
     for (auto _ : etat)
-        for (int i = 0; i < 4 * 100000; ++i)
+        for (uint64_t i = 0; i < ticksParCycle * 100000; ++i)
             p->clock();
     etat.counters["cycles/s"] = benchmark::Counter(100000.0 * static_cast<double>(etat.iterations()),
                                                    benchmark::Counter::kIsRate);

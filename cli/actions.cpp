@@ -60,7 +60,7 @@ bool lireInstant(const std::string& texte, uint64_t& ticks)
     // Up to ten days of chip time.
     if (!lireReel(texte, ms) || ms < 0.0 || ms > 864e6)
         return false;
-    ticks = static_cast<uint64_t>(std::llround(ms * 48000.0));
+    ticks = static_cast<uint64_t>(std::llround(ms * ticksParMs));
     return true;
 }
 

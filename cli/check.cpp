@@ -25,9 +25,7 @@ namespace {
 
 constexpr double courantAllume = 1e-3;   // A: the LED is on above it
 constexpr int largeurLcd = 16;
-constexpr double ticksParUs = 48.0;
-// The pins that the ports evaluate, as they define them.
-constexpr Byte pinsEvaluees[5] = {0x7F, 0x3F, 0x07, 0xFF, 0x07};
+constexpr double ticksParUs = ticksParMs / 1000.0;
 
 std::string format(const char* modele, ...) __attribute__((format(printf, 1, 2)));
 
@@ -200,7 +198,7 @@ struct Lecteur
         const std::string& t = mot();
         if (t.size() == 3 && t[0] == 'R' && t[1] >= 'A' && t[1] <= 'E' && t[2] >= '0' && t[2] <= '7') {
             const int port = t[1] - 'A', bit = t[2] - '0';
-            if ((pinsEvaluees[port] >> bit) & 1) {
+            if ((Port::pinsEvalueesDu(port) >> bit) & 1) {
                 numero = port * 8 + bit;
                 ++i;
                 return true;
@@ -331,7 +329,7 @@ bool mesureSurIntervalle(Attente::Sujet s)
 std::string texteMs(uint64_t ticks)
 {
     std::ostringstream s;
-    s << static_cast<double>(ticks) / 48000.0;
+    s << enMs(static_cast<double>(ticks));
     return s.str();
 }
 
@@ -1020,7 +1018,7 @@ int executerCheck(const ParametresCheck& par)
         std::printf("%scycles %.0f\n", diese, cycles);
         std::printf("%sseconds %.3f (cpu %.3f)\n", diese, secondes, cpu);
         std::printf("%scycles/s %.3g\n", diese, parSeconde);
-        std::printf("%sreal time x%.2f\n", diese, parSeconde / 12e6);
+        std::printf("%sreal time x%.2f\n", diese, parSeconde / (ticksParSeconde / ticksParCycle));
     }
     std::printf("%s%zu passed, %zu failed\n", par.tap ? "# " : "", reussis, total - reussis);
     if (!par.junit.empty()) {

@@ -24,7 +24,7 @@
 
 namespace {
 
-constexpr double cyclesTempsReel = 12e6;
+constexpr double cyclesTempsReel = ticksParSeconde / ticksParCycle;
 
 const char* usage =
     "usage: tavrex-cli [--cycles N | --ms T] [--at T ACTION]... [--script FILE] [--lcd] [--led]\n"
@@ -119,7 +119,7 @@ Options lireOptions(int argc, char** argv)
                 uint64_t n;
                 if (!lireEntier(v.c_str(), n) || n > UINT64_MAX / 8)
                     erreur("--cycles: not a cycle count: " + v);
-                ticks = n * 4;
+                ticks = n * ticksParCycle;
             } else if (!lireInstant(v, ticks)) {
                 erreur("--ms: not a duration in milliseconds: " + v);
             }
@@ -245,8 +245,8 @@ public:
     {
         if (fichier)
             std::fprintf(fichier, "%.3f,%.3f,%.3f,%.4f,%.3f,%.3f,%d\n",
-                         static_cast<double>(m.time() - origine) / 48000.0, m.getX(), m.getY(),
-                         m.getTheta() * 57.29577951308232, m.getMoteurG()->getVitesse(),
+                         enMs(static_cast<double>(m.time() - origine)), m.getX(), m.getY(),
+                         m.getTheta() * radEnDeg, m.getMoteurG()->getVitesse(),
                          m.getMoteurD()->getVitesse(), m.getFdc()->isActif() ? 1 : 0);
         if (avecPiste) {
             const double d = m.getPiste()->distanceAuScotch(m.getX() + Modele::avant * m.getCosTheta(),
@@ -427,7 +427,7 @@ int main(int argc, char** argv)
     modele->setObservateurPas(nullptr);
     if (!o.piste.empty()) {
         std::printf("pose x %.1f mm, y %.1f mm, heading %.1f deg, switch %s\n", modele->getX(), modele->getY(),
-                    modele->getTheta() * 57.29577951308232, modele->getFdc()->isActif() ? "pressed" : "released");
+                    modele->getTheta() * radEnDeg, modele->getFdc()->isActif() ? "pressed" : "released");
         if (suivi.ecartMax < 0.0)
             std::printf("largest distance from the tape: none measured (no tape beside the robot)\n");
         else

@@ -4,17 +4,12 @@
 
 #include "processeur.h"
 
-namespace {
-// The evaluated pins of each port, as the ports define them.
-const Byte pinsEvaluees[5] = {0x7F, 0x3F, 0x07, 0xFF, 0x07};
-}
-
 EnregistreurVcd::EnregistreurVcd(P18f4550& p, uint64_t origine) : pic(p), origine(origine)
 {
     int n = 0;
     for (int port = 0; port < 5; ++port)
         for (int bit = 0; bit < 8; ++bit)
-            if ((pinsEvaluees[port] >> bit) & 1) {
+            if (estEvaluee(port, bit)) {
                 // Short identifiers from the printable range.
                 signaux[port][bit].code = std::string(1, static_cast<char>('!' + n / 90)) +
                                           static_cast<char>('!' + n % 90);
@@ -42,7 +37,7 @@ bool EnregistreurVcd::ouvrir(const std::string& chemin)
     std::fprintf(fichier, "$scope module pic18f4550 $end\n");
     for (int port = 0; port < 5; ++port)
         for (int bit = 0; bit < 8; ++bit)
-            if ((pinsEvaluees[port] >> bit) & 1)
+            if (estEvaluee(port, bit))
                 std::fprintf(fichier, "$var wire 1 %s R%c%d $end\n", signaux[port][bit].code.c_str(), 'A' + port, bit);
     for (const Tension& t : tensions)
         std::fprintf(fichier, "$var real 64 %s V_R%c%d $end\n", t.code.c_str(), 'A' + t.port, t.bit);
@@ -54,7 +49,7 @@ bool EnregistreurVcd::ouvrir(const std::string& chemin)
     for (int port = 0; port < 5; ++port) {
         const Byte v = dm->readDirect(static_cast<Word>(DataMemory::PORTA + port));
         for (int bit = 0; bit < 8; ++bit)
-            if ((pinsEvaluees[port] >> bit) & 1) {
+            if (estEvaluee(port, bit)) {
                 Signal& s = signaux[port][bit];
                 s.connu = true;
                 s.niveau = (v >> bit) & 1;
@@ -70,6 +65,11 @@ bool EnregistreurVcd::ouvrir(const std::string& chemin)
     return true;
 }
 
+bool EnregistreurVcd::estEvaluee(int port, int bit) const
+{
+    return (pic.getPort(port)->getPinsEvaluees() >> bit) & 1;
+}
+
 double EnregistreurVcd::tension(const Port& port, int bit) const
 {
     const Connexion* c = port.getConnexion(static_cast<Byte>(bit));
@@ -80,6 +80,7 @@ void EnregistreurVcd::horodate()
 {
     const uint64_t ticks = pic.time() - origine;
     // 48 MHz: 125/6 ns per tick.
+    static_assert(ticksParSeconde * 125 == 6 * 1000000000ull, "ns per tick");
     const uint64_t ns = ticks * 125 / 6;
     if (ns != dernierInstant) {
         std::fprintf(fichier, "#%" PRIu64 "\n", ns);
@@ -93,7 +94,7 @@ void EnregistreurVcd::portEvalue(const Port& port, Byte valeur)
         return;
     const int n = port.getNumero();
     for (int bit = 0; bit < 8; ++bit) {
-        if (!((pinsEvaluees[n] >> bit) & 1))
+        if (!estEvaluee(n, bit))
             continue;
         Signal& s = signaux[n][bit];
         const int niveau = (valeur >> bit) & 1;

@@ -38,6 +38,7 @@ private:
         double valeur = 0.0;
     };
     void horodate();
+    bool estEvaluee(int port, int bit) const;
     double tension(const Port& port, int bit) const;
 
     P18f4550& pic;

@@ -29,173 +29,6 @@ void ContactCNX::evalue()
         ferme ? setSrc(5.0, 100.0) : setSrc(0.0, res);
 }
 
-// --- Motors ------------------------------------------------------------------------
-
-MoteurCNX::MoteurCNX(Modele& m, const QString& name) : modele(m), cnxName(name)
-{
-    preCalcul();
-}
-
-void MoteurCNX::preCalcul()
-{
-    const double r = modele.getRayon() * 0.001;
-    const double k = kphi * 0.001;
-    const double reduc = modele.getReduc();
-    const double masse = modele.getMasse();
-    const double j = inertie * 1e-7 + masse * r * r / reduc / reduc;
-    a = masse * r * r * modele.getKroul() * 9.81 / (reduc * reduc * j) * 1000.0;
-    b = 1000.0 * r * k * modele.getRendement() / (reduc * j);
-    c = modele.getVbat() / induc;
-    don = (res + modele.getRdson()) / induc;
-    doff = res / induc;
-    f = reduc * k / (r * induc) * 0.001;
-    g = k * k * modele.getRendement() * i0 / (j * (12.0 - res * i0));
-    hoff = -modele.getVf() / induc;
-    // A zero inductance, ratio, radius or inertia leaves no meaningful equation.
-    inerte = false;
-    for (double coef : {a, b, c, don, doff, f, g, hoff})
-        if (!std::isfinite(coef))
-            inerte = true;
-    if (inerte) {
-        reset();
-        return;
-    }
-    // Explicit Euler stays stable while the step times the largest decay rate stays
-    // small; the bound below covers both eigenvalues of the current-speed system.
-    const double rayonSpectral = std::fabs(don) + std::fabs(doff) + std::fabs(g) + std::sqrt(std::fabs(f * b));
-    pasMax = rayonSpectral > 0.0 ? std::min(1e-3, 0.5 / rayonSpectral) : 1e-3;
-}
-
-void MoteurCNX::modifie(double v)
-{
-    const double t = static_cast<double>(modele.time());
-    if (t == temps)
-        return;
-    const double dt = (t - temps) / 48e6;
-    temps = t;
-    if (inerte)
-        reset();
-    else
-        integre(dt);
-    memo = v > 3.0;
-}
-
-void MoteurCNX::integre(double dt)
-{
-    // PWM edges come well within the step bound: one step, exactly. A pin left alone
-    // for a long time is caught up in equal steps no longer than the bound.
-    const int n = dt <= pasMax ? 1 : static_cast<int>(std::min(std::ceil(dt / pasMax), 1e7));
-    const double h = dt / n;
-    for (int i = 0; i < n; ++i) {
-        const double di = memo ? c - don * im - f * vm : hoff - doff * im - f * vm;
-        const double dv = b * im - a - g * vm;
-        im += h * di;
-        if (im < 0.0)
-            im = 0.0;
-        vm += h * dv;
-        if (vm < 0.0)
-            vm = 0.0;
-    }
-    if (!std::isfinite(im) || !std::isfinite(vm))
-        reset();
-}
-
-// --- Infrared sensors -----------------------------------------------------------------
-
-double CaptIrCNX::ReflexionScotch = 0.9;
-double CaptIrCNX::ReflexionMoquette = 0.1;
-
-void CaptIrCNX::initData()
-{
-    pullUp = true;
-    noComp = true;
-    compSup = true;
-    resD = 270.0;
-    resT = 33000.0;
-    resC = 1000.0;
-    vSeuil = 2.5;
-    x = 0.0;
-    y = -4.5;
-    h = 5.0;
-}
-
-void CaptIrCNX::copieReglages(const CaptIrCNX& autre)
-{
-    x = autre.x;
-    y = autre.y;
-    h = autre.h;
-    pullUp = autre.pullUp;
-    resD = autre.resD;
-    resT = autre.resT;
-    noComp = autre.noComp;
-    compSup = autre.compSup;
-    resC = autre.resC;
-    vSeuil = autre.vSeuil;
-}
-
-void CaptIrCNX::preCalcul()
-{
-    iForward = 3.975 / (resD + 8.0);
-    // Too much current (or a resistor that is not a resistor): the LED gives no light.
-    if (!(iForward <= 0.05) || iForward < 0.0)
-        iForward = 0.0;
-    if (h < 0.3)
-        kDist = 1.0;
-    else
-        kDist = std::exp(-0.393812354555733 * h + 0.00471501771834415 * h * h + 0.000234514291708762 * h * h * h);
-    if (!std::isfinite(kDist))
-        kDist = 0.0;   // far above the floor: nothing comes back
-    ctr = 2.85919974260108 * (1.0 - std::exp(-1.27424205952417 * iForward)) +
-          2.29365618730621 * (1.0 - std::exp(-0.0962973727877001 * iForward)) -
-          1.99821120310397 * (1.0 - std::exp(-0.00136052922029612 * iForward));
-    iC0 = ctr * iForward * kDist;
-}
-
-void CaptIrCNX::evalue(const Piste* p)
-{
-    double r;
-    if (forceSurface) {
-        r = surfaceLigne ? ReflexionScotch : ReflexionMoquette;
-    } else {
-        const double d = p ? p->getScotchDistance(xPiste, yPiste) : -1.0;
-        if (p && d >= 0.0)
-            r = (ReflexionScotch - ReflexionMoquette) / (std::exp((d - 9.5) * 2.197224577 / (0.4 * h + 1.0)) + 1.0) +
-                ReflexionMoquette;
-        else
-            r = ReflexionMoquette;
-    }
-    const double ic = r * iC0;
-    double vc = 5.0 - ic * resT;
-    if (!(vc >= 0.16))
-        vc = 0.16;   // saturated (also catches a value that is not a number)
-    if (vc > 5.0)
-        vc = 5.0;
-    v0 = pullUp ? vc : 5.0 - vc;
-    // The comparator's output goes high above the threshold ("Supérieur") or below it
-    // ("Inférieur").
-    const bool haut = compSup ? v0 > vSeuil : v0 < vSeuil;
-    if (noComp)
-        setSrc(v0, resT);
-    else if (haut)
-        setSrc(5.0, resC);
-    else
-        setSrc(0.1, 10.0);
-}
-
-void CaptIrCNX::place(double X, double Y, double ct, double st)
-{
-    xPiste = X + ct * (y + Modele::avant) + st * x;
-    yPiste = Y + st * (y + Modele::avant) - ct * x;
-}
-
-void CaptIrCNX::miseAJour()
-{
-    modele->deplacement();
-    forceSurface = false;
-    place(modele->getX(), modele->getY(), modele->getCosTheta(), modele->getSinTheta());
-    evalue(modele->getPiste());
-}
-
 
 void ContactFdcCNX::miseAJour()
 {
@@ -421,7 +254,7 @@ void Modele::deplacement()
     const uint64_t maintenant = pic.time();
     if (maintenant == temps)
         return;
-    const double dt = static_cast<double>(maintenant - temps) / 48e6;
+    const double dt = enSecondes(static_cast<double>(maintenant - temps));
     temps = maintenant;
     // A track width of zero (or not a number) leaves the turning rate undefined: the
     // robot does not move.
@@ -446,7 +279,7 @@ void Modele::romboSurPiste(qreal xm, qreal ym, qreal thetaDeg)
         return;
     x = std::min(std::max(static_cast<double>(xm), xMin), xMax);
     y = std::min(std::max(static_cast<double>(ym), yMin), yMax);
-    theta = thetaDeg * 0.017453292519943295;
+    theta = thetaDeg * degEnRad;
     ct = std::cos(theta);
     st = std::sin(theta);
     testeObstacle();
@@ -605,70 +438,169 @@ void Modele::initialise()
 // --- Robot file ------------------------------------------------------------------------------
 
 namespace {
+
+template <class O, double (O::*lit)() const, void (O::*ecrit)(double)>
+ChampRobot<O> reel(const char* balise, Recalcul apres)
+{
+    return {balise, false, [](const O& o) { return (o.*lit)(); }, [](O& o, double v) { (o.*ecrit)(v); }, apres};
+}
+
+template <class O, bool (O::*lit)() const, void (O::*ecrit)(bool)>
+ChampRobot<O> booleen(const char* balise, Recalcul apres)
+{
+    return {balise, true, [](const O& o) { return (o.*lit)() ? 1.0 : 0.0; },
+            [](O& o, double v) { (o.*ecrit)(v != 0.0); }, apres};
+}
+
+template <class O>
+const ChampRobot<O>* champ(const Modele::Champs<O>& table, const QString& balise)
+{
+    for (const ChampRobot<O>& c : table)
+        if (balise == QLatin1String(c.balise))
+            return &c;
+    return nullptr;
+}
+
+template <class O>
+void ecrireChamps(QDomDocument& doc, QDomElement& e, const Modele::Champs<O>& table, const O& objet)
+{
+    for (const ChampRobot<O>& c : table) {
+        const QString balise = QString::fromLatin1(c.balise);
+        if (c.booleen)
+            XMLOpenSaveData::creation(doc, e, balise, c.lire(objet) != 0.0);
+        else
+            XMLOpenSaveData::creation(doc, e, balise, c.lire(objet), 'g', 6);
+    }
+}
+
 QString nomPin(const Connexion& c)
 {
     return c.getPort() ? Port::pinName(c.getPort()->getNumero(), c.getPin()) : QStringLiteral("NULL");
 }
+
 }  // namespace
+
+const char* const Modele::baliseConnexion = "connexion";
+
+const Modele::Champs<ContactCNX>& Modele::champsContact()
+{
+    using C = ContactCNX;
+    static const Champs<C> table = {
+        booleen<C, &C::getPullUp, &C::setPullUp>("pullup", Recalcul::Rien),
+        booleen<C, &C::getContactNO, &C::setContactNO>("contactno", Recalcul::Rien),
+        reel<C, &C::getResistance, &C::setResistance>("resistance", Recalcul::Rien),
+    };
+    return table;
+}
+
+const Modele::Champs<Modele>& Modele::champsHacheurs()
+{
+    using M = Modele;
+    // The file sets the flag only: the robot window rewires the motors when it finds
+    // its own assignment different.
+    static const Champs<M> table = {
+        {"pwm1agauche", true, [](const M& m) { return m.pwm1aGauche ? 1.0 : 0.0; },
+         [](M& m, double v) { m.pwm1aGauche = v != 0.0; }, Recalcul::Rien},
+        reel<M, &M::getVf, &M::setVf>("vf", Recalcul::Moteurs),
+        reel<M, &M::getRdson, &M::setRdson>("rdson", Recalcul::Moteurs),
+    };
+    return table;
+}
+
+const Modele::Champs<CaptIrCNX>& Modele::champsCapteur()
+{
+    using C = CaptIrCNX;
+    static const Champs<C> table = {
+        booleen<C, &C::getPullUp, &C::setPullUp>("pullup", Recalcul::Capteur),
+        booleen<C, &C::getNoComp, &C::setNoComp>("nocomp", Recalcul::Capteur),
+        booleen<C, &C::getSup, &C::setSup>("sup", Recalcul::Capteur),
+        reel<C, &C::getRd, &C::setRd>("rd", Recalcul::Optique),
+        reel<C, &C::getRt, &C::setRt>("rt", Recalcul::Capteur),
+        reel<C, &C::getVseuil, &C::setVseuil>("vseuil", Recalcul::Capteur),
+        reel<C, &C::getRc, &C::setRc>("rc", Recalcul::Capteur),
+        reel<C, &C::getX, &C::setX>("x", Recalcul::Capteur),
+        reel<C, &C::getY, &C::setY>("y", Recalcul::Capteur),
+        reel<C, &C::getH, &C::setH>("h", Recalcul::Optique),
+    };
+    return table;
+}
+
+const Modele::Champs<Modele>& Modele::champsParams()
+{
+    using M = Modele;
+    static const Champs<M> table = {
+        reel<M, &M::getMasse, &M::setMasse>("masse", Recalcul::Moteurs),
+        reel<M, &M::getVbat, &M::setVbat>("vbat", Recalcul::Moteurs),
+        reel<M, &M::getReduc, &M::setReduc>("reduction", Recalcul::Moteurs),
+        reel<M, &M::getKroul, &M::setKroul>("roulement", Recalcul::Moteurs),
+        reel<M, &M::getRayon, &M::setRayon>("rayon", Recalcul::Moteurs),
+        reel<M, &M::getRendement, &M::setRendement>("rendement", Recalcul::Moteurs),
+        reel<M, &M::getVoie, &M::setVoie>("voie", Recalcul::Rien),
+        // The floor's reflections are shared by every sensor.
+        {"scotch", false, [](const M&) { return CaptIrCNX::getRefScotch(); },
+         [](M&, double v) { CaptIrCNX::setRefScotch(v); }, Recalcul::Rien},
+        {"moquette", false, [](const M&) { return CaptIrCNX::getRefMoquette(); },
+         [](M&, double v) { CaptIrCNX::setRefMoquette(v); }, Recalcul::Rien},
+    };
+    return table;
+}
+
+const Modele::Champs<MoteurCNX>& Modele::champsMoteur()
+{
+    using Mo = MoteurCNX;
+    static const Champs<Mo> table = {
+        reel<Mo, &Mo::getRes, &Mo::setRes>("res", Recalcul::Moteur),
+        reel<Mo, &Mo::getInduc, &Mo::setInduc>("induc", Recalcul::Moteur),
+        reel<Mo, &Mo::getKphi, &Mo::setKphi>("kphi", Recalcul::Moteur),
+        reel<Mo, &Mo::getInertie, &Mo::setInertie>("inertie", Recalcul::Moteur),
+        reel<Mo, &Mo::getI0, &Mo::setI0>("i0", Recalcul::Moteur),
+    };
+    return table;
+}
+
+void Modele::recalcule(Recalcul r, Modele&)
+{
+    if (r == Recalcul::Moteurs)
+        preCalculMoteurs();
+}
+
+void Modele::recalcule(Recalcul r, CaptIrCNX& c)
+{
+    if (r == Recalcul::Optique)
+        c.preCalcul();
+    if (r == Recalcul::Optique || r == Recalcul::Capteur)
+        c.evalue(nullptr);
+}
+
+void Modele::recalcule(Recalcul r, MoteurCNX& m)
+{
+    if (r == Recalcul::Moteur)
+        m.preCalcul();
+}
 
 bool Modele::saveRomboData(const QString& fichier)
 {
     QDomDocument doc;
     QDomElement racine = nouveauDocument(doc, QStringLiteral("rombo"), QStringLiteral("-//KQ//DTD Rombo 1.0 //EN"),
                                          QStringLiteral("http://tavrex.invalid/dtd/rombo.dtd"), fichier);
-
-    auto reel = [&](QDomElement& parent, const char* nom, double v) {
-        creation(doc, parent, QString::fromLatin1(nom), v, 'g', 6);
-    };
-    auto contact = [&](const char* nom, const ContactCNX& c) {
-        QDomElement e = creation(doc, racine, QString::fromLatin1(nom));
-        creation(doc, e, QStringLiteral("pullup"), c.getPullUp());
-        creation(doc, e, QStringLiteral("contactno"), c.getContactNO());
-        reel(e, "resistance", c.getResistance());
-        creation(doc, e, QStringLiteral("connexion"), nomPin(c));
-    };
-    contact("jack", jack);
-    contact("fdc", fdc);
-
-    QDomElement hacheurs = creation(doc, racine, QStringLiteral("hacheurs"));
-    creation(doc, hacheurs, QStringLiteral("pwm1agauche"), pwm1aGauche);
-    reel(hacheurs, "vf", vf);
-    reel(hacheurs, "rdson", rdson);
-
-    for (int i = 0; i < nbCaptIr(); ++i) {
-        const CaptIrCNX& c = *tabCaptIR[i];
-        QDomElement e = creationAttrNumero(doc, racine, QStringLiteral("capteur"), i);
-        creation(doc, e, QStringLiteral("pullup"), c.getPullUp());
-        creation(doc, e, QStringLiteral("nocomp"), c.getNoComp());
-        creation(doc, e, QStringLiteral("sup"), c.getSup());
-        reel(e, "rd", c.getRd());
-        reel(e, "rt", c.getRt());
-        reel(e, "vseuil", c.getVseuil());
-        reel(e, "rc", c.getRc());
-        reel(e, "x", c.getX());
-        reel(e, "y", c.getY());
-        reel(e, "h", c.getH());
-        creation(doc, e, QStringLiteral("connexion"), nomPin(c));
+    const QString connexion = QString::fromLatin1(baliseConnexion);
+    for (const ContactCNX* c : {static_cast<const ContactCNX*>(&jack), static_cast<const ContactCNX*>(&fdc)}) {
+        QDomElement e = creation(doc, racine, c == &jack ? QStringLiteral("jack") : QStringLiteral("fdc"));
+        ecrireChamps(doc, e, champsContact(), *c);
+        creation(doc, e, connexion, nomPin(*c));
     }
-
+    QDomElement hacheurs = creation(doc, racine, QStringLiteral("hacheurs"));
+    ecrireChamps(doc, hacheurs, champsHacheurs(), *this);
+    for (int i = 0; i < nbCaptIr(); ++i) {
+        QDomElement e = creationAttrNumero(doc, racine, QStringLiteral("capteur"), i);
+        ecrireChamps(doc, e, champsCapteur(), *tabCaptIR[i]);
+        creation(doc, e, connexion, nomPin(*tabCaptIR[i]));
+    }
     QDomElement params = creation(doc, racine, QStringLiteral("params"));
-    reel(params, "masse", masse);
-    reel(params, "vbat", vbat);
-    reel(params, "reduction", reduc);
-    reel(params, "roulement", kroul);
-    reel(params, "rayon", rayon);
-    reel(params, "rendement", rendement);
-    reel(params, "voie", voie);
-    reel(params, "scotch", CaptIrCNX::getRefScotch());
-    reel(params, "moquette", CaptIrCNX::getRefMoquette());
-
-    for (MoteurCNX* m : {moteurG, moteurD}) {
+    ecrireChamps(doc, params, champsParams(), *this);
+    for (const MoteurCNX* m : {moteurG, moteurD}) {
         QDomElement e = creation(doc, racine, m == moteurG ? QStringLiteral("moteur_g") : QStringLiteral("moteur_d"));
-        reel(e, "res", m->getRes());
-        reel(e, "induc", m->getInduc());
-        reel(e, "kphi", m->getKphi());
-        reel(e, "inertie", m->getInertie());
-        reel(e, "i0", m->getI0());
+        ecrireChamps(doc, e, champsMoteur(), *m);
     }
     return ecrireAtomique(fichier, doc.toString(1));
 }
@@ -678,110 +610,40 @@ void Modele::decode(const QString& obj, const QString& num, const QString& attr,
     // Integers in base 10 and booleans (true when not 0) read text that does not
     // parse as 0. A real that is not a finite number (text that does not parse, "nan",
     // "inf") changes nothing: no value from a file may make the model's state infinite.
-    const int entier = val.trimmed().toInt();
-    const bool booleen = entier != 0;
+    const bool booleenLu = val.trimmed().toInt() != 0;
     bool lu = false;
-    const double reel = val.trimmed().toDouble(&lu);
-    const bool reelValide = lu && std::isfinite(reel);
+    const double reelLu = val.trimmed().toDouble(&lu);
+    const bool reelValide = lu && std::isfinite(reelLu);
+    // Whether `attr` is a value of the table; the value is set when it reads.
+    auto lit = [&](const auto& table, auto& objet) {
+        const auto* c = champ(table, attr);
+        if (!c)
+            return false;
+        if (c->booleen)
+            regle(*c, objet, booleenLu ? 1.0 : 0.0);
+        else if (reelValide)
+            regle(*c, objet, reelLu);
+        return true;
+    };
+    const bool connexion = attr == QLatin1String(baliseConnexion);
 
     if (obj == QLatin1String("jack") || obj == QLatin1String("fdc")) {
-        ContactCNX& c = obj == QLatin1String("jack") ? static_cast<ContactCNX&>(jack) : fdc;
-        if (attr == QLatin1String("pullup"))
-            c.setPullUp(booleen);
-        else if (attr == QLatin1String("contactno"))
-            c.setContactNO(booleen);
-        else if (attr == QLatin1String("resistance") && reelValide)
-            c.setResistance(reel);
-        else if (attr == QLatin1String("connexion"))
-            obj == QLatin1String("jack") ? jackConnecte(val.trimmed()) : fdcConnecte(val.trimmed());
+        const bool estJack = obj == QLatin1String("jack");
+        if (!lit(champsContact(), estJack ? static_cast<ContactCNX&>(jack) : fdc) && connexion)
+            estJack ? jackConnecte(val.trimmed()) : fdcConnecte(val.trimmed());
     } else if (obj == QLatin1String("hacheurs")) {
-        if (attr == QLatin1String("pwm1agauche")) {
-            pwm1aGauche = booleen;
-        } else if (reelValide && (attr == QLatin1String("vf") || attr == QLatin1String("rdson"))) {
-            (attr == QLatin1String("vf") ? vf : rdson) = reel;
-            preCalculMoteurs();
-        }
+        lit(champsHacheurs(), *this);
     } else if (obj == QLatin1String("capteur")) {
         const int n = num.trimmed().toInt();
         if (n < 0 || n >= nbCaptIrMax)
             return;
         while (nbCaptIr() <= n)
             addCaptIr(-1);
-        CaptIrCNX& c = *tabCaptIR[n];
-        if (attr == QLatin1String("pullup") || attr == QLatin1String("nocomp") || attr == QLatin1String("sup")) {
-            if (attr == QLatin1String("pullup"))
-                c.setPullUp(booleen);
-            else if (attr == QLatin1String("nocomp"))
-                c.setNoComp(booleen);
-            else
-                c.setSup(booleen);
-            c.evalue(nullptr);
-        } else if (attr == QLatin1String("rd") || attr == QLatin1String("h")) {
-            if (!reelValide)
-                return;
-            attr == QLatin1String("rd") ? c.setRd(reel) : c.setH(reel);
-            c.preCalcul();
-            c.evalue(nullptr);
-        } else if (attr == QLatin1String("rt") || attr == QLatin1String("vseuil") || attr == QLatin1String("rc") ||
-                   attr == QLatin1String("x") || attr == QLatin1String("y")) {
-            if (!reelValide)
-                return;
-            if (attr == QLatin1String("rt"))
-                c.setRt(reel);
-            else if (attr == QLatin1String("vseuil"))
-                c.setVseuil(reel);
-            else if (attr == QLatin1String("rc"))
-                c.setRc(reel);
-            else if (attr == QLatin1String("x"))
-                c.setX(reel);
-            else
-                c.setY(reel);
-            c.evalue(nullptr);
-        } else if (attr == QLatin1String("connexion")) {
+        if (!lit(champsCapteur(), *tabCaptIR[n]) && connexion)
             captIrConnecte(n, val.trimmed());
-        }
     } else if (obj == QLatin1String("params")) {
-        if (!reelValide)
-            return;
-        double* cible = nullptr;
-        if (attr == QLatin1String("masse"))
-            cible = &masse;
-        else if (attr == QLatin1String("vbat"))
-            cible = &vbat;
-        else if (attr == QLatin1String("reduction"))
-            cible = &reduc;
-        else if (attr == QLatin1String("roulement"))
-            cible = &kroul;
-        else if (attr == QLatin1String("rayon"))
-            cible = &rayon;
-        else if (attr == QLatin1String("rendement"))
-            cible = &rendement;
-        if (cible) {
-            *cible = reel;
-            preCalculMoteurs();
-        } else if (attr == QLatin1String("voie")) {
-            voie = reel;
-        } else if (attr == QLatin1String("scotch")) {
-            CaptIrCNX::setRefScotch(reel);
-        } else if (attr == QLatin1String("moquette")) {
-            CaptIrCNX::setRefMoquette(reel);
-        }
+        lit(champsParams(), *this);
     } else if (obj == QLatin1String("moteur_g") || obj == QLatin1String("moteur_d")) {
-        if (!reelValide)
-            return;
-        MoteurCNX& m = obj == QLatin1String("moteur_g") ? *moteurG : *moteurD;
-        if (attr == QLatin1String("res"))
-            m.setRes(reel);
-        else if (attr == QLatin1String("induc"))
-            m.setInduc(reel);
-        else if (attr == QLatin1String("kphi"))
-            m.setKphi(reel);
-        else if (attr == QLatin1String("inertie"))
-            m.setInertie(reel);
-        else if (attr == QLatin1String("i0"))
-            m.setI0(reel);
-        else
-            return;
-        m.preCalcul();
+        lit(champsMoteur(), obj == QLatin1String("moteur_g") ? *moteurG : *moteurD);
     }
 }

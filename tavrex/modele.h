@@ -6,8 +6,10 @@
 #include <QObject>
 #include <QString>
 
+#include "captircnx.h"
 #include "evenement.h"
 #include "lcdscreen.h"
+#include "moteurcnx.h"
 #include "piste.h"
 #include "ports.h"
 #include "processeur.h"
@@ -114,147 +116,27 @@ private:
     Modele* modele;
 };
 
-// A DC motor behind its H-bridge, whose control input is a PWM pin. Each new pin
-// voltage advances the motor's current and its wheel's speed over the time elapsed
-// since the last one, with the bridge conducting or freewheeling as the previous
-// level said. The wheels never turn backwards.
-class MoteurCNX : public Connexion
+// What must be computed again once a value of the robot changed.
+enum class Recalcul
 {
-public:
-    MoteurCNX(Modele& m, const QString& name);
-
-    void modifie(double v) override;
-    QString getNameParam(int) override { return cnxName; }
-    void preCalcul();
-    void reset()
-    {
-        im = 0.0;
-        vm = 0.0;
-    }
-
-    double getRes() const { return res; }
-    void setRes(double r) { res = r; }
-    double getInduc() const { return induc; }
-    void setInduc(double l) { induc = l; }
-    double getKphi() const { return kphi; }
-    void setKphi(double k) { kphi = k; }
-    double getInertie() const { return inertie; }
-    void setInertie(double j) { inertie = j; }
-    double getI0() const { return i0; }
-    void setI0(double i) { i0 = i; }
-    double getVitesse() const { return vm; }
-    double getCourant() const { return im; }
-    bool getMemo() const { return memo; }
-    void setCnxName(const QString& n) { cnxName = n; }
-    const QString& getCnxName() const { return cnxName; }
-    // Parameters for which the equations have no meaning (a zero inductance, ratio,
-    // radius or inertia...): the motor then produces no motion.
-    bool estInerte() const { return inerte; }
-
-private:
-    // Explicit Euler over dt seconds, in steps short enough to stay stable.
-    void integre(double dt);
-
-    Modele& modele;
-    double res = 2.38;
-    double induc = 0.024;
-    double kphi = 25.0;
-    double i0 = 1.5;
-    double inertie = 40.0;
-    double temps = 0.0;
-    double a = 0, b = 0, c = 0, don = 0, doff = 0, f = 0, g = 0, hoff = 0;
-    double im = 0.0;
-    double vm = 0.0;
-    bool memo = false;
-    QString cnxName;
-    bool inerte = false;
-    double pasMax = 1e-3;   // longest stable integration step, s
+    Rien,
+    Moteurs,   // both motors' constants: a parameter of the robot
+    Moteur,    // the motor's own constants
+    Capteur,   // the sensor's output
+    Optique,   // the sensor's optics, then its output
 };
 
-// A reflective optical sensor (CNY70 kind) facing the floor: infrared LED and
-// phototransistor, load resistor up or down, optional comparator.
-class CaptIrCNX : public Connexion
+// One value of the robot file on one kind of object (a contact, a sensor, a motor, or
+// the model itself for the bridges and the mechanics). The file's reader and writer
+// and the robot window go through the same tables: a value is added in one place.
+template <class Objet>
+struct ChampRobot
 {
-public:
-    static double ReflexionScotch;
-    static double ReflexionMoquette;
-    static void setRefScotch(double r) { ReflexionScotch = r; }
-    static void setRefMoquette(double r) { ReflexionMoquette = r; }
-    static double getRefScotch() { return ReflexionScotch; }
-    static double getRefMoquette() { return ReflexionMoquette; }
-
-    explicit CaptIrCNX(Modele* m) : modele(m) { initData(); }
-
-    void initData();
-    void preCalcul();
-    void evalue(const Piste* p);
-    void miseAJour() override;
-
-    bool getPullUp() const { return pullUp; }
-    void setPullUp(bool b) { pullUp = b; }
-    double getRd() const { return resD; }
-    void setRd(double r) { resD = r; }
-    double getRt() const { return resT; }
-    void setRt(double r) { resT = r; }
-    double getRc() const { return resC; }
-    void setRc(double r) { resC = r; }
-    bool getNoComp() const { return noComp; }
-    void setNoComp(bool b) { noComp = b; }
-    bool getSup() const { return compSup; }
-    void setSup(bool b) { compSup = b; }
-    double getX() const { return x; }
-    void setX(double v) { x = v; }
-    double getY() const { return y; }
-    void setY(double v) { y = v; }
-    double getH() const { return h; }
-    void setH(double v) { h = v; }
-    double getVseuil() const { return vSeuil; }
-    void setVseuil(double v) { vSeuil = v; }
-    void setXPiste(double v) { xPiste = v; }
-    void setYPiste(double v) { yPiste = v; }
-    double getXPiste() const { return xPiste; }
-    double getYPiste() const { return yPiste; }
-    double getV0() const { return v0; }
-    double getVs() const { return valueSrc; }
-    void forceSurLigne()
-    {
-        forceSurface = true;
-        surfaceLigne = true;
-    }
-    void forceSurMoquette()
-    {
-        forceSurface = true;
-        surfaceLigne = false;
-    }
-    void unforce() { forceSurface = false; }
-    bool estSurLigne() const { return surfaceLigne; }
-    bool estForce() const { return forceSurface; }
-    // Places the sensor on the track from the robot's pose (front point 120 mm ahead).
-    void place(double X, double Y, double ct, double st);
-    // Copies the user's settings (position, resistors, schema) of another sensor.
-    void copieReglages(const CaptIrCNX& autre);
-
-private:
-    // The user's settings; their defaults are set by initData().
-    bool pullUp;
-    bool noComp;
-    bool compSup;
-    double resD;
-    double resT;
-    double resC;
-    double vSeuil;
-    double x;
-    double y;
-    double h;
-    double xPiste = 0.0, yPiste = 0.0;
-    double iForward = 0.0;
-    double kDist = 0.0;
-    double ctr = 0.0;
-    double iC0 = 0.0;
-    bool forceSurface = false;
-    bool surfaceLigne = false;
-    double v0 = 0.0;
-    Modele* modele;
+    const char* balise;
+    bool booleen;   // saved as 1 or 0; otherwise a real, saved with 6 significant digits
+    double (*lire)(const Objet&);
+    void (*ecrire)(Objet&, double);
+    Recalcul apres;
 };
 
 // Told after every motion step of the robot (the runner's trajectory recorder).
@@ -276,8 +158,8 @@ class Modele : public XMLOpenSaveData, public Evenement
 public:
     static constexpr double xMin = -5000.0, xMax = 5000.0, yMin = -5000.0, yMax = 5000.0;
     static constexpr int nbPinsRobot = 14;
-    static constexpr uint64_t ticksParTranche = 480000;   // 10 ms at 48 MHz
-    static constexpr uint16_t ticksParPas = 48000;        // 1 ms: the motion step
+    static constexpr uint64_t ticksParTranche = 10 * ticksParMs;
+    static constexpr uint16_t ticksParPas = ticksParMs;   // the motion step
     static constexpr int nbCaptIrMax = 12;
     static constexpr double avant = 120.0;   // mm from the wheel axis to the front point
 
@@ -297,12 +179,20 @@ public:
 
     void executer() override;
 
+    // Const accessors give read-only devices: a window that only shows the model can
+    // hold it const.
     P18f4550* getProcesseur() { return &pic; }
+    const P18f4550* getProcesseur() const { return &pic; }
     LcdScreen* getLcd() { return &lcd; }
+    const LcdScreen* getLcd() const { return &lcd; }
     LedCNX* getLedA6() { return &ledA6; }
+    const LedCNX* getLedA6() const { return &ledA6; }
     PotCNX* getPotAN0() { return &potAN0; }
+    const PotCNX* getPotAN0() const { return &potAN0; }
     BoutonCNX* getBouton(int n) { return n == 0 ? &bp0 : n == 1 ? &bp1 : n == 2 ? &bp2 : nullptr; }
+    const BoutonCNX* getBouton(int n) const { return const_cast<Modele*>(this)->getBouton(n); }
     ContactCNX* getJack() { return &jack; }
+    const ContactCNX* getJack() const { return &jack; }
     ContactFdcCNX* getFdc() { return &fdc; }
     const ContactFdcCNX* getFdc() const { return &fdc; }
     bool isPowered() const { return power; }
@@ -313,7 +203,8 @@ public:
     int pinNameToIndex(const QString& name) const;
     void getUnusedPins(std::vector<QString>& names, std::vector<int>& indexes) const;
     QString getPinName(int index) const;
-    Pin* getPin(int index) const { return (index >= 0 && index < nbPins) ? pin[index] : nullptr; }
+    Pin* getPin(int index) { return (index >= 0 && index < nbPins) ? pin[index] : nullptr; }
+    const Pin* getPin(int index) const { return const_cast<Modele*>(this)->getPin(index); }
     int getJackPinIndex() const { return jackPin; }
     int getFdcPinIndex() const { return fdcPin; }
     bool jackConnecte(int index);
@@ -325,8 +216,10 @@ public:
     void miseAJourFdc();
 
     // The robot: motors, motion, sensors, track.
-    MoteurCNX* getMoteurG() const { return moteurG; }
-    MoteurCNX* getMoteurD() const { return moteurD; }
+    MoteurCNX* getMoteurG() { return moteurG; }
+    const MoteurCNX* getMoteurG() const { return moteurG; }
+    MoteurCNX* getMoteurD() { return moteurD; }
+    const MoteurCNX* getMoteurD() const { return moteurD; }
     void setPwm1aGauche(bool gauche);
     bool isPwm1aGauche() const { return pwm1aGauche; }
     void deplacement();
@@ -339,7 +232,8 @@ public:
     double getSinTheta() const { return st; }
 
     int nbCaptIr() const { return static_cast<int>(tabCaptIR.size()); }
-    CaptIrCNX* getCaptIr(int n) const { return (n >= 0 && n < nbCaptIr()) ? tabCaptIR[n] : nullptr; }
+    CaptIrCNX* getCaptIr(int n) { return (n >= 0 && n < nbCaptIr()) ? tabCaptIR[n] : nullptr; }
+    const CaptIrCNX* getCaptIr(int n) const { return const_cast<Modele*>(this)->getCaptIr(n); }
     bool captIrAjoutPossible() const { return nbCaptIr() < nbCaptIrMax; }
     void addCaptIr(int num);
     void deleteCaptIr(int num);
@@ -369,6 +263,24 @@ public:
     void preCalculMoteurs();
     // Nothing is observed unless an observer is set: one test per motion step.
     void setObservateurPas(ObservateurPas* o) { observateurPas = o; }
+
+    // The values of the robot file, in the file's order. A contact and a sensor end
+    // with the pin they are wired to, under the tag `baliseConnexion`.
+    template <class Objet>
+    using Champs = std::vector<ChampRobot<Objet>>;
+    static const Champs<ContactCNX>& champsContact();   // "jack" and "fdc"
+    static const Champs<Modele>& champsHacheurs();      // "hacheurs"
+    static const Champs<CaptIrCNX>& champsCapteur();    // each "capteur"
+    static const Champs<Modele>& champsParams();        // "params"
+    static const Champs<MoteurCNX>& champsMoteur();     // "moteur_g" and "moteur_d"
+    static const char* const baliseConnexion;
+    // Writes one value and computes again what depends on it.
+    template <class Objet>
+    void regle(const ChampRobot<Objet>& champ, Objet& objet, double valeur)
+    {
+        champ.ecrire(objet, valeur);
+        recalcule(champ.apres, objet);
+    }
 
     // The robot file. Returns whether the file was written; the previous file stays
     // intact when writing fails.
@@ -413,6 +325,10 @@ private:
     int indexPinDe(const Connexion& c) const;
     // Whether the obstacle test at the front point changed the switch.
     void testeObstacle();
+    void recalcule(Recalcul r, Modele&);
+    void recalcule(Recalcul, ContactCNX&) {}   // a contact evaluates itself
+    void recalcule(Recalcul r, CaptIrCNX& c);
+    void recalcule(Recalcul r, MoteurCNX& m);
 
     P18f4550 pic;
     BoutonCNX bp0, bp1, bp2;

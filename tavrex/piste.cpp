@@ -27,10 +27,6 @@ static QImage chargerTextureBois()
 
 namespace {
 
-constexpr double radEnDeg = 57.29577951308232;
-constexpr double degEnRad = 0.017453292519943295;
-constexpr double pi = 3.14159265358979323846;
-
 // A QImage brush rather than a pixmap one: the track is built by programs that have
 // no GUI application, where a QPixmap cannot exist.
 QBrush brosseBois()
@@ -69,79 +65,96 @@ I* forme(QGraphicsItem*& slot, const QBrush& brosse, bool surbrillance)
     return static_cast<I*>(slot);
 }
 
-struct DescArg
-{
-    const char* nom;
-    const char* suffixe;
-    double min;
-    double max;
-    int decimales;
-};
-
-const DescArg argX = {"x", " mm", -5000.0, 5000.0, 0};
-const DescArg argY = {"y", " mm", -5000.0, 5000.0, 0};
-const DescArg argAngle = {"angle", "\u00b0", -360.0, 360.0, 1};
-const DescArg argLongueur = {"longueur", " mm", 0.0, 10000.0, 0};
-const DescArg argLargeur = {"largeur", " mm", 0.0, 10000.0, 0};
-const DescArg argRayon = {"rayon", " mm", 0.0, 10000.0, 0};
-
-const DescArg argsRepere[] = {argX, argY, argAngle};
-const DescArg argsLongueur[] = {argLongueur};
-const DescArg argsCourbe[] = {argRayon, argAngle};
-const DescArg argsObstacle[] = {argLongueur, argLargeur};
-
 // Distance from (u, v) to the segment from the origin to (l, 0), l of either sign.
 double distanceSegment(double u, double v, double l)
 {
     return std::hypot(u - std::clamp(u, std::min(0.0, l), std::max(0.0, l)), v);
 }
 
-template <size_t N>
-const DescArg* desc(const DescArg (&table)[N], int n)
+// A rectangle of `brosse` and its highlight, both covering `r`.
+void rectangle(QGraphicsItem*& item, QGraphicsItem*& itemFocus, const QRectF& r, const QBrush& brosse)
 {
-    return n >= 0 && static_cast<size_t>(n) < N ? &table[n] : nullptr;
+    forme<QGraphicsRectItem>(item, brosse, false)->setRect(r);
+    forme<QGraphicsRectItem>(itemFocus, brosseFocus(), true)->setRect(r);
 }
+
+// Distance to a straight band of tape from a point `leLong` along it and `travers`
+// across it; -1 beyond its ends.
+double distanceBande(double leLong, double travers, double longueur)
+{
+    if (leLong < 0.0 || leLong > longueur)
+        return -1.0;
+    return std::fabs(travers);
+}
+
+template <class T, double T::*membre>
+double lireMembre(const Portion& p)
+{
+    return static_cast<const T&>(p).*membre;
+}
+
+template <class T, double T::*membre>
+void ecrireMembre(Portion& p, double v)
+{
+    static_cast<T&>(p).*membre = v;
+}
+
+// A length in mm, from 0 to 10 m where the editor shows it.
+template <class T, double T::*membre>
+DescArg longueurMm(const char* balise, bool editee)
+{
+    return {balise, editee ? balise : nullptr, " mm", 0.0, 10000.0, 0, lireMembre<T, membre>, ecrireMembre<T, membre>};
+}
+
+// An angle, saved and edited in degrees.
+DescArg angleDeg(const char* balise, double (*lire)(const Portion&), void (*ecrire)(Portion&, double))
+{
+    return {balise, "angle", "\u00b0", -360.0, 360.0, 1, lire, ecrire};
+}
+
+using Repere = PortionRepere;
+using Droite = PortionLigneDroite;
+using Courbe = PortionLigneCourbe;
+using Obstacle = PortionObstacle;
+using Aveugle = PortionLigneAveugle;
+using Marqueur = PortionMarqueurGauche;
+
+// Indexed by type index. The start marker is the only element with a pose of its own.
+const std::vector<DescArg> descriptionsParType[] = {
+    {{"x", "x", " mm", -5000.0, 5000.0, 0, [](const Portion& p) { return p.getX0(); },
+      [](Portion& p, double v) { static_cast<Repere&>(p).setX0(v); }},
+     {"y", "y", " mm", -5000.0, 5000.0, 0, [](const Portion& p) { return p.getY0(); },
+      [](Portion& p, double v) { static_cast<Repere&>(p).setY0(v); }},
+     angleDeg("theta", [](const Portion& p) { return p.getTheta0() * radEnDeg; },
+              [](Portion& p, double v) { static_cast<Repere&>(p).setTheta0(v * degEnRad); })},
+    {longueurMm<Droite, &Droite::longueur>("longueur", true), longueurMm<Droite, &Droite::largeur>("largeur", false)},
+    {longueurMm<Courbe, &Courbe::rayon>("rayon", true), longueurMm<Courbe, &Courbe::largeur>("largeur", false),
+     angleDeg("angle", [](const Portion& p) { return static_cast<const Courbe&>(p).angle * radEnDeg; },
+              [](Portion& p, double v) { static_cast<Courbe&>(p).angle = v * degEnRad; })},
+    {longueurMm<Obstacle, &Obstacle::longueur>("longueur", true),
+     longueurMm<Obstacle, &Obstacle::largeur>("largeur", true)},
+    {longueurMm<Aveugle, &Aveugle::longueur>("longueur", true)},
+    {longueurMm<Marqueur, &Marqueur::longueur>("longueur", true),
+     longueurMm<Marqueur, &Marqueur::largeur>("largeur", false)},
+};
+
+const char* const balises[] = {"repere", "droite", "courbe", "obstacle", "aveugle", "marqueur_gauche"};
+
+constexpr int nbTypes = static_cast<int>(std::size(balises));
+static_assert(std::size(descriptionsParType) == std::size(balises), "one table per element type");
 
 } // namespace
 
-// Every element type answers its argument descriptions from its table; numbers out
-// of range get "rien" and zeros.
-#define TAVREX_ARGUMENTS(Classe, table)                                                          \
-    int Classe::nbArg() const { return static_cast<int>(std::size(table)); }                     \
-    QString Classe::nameArg(int n) const                                                         \
-    {                                                                                            \
-        const DescArg* d = desc(table, n);                                                       \
-        return d ? QString::fromUtf8(d->nom) : QStringLiteral("rien");                           \
-    }                                                                                            \
-    double Classe::maxArg(int n) const                                                           \
-    {                                                                                            \
-        const DescArg* d = desc(table, n);                                                       \
-        return d ? d->max : 0.0;                                                                 \
-    }                                                                                            \
-    double Classe::minArg(int n) const                                                           \
-    {                                                                                            \
-        const DescArg* d = desc(table, n);                                                       \
-        return d ? d->min : 0.0;                                                                 \
-    }                                                                                            \
-    QString Classe::suffixArg(int n) const                                                       \
-    {                                                                                            \
-        const DescArg* d = desc(table, n);                                                       \
-        return d ? QString::fromUtf8(d->suffixe) : QString();                                    \
-    }                                                                                            \
-    int Classe::decimalsArg(int n) const                                                         \
-    {                                                                                            \
-        const DescArg* d = desc(table, n);                                                       \
-        return d ? d->decimales : Portion::decimalsArg(n);                                       \
-    }
+const std::vector<DescArg>& Portion::descriptions(int type)
+{
+    static const std::vector<DescArg> aucune;
+    return type >= 0 && type < nbTypes ? descriptionsParType[type] : aucune;
+}
 
-TAVREX_ARGUMENTS(PortionRepere, argsRepere)
-TAVREX_ARGUMENTS(PortionLigneDroite, argsLongueur)
-TAVREX_ARGUMENTS(PortionLigneCourbe, argsCourbe)
-TAVREX_ARGUMENTS(PortionObstacle, argsObstacle)
-TAVREX_ARGUMENTS(PortionLigneAveugle, argsLongueur)
-TAVREX_ARGUMENTS(PortionMarqueurGauche, argsLongueur)
-
-#undef TAVREX_ARGUMENTS
+const char* Portion::balise(int type)
+{
+    return type >= 0 && type < nbTypes ? balises[type] : nullptr;
+}
 
 // ---------------------------------------------------------------------------------
 // Portion
@@ -175,36 +188,70 @@ double Portion::distanceAxe(double, double) const
     return -1.0;
 }
 
-QString Portion::nameArg(int) const
+const DescArg* Portion::arg(int n) const
 {
-    return QString();
+    for (const DescArg& d : descriptions(typeIndex()))
+        if (d.nom && n-- == 0)
+            return &d;
+    return nullptr;
 }
 
-double Portion::valArg(int) const
+int Portion::nbArg() const
 {
-    return 0.0;
+    const std::vector<DescArg>& d = descriptions(typeIndex());
+    return static_cast<int>(std::count_if(d.begin(), d.end(), [](const DescArg& a) { return a.nom != nullptr; }));
 }
 
-double Portion::maxArg(int) const
+QString Portion::nameArg(int n) const
 {
-    return 0.0;
+    const DescArg* d = arg(n);
+    return d ? QString::fromUtf8(d->nom) : QStringLiteral("rien");
 }
 
-double Portion::minArg(int) const
+double Portion::valArg(int n) const
 {
-    return 0.0;
+    const DescArg* d = arg(n);
+    return d ? d->lire(*this) : 0.0;
 }
 
-void Portion::modifArg(int, double) {}
-
-QString Portion::suffixArg(int) const
+double Portion::maxArg(int n) const
 {
-    return QString();
+    const DescArg* d = arg(n);
+    return d ? d->max : 0.0;
 }
 
-int Portion::decimalsArg(int) const
+double Portion::minArg(int n) const
 {
-    return 1;
+    const DescArg* d = arg(n);
+    return d ? d->min : 0.0;
+}
+
+void Portion::modifArg(int n, double value)
+{
+    const DescArg* d = arg(n);
+    if (!d)
+        return;
+    d->ecrire(*this, value);
+    calculItem();
+}
+
+QString Portion::suffixArg(int n) const
+{
+    const DescArg* d = arg(n);
+    return d ? QString::fromUtf8(d->suffixe) : QString();
+}
+
+int Portion::decimalsArg(int n) const
+{
+    const DescArg* d = arg(n);
+    return d ? d->decimales : 1;
+}
+
+void Portion::saveXML(QDomDocument& doc, QDomElement& parent) const
+{
+    QDomElement e = XMLOpenSaveData::creationAttrNumero(doc, parent, QString::fromLatin1(balise(typeIndex())), id);
+    for (const DescArg& d : descriptions(typeIndex()))
+        XMLOpenSaveData::creation(doc, e, QString::fromLatin1(d.balise), d.lire(*this), 'g', 6);
 }
 
 void Portion::calculItem()
@@ -287,35 +334,6 @@ void PortionRepere::setTheta0(double theta)
     sinTheta0 = std::sin(theta);
 }
 
-void PortionRepere::saveXML(QDomDocument& doc, QDomElement& parent) const
-{
-    QDomElement e = XMLOpenSaveData::creationAttrNumero(doc, parent, QStringLiteral("repere"), id);
-    XMLOpenSaveData::creation(doc, e, QStringLiteral("x"), x0, 'g', 6);
-    XMLOpenSaveData::creation(doc, e, QStringLiteral("y"), y0, 'g', 6);
-    XMLOpenSaveData::creation(doc, e, QStringLiteral("theta"), theta0 * radEnDeg, 'g', 6);
-}
-
-double PortionRepere::valArg(int n) const
-{
-    switch (n) {
-    case 0: return x0;
-    case 1: return y0;
-    case 2: return theta0 * radEnDeg;
-    default: return 0.0;
-    }
-}
-
-void PortionRepere::modifArg(int n, double value)
-{
-    switch (n) {
-    case 0: x0 = value; break;
-    case 1: y0 = value; break;
-    case 2: setTheta0(value * degEnRad); break;
-    default: return;
-    }
-    calculItem();
-}
-
 void PortionRepere::calculItem()
 {
     QPolygonF fleche;
@@ -327,19 +345,9 @@ void PortionRepere::calculItem()
 // ---------------------------------------------------------------------------------
 // Straight line
 
-void PortionLigneDroite::saveXML(QDomDocument& doc, QDomElement& parent) const
-{
-    QDomElement e = XMLOpenSaveData::creationAttrNumero(doc, parent, QStringLiteral("droite"), id);
-    XMLOpenSaveData::creation(doc, e, QStringLiteral("longueur"), longueur, 'g', 6);
-    XMLOpenSaveData::creation(doc, e, QStringLiteral("largeur"), largeur, 'g', 6);
-}
-
 double PortionLigneDroite::getScotchDistance(double x, double y) const
 {
-    const double u = avant(x, y);
-    if (u < 0.0 || u > longueur)
-        return -1.0;
-    return std::fabs(gauche(x, y));
+    return distanceBande(avant(x, y), gauche(x, y), longueur);
 }
 
 double PortionLigneDroite::distanceAxe(double x, double y) const
@@ -347,24 +355,9 @@ double PortionLigneDroite::distanceAxe(double x, double y) const
     return distanceSegment(avant(x, y), gauche(x, y), longueur);
 }
 
-double PortionLigneDroite::valArg(int n) const
-{
-    return n == 0 ? longueur : 0.0;
-}
-
-void PortionLigneDroite::modifArg(int n, double value)
-{
-    if (n != 0)
-        return;
-    longueur = value;
-    calculItem();
-}
-
 void PortionLigneDroite::calculItem()
 {
-    const QRectF r(0.0, -largeur / 2.0, longueur, largeur);
-    forme<QGraphicsRectItem>(item, brosseScotch(), false)->setRect(r);
-    forme<QGraphicsRectItem>(itemFocus, brosseFocus(), true)->setRect(r);
+    rectangle(item, itemFocus, QRectF(0.0, -largeur / 2.0, longueur, largeur), brosseScotch());
     Portion::calculItem();
 }
 
@@ -383,14 +376,6 @@ double PortionLigneCourbe::getY() const
     if (angle > 0.0)
         return y0 + rayon * (cosTheta0 - std::cos(theta0 + angle));
     return y0 + rayon * (std::cos(theta0 + angle) - cosTheta0);
-}
-
-void PortionLigneCourbe::saveXML(QDomDocument& doc, QDomElement& parent) const
-{
-    QDomElement e = XMLOpenSaveData::creationAttrNumero(doc, parent, QStringLiteral("courbe"), id);
-    XMLOpenSaveData::creation(doc, e, QStringLiteral("rayon"), rayon, 'g', 6);
-    XMLOpenSaveData::creation(doc, e, QStringLiteral("largeur"), largeur, 'g', 6);
-    XMLOpenSaveData::creation(doc, e, QStringLiteral("angle"), angle * radEnDeg, 'g', 6);
 }
 
 double PortionLigneCourbe::getScotchDistance(double x, double y) const
@@ -440,25 +425,6 @@ double PortionLigneCourbe::distanceAxe(double x, double y) const
     return std::min(std::hypot(u, v), versFin);
 }
 
-double PortionLigneCourbe::valArg(int n) const
-{
-    switch (n) {
-    case 0: return rayon;
-    case 1: return angle * radEnDeg;
-    default: return 0.0;
-    }
-}
-
-void PortionLigneCourbe::modifArg(int n, double value)
-{
-    switch (n) {
-    case 0: rayon = value; break;
-    case 1: angle = value * degEnRad; break;
-    default: return;
-    }
-    calculItem();
-}
-
 void PortionLigneCourbe::calculItem()
 {
     // The ring sector between radii R - w/2 and R + w/2; each arc begins with a
@@ -485,13 +451,6 @@ void PortionLigneCourbe::calculItem()
 // ---------------------------------------------------------------------------------
 // Obstacle
 
-void PortionObstacle::saveXML(QDomDocument& doc, QDomElement& parent) const
-{
-    QDomElement e = XMLOpenSaveData::creationAttrNumero(doc, parent, QStringLiteral("obstacle"), id);
-    XMLOpenSaveData::creation(doc, e, QStringLiteral("longueur"), longueur, 'g', 6);
-    XMLOpenSaveData::creation(doc, e, QStringLiteral("largeur"), largeur, 'g', 6);
-}
-
 bool PortionObstacle::getObstacleCollision(double x, double y) const
 {
     const double u = avant(x, y) + largeur / 2.0;
@@ -499,58 +458,18 @@ bool PortionObstacle::getObstacleCollision(double x, double y) const
     return u >= 0.0 && u <= largeur && v >= 0.0 && v <= longueur;
 }
 
-double PortionObstacle::valArg(int n) const
-{
-    switch (n) {
-    case 0: return longueur;
-    case 1: return largeur;
-    default: return 0.0;
-    }
-}
-
-void PortionObstacle::modifArg(int n, double value)
-{
-    switch (n) {
-    case 0: longueur = value; break;
-    case 1: largeur = value; break;
-    default: return;
-    }
-    calculItem();
-}
-
 void PortionObstacle::calculItem()
 {
-    const QRectF r(-largeur / 2.0, -longueur / 2.0, largeur, longueur);
-    forme<QGraphicsRectItem>(item, brosseBois(), false)->setRect(r);
-    forme<QGraphicsRectItem>(itemFocus, brosseFocus(), true)->setRect(r);
+    rectangle(item, itemFocus, QRectF(-largeur / 2.0, -longueur / 2.0, largeur, longueur), brosseBois());
     Portion::calculItem();
 }
 
 // ---------------------------------------------------------------------------------
 // Gap
 
-void PortionLigneAveugle::saveXML(QDomDocument& doc, QDomElement& parent) const
-{
-    QDomElement e = XMLOpenSaveData::creationAttrNumero(doc, parent, QStringLiteral("aveugle"), id);
-    XMLOpenSaveData::creation(doc, e, QStringLiteral("longueur"), longueur, 'g', 6);
-}
-
 double PortionLigneAveugle::distanceAxe(double x, double y) const
 {
     return distanceSegment(avant(x, y), gauche(x, y), longueur);
-}
-
-double PortionLigneAveugle::valArg(int n) const
-{
-    return n == 0 ? longueur : 0.0;
-}
-
-void PortionLigneAveugle::modifArg(int n, double value)
-{
-    if (n != 0)
-        return;
-    longueur = value;
-    calculItem();
 }
 
 void PortionLigneAveugle::calculItem()
@@ -563,19 +482,9 @@ void PortionLigneAveugle::calculItem()
 // ---------------------------------------------------------------------------------
 // Left marker
 
-void PortionMarqueurGauche::saveXML(QDomDocument& doc, QDomElement& parent) const
-{
-    QDomElement e = XMLOpenSaveData::creationAttrNumero(doc, parent, QStringLiteral("marqueur_gauche"), id);
-    XMLOpenSaveData::creation(doc, e, QStringLiteral("longueur"), longueur, 'g', 6);
-    XMLOpenSaveData::creation(doc, e, QStringLiteral("largeur"), largeur, 'g', 6);
-}
-
 double PortionMarqueurGauche::getScotchDistance(double x, double y) const
 {
-    const double v = gauche(x, y);
-    if (v < 0.0 || v > longueur)
-        return -1.0;
-    return std::fabs(avant(x, y));
+    return distanceBande(gauche(x, y), avant(x, y), longueur);
 }
 
 double PortionMarqueurGauche::distanceAxe(double x, double y) const
@@ -583,24 +492,9 @@ double PortionMarqueurGauche::distanceAxe(double x, double y) const
     return distanceSegment(gauche(x, y), avant(x, y), longueur);
 }
 
-double PortionMarqueurGauche::valArg(int n) const
-{
-    return n == 0 ? longueur : 0.0;
-}
-
-void PortionMarqueurGauche::modifArg(int n, double value)
-{
-    if (n != 0)
-        return;
-    longueur = value;
-    calculItem();
-}
-
 void PortionMarqueurGauche::calculItem()
 {
-    const QRectF r(-largeur / 2.0, -longueur, largeur, longueur);
-    forme<QGraphicsRectItem>(item, brosseScotch(), false)->setRect(r);
-    forme<QGraphicsRectItem>(itemFocus, brosseFocus(), true)->setRect(r);
+    rectangle(item, itemFocus, QRectF(-largeur / 2.0, -longueur, largeur, longueur), brosseScotch());
     Portion::calculItem();
 }
 
@@ -633,58 +527,19 @@ void Piste::decode(const QString& obj, const QString& num, const QString& attr, 
         v = 0.0;
 
     Portion* modifie = nullptr;
-    if (obj == QLatin1String("repere")) {
-        if (attr == QLatin1String("x") || attr == QLatin1String("y") || attr == QLatin1String("theta")) {
-            if (PortionRepere* p = getPortion<PortionRepere>(numero)) {
-                if (attr == QLatin1String("x"))
-                    p->x0 = v;
-                else if (attr == QLatin1String("y"))
-                    p->y0 = v;
-                else
-                    p->setTheta0(v * degEnRad);
+    for (int type = 0; type < nbTypes && !modifie; ++type) {
+        if (obj != QLatin1String(balises[type]))
+            continue;
+        for (const DescArg& d : descriptionsParType[type]) {
+            if (attr != QLatin1String(d.balise))
+                continue;
+            if (Portion* p = getPortion(numero, type)) {
+                d.ecrire(*p, v);
                 modifie = p;
             }
+            break;
         }
-    } else if (obj == QLatin1String("droite")) {
-        if (attr == QLatin1String("longueur") || attr == QLatin1String("largeur")) {
-            if (PortionLigneDroite* p = getPortion<PortionLigneDroite>(numero)) {
-                (attr == QLatin1String("longueur") ? p->longueur : p->largeur) = v;
-                modifie = p;
-            }
-        }
-    } else if (obj == QLatin1String("aveugle")) {
-        if (attr == QLatin1String("longueur")) {
-            if (PortionLigneAveugle* p = getPortion<PortionLigneAveugle>(numero)) {
-                p->longueur = v;
-                modifie = p;
-            }
-        }
-    } else if (obj == QLatin1String("obstacle")) {
-        if (attr == QLatin1String("longueur") || attr == QLatin1String("largeur")) {
-            if (PortionObstacle* p = getPortion<PortionObstacle>(numero)) {
-                (attr == QLatin1String("longueur") ? p->longueur : p->largeur) = v;
-                modifie = p;
-            }
-        }
-    } else if (obj == QLatin1String("courbe")) {
-        if (attr == QLatin1String("rayon") || attr == QLatin1String("largeur") || attr == QLatin1String("angle")) {
-            if (PortionLigneCourbe* p = getPortion<PortionLigneCourbe>(numero)) {
-                if (attr == QLatin1String("rayon"))
-                    p->rayon = v;
-                else if (attr == QLatin1String("largeur"))
-                    p->largeur = v;
-                else
-                    p->angle = v * degEnRad;
-                modifie = p;
-            }
-        }
-    } else if (obj == QLatin1String("marqueur_gauche")) {
-        if (attr == QLatin1String("longueur") || attr == QLatin1String("largeur")) {
-            if (PortionMarqueurGauche* p = getPortion<PortionMarqueurGauche>(numero)) {
-                (attr == QLatin1String("longueur") ? p->longueur : p->largeur) = v;
-                modifie = p;
-            }
-        }
+        break;
     }
     if (!modifie)
         return;
@@ -758,21 +613,41 @@ void Piste::ajouterDansScene(QGraphicsScene& s)
         p->ajouterDansScene(s);
 }
 
-Portion* Piste::eltCreate(int type)
+Portion* Piste::getPortion(int numero, int type)
+{
+    for (Portion* p : tab)
+        if (p->getID() == numero)
+            return p->typeIndex() == type ? p : nullptr;
+    Portion* nouveau = nouvelElement(type, numero, tab.empty() ? nullptr : tab.back());
+    if (!nouveau)
+        return nullptr;
+    nouveau->calculPosition();
+    tab.push_back(nouveau);
+    if (scene)
+        nouveau->ajouterDansScene(*scene);
+    return nouveau;
+}
+
+Portion* Piste::nouvelElement(int type, int id, Portion* source)
 {
     switch (type) {
-    case 0: {
-        PortionRepere* r = new PortionRepere;
-        r->calculItem();
-        return r;
-    }
-    case 1: return new PortionLigneDroite;
-    case 2: return new PortionLigneCourbe;
-    case 3: return new PortionObstacle;
-    case 4: return new PortionLigneAveugle;
-    case 5: return new PortionMarqueurGauche;
+    case 0: return new PortionRepere(id, source);
+    case 1: return new PortionLigneDroite(id, source);
+    case 2: return new PortionLigneCourbe(id, source);
+    case 3: return new PortionObstacle(id, source);
+    case 4: return new PortionLigneAveugle(id, source);
+    case 5: return new PortionMarqueurGauche(id, source);
     default: return nullptr;
     }
+}
+
+Portion* Piste::eltCreate(int type)
+{
+    Portion* nouveau = nouvelElement(type, -1, nullptr);
+    // The start marker has a pose of its own: its items are ready at once.
+    if (type == 0)
+        nouveau->calculItem();
+    return nouveau;
 }
 
 void Piste::setIDs()

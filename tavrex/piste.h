@@ -8,10 +8,27 @@
 #include <QMetaObject>
 #include <QString>
 
+#include "types.h"
 #include "xmlopensavedata.h"
 
 class QGraphicsItem;
 class QGraphicsScene;
+class Portion;
+
+// One value of a track element: its tag in the track file and, for the values the
+// track editor shows, its name, suffix, bounds and decimals there. Values are read
+// and written in the user's units (angles in degrees).
+struct DescArg
+{
+    const char* balise;
+    const char* nom;   // null: saved, not edited
+    const char* suffixe;
+    double min;
+    double max;
+    int decimales;
+    double (*lire)(const Portion&);
+    void (*ecrire)(Portion&, double);
+};
 
 // One element of a track. Each element starts where its predecessor ends, so a track
 // is a list of lengths, radii and angles rather than of coordinates. Lengths are in
@@ -35,7 +52,8 @@ public:
     virtual double getY() const { return y0; }
     virtual double getTheta() const { return theta0; }
 
-    virtual void saveXML(QDomDocument& doc, QDomElement& parent) const = 0;
+    // The element and its values, as the track file holds them.
+    void saveXML(QDomDocument& doc, QDomElement& parent) const;
 
     // Distance in mm from a point to this element's tape centre line, or -1 when the
     // point is not beside this element's tape.
@@ -49,17 +67,23 @@ public:
 
     virtual int typeIndex() const = 0;
 
-    // The user-editable arguments, as the track editor presents them.
-    virtual int nbArg() const { return 0; }
-    virtual QString nameArg(int n) const;
-    virtual double valArg(int n) const;
-    virtual double maxArg(int n) const;
-    virtual double minArg(int n) const;
+    // The values of element type `type` (see Piste::eltCreate) in the file's order,
+    // and the element's tag in the track file (null for an unknown type).
+    static const std::vector<DescArg>& descriptions(int type);
+    static const char* balise(int type);
+
+    // The user-editable arguments, as the track editor presents them: numbers out of
+    // range get "rien" and zeros.
+    int nbArg() const;
+    QString nameArg(int n) const;
+    double valArg(int n) const;
+    double maxArg(int n) const;
+    double minArg(int n) const;
     // Stores the value and rebuilds the items; the following elements are moved by
     // the track (Piste::eltModifArg), not here.
-    virtual void modifArg(int n, double value);
-    virtual QString suffixArg(int n) const;
-    virtual int decimalsArg(int n) const;
+    void modifArg(int n, double value);
+    QString suffixArg(int n) const;
+    int decimalsArg(int n) const;
 
     // Builds the items on the first call and afterwards only updates their geometry.
     virtual void calculItem();
@@ -84,6 +108,8 @@ public:
     QGraphicsItem* getItemFocus() const { return itemFocus; }
 
 protected:
+    // The editable argument numbered n, null when there is none.
+    const DescArg* arg(int n) const;
     // Coordinates of a track point in the element's frame: along the heading and to
     // the left of it.
     double avant(double x, double y) const { return (x - x0) * cosTheta0 + (y - y0) * sinTheta0; }
@@ -111,17 +137,10 @@ class PortionRepere : public Portion
 {
 public:
     explicit PortionRepere(int id = -1, Portion* source = nullptr);
-    void saveXML(QDomDocument& doc, QDomElement& parent) const override;
     int typeIndex() const override { return 0; }
-    int nbArg() const override;
-    QString nameArg(int n) const override;
-    double valArg(int n) const override;
-    double maxArg(int n) const override;
-    double minArg(int n) const override;
-    void modifArg(int n, double value) override;
-    QString suffixArg(int n) const override;
-    int decimalsArg(int n) const override;
     void calculItem() override;
+    void setX0(double x) { x0 = x; }
+    void setY0(double y) { y0 = y; }
     // Sets the heading with its cosine and sine.
     void setTheta0(double theta);
 };
@@ -129,21 +148,12 @@ public:
 class PortionLigneDroite : public Portion
 {
 public:
-    explicit PortionLigneDroite(int id = -1, Portion* source = nullptr) : Portion(id, source) {}
+    using Portion::Portion;
     double getX() const override { return x0 + longueur * cosTheta0; }
     double getY() const override { return y0 + longueur * sinTheta0; }
-    void saveXML(QDomDocument& doc, QDomElement& parent) const override;
     double getScotchDistance(double x, double y) const override;
     double distanceAxe(double x, double y) const override;
     int typeIndex() const override { return 1; }
-    int nbArg() const override;
-    QString nameArg(int n) const override;
-    double valArg(int n) const override;
-    double maxArg(int n) const override;
-    double minArg(int n) const override;
-    void modifArg(int n, double value) override;
-    QString suffixArg(int n) const override;
-    int decimalsArg(int n) const override;
     void calculItem() override;
 
     double longueur = 1000.0;
@@ -155,27 +165,18 @@ public:
 class PortionLigneCourbe : public Portion
 {
 public:
-    explicit PortionLigneCourbe(int id = -1, Portion* source = nullptr) : Portion(id, source) {}
+    using Portion::Portion;
     double getX() const override;
     double getY() const override;
     double getTheta() const override { return theta0 + angle; }
-    void saveXML(QDomDocument& doc, QDomElement& parent) const override;
     double getScotchDistance(double x, double y) const override;
     double distanceAxe(double x, double y) const override;
     int typeIndex() const override { return 2; }
-    int nbArg() const override;
-    QString nameArg(int n) const override;
-    double valArg(int n) const override;
-    double maxArg(int n) const override;
-    double minArg(int n) const override;
-    void modifArg(int n, double value) override;
-    QString suffixArg(int n) const override;
-    int decimalsArg(int n) const override;
     void calculItem() override;
 
     double rayon = 1000.0;
     double largeur = 19.0;
-    double angle = 1.5707963267948966;
+    double angle = pi / 2;
 };
 
 // A block standing on the line at its start point, centred on it: `largeur` along the
@@ -183,18 +184,9 @@ public:
 class PortionObstacle : public Portion
 {
 public:
-    explicit PortionObstacle(int id = -1, Portion* source = nullptr) : Portion(id, source) {}
-    void saveXML(QDomDocument& doc, QDomElement& parent) const override;
+    using Portion::Portion;
     bool getObstacleCollision(double x, double y) const override;
     int typeIndex() const override { return 3; }
-    int nbArg() const override;
-    QString nameArg(int n) const override;
-    double valArg(int n) const override;
-    double maxArg(int n) const override;
-    double minArg(int n) const override;
-    void modifArg(int n, double value) override;
-    QString suffixArg(int n) const override;
-    int decimalsArg(int n) const override;
     void calculItem() override;
 
     double longueur = 1000.0;
@@ -205,21 +197,12 @@ public:
 class PortionLigneAveugle : public Portion
 {
 public:
-    explicit PortionLigneAveugle(int id = -1, Portion* source = nullptr) : Portion(id, source) {}
+    using Portion::Portion;
     double getX() const override { return x0 + longueur * cosTheta0; }
     double getY() const override { return y0 + longueur * sinTheta0; }
-    void saveXML(QDomDocument& doc, QDomElement& parent) const override;
     double distanceAxe(double x, double y) const override;
     bool avecScotch() const override { return false; }
     int typeIndex() const override { return 4; }
-    int nbArg() const override;
-    QString nameArg(int n) const override;
-    double valArg(int n) const override;
-    double maxArg(int n) const override;
-    double minArg(int n) const override;
-    void modifArg(int n, double value) override;
-    QString suffixArg(int n) const override;
-    int decimalsArg(int n) const override;
     void calculItem() override;
 
     double longueur = 1000.0;
@@ -230,19 +213,10 @@ public:
 class PortionMarqueurGauche : public Portion
 {
 public:
-    explicit PortionMarqueurGauche(int id = -1, Portion* source = nullptr) : Portion(id, source) {}
-    void saveXML(QDomDocument& doc, QDomElement& parent) const override;
+    using Portion::Portion;
     double getScotchDistance(double x, double y) const override;
     double distanceAxe(double x, double y) const override;
     int typeIndex() const override { return 5; }
-    int nbArg() const override;
-    QString nameArg(int n) const override;
-    double valArg(int n) const override;
-    double maxArg(int n) const override;
-    double minArg(int n) const override;
-    void modifArg(int n, double value) override;
-    QString suffixArg(int n) const override;
-    int decimalsArg(int n) const override;
     void calculItem() override;
 
     double longueur = 300.0;
@@ -280,10 +254,9 @@ public:
     // 2 curve, 3 obstacle, 4 gap, 5 left marker), or null for another index.
     static Portion* eltCreate(int type);
 
-    // The element numbered `numero`, appended with that number when there is none.
-    // Null when that number belongs to an element of another type.
-    template <class T>
-    T* getPortion(int numero);
+    // The element numbered `numero`, appended with that number and type index `type`
+    // when there is none. Null when that number belongs to an element of another type.
+    Portion* getPortion(int numero, int type);
 
     void setIDs();
     unsigned int size() const { return static_cast<unsigned int>(tab.size()); }
@@ -301,6 +274,7 @@ public slots:
     void noFocus();
 
 private:
+    static Portion* nouvelElement(int type, int id, Portion* source);
     // Gives element i its predecessor and recomputes its pose.
     void chainer(size_t i);
     void effacerFocus();
@@ -310,19 +284,5 @@ private:
     QGraphicsScene* scene = nullptr;
     QMetaObject::Connection surFinScene;
 };
-
-template <class T>
-T* Piste::getPortion(int numero)
-{
-    for (Portion* p : tab)
-        if (p->getID() == numero)
-            return dynamic_cast<T*>(p);
-    T* nouveau = new T(numero, tab.empty() ? nullptr : tab.back());
-    nouveau->calculPosition();
-    tab.push_back(nouveau);
-    if (scene)
-        nouveau->ajouterDansScene(*scene);
-    return nouveau;
-}
 
 #endif

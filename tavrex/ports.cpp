@@ -136,7 +136,7 @@ double Port::getAnalogValue(Byte pin, double vpic, double tSample)
     const double vsrc = c->getVin();
     // Hold capacitor of 25 pF behind the source impedance and the 3 kohm of the
     // sampling switch.
-    const double t = tSample / 48e6;
+    const double t = enSecondes(tSample);
     const double tau = (c->getZ() + 3000.0) * 25e-12;
     return vsrc + (vpic - vsrc) * std::exp(-t / tau);
 }
@@ -221,7 +221,7 @@ void Port::appliqueAnalog(const Byte (&seuils)[8], Byte pinsAnalogiques)
 Byte PortA::evalue()
 {
     const bool ra4 = change[4];
-    const Byte v = evaluePins(0x7F);
+    const Byte v = evaluePins(pinsEvaluees);
     if (ra4) {
         Timer0* t0 = processeur->getTimer0();
         if (t0)
@@ -239,7 +239,7 @@ void PortA::analogConfig()
 
 Byte PortB::evalue()
 {
-    return publie(evaluePins(0x3F));
+    return publie(evaluePins(pinsEvaluees));
 }
 
 void PortB::analogConfig()
@@ -266,17 +266,17 @@ Byte PortC::evalue()
         if (pwm1->output())
             sortie |= 0x04;
     }
-    return publie(evaluePins(0x07, sortie, masque));
+    return publie(evaluePins(pinsEvaluees, sortie, masque));
 }
 
 Byte PortD::evalue()
 {
-    return publie(evaluePins(0xFF));
+    return publie(evaluePins(pinsEvaluees));
 }
 
 Byte PortE::evalue()
 {
-    return publie(evaluePins(0x07));
+    return publie(evaluePins(pinsEvaluees));
 }
 
 void PortE::analogConfig()

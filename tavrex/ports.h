@@ -78,7 +78,7 @@ public:
     static constexpr double vEntree = 2.5, zEntree = 1e9;
     static constexpr double seuilBas = 0.8, seuilHaut = 3.0;
 
-    explicit Port(P18f4550* p) : processeur(p) {}
+    Port(P18f4550* p, int numero) : pinsEvaluees(pinsEvalueesDu(numero)), processeur(p) {}
     virtual ~Port() = default;
     Port(const Port&) = delete;
     Port& operator=(const Port&) = delete;
@@ -86,6 +86,14 @@ public:
     virtual Byte evalue() = 0;
     virtual void analogConfig() {}
     virtual int getNumero() const = 0;
+    // The pins port `numero` evaluates (a bit mask: RA0 to RA6, RB0 to RB5, RC0 to RC2,
+    // RD0 to RD7, RE0 to RE2); the others do not exist on the chip or never change.
+    static constexpr Byte pinsEvalueesDu(int numero)
+    {
+        constexpr Byte masques[5] = {0x7F, 0x3F, 0x07, 0xFF, 0x07};
+        return numero >= PORTA && numero <= PORTE ? masques[numero] : 0;
+    }
+    Byte getPinsEvaluees() const { return pinsEvaluees; }
 
     // A sensor refreshed by the evaluation's own PORTx read marks its pin again: the
     // evaluation takes that mark in the same pass, so the flag is cleared afterwards
@@ -129,6 +137,7 @@ protected:
     // Sets analogPin of each analog-capable pin from PCFG and marks them changed.
     void appliqueAnalog(const Byte (&seuils)[8], Byte pinsAnalogiques);
 
+    const Byte pinsEvaluees;
     bool globalChange = true;
     Connexion* cnx[8] = {};
     P18f4550* processeur;
@@ -139,7 +148,7 @@ protected:
 class PortA : public Port
 {
 public:
-    using Port::Port;
+    explicit PortA(P18f4550* p) : Port(p, PORTA) {}
     Byte evalue() override;
     void analogConfig() override;
     int getNumero() const override { return PORTA; }
@@ -148,7 +157,7 @@ public:
 class PortB : public Port
 {
 public:
-    using Port::Port;
+    explicit PortB(P18f4550* p) : Port(p, PORTB) {}
     Byte evalue() override;
     void analogConfig() override;
     int getNumero() const override { return PORTB; }
@@ -158,7 +167,7 @@ public:
 class PortC : public Port
 {
 public:
-    using Port::Port;
+    explicit PortC(P18f4550* p) : Port(p, PORTC) {}
     Byte evalue() override;
     int getNumero() const override { return PORTC; }
 };
@@ -166,7 +175,7 @@ public:
 class PortD : public Port
 {
 public:
-    using Port::Port;
+    explicit PortD(P18f4550* p) : Port(p, PORTD) {}
     Byte evalue() override;
     int getNumero() const override { return PORTD; }
 };
@@ -174,7 +183,7 @@ public:
 class PortE : public Port
 {
 public:
-    using Port::Port;
+    explicit PortE(P18f4550* p) : Port(p, PORTE) {}
     Byte evalue() override;
     void analogConfig() override;
     int getNumero() const override { return PORTE; }

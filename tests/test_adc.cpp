@@ -12,7 +12,7 @@ namespace {
 
 using DM = DataMemory;
 
-class Adc : public ::testing::Test
+class Adc : public PuceTest
 {
 protected:
     void SetUp() override
@@ -22,13 +22,6 @@ protected:
         ecrit(DM::ADCON0, 0x01);
         p->getPortA()->connecte(0, &ra0);
     }
-    void tick(int n = 1)
-    {
-        while (n--)
-            p->clock();
-    }
-    Byte lit(Word adr) { return p->getDM()->readDirect(adr); }
-    void ecrit(Word adr, Byte v) { p->getDM()->write(adr, v); }
     bool go() { return lit(DM::ADCON0) & 0x02; }
     // Starts a conversion and waits for GO/DONE; the ticks it took.
     int convertit()
@@ -47,11 +40,10 @@ protected:
         return lit(DM::ADRESH) * 256 + lit(DM::ADRESL);
     }
 
-    std::unique_ptr<P18f4550> p = std::make_unique<P18f4550>();
     Connexion ra0;
 };
 
-TEST_F(Adc, CodesEtJustification)
+TEST_F(Adc, CodesAndJustification)
 {
     EXPECT_EQ(code(2.5), 0x200);
     EXPECT_EQ(code(5.0), 0x3FF);
@@ -62,7 +54,7 @@ TEST_F(Adc, CodesEtJustification)
     EXPECT_EQ(code(5.0), 0xFFC0);
 }
 
-TEST_F(Adc, Duree)
+TEST_F(Adc, ConversionTime)
 {
     ecrit(DM::ADCON2, 0x96);   // 4 TAD acquisition, TAD = 64 ticks
     p->getDM()->clrBit(DM::PIR1, 6);
@@ -73,7 +65,7 @@ TEST_F(Adc, Duree)
     EXPECT_EQ(convertit(), 13 * 32 + 1);
 }
 
-TEST_F(Adc, MiseEnMarcheEtGoDansLaMemeEcriture)
+TEST_F(Adc, SwitchOnAndGoInTheSameWrite)
 {
     ecrit(DM::ADCON0, 0x00);
     ecrit(DM::ADCON0, 0x03);
@@ -84,7 +76,7 @@ TEST_F(Adc, MiseEnMarcheEtGoDansLaMemeEcriture)
     EXPECT_FALSE(go());
 }
 
-TEST_F(Adc, CapaciteDeMaintienAuChangementDeVoie)
+TEST_F(Adc, HoldCapacitorOnAChannelChange)
 {
     Connexion ra1;
     ra1.setSrc(5.0, 10000.0);
@@ -96,12 +88,12 @@ TEST_F(Adc, CapaciteDeMaintienAuChangementDeVoie)
     ecrit(DM::ADCON0, 0x07);
     tick(13 * 2 + 1);
     const double v1 = ra1.getVin();
-    const double attendu = v1 + (v0 - v1) * std::exp(-(3.0 / 48e6) / (13000.0 * 25e-12));
+    const double attendu = v1 + (v0 - v1) * std::exp(-enSecondes(3.0) / (13000.0 * 25e-12));
     EXPECT_NEAR(p->getADC()->getSample(), attendu, 1e-12);
     EXPECT_EQ(lit(DM::ADRESH) * 256 + lit(DM::ADRESL), static_cast<int>(attendu * 1024.0 / 5.0));
 }
 
-TEST_F(Adc, EcrituresDeADCON0PendantLaConversion)
+TEST_F(Adc, Adcon0WritesDuringAConversion)
 {
     ecrit(DM::ADCON2, 0x96);
     // A write that keeps ADON and GO set leaves the timing alone.
@@ -131,7 +123,7 @@ TEST_F(Adc, EcrituresDeADCON0PendantLaConversion)
     EXPECT_FALSE(p->getADC()->estEnregistre());
 }
 
-TEST(AdcProgramme, ConversionAttendueParScrutation)
+TEST(AdcProgram, ConversionAwaitedByPolling)
 {
     auto p = chargeProgramme("periph_adc");
     Connexion pot;

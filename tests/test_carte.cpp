@@ -36,13 +36,6 @@ std::unique_ptr<Modele> carte(const std::string& hex)
     return m;
 }
 
-void avance(Modele& m, double ms)
-{
-    const uint64_t fin = m.time() + static_cast<uint64_t>(ms * 48000.0);
-    while (m.time() < fin)
-        m.pas();
-}
-
 // One LCD line as the runner prints it: '#' for the full block.
 std::string ligne(Modele& m, int y)
 {
@@ -52,11 +45,6 @@ std::string ligne(Modele& m, int y)
         s += c == 255 ? '#' : static_cast<char>(c);
     }
     return s;
-}
-
-Byte ramDe(Modele& m, Word adr)
-{
-    return m.getProcesseur()->getDM()->readDirect(adr);
 }
 
 // --- The runner ------------------------------------------------------------------------
@@ -214,7 +202,7 @@ Vcd litVcd(const std::string& chemin)
 
 // 10-bit code = pot x 1024 / 5 truncated; shown as round(code x 500 / 1024) hundredths
 // of a volt; PWM1 duty = the code: CCPR1L its 8 upper bits, CCP1CON bits 5:4 the lower.
-TEST(CarteDemo, AccueilTensionEtRapportCycliqueSuiventLePotentiometre)
+TEST(BoardDemo, GreetingVoltageAndDutyCycleFollowThePotentiometer)
 {
     struct Cas
     {
@@ -242,7 +230,7 @@ TEST(CarteDemo, AccueilTensionEtRapportCycliqueSuiventLePotentiometre)
     EXPECT_EQ(lcdDe(r.sortie), (std::vector<std::string>{"Bonjour tavrex !", "AN0 = 4.20 V    "}));
 }
 
-TEST(CarteDemo, LedAllumeeTantQueBP1EstAppuye)
+TEST(BoardDemo, LedLitWhileBP1IsPressed)
 {
     // 5 V through 1 ohm against 1.5 V through 175 ohm: 4.980 V on the pin.
     const double allumee = ((175.0 * 5.0 + 1.5) / 176.0 - 1.5) / 175.0 * 1000.0;
@@ -255,7 +243,7 @@ TEST(CarteDemo, LedAllumeeTantQueBP1EstAppuye)
                 0.005);
 }
 
-TEST(CarteDemo, SignalPwm1SurRC2)
+TEST(BoardDemo, Pwm1SignalOnRC2)
 {
     const std::string vcd = fichierTemp(".vcd");
     const Resultat r = lance("--ms 40 --at 0 'pot 2.5' --vcd '" + vcd + "' '" + demo + "'");
@@ -275,59 +263,59 @@ TEST(CarteDemo, SignalPwm1SurRC2)
 
 // --- LCD controller ----------------------------------------------------------------------
 
-TEST(LcdInit, QuartetTropTotIgnoreLaSequenceRepriseReussit)
+TEST(LcdInit, NibbleTooEarlyIgnoredAndTheRetriedSequenceSucceeds)
 {
     auto m = carte(cheminHex("lcd_init_reprise"));
     LcdScreen& lcd = *m->getLcd();
     EXPECT_EQ(ligne(*m, 0), "################");
     EXPECT_EQ(ligne(*m, 1), "                ");
-    while (ramDe(*m, 0x20) == 0)
+    while (ram(*m, 0x20) == 0)
         m->pas();
     avance(*m, 1);   // the 3 at about 5 ms: still waiting for the first one
     EXPECT_EQ(lcd.getEtat(), LcdScreen::EtatReset);
     avance(*m, 60);
-    EXPECT_EQ(ramDe(*m, 0x20), 2);
+    EXPECT_EQ(ram(*m, 0x20), 2);
     EXPECT_EQ(lcd.getEtat(), LcdScreen::EtatInterface4bits);
     EXPECT_EQ(ligne(*m, 0), "OK              ");
 }
 
-TEST(LcdInit, SequenceTropTotSansRepriseNAboutitJamais)
+TEST(LcdInit, SequenceTooEarlyWithoutRetryNeverCompletes)
 {
     auto m = carte(cheminHex("lcd_init_tot"));
     avance(*m, 60);
-    EXPECT_EQ(ramDe(*m, 0x20), 1);   // the program got as far as writing "OK"
+    EXPECT_EQ(ram(*m, 0x20), 1);   // the program got as far as writing "OK"
     EXPECT_EQ(m->getLcd()->getEtat(), LcdScreen::EtatReset);
     EXPECT_EQ(ligne(*m, 0), "################");
     EXPECT_EQ(ligne(*m, 1), "                ");
 }
 
 // The program's comments give the sequence; the lines show where each write went.
-TEST(LcdAdresses, DixSeptiemeCaractereRebouclageEtCommandesDeCurseur)
+TEST(LcdAddresses, SeventeenthCharacterWrapAroundAndCursorCommands)
 {
     auto m = carte(cheminHex("lcd_adresses"));
     avance(*m, 60);
-    ASSERT_EQ(ramDe(*m, 0x22), 1);
+    ASSERT_EQ(ram(*m, 0x22), 1);
     EXPECT_EQ(ligne(*m, 0), "awvuEFGHIJKLMNOP");
     EXPECT_EQ(ligne(*m, 1), "0123456789:;<=>?");
     EXPECT_EQ(m->getLcd()->getAdresse(), 0x69);   // 41 writes from 0x40
 }
 
-TEST(LcdLecture, BusyFlagEtDonneesLusAZero)
+TEST(LcdRead, BusyFlagAndDataReadAsZero)
 {
     auto m = carte(cheminHex("lcd_busy"));
     avance(*m, 60);
-    ASSERT_EQ(ramDe(*m, 0x3A), 1);
+    ASSERT_EQ(ram(*m, 0x3A), 1);
     // E = 1, RW = 1, RS as set; D4..D7 driven low by the module (floating, they
     // would read at random).
     for (Word a = 0x30; a < 0x38; ++a)
-        EXPECT_EQ(ramDe(*m, a), 0x05) << a;
-    EXPECT_EQ(ramDe(*m, 0x38), 0x07);
-    EXPECT_EQ(ramDe(*m, 0x39), 0x07);
+        EXPECT_EQ(ram(*m, a), 0x05) << a;
+    EXPECT_EQ(ram(*m, 0x38), 0x07);
+    EXPECT_EQ(ram(*m, 0x39), 0x07);
     // The reads did not count as nibbles of a write.
     EXPECT_EQ(ligne(*m, 0), "OK              ");
 }
 
-TEST(LcdEcran, OpaciteSuitLeContrasteEtLAlimentation)
+TEST(LcdDisplay, OpacityFollowsContrastAndPower)
 {
     Modele m;
     LcdScreen& lcd = *m.getLcd();
@@ -343,7 +331,7 @@ TEST(LcdEcran, OpaciteSuitLeContrasteEtLAlimentation)
 
 // --- Reset and power ------------------------------------------------------------------------
 
-TEST(RunnerCarte, ResetTientLaCarteEtLaRedemarre)
+TEST(RunnerBoard, ResetHoldsTheBoardAndRestartsIt)
 {
     const std::string prog = "'" + cheminHex("carte_entrees") + "'";
     auto tours = [](const Resultat& r) {
@@ -366,7 +354,7 @@ TEST(RunnerCarte, ResetTientLaCarteEtLaRedemarre)
               (std::vector<std::string>{"Bonjour tavrex !", "AN0 = 4.20 V    "}));
 }
 
-TEST(CarteReset, LcdRevientEnInitialisationEnGardantSonTexte)
+TEST(BoardReset, LcdReturnsToInitialisationKeepingItsText)
 {
     auto m = carte(demo);
     int allumages = 0, coupures = 0;
@@ -389,7 +377,7 @@ TEST(CarteReset, LcdRevientEnInitialisationEnGardantSonTexte)
     EXPECT_EQ(ligne(*m, 0), "Bonjour tavrex !");
 }
 
-TEST(CarteReset, SansAlimentationRienNeSePasse)
+TEST(BoardReset, WithoutPowerNothingHappens)
 {
     Modele m;
     int signaux = 0;
@@ -402,7 +390,7 @@ TEST(CarteReset, SansAlimentationRienNeSePasse)
     EXPECT_EQ(m.getLcd()->getEtat(), LcdScreen::EtatOff);
 }
 
-TEST(RunnerCarte, CoupureEtRetourAlimentation)
+TEST(RunnerBoard, PowerCutAndReturn)
 {
     const Resultat coupee = lance("--ms 60 --at 40 power-off --lcd '" + demo + "'");
     EXPECT_EQ(lcdDe(coupee.sortie), (std::vector<std::string>{"                ", "                "}));
@@ -415,7 +403,7 @@ TEST(RunnerCarte, CoupureEtRetourAlimentation)
 
 // --- Board devices and contacts --------------------------------------------------------------
 
-TEST(CarteContacts, TableDesQuatreSchemas)
+TEST(BoardContacts, TableOfTheFourSchemes)
 {
     struct Cas
     {
@@ -440,7 +428,7 @@ TEST(CarteContacts, TableDesQuatreSchemas)
     }
 }
 
-TEST(CarteContacts, JackInsereEtFdcNeutreAuDepart)
+TEST(BoardContacts, JackInsertedAndEndSwitchIdleAtStart)
 {
     Modele m;
     ContactCNX& jack = *m.getJack();
@@ -470,7 +458,7 @@ TEST(CarteContacts, JackInsereEtFdcNeutreAuDepart)
     EXPECT_EQ(jack.getValue(0.0), 0.0);
 }
 
-TEST(CarteCablage, BrochesLibresEtReglesDeCablage)
+TEST(BoardWiring, FreePinsAndWiringRules)
 {
     Modele m;
     EXPECT_EQ(m.pinNameToIndex("RE2"), 13);
@@ -519,12 +507,12 @@ TEST(CarteCablage, BrochesLibresEtReglesDeCablage)
     EXPECT_EQ(noms.size(), 12u);
 }
 
-TEST(CarteBoutons, NiveauxLusParLeProgramme)
+TEST(BoardButtons, LevelsReadByTheProgram)
 {
     auto m = carte(cheminHex("carte_entrees"));
     auto portb = [&] {
         avance(*m, 0.05);
-        return ramDe(*m, 0x20);
+        return ram(*m, 0x20);
     };
     // RB3..RB5 released (5 V through 1000 ohm); RB0..RB2 have no device.
     EXPECT_EQ(portb(), 0x38);
@@ -546,7 +534,7 @@ TEST(CarteBoutons, NiveauxLusParLeProgramme)
     EXPECT_EQ(portb(), 0x38);
 }
 
-TEST(CartePotentiometre, SourceEtImpedanceDuCurseur)
+TEST(BoardPotentiometer, WiperSourceAndImpedance)
 {
     Modele m;
     PotCNX& pot = *m.getPotAN0();
@@ -560,7 +548,7 @@ TEST(CartePotentiometre, SourceEtImpedanceDuCurseur)
     }
 }
 
-TEST(CarteLed, CourantSelonLaBroche)
+TEST(BoardLed, CurrentFollowsThePin)
 {
     Modele m;
     P18f4550& p = *m.getProcesseur();
@@ -603,7 +591,7 @@ TEST(CarteLed, SignaleSeulementUnChangement)
 
 // --- Simulation slices and the motion event ------------------------------------------------
 
-TEST(CarteHorloge, TrancheDe10msEtPoseToutesLes50ms)
+TEST(BoardClock, SlicesOf10msAndAPoseEvery50ms)
 {
     auto m = carte(cheminHex("carte_clignote"));
     std::vector<uint64_t> publications;
@@ -612,8 +600,8 @@ TEST(CarteHorloge, TrancheDe10msEtPoseToutesLes50ms)
     for (int i = 0; i < 3; ++i) {
         const uint64_t avant = m->time();
         const int n = m->clock();
-        EXPECT_GE(n, 480000);
-        EXPECT_LT(n, 480008);
+        EXPECT_GE(static_cast<uint64_t>(n), 10 * ticksParMs);
+        EXPECT_LT(static_cast<uint64_t>(n), 10 * ticksParMs + 8);
         EXPECT_EQ(m->time() - avant, static_cast<uint64_t>(n));
     }
     // Power again at 30 ms: the count of motion steps starts over.
@@ -624,13 +612,13 @@ TEST(CarteHorloge, TrancheDe10msEtPoseToutesLes50ms)
     // Registered between two ticks, the first step comes at the end of the 48,001st
     // tick; each step then registers the next one 48,000 ticks on.
     ASSERT_EQ(publications.size(), 2u);
-    EXPECT_EQ(publications[0] - debut, 50u * 48000u + 1);
-    EXPECT_EQ(publications[1] - debut, 100u * 48000u + 1);
+    EXPECT_EQ(publications[0] - debut, 50 * ticksParMs + 1);
+    EXPECT_EQ(publications[1] - debut, 100 * ticksParMs + 1);
 }
 
 // --- Runner options ---------------------------------------------------------------------------
 
-TEST(RunnerOptions, ActionAuPremierPassageEntreInstructionsApresT)
+TEST(RunnerOptions, ActionAtTheFirstInstructionBoundaryAfterT)
 {
     // In carte_clignote every instruction cycle is 4 ticks: boundaries at 4n ticks.
     // A button changes its pin at the boundary; the port takes it at the end of the
@@ -647,7 +635,7 @@ TEST(RunnerOptions, ActionAuPremierPassageEntreInstructionsApresT)
     EXPECT_EQ(v.fronts("RB5", "0"), (std::vector<uint64_t>{100104}));   // T = 4804: tick 4805
 }
 
-TEST(RunnerOptions, VcdLisibleAvecLesFrontsDeRA6)
+TEST(RunnerOptions, VcdReadableWithTheEdgesOfRA6)
 {
     const std::string vcd = fichierTemp(".vcd");
     const Resultat r = lance("--cycles 1200 --vcd '" + vcd + "' '" + cheminHex("carte_clignote") + "'");
@@ -668,7 +656,7 @@ TEST(RunnerOptions, VcdLisibleAvecLesFrontsDeRA6)
 
 // The dump's time base is the run's: time spent held in reset counts, as it does
 // for --at.
-TEST(RunnerOptions, VcdCompteLeTempsPasseEnReset)
+TEST(RunnerOptions, VcdCountsTheTimeSpentInReset)
 {
     const std::string vcd = fichierTemp(".vcd");
     const Resultat r = lance("--ms 1 --at 0.5 reset-press --at 0.7 reset-release --at 0.8 'press BP1' --vcd '" + vcd +
@@ -689,7 +677,7 @@ TEST(RunnerOptions, VcdCompteLeTempsPasseEnReset)
     EXPECT_EQ(hauts.front(), 700333u);
 }
 
-TEST(RunnerOptions, ScriptEtAtDansLOrdreDeLaLigneDeCommande)
+TEST(RunnerOptions, ScriptAndAtInCommandLineOrder)
 {
     const std::string script = fichierTemp(".txt");
     const std::string prog = " --ms 2 --dump '" + cheminHex("carte_entrees") + "'";
@@ -703,7 +691,7 @@ TEST(RunnerOptions, ScriptEtAtDansLOrdreDeLaLigneDeCommande)
     std::remove(script.c_str());
 }
 
-TEST(RunnerOptions, LigneDeScriptFautiveNommeeEtCode2)
+TEST(RunnerOptions, FaultyScriptLineNamedAndStatus2)
 {
     const std::string script = fichierTemp(".txt");
     const struct
@@ -731,7 +719,7 @@ TEST(RunnerOptions, LigneDeScriptFautiveNommeeEtCode2)
     EXPECT_EQ(lignes(r.erreurs).size(), 1u);
 }
 
-TEST(RunnerOptions, TraceDeNInstructions)
+TEST(RunnerOptions, TraceOfNInstructions)
 {
     const Resultat r = lance("--cycles 1000 --trace 5 '" + cheminHex("carte_clignote") + "'");
     ASSERT_EQ(r.code, 0);

@@ -10,43 +10,6 @@
 
 namespace {
 
-struct Entree {
-    const char* mnemo;
-    Word mask;
-    Word opcode;
-    int numero;
-};
-
-// The table in its decoding order.
-const Entree tableAttendue[76] = {
-    {"NOP", 0xFFFF, 0x0000, 0},      {"ADDWF", 0xFC00, 0x2400, 1},   {"ADDWFC", 0xFC00, 0x2000, 2},
-    {"ANDWF", 0xFC00, 0x1400, 3},    {"CLRF", 0xFE00, 0x6A00, 4},    {"COMF", 0xFC00, 0x1C00, 5},
-    {"CPFSEQ", 0xFE00, 0x6200, 6},   {"CPFSGT", 0xFE00, 0x6400, 7},  {"CPFSLT", 0xFE00, 0x6000, 8},
-    {"DECF", 0xFC00, 0x0400, 9},     {"DECFSZ", 0xFC00, 0x2C00, 10}, {"DCFSNZ", 0xFC00, 0x4C00, 11},
-    {"INCF", 0xFC00, 0x2800, 12},    {"INCFSZ", 0xFC00, 0x3C00, 13}, {"INFSNZ", 0xFC00, 0x4800, 14},
-    {"IORWF", 0xFC00, 0x1000, 15},   {"MOVF", 0xFC00, 0x5000, 16},   {"MOVFF", 0xF000, 0xC000, 17},
-    {"MOVWF", 0xFE00, 0x6E00, 18},   {"MULWF", 0xFE00, 0x0200, 19},  {"NEGF", 0xFE00, 0x6C00, 20},
-    {"RLCF", 0xFC00, 0x3400, 21},    {"RLNCF", 0xFC00, 0x4400, 22},  {"RRCF", 0xFC00, 0x3000, 23},
-    {"RRNCF", 0xFC00, 0x4000, 24},   {"SETF", 0xFE00, 0x6800, 25},   {"SUBFWB", 0xFC00, 0x5400, 26},
-    {"SUBWF", 0xFC00, 0x5C00, 27},   {"SUBWFB", 0xFC00, 0x5800, 28}, {"SWAPF", 0xFC00, 0x3800, 29},
-    {"TSTFSZ", 0xFE00, 0x6600, 30},  {"XORWF", 0xFC00, 0x1800, 31},  {"BCF", 0xF000, 0x9000, 32},
-    {"BSF", 0xF000, 0x8000, 33},     {"BTFSC", 0xF000, 0xB000, 34},  {"BTFSS", 0xF000, 0xA000, 35},
-    {"BTG", 0xF000, 0x7000, 36},     {"BC", 0xFF00, 0xE200, 37},     {"BN", 0xFF00, 0xE600, 38},
-    {"BNC", 0xFF00, 0xE300, 39},     {"BNN", 0xFF00, 0xE700, 40},    {"BNOV", 0xFF00, 0xE500, 41},
-    {"BNZ", 0xFF00, 0xE100, 42},     {"BOV", 0xFF00, 0xE400, 43},    {"BZ", 0xFF00, 0xE000, 45},
-    {"BRA", 0xF800, 0xD000, 44},     {"CALL", 0xFE00, 0xEC00, 46},   {"CLRWDT", 0xFFFF, 0x0004, 47},
-    {"DAW", 0xFFFF, 0x0007, 48},     {"GOTO", 0xFF00, 0xEF00, 49},   {"NOP", 0xF000, 0xF000, 0},
-    {"POP", 0xFFFF, 0x0006, 50},     {"PUSH", 0xFFFF, 0x0005, 51},   {"RCALL", 0xF800, 0xD800, 52},
-    {"RESET", 0xFFFF, 0x00FF, 53},   {"RETFIE", 0xFFFE, 0x0010, 54}, {"RETLW", 0xFF00, 0x0C00, 55},
-    {"RETURN", 0xFFFE, 0x0012, 56},  {"SLEEP", 0xFFFF, 0x0003, 57},  {"ADDLW", 0xFF00, 0x0F00, 58},
-    {"ANDLW", 0xFF00, 0x0B00, 59},   {"IORLW", 0xFF00, 0x0900, 60},  {"MOVLB", 0xFFF0, 0x0100, 62},
-    {"MOVLW", 0xFF00, 0x0E00, 63},   {"MULLW", 0xFF00, 0x0D00, 64},  {"SUBLW", 0xFF00, 0x0800, 65},
-    {"XORLW", 0xFF00, 0x0A00, 66},   {"LFSR", 0xFFC0, 0xEE00, 61},   {"TBLRD*", 0xFFFF, 0x0008, 67},
-    {"TBLRD*+", 0xFFFF, 0x0009, 68}, {"TBLRD*-", 0xFFFF, 0x000A, 69}, {"TBLRD+*", 0xFFFF, 0x000B, 70},
-    {"TBLWT*", 0xFFFF, 0x000C, 71},  {"TBLWT*+", 0xFFFF, 0x000D, 72}, {"TBLWT*-", 0xFFFF, 0x000E, 73},
-    {"TBLWT+*", 0xFFFF, 0x000F, 74},
-};
-
 // What program memory does with a word: decode, copy, extract the fields.
 std::unique_ptr<Instruction> decodeMot(P18f4550& p, Word w)
 {
@@ -88,19 +51,6 @@ protected:
 };
 
 } // namespace
-
-TEST_F(Decode, TableOrderMasksAndNumbers)
-{
-    const auto& table = jeu()->table();
-    ASSERT_EQ(table.size(), 76u);
-    EXPECT_EQ(jeu()->nop(), table[0]);
-    for (int i = 0; i < 76; ++i) {
-        EXPECT_EQ(table[i]->mnemo(), tableAttendue[i].mnemo) << "entry " << i;
-        EXPECT_EQ(table[i]->getMask(), tableAttendue[i].mask) << "entry " << i;
-        EXPECT_EQ(table[i]->getOpcode(), tableAttendue[i].opcode) << "entry " << i;
-        EXPECT_EQ(table[i]->numero(), tableAttendue[i].numero) << "entry " << i;
-    }
-}
 
 TEST_F(Decode, EveryWordMatchesAtMostOneEntryAnd1693MatchNone)
 {

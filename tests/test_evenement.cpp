@@ -89,12 +89,12 @@ protected:
     std::vector<int> journal;
 };
 
-using EvenementDelai = ListeFixture;
-using EvenementOrdre = ListeFixture;
-using EvenementSuppression = ListeFixture;
-using EvenementReprise = ListeFixture;
+using EventDelay = ListeFixture;
+using EventOrder = ListeFixture;
+using EventRemoval = ListeFixture;
+using EventReRegistration = ListeFixture;
 
-TEST_F(EvenementDelai, ZeroFiresInTheCurrentPassAndTheLongestDelayIs65535)
+TEST_F(EventDelay, ZeroFiresInTheCurrentPassAndTheLongestDelayIs65535)
 {
     Trace zero(0, &journal, l.get()), max(1, &journal, l.get());
     zero.enregistrer(0, l.get());
@@ -113,7 +113,7 @@ TEST_F(EvenementDelai, ZeroFiresInTheCurrentPassAndTheLongestDelayIs65535)
     EXPECT_EQ(journal, (std::vector<int>{0, 1}));
 }
 
-TEST_F(EvenementDelai, SlotWrapsAroundTheWheel)
+TEST_F(EventDelay, SlotWrapsAroundTheWheel)
 {
     passes(*l, 65530);
     ASSERT_EQ(l->maintenant(), 65530);
@@ -131,7 +131,7 @@ TEST_F(EvenementDelai, SlotWrapsAroundTheWheel)
     EXPECT_EQ(e.instants[0], 4);
 }
 
-TEST_F(EvenementDelai, ElapsedTimeStartsAtZeroAndRestartsOnReRegistration)
+TEST_F(EventDelay, ElapsedTimeStartsAtZeroAndRestartsOnReRegistration)
 {
     passes(*l, 1000);
     Trace e(0, &journal, l.get());
@@ -149,7 +149,7 @@ TEST_F(EvenementDelai, ElapsedTimeStartsAtZeroAndRestartsOnReRegistration)
     e.supprimer();
 }
 
-TEST_F(EvenementOrdre, HeadRegistrationGoesFirstEndRegistrationLast)
+TEST_F(EventOrder, HeadRegistrationGoesFirstEndRegistrationLast)
 {
     Trace a(1, &journal, l.get()), b(2, &journal, l.get()), c(3, &journal, l.get()),
         d(4, &journal, l.get());
@@ -162,7 +162,7 @@ TEST_F(EvenementOrdre, HeadRegistrationGoesFirstEndRegistrationLast)
     EXPECT_EQ(journal, (std::vector<int>{4, 1, 2, 3}));
 }
 
-TEST_F(EvenementSuppression, UnlinkingMiddleHeadLastAndOnlyEvent)
+TEST_F(EventRemoval, UnlinkingMiddleHeadLastAndOnlyEvent)
 {
     Trace a(1, &journal, l.get()), b(2, &journal, l.get()), c(3, &journal, l.get()),
         d(4, &journal, l.get());
@@ -188,7 +188,7 @@ TEST_F(EvenementSuppression, UnlinkingMiddleHeadLastAndOnlyEvent)
     EXPECT_EQ(journal, (std::vector<int>{2, 3, 1}));
 }
 
-TEST_F(EvenementSuppression, ResetUnregistersOnlyARegisteredEvent)
+TEST_F(EventRemoval, ResetUnregistersOnlyARegisteredEvent)
 {
     Trace jamais(1, &journal, l.get()), e(2, &journal, l.get());
     jamais.reset();  // never registered: no list to touch
@@ -203,7 +203,7 @@ TEST_F(EvenementSuppression, ResetUnregistersOnlyARegisteredEvent)
     EXPECT_TRUE(journal.empty());
 }
 
-TEST_F(EvenementSuppression, DestroyingTheListUnlinksWithoutFiring)
+TEST_F(EventRemoval, DestroyingTheListUnlinksWithoutFiring)
 {
     Trace seul(1, &journal, l.get()), a(2, &journal, l.get()), b(3, &journal, l.get()),
         c(4, &journal, l.get()), loin(5, &journal, l.get());
@@ -218,7 +218,7 @@ TEST_F(EvenementSuppression, DestroyingTheListUnlinksWithoutFiring)
     }
 }
 
-TEST_F(EvenementReprise, ReRegisteringWithDelayOneFiresOncePerTick)
+TEST_F(EventReRegistration, ReRegisteringWithDelayOneFiresOncePerTick)
 {
     Trace e(0, nullptr, l.get());
     e.reprise = 1;
@@ -231,7 +231,7 @@ TEST_F(EvenementReprise, ReRegisteringWithDelayOneFiresOncePerTick)
     e.supprimer();
 }
 
-TEST_F(EvenementReprise, DelayZeroFiresAgainInTheSamePass)
+TEST_F(EventReRegistration, DelayZeroFiresAgainInTheSamePass)
 {
     Trace e(1, &journal, l.get()), autre(2, &journal, l.get()), suivant(3, &journal, l.get());
     e.reprise = 0;
@@ -252,7 +252,7 @@ TEST_F(EvenementReprise, DelayZeroFiresAgainInTheSamePass)
 
 // A model of the wheel (one deque per slot) against the real one, under a random mix
 // of registrations at either end, unlinks and passes that cross the wrap of now.
-TEST_F(EvenementReprise, RandomScheduleMatchesAModel)
+TEST_F(EventReRegistration, RandomScheduleMatchesAModel)
 {
     constexpr int n = 40;
     std::vector<std::unique_ptr<Trace>> ev;

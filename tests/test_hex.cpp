@@ -162,7 +162,7 @@ TEST(HexDecode, EachFaultHasItsCode)
 }
 
 // Loads through the processor, from files written in the test's temporary directory.
-class HexLecture : public ::testing::Test
+class HexLoading : public ::testing::Test
 {
 protected:
     std::unique_ptr<P18f4550> p = std::make_unique<P18f4550>();
@@ -212,7 +212,7 @@ protected:
     }
 };
 
-TEST_F(HexLecture, DataRecordWritesBytesAndDecodesThem)
+TEST_F(HexLoading, DataRecordWritesBytesAndDecodesThem)
 {
     charge({":0400000012EF00F00B", fin()});
     EXPECT_EQ(octet(0), 0x12);
@@ -227,7 +227,7 @@ TEST_F(HexLecture, DataRecordWritesBytesAndDecodesThem)
     expectBilan(2, 0);
 }
 
-TEST_F(HexLecture, OddCountsAndOddAddressesWriteExactlyTheirBytes)
+TEST_F(HexLoading, OddCountsAndOddAddressesWriteExactlyTheirBytes)
 {
     charge({record(0, 0x40, std::vector<int>(8, 0xAA))});
     charge({record(0, 0x40, {1, 2, 3}),      // three bytes: a word and a lone byte
@@ -241,7 +241,7 @@ TEST_F(HexLecture, OddCountsAndOddAddressesWriteExactlyTheirBytes)
     EXPECT_EQ(fm->getInstr(0x44)->getInstr(), 0x05AA);
 }
 
-TEST_F(HexLecture, ExtendedAddressSelectsConfigurationAndOtherSpaces)
+TEST_F(HexLoading, ExtendedAddressSelectsConfigurationAndOtherSpaces)
 {
     charge({etendue(0x0030), record(0, 0x0005, {0xFF}), record(0, 0x0000, {0xFF, 0xFF}),
             etendue(0x00F0), record(0, 0x0000, {1, 2, 3, 4}),    // data EEPROM: dropped
@@ -259,7 +259,7 @@ TEST_F(HexLecture, ExtendedAddressSelectsConfigurationAndOtherSpaces)
     expectBilan(12, 0);
 }
 
-TEST_F(HexLecture, ExtendedAddressStartsAtZeroForEachLoad)
+TEST_F(HexLoading, ExtendedAddressStartsAtZeroForEachLoad)
 {
     charge({etendue(0x0030), fin()});
     charge({record(0, 0x0002, {0x3C})});
@@ -267,7 +267,7 @@ TEST_F(HexLecture, ExtendedAddressStartsAtZeroForEachLoad)
     EXPECT_EQ(octet(0x300002), 0x1F);
 }
 
-TEST_F(HexLecture, RecordsPastTheEndOfProgramMemoryAreDropped)
+TEST_F(HexLoading, RecordsPastTheEndOfProgramMemoryAreDropped)
 {
     charge({record(0, 0x7FFC, {1, 2, 3, 4, 5, 6, 7}), etendue(0x0000), record(0, 0xFFFE, {9, 9})});
     EXPECT_EQ(octet(0x7FFC), 1);
@@ -278,14 +278,14 @@ TEST_F(HexLecture, RecordsPastTheEndOfProgramMemoryAreDropped)
     EXPECT_EQ(fm->getInstr(0x7FFF)->numero(), Op::NOP);
 }
 
-TEST_F(HexLecture, AddressesPastTheTopOfTheAddressSpaceDoNotWrapToZero)
+TEST_F(HexLoading, AddressesPastTheTopOfTheAddressSpaceDoNotWrapToZero)
 {
     charge({etendue(0xFFFF), record(0, 0xFFFE, {1, 2, 3, 4, 5, 6}), record(0, 0xFFFF, {7, 8, 9}), fin()});
     for (DWord adr = 0; adr < 8; ++adr)
         EXPECT_EQ(octet(adr), 0) << "address " << adr;
 }
 
-TEST_F(HexLecture, InvalidLinesAreSkippedAndCounted)
+TEST_F(HexLoading, InvalidLinesAreSkippedAndCounted)
 {
     std::string casse = record(0, 0x10, {0x42, 0x43});
     casse[casse.size() - 1] ^= 1;  // checksum mismatch
@@ -301,7 +301,7 @@ TEST_F(HexLecture, InvalidLinesAreSkippedAndCounted)
     expectBilan(10, 5);
 }
 
-TEST_F(HexLecture, LongRecordsAndLineEnds)
+TEST_F(HexLoading, LongRecordsAndLineEnds)
 {
     std::vector<int> data(255);
     for (int i = 0; i < 255; ++i)
@@ -322,7 +322,7 @@ TEST_F(HexLecture, LongRecordsAndLineEnds)
     expectBilan(3, 0);
 }
 
-TEST_F(HexLecture, TooLongLineIsSkippedWholeAndReadingGoesOn)
+TEST_F(HexLoading, TooLongLineIsSkippedWholeAndReadingGoesOn)
 {
     // A valid record followed by junk, far longer than any record: it must be skipped
     // as one line, not decoded (its head would be valid) nor split into several lines.
@@ -342,7 +342,7 @@ TEST_F(HexLecture, TooLongLineIsSkippedWholeAndReadingGoesOn)
     expectBilan(2, 1);
 }
 
-TEST_F(HexLecture, LastLineWithoutLineFeedIsRead)
+TEST_F(HexLoading, LastLineWithoutLineFeedIsRead)
 {
     chargeTexte(record(0, 0x30, {0x01}) + "\n" + record(0, 0x31, {0x77}));
     EXPECT_EQ(octet(0x30), 0x01);
@@ -354,7 +354,7 @@ TEST_F(HexLecture, LastLineWithoutLineFeedIsRead)
     expectBilan(1, 0);
 }
 
-TEST_F(HexLecture, MissingOrEmptyFileLoadsNothing)
+TEST_F(HexLoading, MissingOrEmptyFileLoadsNothing)
 {
     charge({record(0, 0, {0x0E, 0x0E})});
     const std::string absent = ::testing::TempDir() + "tavrex_absent_" + std::to_string(getpid()) + ".hex";
@@ -368,7 +368,7 @@ TEST_F(HexLecture, MissingOrEmptyFileLoadsNothing)
     EXPECT_EQ(octet(0), 0x0E);
 }
 
-TEST_F(HexLecture, SecondLoadOnlyOverwritesWhatItNames)
+TEST_F(HexLoading, SecondLoadOnlyOverwritesWhatItNames)
 {
     std::vector<int> premier(32), second(16);
     for (int i = 0; i < 32; ++i)
@@ -385,7 +385,7 @@ TEST_F(HexLecture, SecondLoadOnlyOverwritesWhatItNames)
     EXPECT_EQ(fm->getInstr(0x0F)->getInstr(), 0x900F);
 }
 
-TEST_F(HexLecture, LoadingResetsTheProcessorButNotTheClock)
+TEST_F(HexLoading, LoadingResetsTheProcessorButNotTheClock)
 {
     // movlw 0x5A; movwf 0x20; movlb 3; bra $
     charge({record(0, 0, {0x5A, 0x0E, 0x20, 0x6E, 0x03, 0x01, 0xFF, 0xD7}), fin()});

@@ -20,8 +20,6 @@
 
 namespace {
 
-constexpr double pi = 3.14159265358979323846;
-constexpr double deg = pi / 180.0;
 
 QString cheminTemp(const char* nom)
 {
@@ -72,7 +70,7 @@ void attendFin(const Portion& e, double x, double y, double theta)
 
 } // namespace
 
-TEST(PortionGeometrie, LigneDroiteEtSansSource)
+TEST(TrackElementGeometry, StraightLineAndNoSource)
 {
     auto r = repere(300, 400, 45);
     PortionLigneDroite d(-1, r.get());
@@ -100,23 +98,23 @@ TEST(PortionGeometrie, LigneDroiteEtSansSource)
     attendPose(&r2, -50, 0, 0);
 }
 
-TEST(PortionGeometrie, CourbesGaucheEtDroite)
+TEST(TrackElementGeometry, LeftAndRightCurves)
 {
     PortionLigneCourbe g;
     g.calculPosition();
     attendFin(g, 1000, 1000, pi / 2);
     EXPECT_NEAR(g.getScotchDistance(1000, 1000), 0.0, 1e-9);
-    EXPECT_NEAR(g.getScotchDistance(1010 * std::sin(45 * deg), 1000 - 1010 * std::cos(45 * deg)), 10.0, 1e-9);
-    EXPECT_EQ(g.getScotchDistance(1000 * std::sin(100 * deg), 1000 - 1000 * std::cos(100 * deg)), -1.0);
+    EXPECT_NEAR(g.getScotchDistance(1010 * std::sin(45 * degEnRad), 1000 - 1010 * std::cos(45 * degEnRad)), 10.0, 1e-9);
+    EXPECT_EQ(g.getScotchDistance(1000 * std::sin(100 * degEnRad), 1000 - 1000 * std::cos(100 * degEnRad)), -1.0);
 
     PortionLigneCourbe d;
     d.modifArg(1, -90);
     d.calculPosition();
     attendFin(d, 1000, -1000, -pi / 2);
-    EXPECT_NEAR(d.getScotchDistance(990 * std::sin(45 * deg), -1000 + 990 * std::cos(45 * deg)), 10.0, 1e-9);
+    EXPECT_NEAR(d.getScotchDistance(990 * std::sin(45 * degEnRad), -1000 + 990 * std::cos(45 * degEnRad)), 10.0, 1e-9);
 }
 
-TEST(PortionGeometrie, CourbeDePlusDUnDemiTour)
+TEST(TrackElementGeometry, CurveOfMoreThanHalfATurn)
 {
     for (double sens : {1.0, -1.0}) {
         SCOPED_TRACE(sens);
@@ -126,7 +124,7 @@ TEST(PortionGeometrie, CourbeDePlusDUnDemiTour)
         attendFin(c, -1000, 1000 * sens, 1.5 * pi * sens);
         // Around the centre (0, 1000 sens): points between 180 and 270 degrees are
         // found through the folding; a point beyond the arc is far from any tape.
-        auto point = [sens](double a, double r) { return std::make_pair(r * std::sin(a * deg), sens * (1000 - r * std::cos(a * deg))); };
+        auto point = [sens](double a, double r) { return std::make_pair(r * std::sin(a * degEnRad), sens * (1000 - r * std::cos(a * degEnRad))); };
         for (double a : {10.0, 179.0, 200.0, 260.0}) {
             const auto [x, y] = point(a, 1005);
             EXPECT_NEAR(c.getScotchDistance(x, y), 5.0, 1e-9) << a;
@@ -136,7 +134,7 @@ TEST(PortionGeometrie, CourbeDePlusDUnDemiTour)
     }
 }
 
-TEST(PortionGeometrie, ObstacleEtMarqueur)
+TEST(TrackElementGeometry, ObstacleAndMarker)
 {
     PortionObstacle o;
     o.calculPosition();
@@ -160,7 +158,7 @@ TEST(PortionGeometrie, ObstacleEtMarqueur)
     EXPECT_EQ(a.getScotchDistance(500, 0), -1.0);
 }
 
-TEST(PortionDessin, FormesPositionEtSurbrillance)
+TEST(TrackElementDrawing, ShapesPositionAndHighlight)
 {
     auto r = repere(100, 200, 90);
     PortionLigneDroite d(-1, r.get());
@@ -209,7 +207,7 @@ TEST(PortionDessin, FormesPositionEtSurbrillance)
     EXPECT_EQ(depart->getItemFocus()->boundingRect(), QRectF(-100, -100, 300, 200));
 }
 
-TEST(PisteEdition, PisteVideEtIndicesHorsLimites)
+TEST(TrackEditing, EmptyTrackAndIndicesOutOfRange)
 {
     Piste p;
     EXPECT_EQ(p.getScotchDistance(0, 0), 1e20);
@@ -225,7 +223,7 @@ TEST(PisteEdition, PisteVideEtIndicesHorsLimites)
     p.eltChange(static_cast<unsigned>(-1));
 }
 
-TEST(PisteEdition, ChainageEtModification)
+TEST(TrackEditing, ChainingAndModification)
 {
     Piste p;
     construire(p, {{0, {100, 200, 90}}, {1, {500}}, {2, {300, -90}}, {3, {}}, {1, {}}});
@@ -247,7 +245,7 @@ TEST(PisteEdition, ChainageEtModification)
     attendPose(p.getElt(4), 300, 1300, 0);
 }
 
-TEST(PisteEdition, SuppressionRemplacementInsertion)
+TEST(TrackEditing, DeletionReplacementInsertion)
 {
     Piste p;
     construire(p, {{0, {500, 500, 30}}, {1, {200}}, {1, {300}}, {4, {}}});
@@ -282,7 +280,7 @@ TEST(PisteEdition, SuppressionRemplacementInsertion)
     attendPose(p.getElt(2), 200, -100, 0);
 }
 
-TEST(PisteEdition, SurbrillanceEtRequetes)
+TEST(TrackEditing, HighlightAndQueries)
 {
     Piste p;
     construire(p, {{0, {}}, {1, {}}, {1, {}}, {4, {}}});
@@ -317,7 +315,7 @@ TEST(PisteEdition, SurbrillanceEtRequetes)
 
 // The distance a person would measure to the tape: to the nearest point of the
 // centre lines, ends included; beside a gap there is none.
-TEST(PisteEdition, DistanceAuScotchGeometrique)
+TEST(TrackEditing, GeometricDistanceToTheTape)
 {
     Piste p;
     // Straight to (100, 0), a marker there, a left quarter turn around (100, 100) to
@@ -342,7 +340,7 @@ TEST(PisteEdition, DistanceAuScotchGeometrique)
     EXPECT_EQ(sansScotch.distanceAuScotch(0, 0), -1.0);
 }
 
-TEST(PisteFichier, EcritureEtRelecture)
+TEST(TrackFile, WriteAndReadBack)
 {
     const QString f = cheminTemp("aller_retour.pis");
     Piste p;
@@ -390,7 +388,7 @@ TEST(PisteFichier, EcritureEtRelecture)
     EXPECT_TRUE(QFileInfo(dossier).isDir());
 }
 
-TEST(PisteFichier, NumerosDuFichierGardesJusquAuProchainEdit)
+TEST(TrackFile, FileNumbersKeptUntilTheNextEdit)
 {
     const QString f = cheminTemp("numeros.pis");
     ASSERT_TRUE(ecrire(f, QStringLiteral("<repere numero=\"3\"><x>5</x></repere>"
@@ -412,7 +410,7 @@ TEST(PisteFichier, NumerosDuFichierGardesJusquAuProchainEdit)
     EXPECT_EQ(q.getElt(1)->getID(), 1);
 }
 
-TEST(PisteFichier, FichiersEndommages)
+TEST(TrackFile, DamagedFiles)
 {
     const QString f = cheminTemp("abime.pis");
     Piste p;
@@ -466,7 +464,7 @@ TEST(PisteFichier, FichiersEndommages)
     EXPECT_EQ(p.size(), 0u);
 }
 
-TEST(PisteExemple, CircuitFermeAvecObstacleSurLaLigne)
+TEST(TrackExample, ClosedCircuitWithAnObstacleOnTheLine)
 {
     Piste p;
     ASSERT_TRUE(p.openData(QStringLiteral(TAVREX_EXAMPLES_SRC_DIR "/piste001.pis")));
@@ -495,7 +493,7 @@ TEST(PisteExemple, CircuitFermeAvecObstacleSurLaLigne)
     EXPECT_LT(p.getScotchDistance(obstacle->getX0(), obstacle->getY0()), 1.0);
 }
 
-TEST(PisteScene, ElementsEntrentEtSortentDeLaScene)
+TEST(TrackScene, ElementsEnterAndLeaveTheScene)
 {
     std::unique_ptr<QApplication> app;
     if (!QCoreApplication::instance()) {

@@ -6,40 +6,17 @@
 #include <memory>
 
 #include "aleatoire.h"
-#include "processeur.h"
+#include "harness.h"
 
 namespace {
 
 using DM = DataMemory;
 
-class Sonde : public Connexion
+class Ports : public PuceTest
 {
-public:
-    Sonde(double v = 2.5, double z = 1e9)
-    {
-        valueSrc = v;
-        impedance = z;
-    }
-    void modifie(double) override { ++evaluations; }
-    void miseAJour() override { ++rafraichissements; }
-    int evaluations = 0, rafraichissements = 0;
 };
 
-class Ports : public ::testing::Test
-{
-protected:
-    void tick(int n = 1)
-    {
-        while (n--)
-            p->clock();
-    }
-    Byte lit(Word adr) { return p->getDM()->readDirect(adr); }
-    void ecrit(Word adr, Byte v) { p->getDM()->write(adr, v); }
-
-    std::unique_ptr<P18f4550> p = std::make_unique<P18f4550>();
-};
-
-TEST_F(Ports, DiviseurEtSeuils)
+TEST_F(Ports, DividerAndThresholds)
 {
     Sonde flottant, tirage(0.0, 100.0);
     p->getPortD()->connecte(0, &flottant);
@@ -65,7 +42,7 @@ TEST_F(Ports, DiviseurEtSeuils)
     EXPECT_LT(uns, 140);
 }
 
-TEST_F(Ports, BrochesAnalogiquesLisent0)
+TEST_F(Ports, AnalogPinsRead0)
 {
     Sonde ra[2], rb[6];
     for (Byte i = 0; i < 2; ++i) {
@@ -87,7 +64,36 @@ TEST_F(Ports, BrochesAnalogiquesLisent0)
     EXPECT_GT(ra[0].getVin(), 4.99);   // still computed: the converter samples it
 }
 
-TEST_F(Ports, SeulesLesBrochesMarqueesSontEvaluees)
+// The data sheet's rule, independent of the ports' own tables: ANn is analog while
+// PCFG is at most 14 - n (PCFG 0 and 1 both leave all thirteen inputs analog, 15 none).
+TEST_F(Ports, EveryPinIsAnalogOrDigitalAsEachPcfgSettingSays)
+{
+    struct Entree
+    {
+        int port;
+        Byte bit;
+        int an;
+    };
+    const Entree entrees[] = {
+        {Port::PORTA, 0, 0}, {Port::PORTA, 1, 1}, {Port::PORTA, 2, 2}, {Port::PORTA, 3, 3}, {Port::PORTA, 5, 4},
+        {Port::PORTE, 0, 5}, {Port::PORTE, 1, 6}, {Port::PORTE, 2, 7}, {Port::PORTB, 2, 8}, {Port::PORTB, 3, 9},
+        {Port::PORTB, 1, 10}, {Port::PORTB, 4, 11}, {Port::PORTB, 0, 12},
+    };
+    for (int pcfg = 0; pcfg < 16; ++pcfg) {
+        ecrit(DM::ADCON1, static_cast<Byte>(pcfg));
+        for (int port = Port::PORTA; port <= Port::PORTE; ++port)
+            for (Byte bit = 0; bit < 8; ++bit) {
+                bool analogique = false;
+                for (const Entree& e : entrees)
+                    if (e.port == port && e.bit == bit)
+                        analogique = pcfg <= 14 - e.an;
+                EXPECT_EQ(p->getPort(port)->isAnalog(bit), analogique)
+                    << "PCFG " << pcfg << ", " << Port::pinName(port, bit).toStdString();
+            }
+    }
+}
+
+TEST_F(Ports, OnlyMarkedPinsAreEvaluated)
 {
     Sonde d0(0.0, 100.0), d5, rb6(5.0, 100.0), rc3(5.0, 100.0), re3(5.0, 100.0);
     p->getPortD()->connecte(0, &d0);
@@ -112,7 +118,7 @@ TEST_F(Ports, SeulesLesBrochesMarqueesSontEvaluees)
     EXPECT_EQ(d5.evaluations, 2);
 }
 
-TEST_F(Ports, Connexions)
+TEST_F(Ports, Connections)
 {
     Sonde a, b;
     EXPECT_EQ(a.pinName(), QStringLiteral("NC"));

@@ -25,17 +25,9 @@ constexpr Word INCF(Byte f) { return static_cast<Word>(0x2A00 | f); }    // d = 
 constexpr Word BRA(int n) { return static_cast<Word>(0xD000 | (n & 0x7FF)); }
 constexpr Word RESET_ = 0x00FF;
 
-// A device that counts the evaluations of its pin.
-class Sonde : public Connexion
-{
-public:
-    void modifie(double) override { ++evaluations; }
-    int evaluations = 0;
-};
-
 }  // namespace
 
-TEST(Processeur, FirstCycleAfterResetExecutesTheNopWhileFetchingAddressZero)
+TEST(Processor, FirstCycleAfterResetExecutesTheNopWhileFetchingAddressZero)
 {
     auto p = std::make_unique<P18f4550>();
     ecrire(*p, 0, {MOVLW(0x42), BRA(-1)});
@@ -49,7 +41,7 @@ TEST(Processeur, FirstCycleAfterResetExecutesTheNopWhileFetchingAddressZero)
     EXPECT_EQ(p->time() - t0, 8u);
 }
 
-TEST(Processeur, TicksAreTheSumOfWhatClock4Returns)
+TEST(Processor, TicksAreTheSumOfWhatClock4Returns)
 {
     auto p = chargeProgramme("instr_call");
     uint64_t somme = 0;
@@ -59,7 +51,7 @@ TEST(Processeur, TicksAreTheSumOfWhatClock4Returns)
     EXPECT_EQ(p->time() - t0, somme);
 }
 
-TEST(Processeur, SingleTicksFollowTheSameStatesAsWholeInstructions)
+TEST(Processor, SingleTicksFollowTheSameStatesAsWholeInstructions)
 {
     // The same program run with clock4() and with clock() must reach the same state
     // at every instruction boundary.
@@ -103,7 +95,7 @@ public:
 };
 }  // namespace
 
-TEST(Processeur, EventsFireAtTheirTickWhateverTheGapBetweenThem)
+TEST(Processor, EventsFireAtTheirTickWhateverTheGapBetweenThem)
 {
     // Ticks known to be free of events are passed quickly; an event registered
     // between instructions, far ahead or just ahead, still fires at its own tick.
@@ -130,7 +122,7 @@ TEST(Processeur, EventsFireAtTheirTickWhateverTheGapBetweenThem)
     periodique.supprimer();
 }
 
-TEST(Processeur, ResetInstructionRestartsWithoutTouchingRegisters)
+TEST(Processor, ResetInstructionRestartsWithoutTouchingRegisters)
 {
     auto p = std::make_unique<P18f4550>();
     // 0: movlw 0x37; 2: movwf 0x10; 4: incf 0x11; 6: reset
@@ -150,7 +142,7 @@ TEST(Processeur, ResetInstructionRestartsWithoutTouchingRegisters)
     EXPECT_EQ(ram(*p, 0x11), 2);
 }
 
-TEST(Processeur, PowerOnResetKeepsTimeAndTheEventWheelPosition)
+TEST(Processor, PowerOnResetKeepsTimeAndTheEventWheelPosition)
 {
     auto p = chargeProgramme("instr_arith");
     for (int i = 0; i < 1234; ++i)
@@ -165,7 +157,7 @@ TEST(Processeur, PowerOnResetKeepsTimeAndTheEventWheelPosition)
     EXPECT_EQ(p->getDM()->w(), 0);
 }
 
-TEST(Processeur, ProgramCounterWrapsAtTheEndOfProgramMemory)
+TEST(Processor, ProgramCounterWrapsAtTheEndOfProgramMemory)
 {
     auto p = std::make_unique<P18f4550>();
     p->getDM()->setPC(0x7FFE);
@@ -180,7 +172,7 @@ TEST(Processeur, ProgramCounterWrapsAtTheEndOfProgramMemory)
     EXPECT_EQ(p->getDM()->getPC(), 0u);
 }
 
-TEST(Processeur, AChangedPortIsEvaluatedOnceAtTheEndOfTheTick)
+TEST(Processor, AChangedPortIsEvaluatedOnceAtTheEndOfTheTick)
 {
     auto p = std::make_unique<P18f4550>();
     Sonde sonde;

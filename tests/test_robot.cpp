@@ -22,6 +22,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include "harness.h"
 #include "modele.h"
 #include "piste.h"
 
@@ -29,20 +30,6 @@ namespace {
 
 using DM = DataMemory;
 
-constexpr double pi = 3.14159265358979323846;
-
-void ecrit(Modele& m, Word adr, Byte v)
-{
-    m.getProcesseur()->getDM()->write(adr, v);
-}
-
-// Runs the board for `ms` of chip time (no program: the erased flash executes NOPs).
-void avance(Modele& m, double ms)
-{
-    const uint64_t fin = m.time() + static_cast<uint64_t>(ms * 48000.0);
-    while (m.time() < fin)
-        m.pas();
-}
 
 // Both PWM outputs on, Timer2 prescaler 16, DCxB = 0. With PR2 = 0xFE a duty
 // register of 0xFF (1020 >= the period) keeps the output high: 100 %.
@@ -77,7 +64,7 @@ private:
 
 // --- Motors and motion ----------------------------------------------------------------
 
-TEST(MoteurPwm, FullDutySteadyStateStraightLineThenCoastToRest)
+TEST(MotorPwm, FullDutySteadyStateStraightLineThenCoastToRest)
 {
     auto m = modeleAllume();
     pwm(*m, 0xFF, 0xFF, 0xFE);
@@ -105,8 +92,8 @@ TEST(MoteurPwm, FullDutySteadyStateStraightLineThenCoastToRest)
     double vPrec = 1e9, tCourantNul = -1, tArret = -1;
     bool negatif = false, remonte = false;
     Pas pas([&](const Modele& mod) {
-        const double t = static_cast<double>(mod.time() - t0) / 48e6;
-        for (MoteurCNX* mot : {mod.getMoteurG(), mod.getMoteurD()})
+        const double t = enSecondes(static_cast<double>(mod.time() - t0));
+        for (const MoteurCNX* mot : {mod.getMoteurG(), mod.getMoteurD()})
             negatif |= mot->getCourant() < 0.0 || mot->getVitesse() < 0.0;
         const double v = mod.getMoteurG()->getVitesse();
         remonte |= v > vPrec;
@@ -146,7 +133,7 @@ void referenceConduction(double duree, double& im, double& vm)
     }
 }
 
-TEST(MoteurSortieSimple, KeepsItsSpeedBetweenEvaluationsAndCatchesUpStably)
+TEST(MotorPlainOutput, KeepsItsSpeedBetweenEvaluationsAndCatchesUpStably)
 {
     auto m = modeleAllume();
     // RC1 and RC2 plain outputs, high: both bridges conduct from now on.
@@ -162,7 +149,7 @@ TEST(MoteurSortieSimple, KeepsItsSpeedBetweenEvaluationsAndCatchesUpStably)
     ecrit(*m, DM::LATC, 0x06);
     m->pas();
     double iRef, vRef;
-    referenceConduction(static_cast<double>(m->time() - depart) / 48e6, iRef, vRef);
+    referenceConduction(enSecondes(static_cast<double>(m->time() - depart)), iRef, vRef);
     const double v1 = m->getMoteurG()->getVitesse();
     EXPECT_NEAR(v1, vRef, 0.01 * vRef);
     EXPECT_NEAR(m->getMoteurG()->getCourant(), iRef, 0.01 * iRef);
@@ -175,7 +162,7 @@ TEST(MoteurSortieSimple, KeepsItsSpeedBetweenEvaluationsAndCatchesUpStably)
     avance(*m, 300);
     m->deplacement();
     EXPECT_EQ(m->getMoteurG()->getVitesse(), v1);
-    EXPECT_NEAR(m->getX() - x1, v1 * static_cast<double>(m->time() - t1) / 48e6, 1e-6);
+    EXPECT_NEAR(m->getX() - x1, v1 * enSecondes(static_cast<double>(m->time() - t1)), 1e-6);
 
     // Three seconds in one interval, where one Euler step would explode: the motors
     // end at their steady state.
@@ -188,7 +175,7 @@ TEST(MoteurSortieSimple, KeepsItsSpeedBetweenEvaluationsAndCatchesUpStably)
     }
 }
 
-TEST(MoteurCablage, SwappingThePwmOutputsSwapsMotorsAndNames)
+TEST(MotorWiring, SwappingThePwmOutputsSwapsMotorsAndNames)
 {
     auto m = modeleAllume();
     int signaux = 0;
@@ -212,22 +199,22 @@ TEST(MoteurCablage, SwappingThePwmOutputsSwapsMotorsAndNames)
     EXPECT_EQ(portC->getConnexion(2), m->getMoteurG());
 }
 
-TEST(MoteurDeplacement, PositionClampedToTheSquare)
+TEST(MotorMotion, PositionClampedToTheSquare)
 {
     for (double cap : {0.0, 180.0}) {
         SCOPED_TRACE(cap);
         auto m = modeleAllume();
         const double bord = cap == 0.0 ? Modele::xMax : Modele::xMin;
-        m->romboSurPiste(bord - std::cos(cap * pi / 180) * 50.0, 0.0, cap);
+        m->romboSurPiste(bord - std::cos(cap * degEnRad) * 50.0, 0.0, cap);
         pwm(*m, 0xFF, 0xC0, 0xFE);   // left wheel faster: it drifts right along the edge
         avance(*m, 600);
         EXPECT_EQ(m->getX(), bord);
         EXPECT_NE(m->getY(), 0.0);
-        EXPECT_LT(m->getTheta(), cap * pi / 180);
+        EXPECT_LT(m->getTheta(), cap * degEnRad);
     }
 }
 
-TEST(MoteurDeplacement, ParametersThatWouldDivideByZeroGiveNoMotion)
+TEST(MotorMotion, ParametersThatWouldDivideByZeroGiveNoMotion)
 {
     const std::vector<std::pair<const char*, std::function<void(Modele&)>>> cas = {
         {"inductance", [](Modele& m) { m.getMoteurG()->setInduc(0.0); m.getMoteurD()->setInduc(0.0); }},
@@ -252,7 +239,7 @@ TEST(MoteurDeplacement, ParametersThatWouldDivideByZeroGiveNoMotion)
         m->deplacement();
         EXPECT_EQ(m->getX(), 100.0);
         EXPECT_EQ(m->getY(), 200.0);
-        EXPECT_DOUBLE_EQ(m->getTheta(), 30.0 * pi / 180);
+        EXPECT_DOUBLE_EQ(m->getTheta(), 30.0 * degEnRad);
         for (MoteurCNX* mot : {m->getMoteurG(), m->getMoteurD()})
             EXPECT_TRUE(std::isfinite(mot->getCourant()) && std::isfinite(mot->getVitesse()));
     }
@@ -260,7 +247,7 @@ TEST(MoteurDeplacement, ParametersThatWouldDivideByZeroGiveNoMotion)
 
 // --- Infrared sensors ------------------------------------------------------------------
 
-class CapteurIr : public ::testing::Test
+class InfraredSensor : public ::testing::Test
 {
 protected:
     // A model with one sensor, added past the end of an empty list: the defaults.
@@ -283,7 +270,7 @@ protected:
     CaptIrCNX& c = *m->getCaptIr(0);
 };
 
-TEST_F(CapteurIr, StageVoltageHeightFactorPullDownAndComparator)
+TEST_F(InfraredSensor, StageVoltageHeightFactorPullDownAndComparator)
 {
     EXPECT_NEAR(v0Force(c, false), 4.58, 0.01);
     EXPECT_NEAR(v0Force(c, true), 1.24, 0.01);
@@ -316,7 +303,7 @@ TEST_F(CapteurIr, StageVoltageHeightFactorPullDownAndComparator)
         }
 }
 
-TEST_F(CapteurIr, ReflectionAcrossTheTapeAndPlacementFromThePose)
+TEST_F(InfraredSensor, ReflectionAcrossTheTapeAndPlacementFromThePose)
 {
     Piste* p = m->getPiste();
     p->eltInsert(0, 0);   // start marker at the origin
@@ -364,7 +351,7 @@ TEST_F(CapteurIr, ReflectionAcrossTheTapeAndPlacementFromThePose)
             }
 }
 
-TEST_F(CapteurIr, AddingCopiesTheLastSensorUpToTwelve)
+TEST_F(InfraredSensor, AddingCopiesTheLastSensorUpToTwelve)
 {
     EXPECT_EQ(c.getY(), -4.5);
     EXPECT_TRUE(c.estForce() && !c.estSurLigne());
@@ -387,7 +374,7 @@ TEST_F(CapteurIr, AddingCopiesTheLastSensorUpToTwelve)
     EXPECT_EQ(m->nbCaptIr(), 12);
 }
 
-TEST_F(CapteurIr, WiringDeletingAndPinUse)
+TEST_F(InfraredSensor, WiringDeletingAndPinUse)
 {
     m->addCaptIr(-1);
     m->addCaptIr(-1);
@@ -430,7 +417,7 @@ TEST_F(CapteurIr, WiringDeletingAndPinUse)
 
 // --- End-of-travel switch ----------------------------------------------------------------
 
-TEST(RobotFdc, ReleasedAgainstAnObstacleThePinRefreshPressesItAgain)
+TEST(RobotEndSwitch, ReleasedAgainstAnObstacleThePinRefreshPressesItAgain)
 {
     auto m = modeleAllume();
     ecrit(*m, DM::ADCON1, 0x0F);   // RB1 digital
@@ -473,7 +460,7 @@ TEST(RobotFdc, ReleasedAgainstAnObstacleThePinRefreshPressesItAgain)
 
 // --- Robot file ----------------------------------------------------------------------------
 
-class RomboFichier : public ::testing::Test
+class RobotFile : public ::testing::Test
 {
 protected:
     void SetUp() override
@@ -510,7 +497,7 @@ protected:
     std::unique_ptr<Modele> m = std::make_unique<Modele>();
 };
 
-TEST_F(RomboFichier, FreshModelWritesTheDefaultLayout)
+TEST_F(RobotFile, FreshModelWritesTheDefaultLayout)
 {
     m->addCaptIr(-1);
     const QString f = chemin("frais.rbo");
@@ -545,7 +532,7 @@ TEST_F(RomboFichier, FreshModelWritesTheDefaultLayout)
     EXPECT_EQ(vu, attendu);
 }
 
-TEST_F(RomboFichier, SaveThenReadGivesTheSameRobot)
+TEST_F(RobotFile, SaveThenReadGivesTheSameRobot)
 {
     // Every value distinct, so that a leaf read into the wrong field shows.
     ContactCNX* jack = m->getJack();
@@ -623,7 +610,7 @@ TEST_F(RomboFichier, SaveThenReadGivesTheSameRobot)
     EXPECT_EQ(b->getRayon(), 30.1235);
 }
 
-TEST_F(RomboFichier, SensorNumbersCreateTheMissingSensorsOrAreIgnored)
+TEST_F(RobotFile, SensorNumbersCreateTheMissingSensorsOrAreIgnored)
 {
     ASSERT_TRUE(m->openData(avec("<capteur numero=\"2\"><x>7</x><h>3</h></capteur>")));
     ASSERT_EQ(m->nbCaptIr(), 3);
@@ -640,7 +627,7 @@ TEST_F(RomboFichier, SensorNumbersCreateTheMissingSensorsOrAreIgnored)
     EXPECT_EQ(m->nbCaptIr(), 0);
 }
 
-TEST_F(RomboFichier, PinsThatAreNotFreeOrNotPinsLeaveDevicesUnwired)
+TEST_F(RobotFile, PinsThatAreNotFreeOrNotPinsLeaveDevicesUnwired)
 {
     ASSERT_TRUE(m->openData(avec("<jack><connexion>RB0</connexion></jack>"
                                  "<fdc><connexion>RB0</connexion></fdc>"
@@ -661,7 +648,7 @@ TEST_F(RomboFichier, PinsThatAreNotFreeOrNotPinsLeaveDevicesUnwired)
     EXPECT_EQ(noms.size(), 10u);   // 14 less the motors, the jack and RA4
 }
 
-TEST_F(RomboFichier, ValuesThatDoNotParse)
+TEST_F(RobotFile, ValuesThatDoNotParse)
 {
     ASSERT_TRUE(m->openData(avec("<jack><pullup>oui</pullup><resistance>abc</resistance></jack>"
                                  "<hacheurs><pwm1agauche>x</pwm1agauche><vf>nan</vf><rdson></rdson></hacheurs>"
@@ -684,7 +671,7 @@ TEST_F(RomboFichier, ValuesThatDoNotParse)
 
 }
 
-TEST_F(RomboFichier, UnreadableFilesChangeNothing)
+TEST_F(RobotFile, UnreadableFilesChangeNothing)
 {
     m->setRayon(31.0);
     ASSERT_TRUE(m->saveRomboData(chemin("bon.rbo")));
@@ -705,7 +692,7 @@ TEST_F(RomboFichier, UnreadableFilesChangeNothing)
     EXPECT_EQ(lus, 0);
 }
 
-TEST_F(RomboFichier, SavingReplacesTheFileOrFailsWithoutTrace)
+TEST_F(RobotFile, SavingReplacesTheFileOrFailsWithoutTrace)
 {
     while (m->captIrAjoutPossible())
         m->addCaptIr(-1);
@@ -731,7 +718,7 @@ std::string exemple(const std::string& nom)
     return std::string(TAVREX_EXAMPLES_SRC_DIR) + "/" + nom;
 }
 
-TEST(RobotSuiveur, FollowsTheExampleTrackAndStopsAtTheObstacle)
+TEST(RobotLineFollower, FollowsTheExampleTrackAndStopsAtTheObstacle)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
@@ -784,8 +771,8 @@ TEST(RobotSuiveur, FollowsTheExampleTrackAndStopsAtTheObstacle)
         if (t < 100.0) {
             EXPECT_EQ(vg + vd, 0.0) << "moving before the jack is pulled, t = " << t;
         }
-        fx = x + Modele::avant * std::cos(cap * pi / 180);
-        fy = y + Modele::avant * std::sin(cap * pi / 180);
+        fx = x + Modele::avant * std::cos(cap * degEnRad);
+        fy = y + Modele::avant * std::sin(cap * degEnRad);
         for (unsigned i = 0; i < p.size(); ++i)
             auPlusPres[i] = std::min(auPlusPres[i], std::hypot(fx - p.getElt(i)->getX(), fy - p.getElt(i)->getY()));
         // Over the gap there is no tape to follow.

@@ -9,23 +9,15 @@ namespace {
 
 using DM = DataMemory;
 
-class Timer0Test : public ::testing::Test
+class Timer0Test : public PuceTest
 {
 protected:
-    void tick(int n = 1)
-    {
-        while (n--)
-            p->clock();
-    }
-    Byte lit(Word adr) { return p->getDM()->read(adr); }
-    void ecrit(Word adr, Byte v) { p->getDM()->write(adr, v); }
-    bool tmr0if() { return p->getDM()->readDirect(DM::INTCON) & 0x04; }
+    bool tmr0if() { return lit(DM::INTCON) & 0x04; }
 
-    std::unique_ptr<P18f4550> p = std::make_unique<P18f4550>();
     Timer0* t0 = p->getTimer0();
 };
 
-TEST_F(Timer0Test, PeriodeEtDebordementSeizeBits)
+TEST_F(Timer0Test, PeriodAndSixteenBitOverflow)
 {
     ecrit(DM::T0CON, 0x88);
     ecrit(DM::TMR0H, 0xFF);
@@ -46,22 +38,22 @@ TEST_F(Timer0Test, PeriodeEtDebordementSeizeBits)
     EXPECT_FALSE(t0->estEnregistre());
 }
 
-TEST_F(Timer0Test, TamponTMR0H)
+TEST_F(Timer0Test, Tmr0hBuffer)
 {
     ecrit(DM::T0CON, 0x08);   // off, 16 bits
     ecrit(DM::TMR0H, 0x12);
     ecrit(DM::TMR0L, 0x34);
     ecrit(DM::TMR0H, 0x99);
     EXPECT_EQ(t0->getTmr0(), 0x1234);
-    EXPECT_EQ(lit(DM::TMR0L), 0x34);
-    EXPECT_EQ(lit(DM::TMR0H), 0x12);   // latched by the TMR0L read
+    EXPECT_EQ(litRegistre(DM::TMR0L), 0x34);
+    EXPECT_EQ(litRegistre(DM::TMR0H), 0x12);   // latched by the TMR0L read
     ecrit(DM::T0CON, 0x48);   // 8 bits: TMR0H plays no part
     ecrit(DM::TMR0H, 0x55);
     ecrit(DM::TMR0L, 0x10);
     EXPECT_EQ(t0->getTmr0(), 0x10);
 }
 
-TEST_F(Timer0Test, HorlogeExterneSurRA4)
+TEST_F(Timer0Test, ExternalClockOnRA4)
 {
     Connexion ra4;
     p->getPortA()->connecte(4, &ra4);
@@ -86,7 +78,7 @@ TEST_F(Timer0Test, HorlogeExterneSurRA4)
     EXPECT_FALSE(t0->estEnregistre());
 }
 
-TEST(Timer0Programme, DureeDUneBoucleEtDebordement)
+TEST(Timer0Program, LoopDurationAndOverflow)
 {
     auto p = chargeProgramme("periph_timer0");
     EXPECT_EQ(executeJusquaArret(*p), 3320u);

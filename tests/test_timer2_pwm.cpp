@@ -12,26 +12,7 @@ namespace {
 
 using DM = DataMemory;
 
-// Records the tick of every change of level that the pin's evaluation reports.
-class Sonde : public Connexion
-{
-public:
-    explicit Sonde(const P18f4550* p) : proc(p) {}
-    void modifie(double v) override
-    {
-        if ((v > 3.0) != haut) {
-            haut = !haut;
-            (haut ? montees : descentes).push_back(proc->time());
-        }
-    }
-    bool haut = false;
-    std::vector<uint64_t> montees, descentes;
-
-private:
-    const P18f4550* proc;
-};
-
-class Timer2Pwm : public ::testing::Test
+class Timer2Pwm : public PuceTest
 {
 protected:
     void SetUp() override
@@ -39,14 +20,7 @@ protected:
         p->getPortC()->connecte(2, &rc2);
         ecrit(DM::TRISC, 0xFB);
     }
-    void tick(int n = 1)
-    {
-        while (n--)
-            p->clock();
-    }
-    Byte lit(Word adr) { return p->getDM()->read(adr); }
-    void ecrit(Word adr, Byte v) { p->getDM()->write(adr, v); }
-    bool tmr2if() { return p->getDM()->readDirect(DM::PIR1) & 0x02; }
+    bool tmr2if() { return lit(DM::PIR1) & 0x02; }
     // PWM1 on, Timer2 on without prescaler.
     void demarre(Byte pr2, Byte ccpr1l, Byte ccp1con = 0x0C)
     {
@@ -56,11 +30,10 @@ protected:
         ecrit(DM::T2CON, 0x04);
     }
 
-    std::unique_ptr<P18f4550> p = std::make_unique<P18f4550>();
     Sonde rc2{p.get()};
 };
 
-TEST_F(Timer2Pwm, Periode3kHzRapportCyclique50)
+TEST_F(Timer2Pwm, Period3kHzDutyCycle50)
 {
     ecrit(DM::PR2, 249);
     ecrit(DM::CCPR1L, 125);
@@ -78,30 +51,30 @@ TEST_F(Timer2Pwm, Periode3kHzRapportCyclique50)
     EXPECT_DOUBLE_EQ(rc2.getVin(), 2.5);
 }
 
-TEST_F(Timer2Pwm, CompteurEntreLesEvenements)
+TEST_F(Timer2Pwm, CounterBetweenEvents)
 {
     ecrit(DM::T2CON, 0x04);
     tick(42);
-    EXPECT_EQ(lit(DM::TMR2), 10);
+    EXPECT_EQ(litRegistre(DM::TMR2), 10);
     ecrit(DM::T2CON, 0x05);   // 1:4, a count every 16 ticks; the half count is dropped
     tick(16 * 5 + 15);
-    EXPECT_EQ(lit(DM::TMR2), 15);
+    EXPECT_EQ(litRegistre(DM::TMR2), 15);
 
     ecrit(DM::T2CON, 0x04);
     ecrit(DM::PR2, 200);
     ecrit(DM::TMR2, 100);
     p->getDM()->clrBit(DM::PIR1, 1);
     tick(20);
-    EXPECT_EQ(lit(DM::TMR2), 105);
+    EXPECT_EQ(litRegistre(DM::TMR2), 105);
     tick(383);
-    EXPECT_EQ(lit(DM::TMR2), 200);
+    EXPECT_EQ(litRegistre(DM::TMR2), 200);
     EXPECT_FALSE(tmr2if());
     tick(1);   // 404 ticks after the write: the read itself ends the period
-    EXPECT_EQ(lit(DM::TMR2), 0);
+    EXPECT_EQ(litRegistre(DM::TMR2), 0);
     EXPECT_TRUE(tmr2if());
 }
 
-TEST_F(Timer2Pwm, PostDiviseur)
+TEST_F(Timer2Pwm, Postscaler)
 {
     ecrit(DM::PR2, 9);   // 40 ticks
     ecrit(DM::T2CON, 0x1C);   // postscaler 1:4
@@ -117,18 +90,18 @@ TEST_F(Timer2Pwm, PostDiviseur)
     EXPECT_EQ(drapeaux, (std::vector<uint64_t>{161, 321, 481}));
 }
 
-TEST_F(Timer2Pwm, RapportChangeALaPeriodeSuivante)
+TEST_F(Timer2Pwm, DutyChangesAtTheNextPeriod)
 {
     demarre(99, 25);   // 400-tick periods, 100 ticks high
     tick(401 + 50);
     ecrit(DM::CCPR1L, 50);
     ecrit(DM::CCPR1H, 7);   // refused while the module runs
-    EXPECT_EQ(lit(DM::CCPR1H), 25);
+    EXPECT_EQ(litRegistre(DM::CCPR1H), 25);
     tick(800);
     ASSERT_EQ(rc2.montees.size(), 3u);
     EXPECT_EQ(rc2.descentes[0] - rc2.montees[0], 100u);
     EXPECT_EQ(rc2.descentes[1] - rc2.montees[1], 200u);
-    EXPECT_EQ(lit(DM::CCPR1H), 50);
+    EXPECT_EQ(litRegistre(DM::CCPR1H), 50);
 
     // Out of PWM mode while high: back to LATC at the end of the tick; the pending
     // falling edge removes itself.
@@ -141,7 +114,7 @@ TEST_F(Timer2Pwm, RapportChangeALaPeriodeSuivante)
     EXPECT_EQ(rc2.montees.size(), 3u);
 }
 
-TEST_F(Timer2Pwm, RapportsExtremes)
+TEST_F(Timer2Pwm, ExtremeDuties)
 {
     demarre(0xFF, 0);   // 1,024 ticks
     tick(3000);
@@ -159,7 +132,7 @@ TEST_F(Timer2Pwm, RapportsExtremes)
     EXPECT_TRUE(rc2.haut);
 }
 
-TEST_F(Timer2Pwm, PR2AbaisseSousLeCompteur)
+TEST_F(Timer2Pwm, Pr2LoweredBelowTheCounter)
 {
     demarre(200, 10);
     ecrit(DM::TMR2, 150);
@@ -172,7 +145,7 @@ TEST_F(Timer2Pwm, PR2AbaisseSousLeCompteur)
     EXPECT_EQ(rc2.montees[1] - rc2.montees[0], 101u * 4);
 }
 
-TEST(Timer2Programme, AttenteDuDrapeauEtMesureDeLImpulsion)
+TEST(Timer2Program, FlagWaitAndPulseMeasurement)
 {
     auto p = chargeProgramme("periph_timer2");
     Connexion rc2;   // floating: the driven pin reads its own level

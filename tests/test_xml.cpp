@@ -1,15 +1,20 @@
 // The XML base of the robot and track files: how a file is walked (two levels,
 // stopping at the first node that is not an element), what a damaged file does,
-// and the element-building helpers read back through the same walk.
+// the element-building helpers read back through the same walk, and the example
+// files written again unchanged.
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include <QDir>
 #include <QDomDocument>
 #include <QFile>
+#include <QTemporaryDir>
 
+#include "modele.h"
+#include "piste.h"
 #include "xmlopensavedata.h"
 
 namespace {
@@ -52,19 +57,19 @@ protected:
     Releve releve;
 };
 
-TEST_F(Xml, RacineSansElementInitialiseEtAnnonceSeulement)
+TEST_F(Xml, RootWithoutElementsOnlyInitialisesAndAnnounces)
 {
     EXPECT_TRUE(ouvre("<?xml version=\"1.0\"?>\n<!DOCTYPE robot>\n<robot>du texte</robot>\n"));
     EXPECT_EQ(releve.journal, (Journal{"initialise", "openNew"}));
 }
 
-TEST_F(Xml, CommentaireEnTeteArreteLeParcours)
+TEST_F(Xml, LeadingCommentStopsTheWalk)
 {
     EXPECT_TRUE(ouvre("<robot><!-- sauvegarde --><moteur><res>2.38</res></moteur></robot>"));
     EXPECT_EQ(releve.journal, (Journal{"initialise", "openNew"}));
 }
 
-TEST_F(Xml, FeuillesDansLOrdreAvecOuSansNumero)
+TEST_F(Xml, LeavesInOrderWithOrWithoutNumber)
 {
     EXPECT_TRUE(ouvre("<robot>\n"
                       "  <general>\n    <voie>230</voie>\n    <vbat>12</vbat>\n  </general>\n"
@@ -77,14 +82,14 @@ TEST_F(Xml, FeuillesDansLOrdreAvecOuSansNumero)
                                        "capteur[].y=-4.5", "openNew"}));
 }
 
-TEST_F(Xml, NiveauxPlusProfondsNonParcourus)
+TEST_F(Xml, DeeperLevelsAreNotWalked)
 {
     EXPECT_TRUE(ouvre("<r><a><b><c>1</c><d>2</d></b><e/></a></r>"));
     // The leaf b is handed over with its whole text; c and d are not leaves.
     EXPECT_EQ(releve.journal, (Journal{"initialise", "a[].b=12", "a[].e=", "openNew"}));
 }
 
-TEST_F(Xml, TexteEntreElementsArreteCeNiveau)
+TEST_F(Xml, TextBetweenElementsStopsThatLevel)
 {
     // Between containers: the rest of the root is not walked.
     EXPECT_TRUE(ouvre("<r><a><b>1</b></a>texte<c><d>2</d></c></r>"));
@@ -96,7 +101,7 @@ TEST_F(Xml, TexteEntreElementsArreteCeNiveau)
     EXPECT_EQ(releve.journal, (Journal{"initialise", "a[].b=1", "c[].d=3", "openNew"}));
 }
 
-TEST_F(Xml, FichierMalFormeOuAbsentSansEffet)
+TEST_F(Xml, MalformedOrMissingFileHasNoEffect)
 {
     EXPECT_FALSE(ouvre("<robot><general><voie>230</voie></robot>"));
     EXPECT_FALSE(ouvre(""));
@@ -104,7 +109,7 @@ TEST_F(Xml, FichierMalFormeOuAbsentSansEffet)
     EXPECT_TRUE(releve.journal.empty());
 }
 
-TEST(XmlCreation, AidesRelusParLeParcours)
+TEST(XmlCreation, HelpersReadBackByTheWalk)
 {
     QDomDocument doc("robot");
     QDomElement racine = doc.createElement("robot");
@@ -132,3 +137,39 @@ TEST(XmlCreation, AidesRelusParLeParcours)
 }
 
 }  // namespace
+
+namespace {
+
+QByteArray contenu(const QString& chemin)
+{
+    QFile f(chemin);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+}  // namespace
+
+// Both files name themselves: they are saved under their own name, in a directory of
+// the test's own.
+TEST(XmlExamples, RobotAndTrackReadThenSavedGiveTheSameBytes)
+{
+    const QString source = QStringLiteral(TAVREX_EXAMPLES_SRC_DIR "/");
+    const QByteArray robot = contenu(source + "rombo001.rbo");
+    const QByteArray piste = contenu(source + "piste001.pis");
+    ASSERT_FALSE(robot.isEmpty());
+    ASSERT_FALSE(piste.isEmpty());
+    QTemporaryDir dossier;
+    ASSERT_TRUE(dossier.isValid());
+    const QString avant = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(dossier.path()));
+
+    Modele m;
+    ASSERT_TRUE(m.openData(source + "rombo001.rbo"));
+    ASSERT_TRUE(m.saveRomboData(QStringLiteral("rombo001.rbo")));
+    EXPECT_EQ(contenu(QStringLiteral("rombo001.rbo")), robot);
+
+    Piste p;
+    ASSERT_TRUE(p.openData(source + "piste001.pis"));
+    ASSERT_TRUE(p.saveData(QStringLiteral("piste001.pis")));
+    EXPECT_EQ(contenu(QStringLiteral("piste001.pis")), piste);
+    QDir::setCurrent(avant);
+}
