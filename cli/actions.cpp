@@ -1,12 +1,16 @@
 #include "actions.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
-#include <algorithm>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+
+#include <QDomDocument>
+#include <QFile>
 
 #include "modele.h"
 
@@ -113,12 +117,10 @@ bool lireAction(const std::string& texte, Action& a, std::string& erreur)
 
 bool lireScript(const std::string& chemin, std::vector<Action>& actions, std::string& erreur)
 {
-    std::error_code ec;
-    std::ifstream in(chemin);
-    if (std::filesystem::is_directory(chemin, ec) || !in.is_open()) {
-        erreur = "cannot open script " + chemin;
+    erreur = defautFichierLu(chemin);
+    if (!erreur.empty())
         return false;
-    }
+    std::ifstream in(chemin);
     std::string ligne;
     int numero = 0;
     while (std::getline(in, ligne)) {
@@ -195,4 +197,43 @@ void ordonneActions(std::vector<Action>& actions)
         actions[i].ordre = static_cast<int>(i);
     std::stable_sort(actions.begin(), actions.end(),
                      [](const Action& a, const Action& b) { return a.ticks < b.ticks; });
+}
+
+std::string defautFichierLu(const std::string& chemin)
+{
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::file_status etat = fs::status(chemin, ec);
+    if (!fs::exists(etat))
+        return chemin + ": no such file";
+    if (fs::is_directory(etat))
+        return chemin + ": is a directory, not a file";
+    errno = 0;
+    std::ifstream in(chemin, std::ios::binary);
+    if (!in.is_open())
+        return chemin + ": cannot be read (" + (errno ? std::strerror(errno) : "open failed") + ")";
+    if (in.peek() == std::ifstream::traits_type::eof())
+        return chemin + ": is empty";
+    return {};
+}
+
+std::string defautDocumentXml(const std::string& chemin, const char* racine)
+{
+    std::string defaut = defautFichierLu(chemin);
+    if (!defaut.empty())
+        return defaut;
+    QFile f(QString::fromLocal8Bit(chemin.c_str()));
+    if (!f.open(QIODevice::ReadOnly))
+        return chemin + ": cannot be read";
+    QDomDocument doc;
+    QString message;
+    int ligne = 0, colonne = 0;
+    if (!doc.setContent(&f, &message, &ligne, &colonne))
+        return chemin + ": not an XML document (line " + std::to_string(ligne) + ", column " +
+               std::to_string(colonne) + ": " + message.toStdString() + ")";
+    const QString trouve = doc.documentElement().tagName();
+    if (trouve != QLatin1String(racine))
+        return chemin + ": not a " + (std::strcmp(racine, "rombo") == 0 ? "robot" : "track") +
+               " file (root element <" + trouve.toStdString() + ">, expected <" + racine + ">)";
+    return {};
 }

@@ -43,4 +43,11 @@ OptionAction lireOptionAction(int argc, char** argv, int& i, std::vector<Action>
 // Puts the actions in time order, those of one moment in the order they were given.
 void ordonneActions(std::vector<Action>& actions);
 
+// Why a file given to be read cannot be, as "FILE: reason" (missing, a directory,
+// unreadable, empty); an empty text when it can.
+std::string defautFichierLu(const std::string& chemin);
+// The same for a robot or track file, which must also be well-formed XML with the
+// root element `racine` ("rombo", "piste").
+std::string defautDocumentXml(const std::string& chemin, const char* racine);
+
 #endif

@@ -9,6 +9,7 @@
 #include <cinttypes>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
@@ -228,10 +229,16 @@ class SuiviRobot : public ObservateurPas
 {
 public:
     explicit SuiviRobot(bool avecPiste) : avecPiste(avecPiste) {}
-    ~SuiviRobot() override
+    ~SuiviRobot() override { fermer(); }
+    // Whether every row reached the file (a full disk shows here).
+    bool fermer()
     {
-        if (fichier)
-            std::fclose(fichier);
+        if (!fichier)
+            return true;
+        const bool ecrit = !std::ferror(fichier);
+        const bool ferme = std::fclose(fichier) == 0;
+        fichier = nullptr;
+        return ecrit && ferme;
     }
     bool ouvrir(const std::string& chemin)
     {
@@ -356,16 +363,20 @@ int lanceCheck(const Options& o)
 int main(int argc, char** argv)
 {
     const Options o = lireOptions(argc, argv);
+    // The files are checked before anything runs, in both modes: one line naming the
+    // file and what is wrong with it.
+    std::vector<std::string> defauts;
+    for (const std::string& programme : o.programmes)
+        defauts.push_back(defautFichierLu(programme));
+    if (!o.piste.empty())
+        defauts.push_back(defautDocumentXml(o.piste, "piste"));
+    if (!o.robot.empty())
+        defauts.push_back(defautDocumentXml(o.robot, "rombo"));
+    for (const std::string& defaut : defauts)
+        if (!defaut.empty())
+            erreur(defaut);
     if (!o.check.empty())
         return lanceCheck(o);
-    {
-        std::error_code ec;
-        if (std::filesystem::is_directory(o.programme, ec))
-            erreur(o.programme + " is a directory, not a HEX file");
-        std::ifstream essai(o.programme);
-        if (!essai.is_open())
-            erreur("cannot open " + o.programme);
-    }
 
     Aleatoire::graine(o.graine);
     auto modele = std::make_unique<Modele>();
@@ -373,16 +384,19 @@ int main(int argc, char** argv)
     pic.readFromHex(o.programme.c_str());
     const BilanLecture& bilan = pic.getFM()->bilan();
     if (!bilan.ouvert)
-        erreur("cannot read " + o.programme);
+        erreur(o.programme + ": cannot be read");
+    if (bilan.lignesIgnorees == bilan.lignes)
+        erreur(o.programme + ": no valid Intel HEX record (" + std::to_string(bilan.lignes) + " line" +
+               (bilan.lignes > 1 ? "s" : "") + " read)");
     if (bilan.lignesIgnorees > 0)
         std::fprintf(stderr, "tavrex-cli: %s: %d line%s skipped (not a valid record)\n", o.programme.c_str(),
                      bilan.lignesIgnorees, bilan.lignesIgnorees > 1 ? "s" : "");
 
     if (!o.piste.empty() && !modele->getPiste()->openData(QString::fromLocal8Bit(o.piste.c_str())))
-        erreur("cannot read track " + o.piste);
+        erreur(o.piste + ": cannot be read as a track");
     if (!o.robot.empty()) {
         if (!modele->openData(QString::fromLocal8Bit(o.robot.c_str())))
-            erreur("cannot read robot " + o.robot);
+            erreur(o.robot + ": cannot be read as a robot");
         // The motors follow the file's assignment, as the configuration window does.
         modele->setPwm1aGauche(modele->isPwm1aGauche());
     }
@@ -390,7 +404,7 @@ int main(int argc, char** argv)
         modele->romboSurPiste(o.poseX, o.poseY, o.poseDeg);
     SuiviRobot suivi(!o.piste.empty());
     if (!o.trajectoire.empty() && !suivi.ouvrir(o.trajectoire))
-        erreur("cannot write " + o.trajectoire);
+        erreur(o.trajectoire + ": cannot be written (" + std::strerror(errno) + ")");
     suivi.origine = pic.time();
     modele->setObservateurPas(&suivi);
 
@@ -405,7 +419,7 @@ int main(int argc, char** argv)
                 return;
             vcd = std::make_unique<EnregistreurVcd>(pic, pic.time());
             if (!vcd->ouvrir(o.vcd))
-                erreur("cannot write " + o.vcd);
+                erreur(o.vcd + ": cannot be written (" + std::strerror(errno) + ")");
             pic.setObservateurPorts(vcd.get());
             simulation.vcd = vcd.get();
         });
@@ -415,8 +429,12 @@ int main(int argc, char** argv)
     const std::clock_t cpu1 = std::clock();
     if (vcd) {
         pic.setObservateurPorts(nullptr);
-        vcd->fermer();
+        if (!vcd->fermer())
+            erreur(o.vcd + ": could not be written whole (" + std::strerror(errno) + ")");
     }
+    modele->setObservateurPas(nullptr);
+    if (!suivi.fermer())
+        erreur(o.trajectoire + ": could not be written whole (" + std::strerror(errno) + ")");
 
     if (o.dump)
         afficheMemoire(pic);
@@ -424,7 +442,6 @@ int main(int argc, char** argv)
         afficheLcd(*modele->getLcd());
     if (o.led)
         std::printf("led %.2f mA\n", modele->getLedA6()->getCourant() * 1000.0);
-    modele->setObservateurPas(nullptr);
     if (!o.piste.empty()) {
         std::printf("pose x %.1f mm, y %.1f mm, heading %.1f deg, switch %s\n", modele->getX(), modele->getY(),
                     modele->getTheta() * radEnDeg, modele->getFdc()->isActif() ? "pressed" : "released");

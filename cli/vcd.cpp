@@ -118,11 +118,13 @@ void EnregistreurVcd::portEvalue(const Port& port, Byte valeur)
     }
 }
 
-void EnregistreurVcd::fermer()
+bool EnregistreurVcd::fermer()
 {
     if (!fichier)
-        return;
+        return true;
     horodate();
-    std::fclose(fichier);
+    const bool ecrit = !std::ferror(fichier);
+    const bool ferme = std::fclose(fichier) == 0;
     fichier = nullptr;
+    return ecrit && ferme;
 }

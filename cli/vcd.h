@@ -20,7 +20,8 @@ public:
     // Chip time passed without the processor running (board off or held in reset).
     void attente(uint64_t ticks) { origine -= ticks; }
     void portEvalue(const Port& port, Byte valeur) override;
-    void fermer();
+    // Whether every write reached the file (a full disk shows here).
+    bool fermer();
 
 private:
     struct Signal

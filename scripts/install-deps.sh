@@ -9,6 +9,7 @@ paquets=(
   qtbase5-dev qtbase5-dev-tools libqt5svg5-dev libqwt-qt5-dev qttools5-dev-tools
   libgtest-dev googletest libbenchmark-dev
   gputils gpsim
+  clang-14 libclang-rt-14-dev
   xvfb xauth time python3
 )
 

@@ -89,7 +89,9 @@ bool XMLOpenSaveData::ecrireAtomique(const QString& fichier, const QString& text
     if (!f.open(QIODevice::WriteOnly | QIODevice::Text))
         return false;
     const QByteArray octets = texte.toUtf8();
-    if (f.write(octets) != octets.size()) {
+    // The flush is checked here: commit() flushes the buffer itself but misses a
+    // failure there (a full disk), and would then put the truncated text in place.
+    if (f.write(octets) != octets.size() || !f.flush()) {
         f.cancelWriting();
         return false;
     }
