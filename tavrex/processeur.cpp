@@ -62,8 +62,9 @@ void P18f4550::powerOnReset()
 
 void P18f4550::redemarre()
 {
-    // From inside an instruction's phase: the rest of the cycle executes the NOP
-    // prototype and leaves the program counter at 0.
+    // From inside an instruction's phase, the rest of the cycle executes the NOP
+    // prototype and leaves the program counter at 0; from between two instructions,
+    // the next cycle is that NOP (its Q1 drops the abandon).
     dm->resetPC();
     etat = 0;
     fetchPtr = instrPtr = jeu.nop();

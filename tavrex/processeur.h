@@ -49,8 +49,10 @@ public:
     int readFromHex(const char* filename);
 
     void clock();
+    // Always begins a new instruction cycle at Q1, whatever state clock() left.
     int clock4()
     {
+        etat = 0;
         if (temps + 8 > libreJusqua)
             prevoitTicks();
         // Q1: pipeline shift and fetch.
@@ -146,6 +148,9 @@ private:
     }
     void decaleEtCharge()
     {
+        // Only a reset from inside this cycle's phases abandons it: one made between
+        // instructions already left the counter at 0 for this cycle's step.
+        cycleAbandonne = false;
         instrPC = fetchPC;
         instrPtr = fetchPtr;
         recharge();
@@ -215,7 +220,7 @@ private:
     uint64_t temps = 0;
     ListeEvts evts;
     // Set by a reset from inside an instruction: the cycle's remaining ticks do no
-    // instruction work and do not advance the program counter.
+    // instruction work and do not advance the program counter. Q1 clears it.
     bool cycleAbandonne = false;
     // Some port has its globalChange flag set: one test per tick instead of five.
     bool portsModifies = true;
