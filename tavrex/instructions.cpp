@@ -24,6 +24,16 @@ Instruction* Instruction::copie() const
     return new Instruction(*this);
 }
 
+bool Instruction::executeEnBloc()
+{
+    parametres();
+    // A reset from a phase (RESET, a stack overflow) leaves the rest of the cycle to
+    // the NOP now in the execute stage.
+    InstructionPtr suite = processeur->getInstrPtr();
+    suite->process();
+    return processeur->getInstrPtr()->execute();
+}
+
 namespace {
 // The pipeline's actions, named as the instructions use them.
 inline DataMemory* dm(P18f4550* p) { return p->getDM(); }
@@ -62,6 +72,7 @@ void InstructionByteOriented::preParametres()
     f8 = static_cast<Byte>(instr);
     // An access-bank operand does not depend on BSR: its register is known now.
     regAcces = a ? nullptr : dm(processeur)->operande(false, f8);
+    calme = !a && f8 < 0x60;   // access RAM: plain storage
 }
 
 TAVREX_EN_LIGNE Registre* InstructionByteOriented::operande() const
@@ -73,8 +84,12 @@ void InstructionByteOriented::parametres() { lireOperande(code); }
 void InstructionByteOriented::process() { calcule(code); }
 bool InstructionByteOriented::execute() { return termine(code); }
 
-TAVREX_EN_LIGNE void InstructionByteOriented::lireOperande(int numero)
+TAVREX_EN_LIGNE void InstructionByteOriented::lireOperande(int numero, bool ram)
 {
+    if (ram) {
+        fReg = regAcces->readDirect();
+        return;
+    }
     Registre* r = operande();
     r->avantAcces();
     // CLRF, MOVWF and SETF never read their register (no read side effects).
@@ -119,8 +134,9 @@ TAVREX_EN_LIGNE void InstructionByteOriented::calcule(int numero)
     }
 }
 
-TAVREX_EN_LIGNE bool InstructionByteOriented::termine(int numero)
+TAVREX_EN_LIGNE bool InstructionByteOriented::termine(int numero, bool ram)
 {
+    auto ecrit = [&](Byte v) { ram ? regAcces->writeDirect(v) : operande()->write(v); };
     DataMemory* m = dm(processeur);
     Alu* alu = processeur->getALU();
     switch (numero) {
@@ -136,7 +152,7 @@ TAVREX_EN_LIGNE bool InstructionByteOriented::termine(int numero)
     case Op::INCFSZ:
     case Op::INFSNZ:
         if (d)
-            operande()->write(alu->read());
+            ecrit(alu->read());
         else
             m->setW(alu->read());
         if (condition)
@@ -149,14 +165,15 @@ TAVREX_EN_LIGNE bool InstructionByteOriented::termine(int numero)
         // The result first, then the flags: with STATUS as destination the flags
         // are merged into the written value.
         if (d)
-            operande()->write(alu->read());
+            ecrit(alu->read());
         else
             m->setW(alu->read());
         alu->writeStatus();
         break;
     }
     // Found again: the BSR of this moment decides which register is post-updated.
-    operande()->apresAcces();
+    if (!ram)
+        operande()->apresAcces();
     return true;
 }
 
@@ -176,6 +193,7 @@ void InstructionBitOriented::preParametres()
     a = instr & 0x0100;
     f8 = static_cast<Byte>(instr);
     regAcces = a ? nullptr : dm(processeur)->operande(false, f8);
+    calme = !a && f8 < 0x60;
 }
 
 TAVREX_EN_LIGNE Registre* InstructionBitOriented::operande() const
@@ -207,16 +225,21 @@ TAVREX_EN_LIGNE void InstructionBitOriented::calcule(int numero)
     }
 }
 
-TAVREX_EN_LIGNE bool InstructionBitOriented::termine(int numero)
+TAVREX_EN_LIGNE bool InstructionBitOriented::termine(int numero, bool ram)
 {
     if (numero == Op::BTFSC || numero == Op::BTFSS) {
         if (condition)
             processeur->flush();
+    } else if (ram) {
+        // Plain RAM read in this same call: the byte with bit b changed is the bit
+        // operation's result.
+        regAcces->writeDirect(processeur->getALU()->read());
     } else {
         // Only bit b is touched, through the register's own bit operation.
         operande()->bitSetClr(b, (processeur->getALU()->read() >> b) & 1);
     }
-    operande()->apresAcces();
+    if (!ram)
+        operande()->apresAcces();
     return true;
 }
 
@@ -341,6 +364,12 @@ bool InstructionControl11bits::execute()
     return true;
 }
 
+bool InstructionControl11bits::executeEnBloc()
+{
+    InstructionControl8bits::process();
+    return InstructionControl11bits::execute();
+}
+
 InstructionRCall::InstructionRCall(P18f4550* p) : InstructionControl11bits("RCALL", 0xF800, 0xD800, Op::RCALL, p)
 {
 }
@@ -395,6 +424,7 @@ std::string InstructionControl20bits::affiche() const
 
 InstructionMovff::InstructionMovff(P18f4550* p) : Instruction("MOVFF", 0xF000, 0xC000, Op::MOVFF, p)
 {
+    calme = false;   // any register, SFRs included
 }
 
 void InstructionMovff::preParametres()
@@ -572,6 +602,13 @@ public:
     void parametres() override { lireOperande(Numero); }
     void process() override { calcule(Numero); }
     bool execute() override { return termine(Numero); }
+    // Only quiet words run at once: their operand is access RAM.
+    bool executeEnBloc() override
+    {
+        lireOperande(Numero, true);
+        calcule(Numero);
+        return termine(Numero, true);
+    }
     Instruction* copie() const override { return new ByteOp(*this); }
 };
 
@@ -582,6 +619,13 @@ public:
     BitOp(const char* m, Word mask, Word op, P18f4550* p) : InstructionBitOriented(m, mask, op, Numero, p) {}
     void process() override { calcule(Numero); }
     bool execute() override { return termine(Numero); }
+    // Only quiet words run at once: their operand is access RAM.
+    bool executeEnBloc() override
+    {
+        fReg = regAcces->readDirect();
+        calcule(Numero);
+        return termine(Numero, true);
+    }
     Instruction* copie() const override { return new BitOp(*this); }
 };
 
@@ -592,6 +636,11 @@ public:
     LitOp(const char* m, Word mask, Word op, P18f4550* p) : InstructionLiteral(m, mask, op, Numero, p) {}
     void process() override { calcule(Numero); }
     bool execute() override { return termine(Numero); }
+    bool executeEnBloc() override
+    {
+        calcule(Numero);
+        return termine(Numero);
+    }
     Instruction* copie() const override { return new LitOp(*this); }
 };
 
@@ -601,6 +650,11 @@ class BranchOp final : public InstructionControl8bits
 public:
     BranchOp(const char* m, Word mask, Word op, P18f4550* p) : InstructionControl8bits(m, mask, op, Numero, p) {}
     bool execute() override { return termine(Numero); }
+    bool executeEnBloc() override
+    {
+        InstructionControl8bits::process();
+        return termine(Numero);
+    }
     Instruction* copie() const override { return new BranchOp(*this); }
 };
 

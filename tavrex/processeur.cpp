@@ -17,7 +17,6 @@ P18f4550::P18f4550()
       pwm1(this, DataMemory::CCP1CON, DataMemory::CCPR1L, DataMemory::CCPR1H, &portC, 2),
       pwm2(this, DataMemory::CCP2CON, DataMemory::CCPR2L, DataMemory::CCPR2H, &portC, 1)
 {
-    evts.surveiller(&libreJusqua);
     dm = new DataMemory(this);
     timer0 = new Timer0(this);
     timer2 = new Timer2(this);
@@ -128,15 +127,6 @@ void P18f4550::clock()
         break;
     }
     finDeTick();
-}
-
-void P18f4550::chercheProchainEvenement()
-{
-    // The next tick processes slot `now`: k empty slots from there make the next k
-    // ticks free of events. The stretch holds until a registration; a port change
-    // only asks for exact tick ends.
-    registrationsVues = evts.nombreRegistrations();
-    horizon = temps + evts.creneauxLibres(ListeEvts::nbSlots - 1);
 }
 
 void P18f4550::evaluePorts()
