@@ -72,7 +72,10 @@ void InstructionByteOriented::preParametres()
     f8 = static_cast<Byte>(instr);
     // An access-bank operand does not depend on BSR: its register is known now.
     regAcces = a ? nullptr : dm(processeur)->operande(false, f8);
-    calme = !a && f8 < 0x60;   // access RAM: plain storage
+    // Access RAM is plain storage; an SFR whose read has no side effect is quiet for
+    // an instruction that does not write it back.
+    const bool ecritF = d || code == Op::NEGF || code == Op::SETF;
+    calme = !a && (f8 < 0x60 || (!ecritF && regAcces->lectureSimple()));
 }
 
 TAVREX_EN_LIGNE Registre* InstructionByteOriented::operande() const
@@ -193,7 +196,8 @@ void InstructionBitOriented::preParametres()
     a = instr & 0x0100;
     f8 = static_cast<Byte>(instr);
     regAcces = a ? nullptr : dm(processeur)->operande(false, f8);
-    calme = !a && f8 < 0x60;
+    const bool teste = code == Op::BTFSC || code == Op::BTFSS;
+    calme = !a && (f8 < 0x60 || (teste && regAcces->lectureSimple()));
 }
 
 TAVREX_EN_LIGNE Registre* InstructionBitOriented::operande() const
@@ -380,6 +384,15 @@ void InstructionRCall::parametres()
     empile(processeur, dm(processeur)->getPC());
 }
 
+bool InstructionRCall::executeEnBloc()
+{
+    // A stack-overflow reset leaves the rest of the cycle to the NOP, which does nothing.
+    if (!empile(processeur, dm(processeur)->getPC()))
+        return true;
+    InstructionControl8bits::process();
+    return InstructionControl11bits::execute();
+}
+
 // --- CALL and GOTO -------------------------------------------------------------------------
 
 void InstructionControl20bits::preParametres()
@@ -411,6 +424,16 @@ bool InstructionControl20bits::execute()
     dm(processeur)->setPC(newPC);
     processeur->flush();
     return true;
+}
+
+bool InstructionControl20bits::executeEnBloc()
+{
+    InstructionControl20bits::parametres();
+    InstructionControl20bits::process();
+    // A stack-overflow reset leaves the rest of the cycle to the NOP, which does nothing.
+    if (processeur->getInstrPtr() != this)
+        return true;
+    return InstructionControl20bits::execute();
 }
 
 std::string InstructionControl20bits::affiche() const
@@ -537,6 +560,12 @@ bool InstructionReturn::execute()
     return true;
 }
 
+bool InstructionReturn::executeEnBloc()
+{
+    InstructionReturn::process();
+    return InstructionReturn::execute();
+}
+
 std::string InstructionReturn::affiche() const
 {
     std::ostringstream s_;
@@ -602,7 +631,8 @@ public:
     void parametres() override { lireOperande(Numero); }
     void process() override { calcule(Numero); }
     bool execute() override { return termine(Numero); }
-    // Only quiet words run at once: their operand is access RAM.
+    // Only quiet words run at once: their operand is access RAM, or a register that
+    // is only read and reads plainly.
     bool executeEnBloc() override
     {
         lireOperande(Numero, true);
@@ -619,7 +649,8 @@ public:
     BitOp(const char* m, Word mask, Word op, P18f4550* p) : InstructionBitOriented(m, mask, op, Numero, p) {}
     void process() override { calcule(Numero); }
     bool execute() override { return termine(Numero); }
-    // Only quiet words run at once: their operand is access RAM.
+    // Only quiet words run at once: their operand is access RAM, or a register that
+    // is only tested and reads plainly.
     bool executeEnBloc() override
     {
         fReg = regAcces->readDirect();

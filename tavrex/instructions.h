@@ -183,7 +183,7 @@ class InstructionRCall : public InstructionControl11bits
 public:
     explicit InstructionRCall(P18f4550* p);
     void parametres() override;
-    bool executeEnBloc() override { return Instruction::executeEnBloc(); }
+    bool executeEnBloc() override;
     Instruction* copie() const override { return new InstructionRCall(*this); }
 };
 
@@ -196,6 +196,7 @@ public:
     void parametres() override;
     void process() override;
     bool execute() override;
+    bool executeEnBloc() override;
     std::string affiche() const override;
     Instruction* copie() const override { return new InstructionControl20bits(*this); }
 
@@ -257,6 +258,7 @@ public:
     void preParametres() override;
     void process() override;
     bool execute() override;
+    bool executeEnBloc() override;
     std::string affiche() const override;
     Instruction* copie() const override { return new InstructionReturn(*this); }
 
