@@ -89,8 +89,8 @@ public:
 protected:
     // The phase work of every byte-oriented mnemonic; the per-mnemonic classes of the
     // table call them with a constant number, so each compiles to its own code.
-    // `ram`: a quiet word run at once, whose operand is access RAM (regAcces), plain
-    // storage without pre/post access steps.
+    // `ram`: a quiet word run at once: regAcces is plain storage (or only read, and
+    // read plainly), read and written directly, without pre/post access steps.
     void lireOperande(int numero, bool ram = false);
     void calcule(int numero);
     bool termine(int numero, bool ram = false);
