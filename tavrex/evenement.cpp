@@ -9,7 +9,7 @@ void Evenement::reset()
 void Evenement::enregistrer(uint16_t temps, ListeEvts* li)
 {
     liste = li;
-    const uint16_t s = static_cast<uint16_t>(li->now + temps);
+    const uint16_t s = static_cast<uint16_t>(li->maintenant() + temps);
     Evenement* tete = li->table[s];
     if (tete)
         tete->precedent = this;
@@ -18,14 +18,14 @@ void Evenement::enregistrer(uint16_t temps, ListeEvts* li)
     li->marque(s);
     numEnreg = s;
     enregistrement = true;
-    instantEnreg = li->now;
-    li->signale();
+    instantEnreg = li->maintenant();
+    li->prevoit(temps);
 }
 
 void Evenement::enregistrerDernier(uint16_t temps, ListeEvts* li)
 {
     liste = li;
-    const uint16_t s = static_cast<uint16_t>(li->now + temps);
+    const uint16_t s = static_cast<uint16_t>(li->maintenant() + temps);
     Evenement* e = li->table[s];
     if (!e) {
         li->table[s] = this;
@@ -38,8 +38,8 @@ void Evenement::enregistrerDernier(uint16_t temps, ListeEvts* li)
     }
     numEnreg = s;
     enregistrement = true;
-    instantEnreg = li->now;
-    li->signale();
+    instantEnreg = li->maintenant();
+    li->prevoit(temps);
 }
 
 void Evenement::supprimer()
@@ -61,7 +61,7 @@ uint16_t Evenement::tempsEcoule() const
 {
     if (!liste)
         return 0;
-    return static_cast<uint16_t>(liste->now - instantEnreg);
+    return static_cast<uint16_t>(liste->maintenant() - instantEnreg);
 }
 
 ListeEvts::ListeEvts() = default;
@@ -73,10 +73,25 @@ ListeEvts::~ListeEvts()
             table[s]->supprimer();
 }
 
+void ListeEvts::passeOccupe()
+{
+    const uint16_t slot = maintenant();
+    Evenement* e;
+    while ((e = table[slot]) != nullptr)
+        e->executer();
+    // The slot is empty now; the next occupied one is at least one pass ahead (a full
+    // turn when the wheel is empty: the slot passed is the last one seen).
+    prochain = passes + 1 + creneauxLibresDepuis(static_cast<uint16_t>(slot + 1), nbSlots - 1);
+}
+
 uint32_t ListeEvts::creneauxLibres(uint32_t max) const
 {
+    return creneauxLibresDepuis(maintenant(), max);
+}
+
+uint32_t ListeEvts::creneauxLibresDepuis(uint16_t s, uint32_t max) const
+{
     uint32_t n = 0;
-    uint16_t s = now;
     while (n < max) {
         const uint64_t bits = occupation[s >> 6] >> (s & 63);
         if (bits) {
@@ -92,8 +107,8 @@ uint32_t ListeEvts::creneauxLibres(uint32_t max) const
 
 void ListeEvts::enregistrer(uint16_t temps, Evenement* e)
 {
-    signale();
-    const uint16_t s = static_cast<uint16_t>(now + temps);
+    prevoit(temps);
+    const uint16_t s = static_cast<uint16_t>(maintenant() + temps);
     if (table[s])
         table[s]->precedent = e;
     e->suivant = table[s];
@@ -104,8 +119,8 @@ void ListeEvts::enregistrer(uint16_t temps, Evenement* e)
 
 void ListeEvts::enregistrerDernier(uint16_t temps, Evenement* e)
 {
-    signale();
-    const uint16_t s = static_cast<uint16_t>(now + temps);
+    prevoit(temps);
+    const uint16_t s = static_cast<uint16_t>(maintenant() + temps);
     Evenement* d = table[s];
     if (!d) {
         table[s] = e;
@@ -121,7 +136,7 @@ void ListeEvts::enregistrerDernier(uint16_t temps, Evenement* e)
 
 void ListeEvts::attacher(uint16_t num, Evenement* e)
 {
-    signale();
+    prevoit(static_cast<uint16_t>(num - maintenant()));
     table[num] = e;
     if (e)
         marque(num);

@@ -60,29 +60,24 @@ public:
     ListeEvts(const ListeEvts&) = delete;
     ListeEvts& operator=(const ListeEvts&) = delete;
 
-    // One pass, once per oscillator tick: fires what is due in slot `now`.
-    // When nothing is due it costs one table read and one increment.
+    // One pass, once per oscillator tick: fires what is due in slot `now`. Until the
+    // pass of the next occupied slot, it costs one comparison and one increment.
     void executer()
     {
-        Evenement* e;
-        while ((e = table[now]) != nullptr)
-            e->executer();
-        ++now;
+        if (passes >= prochain)
+            passeOccupe();
+        ++passes;
     }
 
-    uint16_t maintenant() const { return now; }
+    uint16_t maintenant() const { return static_cast<uint16_t>(passes); }
     Evenement* tete(uint16_t slot) const { return table[slot]; }
 
-    // A pass over a slot known to be empty.
-    void avance() { ++now; }
+    // The next n passes find nothing to fire: they may be made at once with passe(n).
+    bool libres(uint32_t n) const { return prochain >= passes + n; }
+    void passe(uint32_t n) { passes += n; }
     // The number of empty slots from `now` on, at most `max`.
     uint32_t creneauxLibres(uint32_t max) const;
-    // A tick count that every registration sets to 0: the processor passes the ticks
-    // it knows to be free of events until something is registered.
-    void surveiller(uint64_t* libreJusqua) { alerte = libreJusqua; }
-    // Counts every registration ever made: a change tells that the empty stretch
-    // found by creneauxLibres() may have been broken.
-    uint64_t nombreRegistrations() const { return nbRegistrations; }
+    uint32_t creneauxLibresDepuis(uint16_t slot, uint32_t max) const;
 
     // List-side forms: links and numEnreg only (the event-side forms are the ones used).
     void enregistrer(uint16_t temps, Evenement* e);
@@ -94,13 +89,17 @@ private:
     // A plain array inside the list: the tick's check is one load at a fixed offset.
     // (Half a megabyte: owners of a list keep it, or the processor, on the heap.)
     Evenement* table[nbSlots] = {};
-    uint16_t now = 0;
+    // Passes made since the list was built; the slot of the next one is `now`.
+    uint64_t passes = 0;
+    // No slot is occupied from the next pass up to (not including) pass `prochain`.
+    // A registration lowers it to its own pass; a removal leaves it early, which only
+    // costs a look at an empty slot; the pass that reaches it looks for the next one.
+    uint64_t prochain = 0;
     // One bit per slot, set while the slot's chain is not empty: the search for the
     // next occupied slot reads 64 slots at a time.
     uint64_t occupation[nbSlots / 64] = {};
-    uint64_t* alerte = nullptr;
-    uint64_t nbRegistrations = 0;
 
+    void passeOccupe();
     void marque(uint16_t slot)
     {
         occupation[slot >> 6] |= uint64_t(1) << (slot & 63);
@@ -109,11 +108,11 @@ private:
     {
         occupation[slot >> 6] &= ~(uint64_t(1) << (slot & 63));
     }
-    void signale()
+    // Registered `temps` passes ahead.
+    void prevoit(uint16_t temps)
     {
-        ++nbRegistrations;
-        if (alerte)
-            *alerte = 0;
+        if (passes + temps < prochain)
+            prochain = passes + temps;
     }
 };
 

@@ -24,6 +24,16 @@ Instruction* Instruction::copie() const
     return new Instruction(*this);
 }
 
+bool Instruction::executeEnBloc()
+{
+    parametres();
+    // A reset from a phase (RESET, a stack overflow) leaves the rest of the cycle to
+    // the NOP now in the execute stage.
+    InstructionPtr suite = processeur->getInstrPtr();
+    suite->process();
+    return processeur->getInstrPtr()->execute();
+}
+
 namespace {
 // The pipeline's actions, named as the instructions use them.
 inline DataMemory* dm(P18f4550* p) { return p->getDM(); }
@@ -62,6 +72,10 @@ void InstructionByteOriented::preParametres()
     f8 = static_cast<Byte>(instr);
     // An access-bank operand does not depend on BSR: its register is known now.
     regAcces = a ? nullptr : dm(processeur)->operande(false, f8);
+    // Access RAM is plain storage; an SFR whose read has no side effect is quiet for
+    // an instruction that does not write it back.
+    const bool ecritF = d || code == Op::NEGF || code == Op::SETF;
+    calme = !a && (f8 < 0x60 || (!ecritF && regAcces->lectureSimple()));
 }
 
 TAVREX_EN_LIGNE Registre* InstructionByteOriented::operande() const
@@ -73,8 +87,12 @@ void InstructionByteOriented::parametres() { lireOperande(code); }
 void InstructionByteOriented::process() { calcule(code); }
 bool InstructionByteOriented::execute() { return termine(code); }
 
-TAVREX_EN_LIGNE void InstructionByteOriented::lireOperande(int numero)
+TAVREX_EN_LIGNE void InstructionByteOriented::lireOperande(int numero, bool ram)
 {
+    if (ram) {
+        fReg = regAcces->readDirect();
+        return;
+    }
     Registre* r = operande();
     r->avantAcces();
     // CLRF, MOVWF and SETF never read their register (no read side effects).
@@ -119,8 +137,9 @@ TAVREX_EN_LIGNE void InstructionByteOriented::calcule(int numero)
     }
 }
 
-TAVREX_EN_LIGNE bool InstructionByteOriented::termine(int numero)
+TAVREX_EN_LIGNE bool InstructionByteOriented::termine(int numero, bool ram)
 {
+    auto ecrit = [&](Byte v) { ram ? regAcces->writeDirect(v) : operande()->write(v); };
     DataMemory* m = dm(processeur);
     Alu* alu = processeur->getALU();
     switch (numero) {
@@ -136,7 +155,7 @@ TAVREX_EN_LIGNE bool InstructionByteOriented::termine(int numero)
     case Op::INCFSZ:
     case Op::INFSNZ:
         if (d)
-            operande()->write(alu->read());
+            ecrit(alu->read());
         else
             m->setW(alu->read());
         if (condition)
@@ -149,14 +168,15 @@ TAVREX_EN_LIGNE bool InstructionByteOriented::termine(int numero)
         // The result first, then the flags: with STATUS as destination the flags
         // are merged into the written value.
         if (d)
-            operande()->write(alu->read());
+            ecrit(alu->read());
         else
             m->setW(alu->read());
         alu->writeStatus();
         break;
     }
     // Found again: the BSR of this moment decides which register is post-updated.
-    operande()->apresAcces();
+    if (!ram)
+        operande()->apresAcces();
     return true;
 }
 
@@ -176,6 +196,8 @@ void InstructionBitOriented::preParametres()
     a = instr & 0x0100;
     f8 = static_cast<Byte>(instr);
     regAcces = a ? nullptr : dm(processeur)->operande(false, f8);
+    const bool teste = code == Op::BTFSC || code == Op::BTFSS;
+    calme = !a && (f8 < 0x60 || (teste && regAcces->lectureSimple()));
 }
 
 TAVREX_EN_LIGNE Registre* InstructionBitOriented::operande() const
@@ -207,16 +229,21 @@ TAVREX_EN_LIGNE void InstructionBitOriented::calcule(int numero)
     }
 }
 
-TAVREX_EN_LIGNE bool InstructionBitOriented::termine(int numero)
+TAVREX_EN_LIGNE bool InstructionBitOriented::termine(int numero, bool ram)
 {
     if (numero == Op::BTFSC || numero == Op::BTFSS) {
         if (condition)
             processeur->flush();
+    } else if (ram) {
+        // Plain RAM read in this same call: the byte with bit b changed is the bit
+        // operation's result.
+        regAcces->writeDirect(processeur->getALU()->read());
     } else {
         // Only bit b is touched, through the register's own bit operation.
         operande()->bitSetClr(b, (processeur->getALU()->read() >> b) & 1);
     }
-    operande()->apresAcces();
+    if (!ram)
+        operande()->apresAcces();
     return true;
 }
 
@@ -341,6 +368,12 @@ bool InstructionControl11bits::execute()
     return true;
 }
 
+bool InstructionControl11bits::executeEnBloc()
+{
+    InstructionControl8bits::process();
+    return InstructionControl11bits::execute();
+}
+
 InstructionRCall::InstructionRCall(P18f4550* p) : InstructionControl11bits("RCALL", 0xF800, 0xD800, Op::RCALL, p)
 {
 }
@@ -349,6 +382,15 @@ void InstructionRCall::parametres()
 {
     // The program counter holds the address of the next instruction.
     empile(processeur, dm(processeur)->getPC());
+}
+
+bool InstructionRCall::executeEnBloc()
+{
+    // A stack-overflow reset leaves the rest of the cycle to the NOP, which does nothing.
+    if (!empile(processeur, dm(processeur)->getPC()))
+        return true;
+    InstructionControl8bits::process();
+    return InstructionControl11bits::execute();
 }
 
 // --- CALL and GOTO -------------------------------------------------------------------------
@@ -384,6 +426,16 @@ bool InstructionControl20bits::execute()
     return true;
 }
 
+bool InstructionControl20bits::executeEnBloc()
+{
+    InstructionControl20bits::parametres();
+    InstructionControl20bits::process();
+    // A stack-overflow reset leaves the rest of the cycle to the NOP, which does nothing.
+    if (processeur->getInstrPtr() != this)
+        return true;
+    return InstructionControl20bits::execute();
+}
+
 std::string InstructionControl20bits::affiche() const
 {
     std::ostringstream s_;
@@ -395,6 +447,7 @@ std::string InstructionControl20bits::affiche() const
 
 InstructionMovff::InstructionMovff(P18f4550* p) : Instruction("MOVFF", 0xF000, 0xC000, Op::MOVFF, p)
 {
+    calme = false;   // any register, SFRs included
 }
 
 void InstructionMovff::preParametres()
@@ -507,6 +560,12 @@ bool InstructionReturn::execute()
     return true;
 }
 
+bool InstructionReturn::executeEnBloc()
+{
+    InstructionReturn::process();
+    return InstructionReturn::execute();
+}
+
 std::string InstructionReturn::affiche() const
 {
     std::ostringstream s_;
@@ -572,6 +631,14 @@ public:
     void parametres() override { lireOperande(Numero); }
     void process() override { calcule(Numero); }
     bool execute() override { return termine(Numero); }
+    // Only quiet words run at once: their operand is access RAM, or a register that
+    // is only read and reads plainly.
+    bool executeEnBloc() override
+    {
+        lireOperande(Numero, true);
+        calcule(Numero);
+        return termine(Numero, true);
+    }
     Instruction* copie() const override { return new ByteOp(*this); }
 };
 
@@ -582,6 +649,14 @@ public:
     BitOp(const char* m, Word mask, Word op, P18f4550* p) : InstructionBitOriented(m, mask, op, Numero, p) {}
     void process() override { calcule(Numero); }
     bool execute() override { return termine(Numero); }
+    // Only quiet words run at once: their operand is access RAM, or a register that
+    // is only tested and reads plainly.
+    bool executeEnBloc() override
+    {
+        fReg = regAcces->readDirect();
+        calcule(Numero);
+        return termine(Numero, true);
+    }
     Instruction* copie() const override { return new BitOp(*this); }
 };
 
@@ -592,6 +667,11 @@ public:
     LitOp(const char* m, Word mask, Word op, P18f4550* p) : InstructionLiteral(m, mask, op, Numero, p) {}
     void process() override { calcule(Numero); }
     bool execute() override { return termine(Numero); }
+    bool executeEnBloc() override
+    {
+        calcule(Numero);
+        return termine(Numero);
+    }
     Instruction* copie() const override { return new LitOp(*this); }
 };
 
@@ -601,6 +681,11 @@ class BranchOp final : public InstructionControl8bits
 public:
     BranchOp(const char* m, Word mask, Word op, P18f4550* p) : InstructionControl8bits(m, mask, op, Numero, p) {}
     bool execute() override { return termine(Numero); }
+    bool executeEnBloc() override
+    {
+        InstructionControl8bits::process();
+        return termine(Numero);
+    }
     Instruction* copie() const override { return new BranchOp(*this); }
 };
 

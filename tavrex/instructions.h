@@ -31,6 +31,13 @@ public:
     virtual void specialQ4() {}
     virtual std::string affiche() const;
     virtual Instruction* copie() const;
+    // Q2 to Q4 in one call, for the processor's cycles run at once (estCalme()).
+    virtual bool executeEnBloc();
+
+    // The phases reach only the core: W, STATUS, BSR, access RAM, FSR, the table
+    // pointer, the stack and the program counter, which no event or port reads or
+    // changes. Set when the word is decoded.
+    bool estCalme() const { return calme; }
 
     bool decode(Word w)
     {
@@ -50,6 +57,7 @@ protected:
     Word instr = 0;
     int code;
     P18f4550* processeur;
+    bool calme = true;
 };
 
 // Instruction numbers: they tell the instructions of one class apart.
@@ -81,9 +89,11 @@ public:
 protected:
     // The phase work of every byte-oriented mnemonic; the per-mnemonic classes of the
     // table call them with a constant number, so each compiles to its own code.
-    void lireOperande(int numero);
+    // `ram`: a quiet word run at once: regAcces is plain storage (or only read, and
+    // read plainly), read and written directly, without pre/post access steps.
+    void lireOperande(int numero, bool ram = false);
     void calcule(int numero);
-    bool termine(int numero);
+    bool termine(int numero, bool ram = false);
     Registre* operande() const;
 
     bool d = false;
@@ -108,7 +118,7 @@ public:
 
 protected:
     void calcule(int numero);
-    bool termine(int numero);
+    bool termine(int numero, bool ram = false);
     Registre* operande() const;
 
     bool a = false;
@@ -163,6 +173,7 @@ public:
     using InstructionControl8bits::InstructionControl8bits;
     void preParametres() override;
     bool execute() override;
+    bool executeEnBloc() override;
     Instruction* copie() const override { return new InstructionControl11bits(*this); }
 };
 
@@ -172,6 +183,7 @@ class InstructionRCall : public InstructionControl11bits
 public:
     explicit InstructionRCall(P18f4550* p);
     void parametres() override;
+    bool executeEnBloc() override;
     Instruction* copie() const override { return new InstructionRCall(*this); }
 };
 
@@ -184,6 +196,7 @@ public:
     void parametres() override;
     void process() override;
     bool execute() override;
+    bool executeEnBloc() override;
     std::string affiche() const override;
     Instruction* copie() const override { return new InstructionControl20bits(*this); }
 
@@ -245,6 +258,7 @@ public:
     void preParametres() override;
     void process() override;
     bool execute() override;
+    bool executeEnBloc() override;
     std::string affiche() const override;
     Instruction* copie() const override { return new InstructionReturn(*this); }
 

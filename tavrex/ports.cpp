@@ -34,8 +34,9 @@ void Connexion::setSrc(double src, double z)
     if (!(z >= 0.0))
         z = 0.0;
     // A device that refreshes itself to the same source (a sensor at every read of
-    // its port) gives its pin nothing to re-evaluate.
-    if (src == valueSrc && z == impedance)
+    // its port) gives its pin nothing to re-evaluate, unless the pin's level lies
+    // between the TTL thresholds: that level is drawn afresh at every evaluation.
+    if (src == valueSrc && z == impedance && !(port && port->estIndecise(pin)))
         return;
     valueSrc = src;
     impedance = z;
@@ -173,6 +174,7 @@ Byte Port::evaluePins(Byte pins, Byte latOverride, Byte latOverrideMask)
 {
     DataMemory* dm = getDM();
     const int n = getNumero();
+    pinsDerniereEvaluation = 0;
     const Byte tris = dm->read(static_cast<Word>(DataMemory::TRISA + n));
     Byte valeur = dm->read(static_cast<Word>(DataMemory::PORTA + n));   // refreshes the devices first
     Byte lat = dm->read(static_cast<Word>(DataMemory::LATA + n));
@@ -181,7 +183,10 @@ Byte Port::evaluePins(Byte pins, Byte latOverride, Byte latOverrideMask)
         if (!((pins >> i) & 1) || !change[i])
             continue;
         const double v = setCnxValue(i, lat, (tris >> i) & 1);
+        const bool indecise = !analogPin[i] && v >= seuilBas && v <= seuilHaut;
+        setBit(pinsIndecises, i, indecise);
         setBit(valeur, i, !analogPin[i] && getTTL(v));
+        setBit(pinsDerniereEvaluation, i, true);
         change[i] = false;
     }
     return valeur;
@@ -220,9 +225,10 @@ void Port::appliqueAnalog(const Byte (&seuils)[8], Byte pinsAnalogiques)
 
 Byte PortA::evalue()
 {
-    const bool ra4 = change[4];
+    // The PORTA read inside the evaluation may mark RA4 anew (a sensor refreshed
+    // there): Timer0 hears of every evaluation of RA4, whoever marked it.
     const Byte v = evaluePins(pinsEvaluees);
-    if (ra4) {
+    if (pinsDerniereEvaluation & 0x10) {
         Timer0* t0 = processeur->getTimer0();
         if (t0)
             t0->extClockChange((v >> 4) & 1);

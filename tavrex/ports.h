@@ -111,6 +111,8 @@ public:
     void deconnecte(Byte pin);
     Connexion* getConnexion(Byte pin) const { return pin < 8 ? cnx[pin] : nullptr; }
     bool isAnalog(Byte pin) const { return pin < 8 && analogPin[pin]; }
+    // The pin's level, at its last evaluation, lay between the TTL thresholds.
+    bool estIndecise(Byte pin) const { return (pinsIndecises >> (pin & 7)) & 1; }
 
     double setCnxValue(Byte pin, Byte lat, bool input);
     double getAnalogValue(Byte pin, double vpic, double tSample);
@@ -143,6 +145,8 @@ protected:
     P18f4550* processeur;
     bool analogPin[8] = {};
     bool change[8] = {true, true, true, true, true, true, true, true};
+    Byte pinsIndecises = 0;   // read at random at their last evaluation
+    Byte pinsDerniereEvaluation = 0;    // by the last evaluePins()
 };
 
 class PortA : public Port

@@ -17,7 +17,6 @@ P18f4550::P18f4550()
       pwm1(this, DataMemory::CCP1CON, DataMemory::CCPR1L, DataMemory::CCPR1H, &portC, 2),
       pwm2(this, DataMemory::CCP2CON, DataMemory::CCPR2L, DataMemory::CCPR2H, &portC, 1)
 {
-    evts.surveiller(&libreJusqua);
     dm = new DataMemory(this);
     timer0 = new Timer0(this);
     timer2 = new Timer2(this);
@@ -62,8 +61,9 @@ void P18f4550::powerOnReset()
 
 void P18f4550::redemarre()
 {
-    // From inside an instruction's phase: the rest of the cycle executes the NOP
-    // prototype and leaves the program counter at 0.
+    // From inside an instruction's phase, the rest of the cycle executes the NOP
+    // prototype and leaves the program counter at 0; from between two instructions,
+    // the next cycle is that NOP (its Q1 drops the abandon).
     dm->resetPC();
     etat = 0;
     fetchPtr = instrPtr = jeu.nop();
@@ -127,15 +127,6 @@ void P18f4550::clock()
         break;
     }
     finDeTick();
-}
-
-void P18f4550::chercheProchainEvenement()
-{
-    // The next tick processes slot `now`: k empty slots from there make the next k
-    // ticks free of events. The stretch holds until a registration; a port change
-    // only asks for exact tick ends.
-    registrationsVues = evts.nombreRegistrations();
-    horizon = temps + evts.creneauxLibres(ListeEvts::nbSlots - 1);
 }
 
 void P18f4550::evaluePorts()

@@ -33,7 +33,8 @@
 // - no interrupts: RETFIE, SLEEP and CLRWDT are one-cycle no-operations.
 //
 // Every tick ends the same way: the events due in it fire, then the ports marked as
-// changed are evaluated (A to E).
+// changed are evaluated (A to E). An instruction that reaches only the core runs its
+// four ticks at once when none of them has an event due or a port to evaluate.
 class P18f4550
 {
 public:
@@ -49,44 +50,34 @@ public:
     int readFromHex(const char* filename);
 
     void clock();
+    // Always begins a new instruction cycle at Q1, whatever state clock() left.
     int clock4()
     {
-        if (temps + 8 > libreJusqua)
-            prevoitTicks();
-        // Q1: pipeline shift and fetch.
-        ++temps;
+        etat = 0;
+        // Q1: pipeline shift and fetch (it reads neither the time nor anything outside
+        // the core, so it may come before the tick count).
         decaleEtCharge();
-        finDeTickPrevu();
+        if (instrPtr->estCalme() && !portsModifies && evts.libres(4))
+            return cycleEnBloc();
+        ++temps;
+        finDeTick();
         if (instrPtr == nopProto)
             return bulle();
         // Q2, Q3: operands, then the operation.
         ++temps;
         instrPtr->parametres();
-        finDeTickPrevu();
+        finDeTick();
         ++temps;
         instrPtr->process();
-        finDeTickPrevu();
+        finDeTick();
         // Q4: result; the program counter advances unless the cycle was abandoned.
         ++temps;
         const bool unCycle = instrPtr->execute();
         termineCycle();
-        finDeTickPrevu();
+        finDeTick();
         if (unCycle)
             return 4;
-        // Second cycle of a two-cycle instruction.
-        ++temps;
-        recharge();
-        finDeTickPrevu();
-        ++temps;
-        instrPtr->specialQ2();
-        finDeTickPrevu();
-        ++temps;
-        finDeTickPrevu();
-        ++temps;
-        instrPtr->specialQ4();
-        termineCycle();
-        finDeTickPrevu();
-        return 8;
+        return 4 + secondCycle();
     }
 
     // Pending pipeline actions, requested by the instructions.
@@ -98,11 +89,7 @@ public:
         if (observateur)
             observateur->portEvalue(port, valeur);
     }
-    void notePortChange()
-    {
-        portsModifies = true;
-        libreJusqua = 0;
-    }
+    void notePortChange() { portsModifies = true; }
 
     DataMemory* getDM() const { return dm; }
     FlashMemory* getFM() { return &fm; }
@@ -136,16 +123,58 @@ private:
     int bulle()
     {
         ++temps;
-        finDeTickPrevu();
+        finDeTick();
         ++temps;
-        finDeTickPrevu();
+        finDeTick();
         ++temps;
         termineCycle();
-        finDeTickPrevu();
+        finDeTick();
+        return 4;
+    }
+    // A whole cycle at once, exact because the instruction's phases reach only the
+    // core (W, STATUS, access RAM, stack, counter: nothing an event or a port reads or
+    // changes) and its ticks have no event due and no port to evaluate: their ends
+    // would do nothing, so only the count of ticks and passes is kept.
+    int cycleEnBloc()
+    {
+        temps += 4;
+        evts.passe(4);
+        const bool unCycle = instrPtr == nopProto || instrPtr->executeEnBloc();
+        termineCycle();
+        if (unCycle)
+            return 4;
+        if (!evts.libres(4))
+            return 4 + secondCycle();
+        temps += 4;
+        evts.passe(4);
+        recharge();
+        instrPtr->specialQ2();
+        instrPtr->specialQ4();
+        termineCycle();
+        return 8;
+    }
+    // The second cycle of a two-cycle instruction, tick by tick.
+    int secondCycle()
+    {
+        ++temps;
+        recharge();
+        finDeTick();
+        ++temps;
+        instrPtr->specialQ2();
+        finDeTick();
+        ++temps;
+        finDeTick();
+        ++temps;
+        instrPtr->specialQ4();
+        termineCycle();
+        finDeTick();
         return 4;
     }
     void decaleEtCharge()
     {
+        // Only a reset from inside this cycle's phases abandons it: one made between
+        // instructions already left the counter at 0 for this cycle's step.
+        cycleAbandonne = false;
         instrPC = fetchPC;
         instrPtr = fetchPtr;
         recharge();
@@ -169,25 +198,6 @@ private:
         if (portsModifies)
             evaluePorts();
     }
-    // The same, for a tick known to have no event due and no port to evaluate: the
-    // slot is only passed. `libreJusqua` is the last such tick; a registration or a
-    // port change sets it to 0, so that the rest is done exactly.
-    void finDeTickPrevu()
-    {
-        if (temps > libreJusqua)
-            finDeTick();
-        else
-            evts.avance();
-    }
-    // Before an instruction whose ticks may reach past `libreJusqua`: where is the
-    // next event due?
-    void prevoitTicks()
-    {
-        if (evts.nombreRegistrations() != registrationsVues || temps >= horizon)
-            chercheProchainEvenement();
-        libreJusqua = portsModifies ? 0 : horizon;
-    }
-    void chercheProchainEvenement();
     void evaluePorts();
     void redemarre();
 
@@ -215,17 +225,11 @@ private:
     uint64_t temps = 0;
     ListeEvts evts;
     // Set by a reset from inside an instruction: the cycle's remaining ticks do no
-    // instruction work and do not advance the program counter.
+    // instruction work and do not advance the program counter. Q1 clears it.
     bool cycleAbandonne = false;
     // Some port has its globalChange flag set: one test per tick instead of five.
     bool portsModifies = true;
     ObservateurPorts* observateur = nullptr;
-    // Ticks up to `horizon` have no event due, as long as nothing was registered since
-    // `registrationsVues` registrations; `libreJusqua` is the horizon, or 0 once a
-    // registration or a port change asks for exact tick ends (see finDeTickPrevu).
-    uint64_t horizon = 0;
-    uint64_t libreJusqua = 0;
-    uint64_t registrationsVues = ~0ULL;
 };
 
 #endif

@@ -49,6 +49,10 @@ public:
             doPostIndirect();
     }
 
+    // read() gives the stored byte and does nothing else (no FSR step either): an
+    // instruction that only reads such a register may run its cycle at once.
+    bool lectureSimple() const { return lectureDirecte && !pointeurMobile; }
+
     // Without side effects: data memory and the peripherals use these.
     Byte readDirect() const { return data; }
     void writeDirect(Byte d) { data = d; }
@@ -66,12 +70,14 @@ public:
 protected:
     Byte data = 0;
     bool pointeurMobile = false;
+    bool lectureDirecte = true;   // every class that overrides read() clears it
 };
 
 // Banks 8 to 14 and the start of bank 15: nothing there.
 class RegistreInutilise : public Registre
 {
 public:
+    RegistreInutilise() { lectureDirecte = false; }
     Byte read() override { return 0; }
     void write(Byte) override {}
     void setBit(Byte) override {}
@@ -140,7 +146,10 @@ class RegistrePort : public RegistreSpecial
 {
 public:
     RegistrePort(const std::string& nom, Registre* lat, Port* port)
-        : RegistreSpecial(nom), lat(lat), port(port) {}
+        : RegistreSpecial(nom), lat(lat), port(port)
+    {
+        lectureDirecte = false;
+    }
     Byte read() override;
     void write(Byte d) override { lat->write(d); }
     void setBit(Byte num) override { lat->setBit(num); }
@@ -157,7 +166,10 @@ private:
 class RegistreIndirect : public RegistreSpecial
 {
 public:
-    RegistreIndirect(const std::string& nom, DataMemory* mem) : RegistreSpecial(nom), mem(mem) {}
+    RegistreIndirect(const std::string& nom, DataMemory* mem) : RegistreSpecial(nom), mem(mem)
+    {
+        lectureDirecte = false;
+    }
     bool isIndirectReg() const override { return true; }
     // An indirect register has no storage of its own: resetting it must not write
     // through a pointer that is itself being reset (PLUSW1 and PLUSW2 come before WREG).
@@ -383,7 +395,7 @@ private:
 class RegistreTMR0L : public RegistreSpecial
 {
 public:
-    explicit RegistreTMR0L(Timer0* t) : RegistreSpecial("TMR0L"), timer0(t) {}
+    explicit RegistreTMR0L(Timer0* t) : RegistreSpecial("TMR0L"), timer0(t) { lectureDirecte = false; }
     Byte read() override;
     void write(Byte d) override;
     void setBit(Byte num) override;
@@ -425,7 +437,7 @@ private:
 class RegistreTMR2 : public RegistreSpecial
 {
 public:
-    explicit RegistreTMR2(Timer2* t) : RegistreSpecial("TMR2"), timer2(t) {}
+    explicit RegistreTMR2(Timer2* t) : RegistreSpecial("TMR2"), timer2(t) { lectureDirecte = false; }
     Byte read() override;
     void write(Byte d) override;
     void setBit(Byte num) override;

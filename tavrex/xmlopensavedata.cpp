@@ -86,6 +86,10 @@ QDomElement XMLOpenSaveData::nouveauDocument(QDomDocument& doc, const QString& t
 bool XMLOpenSaveData::ecrireAtomique(const QString& fichier, const QString& texte)
 {
     QSaveFile f(fichier);
+    // A writable file in a folder one cannot write (a class folder shared read-only
+    // with writable copies) has no room for the temporary beside it: it is then
+    // written in place, as a plain save would.
+    f.setDirectWriteFallback(true);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Text))
         return false;
     const QByteArray octets = texte.toUtf8();

@@ -37,6 +37,8 @@ public:
 
     // Writes `texte` to `fichier` so that a failure leaves the previous file intact:
     // the text goes to a temporary file that replaces the old one only once complete.
+    // Where no temporary can be made beside it (a read-only folder), a writable file
+    // is written in place.
     static bool ecrireAtomique(const QString& fichier, const QString& texte);
 
 signals:

@@ -286,6 +286,13 @@ TEST_F(EventReRegistration, RandomScheduleMatchesAModel)
             auto& q = modele[slotModele[i]];
             q.erase(std::find(q.begin(), q.end(), i));
             slotModele[i] = -1;
+        } else if (op == 6) {
+            // Passes made at once, only where the list says none holds an event.
+            const uint32_t k = 1 + static_cast<uint32_t>(tirage(8));
+            if (l->libres(k)) {
+                l->passe(k);
+                now = static_cast<uint16_t>(now + k);
+            }
         } else {
             l->executer();
             for (int j : modele[now]) {
@@ -297,6 +304,12 @@ TEST_F(EventReRegistration, RandomScheduleMatchesAModel)
         }
         for (int j = 0; j < n; ++j)
             ASSERT_EQ(ev[j]->estEnregistre(), slotModele[j] >= 0) << "event " << j << ", step " << pas;
+        // What the list calls free is free.
+        for (uint32_t k = 1; k <= 16; ++k) {
+            if (l->libres(k)) {
+                ASSERT_TRUE(modele[static_cast<uint16_t>(now + k - 1)].empty()) << "step " << pas << ", k " << k;
+            }
+        }
     }
     EXPECT_EQ(l->maintenant(), now);
     EXPECT_EQ(journal, journalModele);

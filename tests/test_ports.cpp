@@ -118,6 +118,76 @@ TEST_F(Ports, OnlyMarkedPinsAreEvaluated)
     EXPECT_EQ(d5.evaluations, 2);
 }
 
+// Refreshed at every read of its port, like an infrared sensor, to the source that
+// the test sets; tells its pin only through that refresh.
+class Capteur : public Connexion
+{
+public:
+    explicit Capteur(double v) : source(v) {}
+    void miseAJour() override { setSrc(source, 1000.0); }
+    double source;
+};
+
+TEST_F(Ports, ALevelBetweenTheThresholdsIsDrawnAtEveryRead)
+{
+    // 1.24 V, a sensor without comparator on the tape: each PORTD read refreshes it to
+    // the same source, and each refresh gives a fresh draw.
+    Capteur capteur(1.24);
+    Capteur decide(4.5);
+    p->getPortD()->connecte(0, &capteur);
+    p->getPortD()->connecte(1, &decide);
+    ecrit(DM::TRISD, 0xFF);
+    tick();
+    Aleatoire::graine(3);
+    int uns = 0;
+    for (int i = 0; i < 200; ++i) {
+        p->getDM()->read(DM::PORTD);
+        tick();
+        uns += lit(DM::PORTD) & 1;
+        ASSERT_EQ(lit(DM::PORTD) & 2, 2);
+    }
+    EXPECT_GT(uns, 60);
+    EXPECT_LT(uns, 140);
+    // A decided level that does not move is not evaluated again.
+    Sonde temoin(5.0, 100.0);
+    p->getPortD()->connecte(2, &temoin);
+    capteur.source = 4.5;
+    tick();
+    const int avant = temoin.evaluations;
+    for (int i = 0; i < 20; ++i) {
+        p->getDM()->read(DM::PORTD);
+        tick();
+    }
+    EXPECT_EQ(temoin.evaluations, avant);
+}
+
+TEST_F(Ports, Timer0HearsEveryEvaluationOfRa4)
+{
+    // External clock, rising edges, no prescaler. The device on RA4 changes level
+    // while nothing marks its pin; port A is evaluated either for a PORTA read or for
+    // a LATA bit operation on RA6, whose evaluation refreshes the device too.
+    for (bool lecture : {true, false}) {
+        SCOPED_TRACE(lecture ? "PORTA read" : "LATA,6 toggled");
+        p = std::make_unique<P18f4550>();
+        Capteur ra4(0.0);
+        p->getPortA()->connecte(4, &ra4);
+        ecrit(DM::T0CON, 0xE8);
+        tick();
+        for (double v : {5.0, 0.0, 5.0, 0.0, 5.0}) {
+            ra4.source = v;
+            for (int i = 0; i < 4; ++i) {
+                if (lecture)
+                    p->getDM()->read(DM::PORTA);
+                else
+                    i % 2 ? p->getDM()->clrBit(DM::LATA, 6) : p->getDM()->setBit(DM::LATA, 6);
+                tick();
+            }
+        }
+        EXPECT_EQ(p->getDM()->read(DM::TMR0L), 3);
+        p->getPortA()->deconnecte(4);
+    }
+}
+
 TEST_F(Ports, Connections)
 {
     Sonde a, b;

@@ -55,7 +55,10 @@ TEST(Processor, SingleTicksFollowTheSameStatesAsWholeInstructions)
 {
     // The same program run with clock4() and with clock() must reach the same state
     // at every instruction boundary.
-    for (const char* nom : {"instr_arith", "instr_call", "instr_fsr", "instr_table", "instr_skip", "periph_timer0",
+    // Quiet instructions (access RAM, plain SFR reads) run their cycle at once, the
+    // others tick by tick: the programs mix both, with and without events nearby.
+    for (const char* nom : {"instr_arith", "instr_call", "instr_fsr", "instr_table", "instr_skip", "instr_bank",
+                            "instr_branch", "instr_misc", "carte_entrees", "lcd_busy", "periph_timer0",
                             "periph_timer2", "periph_adc"}) {
         SCOPED_TRACE(nom);
         auto a = chargeProgramme(nom);
@@ -140,6 +143,53 @@ TEST(Processor, ResetInstructionRestartsWithoutTouchingRegisters)
     for (int i = 0; i < 3; ++i)
         p->clock4();
     EXPECT_EQ(ram(*p, 0x11), 2);
+}
+
+TEST(Processor, ResetsBetweenInstructionsRestartLikeAPowerOn)
+{
+    // A debugger's reset between two clock4() calls: the next cycle is the NOP that
+    // fetches address 0, and the instruction there runs once, in the cycle after.
+    for (bool pile : {false, true}) {
+        SCOPED_TRACE(pile ? "stackReset" : "mclrReset");
+        auto p = std::make_unique<P18f4550>();
+        ecrire(*p, 0, {INCF(0x10), BRA(-1)});
+        p->powerOnReset();
+        p->clock4();   // NOP
+        p->clock4();   // INCF
+        EXPECT_EQ(ram(*p, 0x10), 1);
+        pile ? p->stackReset() : p->mclrReset();
+        EXPECT_EQ(p->clock4(), 4);
+        EXPECT_EQ(p->getInstrPtr(), p->getJeu()->nop());
+        EXPECT_EQ(p->getDM()->getPC(), 2u);
+        for (int i = 0; i < 10; ++i)
+            p->clock4();
+        EXPECT_EQ(ram(*p, 0x10), 2);
+    }
+}
+
+TEST(Processor, WholeInstructionAfterSingleTicksStartsAtQ1AndLeavesQ1Next)
+{
+    // clock4() begins a cycle whatever state clock() left, and single ticks resume
+    // from Q1 after it, as they would after the same ticks run one by one.
+    auto a = std::make_unique<P18f4550>();
+    auto b = std::make_unique<P18f4550>();
+    for (auto* p : {a.get(), b.get()}) {
+        ecrire(*p, 0, {MOVLW(1), MOVLW(2), MOVLW(3), MOVLW(4), BRA(-1)});
+        p->powerOnReset();
+        p->clock();
+        p->clock();
+        p->clock4();
+        EXPECT_EQ(p->getEtat(), 0);
+    }
+    for (int i = 0; i < 3; ++i) {
+        for (int t = 0; t < 4; ++t)
+            a->clock();
+        b->clock4();
+        ASSERT_EQ(a->getEtat(), 0);
+        EXPECT_EQ(a->getDM()->w(), b->getDM()->w());
+        EXPECT_EQ(a->getDM()->getPC(), b->getDM()->getPC());
+    }
+    EXPECT_EQ(a->getDM()->w(), 3);
 }
 
 TEST(Processor, PowerOnResetKeepsTimeAndTheEventWheelPosition)

@@ -13,6 +13,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <unistd.h>
+
 #include "modele.h"
 #include "piste.h"
 #include "xmlopensavedata.h"
@@ -134,6 +136,29 @@ TEST(XmlCreation, HelpersReadBackByTheWalk)
                                                    "general[].inactif=0", "general[].nombre=-12",
                                                    "general[].kroul=0.07", "general[].grand=1.23457e+06",
                                                    "capteur[7].x=2.50", "openNew"}));
+}
+
+TEST(XmlCreation, WritableFileInAReadOnlyFolderIsWrittenInPlace)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "as root every folder is writable; run the suite as another user to test this";
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString fichier = dir.filePath(QStringLiteral("copie.rbo"));
+    ASSERT_TRUE(XMLOpenSaveData::ecrireAtomique(fichier, QStringLiteral("<rombo>ancien</rombo>")));
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+    const bool ecrit = XMLOpenSaveData::ecrireAtomique(fichier, QStringLiteral("<rombo/>"));
+    QFile f(fichier);
+    const bool lu = f.open(QIODevice::ReadOnly);
+    const QByteArray contenu = f.readAll();
+    // A file that is itself read-only still refuses the save.
+    QFile::setPermissions(fichier, QFile::ReadOwner);
+    const bool refuse = !XMLOpenSaveData::ecrireAtomique(fichier, QStringLiteral("<x/>"));
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_TRUE(ecrit);
+    ASSERT_TRUE(lu);
+    EXPECT_EQ(contenu, QByteArray("<rombo/>"));
+    EXPECT_TRUE(refuse);
 }
 
 }  // namespace
