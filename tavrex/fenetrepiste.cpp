@@ -1,19 +1,327 @@
 #include "fenetrepiste.h"
 
+#include <algorithm>
+
+#include <QBrush>
 #include <QCloseEvent>
-#include <QLabel>
-#include <QVBoxLayout>
+#include <QFileDialog>
+#include <QPen>
 
 #include "modele.h"
+#include "piste.h"
+#include "ui_fenetrepiste.h"
 
-FenetrePiste::FenetrePiste(Modele& m, QWidget* parent) : QFrame(parent), modele(&m)
+namespace {
+
+constexpr double degresParRadian = 57.29577951308232;
+// The carpet: a 10 m square centred on the origin, in scene mm.
+const QRectF tapis(-5000.0, -5000.0, 10000.0, 10000.0);
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------
+// The robot's picture
+
+RomboItem::RomboItem(QGraphicsItem* parent) : QGraphicsPixmapItem(QPixmap(QStringLiteral(":/images/move_rombo.png")), parent)
 {
-    setWindowTitle(tr("Piste"));
-    resize(600, 520);
-    auto* texte = new QLabel(tr("Piste"), this);
-    texte->setAlignment(Qt::AlignCenter);
-    texte->setEnabled(false);
-    (new QVBoxLayout(this))->addWidget(texte);
+    setOffset(-32.0, -32.0);
+    // 64 pixels for the 240 mm of the robot.
+    setScale(3.75);
+    setZValue(1.0);
+    setTransformationMode(Qt::SmoothTransformation);
+    setFlags(ItemIsMovable | ItemSendsGeometryChanges);
+    setCursor(Qt::OpenHandCursor);
+}
+
+void RomboItem::envoiePose()
+{
+    emit moved(pos().x(), -pos().y(), -rotation());
+}
+
+QVariant RomboItem::itemChange(GraphicsItemChange change, const QVariant& value)
+{
+    if (change == ItemPositionChange && scene()) {
+        const QPointF p = value.toPointF();
+        return QPointF(std::clamp(p.x(), xMin, xMax), std::clamp(p.y(), yMin, yMax));
+    }
+    if (change == ItemPositionHasChanged && scene())
+        envoiePose();
+    return QGraphicsPixmapItem::itemChange(change, value);
+}
+
+void RomboItem::deplacement(double x, double y, double theta)
+{
+    setFlag(ItemSendsGeometryChanges, false);
+    setPos(std::clamp(x, xMin, xMax), std::clamp(-y, yMin, yMax));
+    setRotation(-theta * degresParRadian);
+    setFlag(ItemSendsGeometryChanges, true);
+}
+
+// ---------------------------------------------------------------------------------
+// The window
+
+FenetrePiste::FenetrePiste(Modele& m, QWidget* parent)
+    : QFrame(parent), ui(new Ui::FenetrePiste), modele(&m), scene(tapis), fichier(QStringLiteral("piste001.pis"))
+{
+    ui->setupUi(this);
+
+    scene.setBackgroundBrush(QBrush(Qt::gray));
+    // First, so that everything else lies on it.
+    scene.addRect(tapis, QPen(Qt::NoPen), QBrush(Qt::blue));
+
+    Piste* piste = modele->getPiste();
+    // Without the file the track starts empty.
+    (void)piste->openData(fichier);
+    piste->ajouterDansScene(scene);
+
+    rombo = new RomboItem;
+    scene.addItem(rombo);
+    rombo->hide();
+
+    // Together about 0.061 screen pixel per millimetre: the carpet fits the view.
+    ui->graphicsView->scale(0.26666666666666666, 0.26666666666666666);
+    ui->graphicsView->setScene(&scene);
+    ui->graphicsView->scale(0.22876792, 0.22876792);
+
+    connect(rombo, &RomboItem::moved, modele, &Modele::romboSurPiste);
+    connect(modele, &Modele::deplaceRombo, rombo, &RomboItem::deplacement);
+
+    label[0] = ui->label1;
+    label[1] = ui->label2;
+    label[2] = ui->label3;
+    dbl[0] = ui->doubleSpinBox1;
+    dbl[1] = ui->doubleSpinBox2;
+    dbl[2] = ui->doubleSpinBox3;
+    numEdit = 0;
+    editPiste();
+    ui->widgetEditPiste->hide();
+    ui->labelMessage->hide();
+    piste->noFocus();
+}
+
+FenetrePiste::~FenetrePiste()
+{
+    delete ui;
+}
+
+void FenetrePiste::on_toolButtonZoomP_clicked()
+{
+    ui->graphicsView->scale(1.1111111111111112, 1.1111111111111112);
+}
+
+void FenetrePiste::on_toolButtonZoomM_clicked()
+{
+    ui->graphicsView->scale(0.9, 0.9);
+}
+
+void FenetrePiste::on_toolButtonZoomFit_clicked()
+{
+    ui->graphicsView->fitInView(tapis, Qt::KeepAspectRatio);
+}
+
+void FenetrePiste::cadrerPiste()
+{
+    const Piste* piste = modele->getPiste();
+    QRectF cadre;
+    for (unsigned int i = 0; i < piste->size(); ++i)
+        for (const QGraphicsItem* item : {piste->getElt(i)->getItem(), piste->getElt(i)->getItemFocus()})
+            if (item)
+                cadre |= item->sceneBoundingRect();
+    if (!cadre.isEmpty())
+        ui->graphicsView->fitInView(cadre.adjusted(-300.0, -300.0, 300.0, 300.0), Qt::KeepAspectRatio);
+}
+
+void FenetrePiste::tourne(double degres)
+{
+    rombo->setRotation(rombo->rotation() + degres);
+    // A rotation alone is not a position change: the item does not tell it itself.
+    rombo->envoiePose();
+}
+
+void FenetrePiste::on_toolButtonClk_clicked()
+{
+    tourne(10.0);
+}
+
+void FenetrePiste::on_toolButtonAntiClk_clicked()
+{
+    tourne(-10.0);
+}
+
+void FenetrePiste::on_toolButtonPoseRombo_toggled(bool on)
+{
+    rombo->setVisible(on);
+    if (!on)
+        return;
+    const bool ailleurs = rombo->pos() != QPointF(0.0, 0.0);
+    rombo->setRotation(0.0);
+    rombo->setPos(0.0, 0.0);
+    // Already at the origin the move tells nothing, yet the heading may have changed:
+    // the model must stand where the picture does.
+    if (!ailleurs)
+        rombo->envoiePose();
+}
+
+void FenetrePiste::editPiste()
+{
+    Piste* piste = modele->getPiste();
+    const unsigned int n = piste->size();
+    if (numEdit >= n)
+        numEdit = n == 0 ? 0 : n - 1;
+    ui->toolButtonPrev->setEnabled(numEdit > 0);
+    ui->toolButtonNext->setEnabled(numEdit + 1 < n);
+    ui->labelNumero->setText(QString::number(numEdit));
+
+    if (n == 0) {
+        ui->comboBoxTypes->hide();
+        for (int i = 0; i < 3; ++i) {
+            label[i]->hide();
+            dbl[i]->hide();
+        }
+        ui->toolButtonSuppr->setEnabled(false);
+        return;
+    }
+
+    const Portion* e = piste->getElt(numEdit);
+    ui->comboBoxTypes->show();
+    {
+        const QSignalBlocker bloque(ui->comboBoxTypes);
+        ui->comboBoxTypes->setCurrentIndex(e->typeIndex());
+    }
+    const int nb = std::clamp(e->nbArg(), 0, 3);
+    for (int i = nb; i < 3; ++i) {
+        label[i]->hide();
+        dbl[i]->hide();
+    }
+    for (int i = 0; i < nb; ++i) {
+        label[i]->setText(e->nameArg(i));
+        {
+            const QSignalBlocker bloque(dbl[i]);
+            dbl[i]->setMaximum(e->maxArg(i));
+            dbl[i]->setMinimum(e->minArg(i));
+            dbl[i]->setSuffix(e->suffixArg(i));
+            dbl[i]->setDecimals(e->decimalsArg(i));
+            dbl[i]->setValue(e->valArg(i));
+        }
+        label[i]->show();
+        dbl[i]->show();
+    }
+    ui->toolButtonSuppr->setEnabled(true);
+    piste->setFocus(numEdit);
+}
+
+void FenetrePiste::on_toolButtonNext_clicked()
+{
+    ++numEdit;
+    editPiste();
+}
+
+void FenetrePiste::on_toolButtonPrev_clicked()
+{
+    if (numEdit > 0)
+        --numEdit;
+    editPiste();
+}
+
+void FenetrePiste::on_toolButtonNew_clicked()
+{
+    Piste* piste = modele->getPiste();
+    if (numEdit < piste->size())
+        ++numEdit;
+    piste->eltInsert(numEdit, ui->comboBoxTypes->currentIndex());
+    editPiste();
+}
+
+void FenetrePiste::on_toolButtonSuppr_clicked()
+{
+    modele->getPiste()->eltSupprime(numEdit);
+    editPiste();
+}
+
+void FenetrePiste::on_comboBoxTypes_currentIndexChanged(int index)
+{
+    modele->getPiste()->eltRemplace(numEdit, index);
+    editPiste();
+}
+
+void FenetrePiste::on_doubleSpinBox1_valueChanged(double value)
+{
+    modele->getPiste()->eltModifArg(numEdit, 0, value);
+}
+
+void FenetrePiste::on_doubleSpinBox2_valueChanged(double value)
+{
+    modele->getPiste()->eltModifArg(numEdit, 1, value);
+}
+
+void FenetrePiste::on_doubleSpinBox3_valueChanged(double value)
+{
+    modele->getPiste()->eltModifArg(numEdit, 2, value);
+}
+
+void FenetrePiste::on_toolButtonEdit_toggled(bool on)
+{
+    ui->widgetEditPiste->setVisible(on);
+    if (on)
+        modele->getPiste()->setFocus(numEdit);
+    else
+        modele->getPiste()->noFocus();
+}
+
+void FenetrePiste::on_toolButtonOpen_clicked()
+{
+    const QString nom =
+        QFileDialog::getOpenFileName(this, tr("Charger les données d'une piste"), fichier, tr("Fichier PIS (*.pis)"));
+    if (!nom.isEmpty())
+        ouvrir(nom);
+}
+
+void FenetrePiste::on_toolButtonSave_clicked()
+{
+    const QString nom =
+        QFileDialog::getSaveFileName(this, tr("Sauvegarder les données d'une piste"), fichier, tr("Fichier PIS (*.pis)"));
+    if (!nom.isEmpty())
+        enregistrer(nom);
+}
+
+bool FenetrePiste::ouvrir(const QString& nom)
+{
+    if (!modele->getPiste()->openData(nom)) {
+        signale(tr("Piste non chargée : %1 est illisible ou n'est pas un fichier XML.").arg(nom));
+        return false;
+    }
+    fichier = nom;
+    ui->labelMessage->hide();
+    drawPiste();
+    return true;
+}
+
+bool FenetrePiste::enregistrer(const QString& nom)
+{
+    if (!modele->getPiste()->saveData(nom)) {
+        signale(tr("Piste non enregistrée : impossible d'écrire %1.").arg(nom));
+        return false;
+    }
+    fichier = nom;
+    ui->labelMessage->hide();
+    return true;
+}
+
+void FenetrePiste::signale(const QString& message)
+{
+    // No dialog box: a line under the editor, until the next file succeeds.
+    ui->labelMessage->setText(message);
+    ui->labelMessage->show();
+}
+
+void FenetrePiste::drawPiste()
+{
+    Piste* piste = modele->getPiste();
+    piste->ajouterDansScene(scene);
+    numEdit = 0;
+    editPiste();
+    if (!ui->toolButtonEdit->isChecked())
+        piste->noFocus();
 }
 
 void FenetrePiste::closeEvent(QCloseEvent* event)

@@ -2,28 +2,116 @@
 #define TAVREX_FENETREPISTE_H
 
 #include <QFrame>
+#include <QGraphicsPixmapItem>
+#include <QGraphicsScene>
+#include <QObject>
+#include <QString>
 
 class Modele;
 class QCloseEvent;
+class QDoubleSpinBox;
+class QLabel;
 
-// The track window.
-// Until it is built, an empty frame with the window's title and the operations the
-// main window calls.
+namespace Ui {
+class FenetrePiste;
+}
+
+// The robot's picture on the track, and the two-way link between the user's hand and
+// the model's pose. Its origin is the middle of the wheel axis; scene coordinates are
+// the track's with y downwards, so a heading theta is a scene rotation of -theta.
+class RomboItem : public QObject, public QGraphicsPixmapItem
+{
+    Q_OBJECT
+
+public:
+    explicit RomboItem(QGraphicsItem* parent = nullptr);
+
+    // Limits of the position on the carpet, in scene mm.
+    double xMax = 5000.0;
+    double xMin = -5000.0;
+    double yMax = 5000.0;
+    double yMin = -5000.0;
+
+    // The pose as the model takes it: track mm and a heading in degrees.
+    void envoiePose();
+
+signals:
+    void moved(qreal x, qreal y, qreal thetaDeg);
+
+public slots:
+    // A pose from the model (mm, mm, radians): shown, never sent back.
+    void deplacement(double x, double y, double theta);
+
+protected:
+    QVariant itemChange(GraphicsItemChange change, const QVariant& value) override;
+};
+
+// The track on its carpet, the robot's picture, and the track editor.
 class FenetrePiste : public QFrame
 {
     Q_OBJECT
 
 public:
     explicit FenetrePiste(Modele& modele, QWidget* parent = nullptr);
+    ~FenetrePiste() override;
+    FenetrePiste(const FenetrePiste&) = delete;
+    FenetrePiste& operator=(const FenetrePiste&) = delete;
+
+    // Reads a track file as the open button does once a name is chosen. Returns
+    // whether it could be read; otherwise the track and `fichier` stay as they were
+    // and the window says so.
+    bool ouvrir(const QString& nom);
+    // Writes the track as the save button does once a name is chosen; a file that
+    // cannot be written is reported the same way and `fichier` stays as it was.
+    bool enregistrer(const QString& nom);
+    // Frames the circuit (rather than the whole carpet) in the view.
+    void cadrerPiste();
+
+    Ui::FenetrePiste* formulaire() const { return ui; }
+    RomboItem* getRombo() const { return rombo; }
+    QGraphicsScene* getScene() { return &scene; }
+    const QString& getFichier() const { return fichier; }
+    unsigned int getNumEdit() const { return numEdit; }
 
 signals:
     void estCache(bool);
+
+public slots:
+    void on_toolButtonZoomP_clicked();
+    void on_toolButtonZoomM_clicked();
+    void on_toolButtonClk_clicked();
+    void on_toolButtonAntiClk_clicked();
+    void on_toolButtonPoseRombo_toggled(bool on);
+    void on_toolButtonNext_clicked();
+    void on_toolButtonPrev_clicked();
+    void on_toolButtonNew_clicked();
+    void on_toolButtonSuppr_clicked();
+    void on_comboBoxTypes_currentIndexChanged(int index);
+    void on_doubleSpinBox1_valueChanged(double value);
+    void on_doubleSpinBox2_valueChanged(double value);
+    void on_doubleSpinBox3_valueChanged(double value);
+    void on_toolButtonOpen_clicked();
+    void on_toolButtonSave_clicked();
+    void on_toolButtonEdit_toggled(bool on);
+    void on_toolButtonZoomFit_clicked();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void drawPiste();
+    void editPiste();
+    void tourne(double degres);
+    void signale(const QString& message);
+
+    Ui::FenetrePiste* ui;
     Modele* modele;
+    QGraphicsScene scene;
+    RomboItem* rombo = nullptr;
+    QString fichier;
+    unsigned int numEdit = 0;
+    QLabel* label[3] = {};
+    QDoubleSpinBox* dbl[3] = {};
 };
 
 #endif

@@ -5,21 +5,30 @@
 #include <filesystem>
 #include <fstream>
 
+#include <QCoreApplication>
 #include <QDoubleSpinBox>
 #include <QFile>
 #include <QFileInfo>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QScreen>
+#include <QStyle>
 
 #include "fenetrecartemicro.h"
+#include "fenetrepiste.h"
 #include "mainwindow.h"
 #include "ui_fenetrecartemicro.h"
+#include "ui_fenetrepiste.h"
 #include "ui_mainwindow.h"
 
 const char* const usageFenetre =
     "usage: tavrex [--power-on] [--complete] [--speed F] [--at T ACTION]... [--script FILE]\n"
-    "              [--quit-after T [--screenshot FILE.png]] [PROGRAM.hex]\n"
+    "              [--piste FILE.pis] [--robot FILE.rbo] [--quit-after T [--screenshot FILE.png]] [PROGRAM.hex]\n"
     "  PROGRAM.hex      loaded as the board window's open button does\n"
     "  --power-on       switches the board on once the window is shown\n"
     "  --complete       starts in the complete mode (robot and track windows shown)\n"
+    "  --piste FILE     opens the track in the track window and places the robot on its start\n"
+    "  --robot FILE     reads the robot (contacts, sensors, motors, mechanics)\n"
     "  --speed F        slowing factor, 0.1 to 50 (1 = real time)\n"
     "  --at T ACTION    an action at T ms of chip time; --script FILE: one \"T ACTION\" a line\n"
     "  --quit-after T   quits after T ms of chip time (of wall-clock time while the board is off)\n"
@@ -29,11 +38,11 @@ const char* const usageFenetre =
 
 namespace {
 
-bool fichierLisible(const std::string& chemin, std::string& erreur)
+bool fichierLisible(const std::string& chemin, const char* quoi, std::string& erreur)
 {
     std::error_code ec;
     if (std::filesystem::is_directory(chemin, ec)) {
-        erreur = chemin + " is a directory, not a HEX file";
+        erreur = chemin + " is a directory, not a " + quoi;
         return false;
     }
     if (!std::ifstream(chemin).is_open()) {
@@ -55,7 +64,8 @@ bool lireOptionsFenetre(int argc, char** argv, OptionsFenetre& o, std::string& e
             return false;
         if (lue == OptionAction::Lue)
             continue;
-        const bool avecValeur = arg == "--speed" || arg == "--quit-after" || arg == "--screenshot";
+        const bool avecValeur = arg == "--speed" || arg == "--quit-after" || arg == "--screenshot" ||
+                                arg == "--piste" || arg == "--robot";
         if (avecValeur && i + 1 >= argc) {
             erreur = arg + " needs a value";
             return false;
@@ -79,6 +89,15 @@ bool lireOptionsFenetre(int argc, char** argv, OptionsFenetre& o, std::string& e
             o.quitter = true;
         } else if (arg == "--screenshot") {
             o.capture = QFile::decodeName(argv[++i]);
+        } else if (arg == "--piste" || arg == "--robot") {
+            const std::string chemin = argv[++i];
+            const bool piste = arg == "--piste";
+            if (!fichierLisible(chemin, piste ? "track file" : "robot file", erreur))
+                return false;
+            (piste ? o.piste : o.robot) = QFile::decodeName(chemin.c_str());
+        } else if (arg == "-h" || arg == "--help") {
+            o.aide = true;
+            return true;
         } else if (!arg.empty() && arg[0] == '-') {
             erreur = "unknown option " + arg + " (--help for the options)";
             return false;
@@ -94,7 +113,7 @@ bool lireOptionsFenetre(int argc, char** argv, OptionsFenetre& o, std::string& e
         return false;
     }
     if (!programme.empty()) {
-        if (!fichierLisible(programme, erreur))
+        if (!fichierLisible(programme, "HEX file", erreur))
             return false;
         o.programme = QFileInfo(QFile::decodeName(programme.c_str())).absoluteFilePath();
     }
@@ -115,8 +134,23 @@ bool LigneCommande::demarrer(std::string& erreur)
         erreur = "cannot read " + std::string(QFile::encodeName(options.programme).constData());
         return false;
     }
-    if (options.complet)
+    if (!options.robot.isEmpty() && !fenetre.getModele().openData(options.robot)) {
+        erreur = "cannot read robot " + std::string(QFile::encodeName(options.robot).constData());
+        return false;
+    }
+    if (!options.piste.isEmpty()) {
+        if (!fenetre.getPiste()->ouvrir(options.piste)) {
+            erreur = "cannot read track " + std::string(QFile::encodeName(options.piste).constData());
+            return false;
+        }
+        // The robot on the start marker's place, as the place button puts it.
+        fenetre.getPiste()->formulaire()->toolButtonPoseRombo->setChecked(true);
+    }
+    if (options.complet) {
         fenetre.on_action_Mode_complet_triggered();
+        if (!options.piste.isEmpty())
+            montrePiste();
+    }
     if (options.vitesse > 0.0)
         fenetre.formulaire()->speedSpinBox->setValue(options.vitesse);
     origine = fenetre.getModele().time();
@@ -130,6 +164,27 @@ bool LigneCommande::demarrer(std::string& erreur)
         micro->setPower(true);
     jouerDues();
     return true;
+}
+
+void LigneCommande::montrePiste()
+{
+    // The track beside the board, in front, framed on the circuit; the main window
+    // grows to hold both, within the screen,
+    QMdiSubWindow* carte = fenetre.sousFenetre(1);
+    QMdiSubWindow* cadre = fenetre.sousFenetre(4);
+    cadre->resize(cadre->widget()->size().expandedTo(QSize(742, 682)) + (cadre->size() - cadre->widget()->size()));
+    cadre->move(carte->frameGeometry().right() + 1, 0);
+    cadre->raise();
+    const QSize marge = fenetre.size() - fenetre.formulaire()->mdiArea->size();
+    QSize voulu(cadre->frameGeometry().right() + 1, std::max(carte->frameGeometry().bottom(), cadre->frameGeometry().bottom()) + 1);
+    // and room for the document area's scroll bars, which would otherwise show.
+    voulu += marge + QSize(fenetre.style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4,
+                           fenetre.style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4);
+    if (const QScreen* ecran = fenetre.screen())
+        voulu = voulu.boundedTo(ecran->availableGeometry().size());
+    fenetre.resize(voulu);
+    QCoreApplication::processEvents();
+    fenetre.getPiste()->cadrerPiste();
 }
 
 uint64_t LigneCommande::horloge() const

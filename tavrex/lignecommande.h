@@ -25,6 +25,9 @@ struct OptionsFenetre
     bool quitter = false;
     uint64_t quitterApres = 0;   // ticks
     QString capture;
+    QString piste;   // a track to open in the track window, the robot placed on its start
+    QString robot;
+    bool aide = false;
 };
 
 extern const char* const usageFenetre;
@@ -61,6 +64,7 @@ private:
     void jouerDues();
     void horlogeArret();
     void verifieFin();
+    void montrePiste();
 
     MainWindow& fenetre;
     OptionsFenetre options;

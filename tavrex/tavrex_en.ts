@@ -128,6 +128,122 @@
         <source>Piste</source>
         <translation>Track</translation>
     </message>
+    <message>
+        <source>Tourner le robot dans le sens horaire</source>
+        <translation>Turn the robot clockwise</translation>
+    </message>
+    <message>
+        <source>Tourner le robot dans le sens trigonométrique</source>
+        <translation>Turn the robot anticlockwise</translation>
+    </message>
+    <message>
+        <source>Poser le robot sur la piste</source>
+        <translation>Place the robot on the track</translation>
+    </message>
+    <message>
+        <source>Zoom avant</source>
+        <translation>Zoom in</translation>
+    </message>
+    <message>
+        <source>Zoom arrière</source>
+        <translation>Zoom out</translation>
+    </message>
+    <message>
+        <source>Voir tout le tapis</source>
+        <translation>Show the whole carpet</translation>
+    </message>
+    <message>
+        <source>Charger une piste</source>
+        <translation>Open a track</translation>
+    </message>
+    <message>
+        <source>Sauvegarder la piste</source>
+        <translation>Save the track</translation>
+    </message>
+    <message>
+        <source>Éditer la piste</source>
+        <translation>Edit the track</translation>
+    </message>
+    <message>
+        <source>Élément précédent</source>
+        <translation>Previous element</translation>
+    </message>
+    <message>
+        <source>Numéro de l&apos;élément</source>
+        <translation>Element number</translation>
+    </message>
+    <message>
+        <source>Élément suivant</source>
+        <translation>Next element</translation>
+    </message>
+    <message>
+        <source>Type de l&apos;élément</source>
+        <translation>Element type</translation>
+    </message>
+    <message>
+        <source>Repère</source>
+        <translation>Start marker</translation>
+    </message>
+    <message>
+        <source>Ligne droite</source>
+        <translation>Straight line</translation>
+    </message>
+    <message>
+        <source>Courbe</source>
+        <translation>Curve</translation>
+    </message>
+    <message>
+        <source>Obstacle</source>
+        <translation>Obstacle</translation>
+    </message>
+    <message>
+        <source>Droite sans scotch</source>
+        <translation>Gap (no tape)</translation>
+    </message>
+    <message>
+        <source>Marqueur gauche</source>
+        <translation>Left marker</translation>
+    </message>
+    <message>
+        <source>x</source>
+        <translation>x</translation>
+    </message>
+    <message>
+        <source>y</source>
+        <translation>y</translation>
+    </message>
+    <message>
+        <source>angle</source>
+        <translation>angle</translation>
+    </message>
+    <message>
+        <source>Insérer un élément après celui-ci</source>
+        <translation>Insert an element after this one</translation>
+    </message>
+    <message>
+        <source>Supprimer l&apos;élément</source>
+        <translation>Delete the element</translation>
+    </message>
+    <message>
+        <source>Charger les données d&apos;une piste</source>
+        <translation>Open track data</translation>
+    </message>
+    <message>
+        <source>Fichier PIS (*.pis)</source>
+        <translation>PIS file (*.pis)</translation>
+    </message>
+    <message>
+        <source>Sauvegarder les données d&apos;une piste</source>
+        <translation>Save track data</translation>
+    </message>
+    <message>
+        <source>Piste non chargée : %1 est illisible ou n&apos;est pas un fichier XML.</source>
+        <translation>Track not loaded: %1 cannot be read or is not an XML file.</translation>
+    </message>
+    <message>
+        <source>Piste non enregistrée : impossible d&apos;écrire %1.</source>
+        <translation>Track not saved: %1 cannot be written.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

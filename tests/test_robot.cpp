@@ -725,11 +725,11 @@ TEST(RobotLineFollower, FollowsTheExampleTrackAndStopsAtTheObstacle)
     const std::string csv = dir.filePath(QStringLiteral("trajet.csv")).toStdString();
     const std::string sortie = dir.filePath(QStringLiteral("sortie.txt")).toStdString();
     const std::string piste = exemple("piste001.pis");
-    // On the start marker, the jack pulled after 100 ms; the lap takes about 51 s.
+    // No pose given: a fresh robot stands at the origin heading along +x, which is
+    // where the circuit starts. The jack pulled after 100 ms; the lap takes about 51 s.
     const std::string commande = std::string("'") + TAVREX_CLI + "' --ms 54000 --at 100 jack-out --piste '" + piste +
-                                 "' --robot '" + exemple("rombo001.rbo") + "' --pose -400,-1400,0 --trajectory '" +
-                                 csv + "' '" + TAVREX_EXAMPLES_DIR + "/suiveur.hex' >'" + sortie +
-                                 "' 2>&1";
+                                 "' --robot '" + exemple("rombo001.rbo") + "' --trajectory '" + csv + "' '" +
+                                 TAVREX_EXAMPLES_DIR + "/suiveur.hex' >'" + sortie + "' 2>&1";
     const int r = std::system(commande.c_str());
     std::ifstream so(sortie);
     const std::string texte((std::istreambuf_iterator<char>(so)), std::istreambuf_iterator<char>());
@@ -745,6 +745,11 @@ TEST(RobotLineFollower, FollowsTheExampleTrackAndStopsAtTheObstacle)
 
     Piste p;
     ASSERT_TRUE(p.openData(QString::fromStdString(piste)));
+    ASSERT_GT(p.size(), 1u);
+    EXPECT_EQ(p.getElt(0)->getX0(), 0.0);
+    EXPECT_EQ(p.getElt(0)->getY0(), 0.0);
+    EXPECT_EQ(p.getElt(0)->getTheta0(), 0.0);
+    EXPECT_EQ(p.getElt(1)->typeIndex(), 1);
     const Portion* trou = nullptr;
     unsigned obstacle = 0;
     for (unsigned i = 0; i < p.size(); ++i) {

@@ -14,5 +14,7 @@ int main(int argc, char** argv)
     echecs += QTest::qExec(&carte, argc, argv);
     TestMainWindow principale;
     echecs += QTest::qExec(&principale, argc, argv);
+    TestPiste piste;
+    echecs += QTest::qExec(&piste, argc, argv);
     return echecs == 0 ? 0 : 1;
 }

@@ -40,4 +40,15 @@ private slots:
     void demoDeBoutEnBout();
 };
 
+class TestPiste : public QObject
+{
+    Q_OBJECT
+private slots:
+    void pisteVide();
+    void editionDeLaChaine();
+    void romboEntreMainEtModele();
+    void fichiers();
+    void ligneDeCommande();
+};
+
 #endif
