@@ -17,6 +17,14 @@ constexpr double degresParRadian = 57.29577951308232;
 // The carpet: a 10 m square centred on the origin, in scene mm.
 const QRectF tapis(-5000.0, -5000.0, 10000.0, 10000.0);
 
+// The track names the arguments of its elements in French; the editor shows them
+// translated.
+[[maybe_unused]] const char* const nomsArguments[] = {
+    QT_TRANSLATE_NOOP("FenetrePiste", "x"),        QT_TRANSLATE_NOOP("FenetrePiste", "y"),
+    QT_TRANSLATE_NOOP("FenetrePiste", "angle"),    QT_TRANSLATE_NOOP("FenetrePiste", "longueur"),
+    QT_TRANSLATE_NOOP("FenetrePiste", "largeur"),  QT_TRANSLATE_NOOP("FenetrePiste", "rayon"),
+};
+
 }  // namespace
 
 // ---------------------------------------------------------------------------------
@@ -194,7 +202,7 @@ void FenetrePiste::editPiste()
         dbl[i]->hide();
     }
     for (int i = 0; i < nb; ++i) {
-        label[i]->setText(e->nameArg(i));
+        label[i]->setText(tr(e->nameArg(i).toUtf8().constData()));
         {
             const QSignalBlocker bloque(dbl[i]);
             dbl[i]->setMaximum(e->maxArg(i));

@@ -244,6 +244,18 @@
         <source>Piste non enregistrée : impossible d&apos;écrire %1.</source>
         <translation>Track not saved: %1 cannot be written.</translation>
     </message>
+    <message>
+        <source>longueur</source>
+        <translation>length</translation>
+    </message>
+    <message>
+        <source>largeur</source>
+        <translation>width</translation>
+    </message>
+    <message>
+        <source>rayon</source>
+        <translation>radius</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
