@@ -145,7 +145,7 @@ TEST_F(Check, TheExamplesPass)
     EXPECT_EQ(demo.texte.find("FAIL"), std::string::npos) << demo.texte;
 
     const Sortie suiveur = lance("--check '" + source("suiveur.chk") + "' --piste '" + source("piste001.pis") +
-                                 "' --robot '" + source("rombo001.rbo") + "' --pose -400,-1400,0 '" +
+                                 "' --robot '" + source("rombo001.rbo") + "' '" +
                                  exemple("suiveur.hex") + "'");
     EXPECT_EQ(suiveur.code, 0) << suiveur.texte << suiveur.erreurs;
     EXPECT_NE(suiveur.texte.find("robot tape: expected <= 25 mm, found "), std::string::npos) << suiveur.texte;
@@ -157,18 +157,18 @@ TEST_F(Check, RobotTapeMeasuredOnTheStepsAndGapsLeftOut)
 {
     const std::string check = ecrit("robot.chk", "0..20 expect robot tape <= 25 mm\n"
                                                  "0..20 expect robot tape 29..31 mm\n"
-                                                 "20 expect robot near -400,-1370 < 1 mm\n");
+                                                 "20 expect robot near 0,30 < 1 mm\n");
     const std::string commun = "--check '" + check + "' --piste '" + source("piste001.pis") + "' --robot '" +
                                source("rombo001.rbo") + "' '" + exemple("suiveur.hex") + "'";
-    Sortie s = lance(commun + " --pose -400,-1370,0");
+    Sortie s = lance(commun + " --pose 0,30,0");
     EXPECT_EQ(s.code, 1);
     EXPECT_NE(s.texte.find("FAIL " + exemple("suiveur.hex") +
                            ": 0..20 ms robot tape: expected <= 25 mm, found 30.0 mm\n"),
               std::string::npos)
         << s.texte;
     EXPECT_EQ(lignes(s.texte).back(), "2 passed, 1 failed");
-    // The front point 120 mm ahead, over the gap from x = 800 to 880.
-    s = lance(commun + " --pose 720,-1400,0");
+    // The front point 120 mm ahead, over the gap from x = 1200 to 1280.
+    s = lance(commun + " --pose 1120,0,0");
     EXPECT_NE(s.texte.find("robot tape: expected <= 25 mm, found the front point never beside the tape"),
               std::string::npos)
         << s.texte;
