@@ -22,7 +22,6 @@
 
 namespace {
 
-constexpr double pi = 3.14159265358979323846;
 
 // A working directory of its own for the window, which reads "piste001.pis" there.
 class DossierDeTravail
@@ -174,7 +173,7 @@ void TestPiste::romboEntreMainEtModele()
     QCOMPARE(r->rotation(), 20.0);
     QCOMPARE(envois.count(), 2);
     QCOMPARE(envois.last().at(2).toDouble(), -20.0);
-    QVERIFY(std::fabs(m.getTheta() + 20.0 * pi / 180.0) < 1e-12);
+    QVERIFY(std::fabs(m.getTheta() + 20.0 * degEnRad) < 1e-12);
     // Held down, it repeats: each step is sent.
     envois.clear();
     QTest::mousePress(ui->toolButtonAntiClk, Qt::LeftButton);
