@@ -17,19 +17,23 @@
 #include "fenetrecartemicro.h"
 #include "fenetrepiste.h"
 #include "mainwindow.h"
+#include "rombo.h"
 #include "ui_fenetrecartemicro.h"
 #include "ui_fenetrepiste.h"
 #include "ui_mainwindow.h"
+#include "ui_rombo.h"
 
 const char* const usageFenetre =
     "usage: tavrex [--power-on] [--complete] [--speed F] [--at T ACTION]... [--script FILE]\n"
-    "              [--piste FILE.pis] [--robot FILE.rbo] [--quit-after T [--screenshot FILE.png]] [PROGRAM.hex]\n"
+    "              [--piste FILE.pis] [--robot FILE.rbo] [--robot-tab N] [--quit-after T [--screenshot FILE.png]] [PROGRAM.hex]\n"
     "  PROGRAM.hex      loaded as the board window's open button does\n"
     "  --power-on       switches the board on once the window is shown\n"
     "  --complete       starts in the complete mode (robot and track windows shown)\n"
     "  --piste FILE     opens the track in the track window and places the robot on its start\n"
     "  --robot FILE     reads the robot (contacts, sensors, motors, mechanics)\n"
     "  --speed F        slowing factor, 0.1 to 50 (1 = real time)\n"
+    "  --robot-tab N    opens the robot window on its tab N (1 jack ... 3 sensors ... 6 mechanics),\n"
+    "                   in front of the others in the complete mode\n"
     "  --at T ACTION    an action at T ms of chip time; --script FILE: one \"T ACTION\" a line\n"
     "  --quit-after T   quits after T ms of chip time (of wall-clock time while the board is off)\n"
     "  --screenshot F   with --quit-after: saves the main window as a PNG first\n"
@@ -65,7 +69,7 @@ bool lireOptionsFenetre(int argc, char** argv, OptionsFenetre& o, std::string& e
         if (lue == OptionAction::Lue)
             continue;
         const bool avecValeur = arg == "--speed" || arg == "--quit-after" || arg == "--screenshot" ||
-                                arg == "--piste" || arg == "--robot";
+                                arg == "--piste" || arg == "--robot" || arg == "--robot-tab";
         if (avecValeur && i + 1 >= argc) {
             erreur = arg + " needs a value";
             return false;
@@ -87,6 +91,14 @@ bool lireOptionsFenetre(int argc, char** argv, OptionsFenetre& o, std::string& e
                 return false;
             }
             o.quitter = true;
+        } else if (arg == "--robot-tab") {
+            const std::string v = argv[++i];
+            double n = 0.0;
+            if (!lireReel(v, n) || n != static_cast<int>(n) || n < 1 || n > 6) {
+                erreur = "--robot-tab: not a tab from 1 to 6: " + v;
+                return false;
+            }
+            o.ongletRobot = static_cast<int>(n);
         } else if (arg == "--screenshot") {
             o.capture = QFile::decodeName(argv[++i]);
         } else if (arg == "--piste" || arg == "--robot") {
@@ -134,7 +146,7 @@ bool LigneCommande::demarrer(std::string& erreur)
         erreur = "cannot read " + std::string(QFile::encodeName(options.programme).constData());
         return false;
     }
-    if (!options.robot.isEmpty() && !fenetre.getModele().openData(options.robot)) {
+    if (!options.robot.isEmpty() && !fenetre.getRombo()->ouvrirFichier(options.robot)) {
         erreur = "cannot read robot " + std::string(QFile::encodeName(options.robot).constData());
         return false;
     }
@@ -151,6 +163,8 @@ bool LigneCommande::demarrer(std::string& erreur)
         if (!options.piste.isEmpty())
             montrePiste();
     }
+    if (options.ongletRobot > 0)
+        montreOngletRobot(options.ongletRobot - 1);
     if (options.vitesse > 0.0)
         fenetre.formulaire()->speedSpinBox->setValue(options.vitesse);
     origine = fenetre.getModele().time();
@@ -185,6 +199,21 @@ void LigneCommande::montrePiste()
     fenetre.resize(voulu);
     QCoreApplication::processEvents();
     fenetre.getPiste()->cadrerPiste();
+}
+
+void LigneCommande::montreOngletRobot(int onglet)
+{
+    fenetre.getRombo()->formulaire()->tabWidget->setCurrentIndex(onglet);
+    QMdiSubWindow* cadre = fenetre.sousFenetre(3);
+    if (!cadre->isVisible())
+        return;
+    // In front, whole: the main window grows when the robot window does not fit.
+    QMdiArea* zone = fenetre.formulaire()->mdiArea;
+    zone->setActiveSubWindow(cadre);
+    cadre->resize(cadre->sizeHint());
+    cadre->move(0, 0);
+    const QSize manque = cadre->frameGeometry().size() - zone->viewport()->size();
+    fenetre.resize(fenetre.size() + manque.expandedTo(QSize(0, 0)));
 }
 
 uint64_t LigneCommande::horloge() const

@@ -18,6 +18,8 @@ class MainWindow;
 struct OptionsFenetre
 {
     QString programme;
+    QString robot;
+    int ongletRobot = 0;   // 1 to 6; 0: the window's own
     bool powerOn = false;
     bool complet = false;
     double vitesse = 0.0;   // the slowing factor; 0: the window's own
@@ -26,7 +28,6 @@ struct OptionsFenetre
     uint64_t quitterApres = 0;   // ticks
     QString capture;
     QString piste;   // a track to open in the track window, the robot placed on its start
-    QString robot;
     bool aide = false;
 };
 
@@ -61,6 +62,7 @@ signals:
 
 private:
     void jouer(const Action& a);
+    void montreOngletRobot(int onglet);
     void jouerDues();
     void horlogeArret();
     void verifieFin();

@@ -388,5 +388,389 @@
         <source>Rombine</source>
         <translation>Rombine</translation>
     </message>
+    <message>
+        <source>Charger les données d&apos;une rombine</source>
+        <translation>Load a Rombine&apos;s data</translation>
+    </message>
+    <message>
+        <source>Sauvegarder les données d&apos;une rombine</source>
+        <translation>Save a Rombine&apos;s data</translation>
+    </message>
+    <message>
+        <source>Fiche jack</source>
+        <translation>Jack plug</translation>
+    </message>
+    <message>
+        <source>Configuration de la fiche jack</source>
+        <translation>Jack plug settings</translation>
+    </message>
+    <message>
+        <source>Pin</source>
+        <translation>Pin</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>Contact</translation>
+    </message>
+    <message>
+        <source>Normalement ouvert</source>
+        <translation>Normally open</translation>
+    </message>
+    <message>
+        <source>Normalement fermé</source>
+        <translation>Normally closed</translation>
+    </message>
+    <message>
+        <source>Schéma</source>
+        <translation>Circuit</translation>
+    </message>
+    <message>
+        <source>Pull-up</source>
+        <translation>Pull-up</translation>
+    </message>
+    <message>
+        <source>Pull-down</source>
+        <translation>Pull-down</translation>
+    </message>
+    <message>
+        <source>Résistance</source>
+        <translation>Resistor</translation>
+    </message>
+    <message>
+        <source> kOhms</source>
+        <translation> kOhms</translation>
+    </message>
+    <message>
+        <source>Schéma Jack enlevé</source>
+        <translation>Circuit with the jack pulled out</translation>
+    </message>
+    <message>
+        <source>NC</source>
+        <translation>NC</translation>
+    </message>
+    <message>
+        <source>Fin de course</source>
+        <translation>End switch</translation>
+    </message>
+    <message>
+        <source>Configuration du contact de fin de course</source>
+        <translation>End-of-travel switch settings</translation>
+    </message>
+    <message>
+        <source>Schéma contact inactif</source>
+        <translation>Circuit with the switch at rest</translation>
+    </message>
+    <message>
+        <source>Capteurs IR</source>
+        <translation>IR sensors</translation>
+    </message>
+    <message>
+        <source>Configuration des capteurs de ligne</source>
+        <translation>Line sensor settings</translation>
+    </message>
+    <message>
+        <source>Comparateur</source>
+        <translation>Comparator</translation>
+    </message>
+    <message>
+        <source>Sans</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Supérieur</source>
+        <translation>Above</translation>
+    </message>
+    <message>
+        <source>Inférieur</source>
+        <translation>Below</translation>
+    </message>
+    <message>
+        <source>Ajouter un capteur</source>
+        <translation>Add a sensor</translation>
+    </message>
+    <message>
+        <source>Supprimer ce capteur</source>
+        <translation>Delete this sensor</translation>
+    </message>
+    <message>
+        <source>Capteur précédent</source>
+        <translation>Previous sensor</translation>
+    </message>
+    <message>
+        <source>Capteur suivant</source>
+        <translation>Next sensor</translation>
+    </message>
+    <message>
+        <source>Hacheurs</source>
+        <translation>H-bridges</translation>
+    </message>
+    <message>
+        <source>Connexion des hacheurs</source>
+        <translation>H-bridge connections</translation>
+    </message>
+    <message>
+        <source>Pin RC2
+(PWM1)</source>
+        <translation>Pin RC2
+(PWM1)</translation>
+    </message>
+    <message>
+        <source>Échanger les connexions des moteurs</source>
+        <translation>Swap the motors&apos; connections</translation>
+    </message>
+    <message>
+        <source>Pin RC1
+(PWM2)</source>
+        <translation>Pin RC1
+(PWM2)</translation>
+    </message>
+    <message>
+        <source>GAUCHE</source>
+        <translation>LEFT</translation>
+    </message>
+    <message>
+        <source>DROIT</source>
+        <translation>RIGHT</translation>
+    </message>
+    <message>
+        <source>Ponts en H</source>
+        <translation>H-bridges</translation>
+    </message>
+    <message>
+        <source>Vf</source>
+        <translation>Vf</translation>
+    </message>
+    <message>
+        <source>Tension directe de diode</source>
+        <translation>Diode forward voltage</translation>
+    </message>
+    <message>
+        <source> V</source>
+        <translation> V</translation>
+    </message>
+    <message>
+        <source>Rdson</source>
+        <translation>Rdson</translation>
+    </message>
+    <message>
+        <source>R drain-source du transistor</source>
+        <translation>Transistor drain-source resistance</translation>
+    </message>
+    <message>
+        <source> Ohms</source>
+        <translation> Ohms</translation>
+    </message>
+    <message>
+        <source>Moteurs</source>
+        <translation>Motors</translation>
+    </message>
+    <message>
+        <source>Configuration des moteurs</source>
+        <translation>Motor settings</translation>
+    </message>
+    <message>
+        <source>Moteur gauche</source>
+        <translation>Left motor</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>L</source>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source> mH</source>
+        <translation> mH</translation>
+    </message>
+    <message>
+        <source>Kphi</source>
+        <translation>Kphi</translation>
+    </message>
+    <message>
+        <source> mNm/A</source>
+        <translation> mNm/A</translation>
+    </message>
+    <message>
+        <source>I à vide</source>
+        <translation>No-load I</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>Inertie</source>
+        <translation>Inertia</translation>
+    </message>
+    <message>
+        <source> g.cm2</source>
+        <translation> g.cm2</translation>
+    </message>
+    <message>
+        <source>Moteurs réglés séparément</source>
+        <translation>Motors set separately</translation>
+    </message>
+    <message>
+        <source>Moteur droit</source>
+        <translation>Right motor</translation>
+    </message>
+    <message>
+        <source>Paramètres généraux</source>
+        <translation>General parameters</translation>
+    </message>
+    <message>
+        <source>Masse</source>
+        <translation>Mass</translation>
+    </message>
+    <message>
+        <source> kg</source>
+        <translation> kg</translation>
+    </message>
+    <message>
+        <source>Voie</source>
+        <translation>Track width</translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>Résistance au roulement</source>
+        <translation>Rolling resistance</translation>
+    </message>
+    <message>
+        <source>Diamètre d&apos;une roue</source>
+        <translation>Wheel diameter</translation>
+    </message>
+    <message>
+        <source>Tension de batterie</source>
+        <translation>Battery voltage</translation>
+    </message>
+    <message>
+        <source>Rapport de réduction</source>
+        <translation>Gear ratio</translation>
+    </message>
+    <message>
+        <source> : 1</source>
+        <translation> : 1</translation>
+    </message>
+    <message>
+        <source>Rendement de la transmission</source>
+        <translation>Transmission efficiency</translation>
+    </message>
+    <message>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
+    <message>
+        <source>Réflexion infrarouge</source>
+        <translation>Infrared reflection</translation>
+    </message>
+    <message>
+        <source>Moquette</source>
+        <translation>Carpet</translation>
+    </message>
+    <message>
+        <source>Scotch</source>
+        <translation>Tape</translation>
+    </message>
+    <message>
+        <source>Fiche jack : cliquer pour l&apos;enlever ou la remettre</source>
+        <translation>Jack plug: click to pull it out or put it back</translation>
+    </message>
+    <message>
+        <source>Vue de dessus</source>
+        <translation>Top view</translation>
+    </message>
+    <message>
+        <source>axes</source>
+        <translation>axes</translation>
+    </message>
+    <message>
+        <source>Paramètres électriques</source>
+        <translation>Electrical parameters</translation>
+    </message>
+    <message>
+        <source>Rd</source>
+        <translation>Rd</translation>
+    </message>
+    <message>
+        <source>Rt</source>
+        <translation>Rt</translation>
+    </message>
+    <message>
+        <source>Rc</source>
+        <translation>Rc</translation>
+    </message>
+    <message>
+        <source>Vseuil</source>
+        <translation>Vth</translation>
+    </message>
+    <message>
+        <source>Paramètres géométriques</source>
+        <translation>Geometry</translation>
+    </message>
+    <message>
+        <source>x</source>
+        <translation>x</translation>
+    </message>
+    <message>
+        <source>y</source>
+        <translation>y</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>test sur ligne blanche</source>
+        <translation>test over the white line</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;V&lt;sub&gt;0&lt;/sub&gt; =&lt;/html&gt;</source>
+        <translation>&lt;html&gt;V&lt;sub&gt;0&lt;/sub&gt; =&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>0,000 V</source>
+        <translation>0.000 V</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;V&lt;sub&gt;s&lt;/sub&gt; =&lt;/html&gt;</source>
+        <translation>&lt;html&gt;V&lt;sub&gt;s&lt;/sub&gt; =&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Contact de fin de course : appuyer pour l&apos;actionner</source>
+        <translation>End-of-travel switch: press to actuate it</translation>
+    </message>
+    <message>
+        <source>Pin </source>
+        <translation>Pin </translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire %1 : la rombine n&apos;est pas sauvegardée.</source>
+        <translation>Cannot write %1: the Rombine is not saved.</translation>
+    </message>
+    <message>
+        <source>ce n&apos;est pas un fichier de rombine lisible</source>
+        <translation>it is not a readable Rombine file</translation>
+    </message>
+    <message>
+        <source>le fichier ne peut pas être lu</source>
+        <translation>the file cannot be read</translation>
+    </message>
+    <message>
+        <source>Impossible de charger %1 : %2. La rombine n&apos;a pas changé.</source>
+        <translation>Cannot load %1: %2. The Rombine is unchanged.</translation>
+    </message>
+    <message>
+        <source>Fichier RBO (*.rbo)</source>
+        <translation>RBO file (*.rbo)</translation>
+    </message>
 </context>
 </TS>

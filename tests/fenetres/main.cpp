@@ -16,5 +16,7 @@ int main(int argc, char** argv)
     echecs += QTest::qExec(&principale, argc, argv);
     TestPiste piste;
     echecs += QTest::qExec(&piste, argc, argv);
+    TestRombo rombo;
+    echecs += QTest::qExec(&rombo, argc, argv);
     return echecs == 0 ? 0 : 1;
 }

@@ -51,4 +51,19 @@ private slots:
     void ligneDeCommande();
 };
 
+class TestRombo : public QObject
+{
+    Q_OBJECT
+private slots:
+    void etatInitial();
+    void contactsEtBroches();
+    void interrupteurFdc();
+    void capteurs();
+    void glisserLeMarqueur();
+    void comparateurEtTest();
+    void moteurs();
+    void fichiers();
+    void ligneDeCommande();
+};
+
 #endif
