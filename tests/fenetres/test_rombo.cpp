@@ -364,6 +364,13 @@ void TestRombo::fichiers()
     QCOMPARE(f.ui->doubleY->value(), -20.0);
     QCOMPARE(f.ui->comboComparateur->currentIndex(), 2);
     QCOMPARE(f.ui->doubleVoie->value(), 200.0);
+    // Nor does a file that is not a robot file.
+    QFile texte(dir.filePath(QStringLiteral("texte.rbo")));
+    QVERIFY(texte.open(QIODevice::WriteOnly) && texte.write("pas du XML") > 0);
+    texte.close();
+    QVERIFY(!f.rombo.ouvrirFichier(texte.fileName()));
+    QCOMPARE(f.modele.nbCaptIr(), 2);
+    QCOMPARE(f.rombo.getFichier(), chemin);
     // The motors' wiring read from the file is carried out by the window.
     QVERIFY(!f.rombo.getPwm1aGauche());
     QVERIFY(!f.modele.isPwm1aGauche());
