@@ -4,29 +4,49 @@
 #include <QFrame>
 
 class Modele;
+class Oscillo;
 class QCloseEvent;
 
-// The oscilloscope window: the two PWM outputs as traces.
-// Until it is built, an empty frame with the window's title and the operations the
-// main window calls.
+namespace Ui {
+class FenetreOscillos;
+}
+
+// The oscilloscope window: the voltages of the two motors' PWM pins as triggered
+// traces, voie 1 the right motor, voie 2 the left one. The traces follow the motors
+// when their pins are swapped. Dial 1 sets both time bases until "activer" gives
+// voie 2 its own.
 class FenetreOscillos : public QFrame
 {
     Q_OBJECT
 
 public:
     explicit FenetreOscillos(Modele& modele, QWidget* parent = nullptr);
+    ~FenetreOscillos() override;
+    FenetreOscillos(const FenetreOscillos&) = delete;
+    FenetreOscillos& operator=(const FenetreOscillos&) = delete;
+
+    Ui::FenetreOscillos* formulaire() const { return ui; }
+
+    Oscillo* oscillo1;
+    Oscillo* oscillo2;
 
 signals:
     void estCache(bool);
 
 public slots:
+    void on_baseTpsOscillo1_valueChanged(int d);
+    void on_baseTpsOscillo2_valueChanged(int d);
+    void on_checkBoxBaseTps2_clicked(bool active);
     // Restarts both sweeps.
     void miseAJour();
+    // The motors' pin names again, after a swap.
+    void cnxChange();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    Ui::FenetreOscillos* ui;
     Modele* modele;
 };
 

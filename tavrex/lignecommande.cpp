@@ -15,20 +15,25 @@
 #include <QStyle>
 
 #include "fenetrecartemicro.h"
+#include "fenetreoscillos.h"
 #include "fenetrepiste.h"
 #include "mainwindow.h"
 #include "rombo.h"
 #include "ui_fenetrecartemicro.h"
+#include "ui_fenetreoscillos.h"
 #include "ui_fenetrepiste.h"
 #include "ui_mainwindow.h"
 #include "ui_rombo.h"
 
 const char* const usageFenetre =
-    "usage: tavrex [--power-on] [--complete] [--speed F] [--at T ACTION]... [--script FILE]\n"
-    "              [--piste FILE.pis] [--robot FILE.rbo] [--robot-tab N] [--quit-after T [--screenshot FILE.png]] [PROGRAM.hex]\n"
+    "usage: tavrex [--power-on] [--complete] [--scopes [--timebase D]] [--speed F] [--at T ACTION]...\n"
+    "              [--script FILE] [--piste FILE.pis] [--robot FILE.rbo] [--robot-tab N]\n"
+    "              [--quit-after T [--screenshot FILE.png]] [PROGRAM.hex]\n"
     "  PROGRAM.hex      loaded as the board window's open button does\n"
     "  --power-on       switches the board on once the window is shown\n"
     "  --complete       starts in the complete mode (robot and track windows shown)\n"
+    "  --scopes         opens the oscilloscopes as their menu entry does\n"
+    "  --timebase D     turns the scopes' time-base dial to D, 0 to 99 (29: 57 us a sweep, 57: 0.7 ms)\n"
     "  --piste FILE     opens the track in the track window and places the robot on its start\n"
     "  --robot FILE     reads the robot (contacts, sensors, motors, mechanics)\n"
     "  --speed F        slowing factor, 0.1 to 50 (1 = real time)\n"
@@ -69,7 +74,8 @@ bool lireOptionsFenetre(int argc, char** argv, OptionsFenetre& o, std::string& e
         if (lue == OptionAction::Lue)
             continue;
         const bool avecValeur = arg == "--speed" || arg == "--quit-after" || arg == "--screenshot" ||
-                                arg == "--piste" || arg == "--robot" || arg == "--robot-tab";
+                                arg == "--piste" || arg == "--robot" || arg == "--robot-tab" ||
+                                arg == "--timebase";
         if (avecValeur && i + 1 >= argc) {
             erreur = arg + " needs a value";
             return false;
@@ -78,6 +84,16 @@ bool lireOptionsFenetre(int argc, char** argv, OptionsFenetre& o, std::string& e
             o.powerOn = true;
         } else if (arg == "--complete") {
             o.complet = true;
+        } else if (arg == "--scopes") {
+            o.oscillos = true;
+        } else if (arg == "--timebase") {
+            const std::string v = argv[++i];
+            double d = 0.0;
+            if (!lireReel(v, d) || d < 0.0 || d > 99.0 || d != static_cast<int>(d)) {
+                erreur = "--timebase: not a dial position from 0 to 99: " + v;
+                return false;
+            }
+            o.baseTemps = static_cast<int>(d);
         } else if (arg == "--speed") {
             const std::string v = argv[++i];
             if (!lireReel(v, o.vitesse) || o.vitesse < 0.1 || o.vitesse > 50.0) {
@@ -165,6 +181,10 @@ bool LigneCommande::demarrer(std::string& erreur)
     }
     if (options.ongletRobot > 0)
         montreOngletRobot(options.ongletRobot - 1);
+    if (options.oscillos)
+        fenetre.formulaire()->action_Oscilloscopes->trigger();
+    if (options.baseTemps >= 0)
+        fenetre.getOscillos()->formulaire()->baseTpsOscillo1->setValue(options.baseTemps);
     if (options.vitesse > 0.0)
         fenetre.formulaire()->speedSpinBox->setValue(options.vitesse);
     origine = fenetre.getModele().time();

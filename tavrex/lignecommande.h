@@ -22,6 +22,8 @@ struct OptionsFenetre
     int ongletRobot = 0;   // 1 to 6; 0: the window's own
     bool powerOn = false;
     bool complet = false;
+    bool oscillos = false;
+    int baseTemps = -1;   // the scopes' time-base dial, 0 to 99; -1: the window's own
     double vitesse = 0.0;   // the slowing factor; 0: the window's own
     std::vector<Action> actions;
     bool quitter = false;

@@ -121,6 +121,42 @@
         <source>Oscilloscopes</source>
         <translation>Oscilloscopes</translation>
     </message>
+    <message>
+        <source>Voie 1</source>
+        <translation>Channel 1</translation>
+    </message>
+    <message>
+        <source>Broche observée par la voie 1</source>
+        <translation>Pin shown on channel 1</translation>
+    </message>
+    <message>
+        <source>Base de temps</source>
+        <translation>Time base</translation>
+    </message>
+    <message>
+        <source>Base de temps de la voie 1 (et de la voie 2 tant que « activer » n&apos;est pas coché)</source>
+        <translation>Time base of channel 1 (and of channel 2 while “enable” is not ticked)</translation>
+    </message>
+    <message>
+        <source>Voie 2</source>
+        <translation>Channel 2</translation>
+    </message>
+    <message>
+        <source>Broche observée par la voie 2</source>
+        <translation>Pin shown on channel 2</translation>
+    </message>
+    <message>
+        <source>Une base de temps propre à la voie 2</source>
+        <translation>A time base of its own for channel 2</translation>
+    </message>
+    <message>
+        <source>activer</source>
+        <translation>enable</translation>
+    </message>
+    <message>
+        <source>Base de temps de la voie 2</source>
+        <translation>Time base of channel 2</translation>
+    </message>
 </context>
 <context>
     <name>FenetrePiste</name>
@@ -380,6 +416,13 @@
     <message>
         <source>À &amp;propos</source>
         <translation>&amp;About</translation>
+    </message>
+</context>
+<context>
+    <name>Oscillo</name>
+    <message>
+        <source>Volts</source>
+        <translation>Volts</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,90 @@
+#ifndef TAVREX_OSCILLO_H
+#define TAVREX_OSCILLO_H
+
+#include <cstdint>
+
+#include <QString>
+
+#include <qwt_plot_curve.h>
+#include <qwt_plot_grid.h>
+
+#include "evenement.h"
+
+class Connexion;
+class P18f4550;
+class QwtPlot;
+
+// One trace of the oscilloscope window: samples the voltage that a connection sees
+// every `dt` ticks from the processor's event list, waits for a rising edge through
+// the trigger level and shows 250 points around it. Between two samples it costs
+// nothing: no polling, and the buffers are fixed arrays that the curve reads in place.
+//
+// An acquisition goes through four states:
+//   0 fills the pre-trigger buffer once, 1 waits for the level to be low,
+//   2 waits for it to rise (sampling every tick, so the trigger point is exact to the
+//   tick), 3 fills the trace after the edge.
+// After `trigAuto` samples in a state without reaching the next one, the pre-trigger
+// buffer is shown as it stands (a flat line, or a signal that never crosses the level).
+//
+// Without a plot (tests, benchmarks) it samples all the same and draws nothing.
+class Oscillo final : public Evenement
+{
+public:
+    static constexpr int nbPoints = 250;
+
+    Oscillo(P18f4550* processeur, QwtPlot* plot);
+    ~Oscillo();
+    Oscillo(const Oscillo&) = delete;
+    Oscillo& operator=(const Oscillo&) = delete;
+
+    // `param` is what getValParam() of the connection is asked for; null: no sampling.
+    void observer(Connexion* c, int param);
+    // A new acquisition from state 0; does nothing without an observed connection.
+    void debut();
+    // `d` from the dial, 0..99: `dt` from 1 tick to 4799 ticks (a sweep from about
+    // 5 us to 25 ms). Stops the running acquisition and rescales the time axis.
+    void setBaseTemps(int d);
+    void executer() override;
+
+    int getDt() const { return dt; }
+    int getEtat() const { return trigEtat; }
+    const double* getX() const { return x; }
+    const double* getY() const { return y; }
+    const QString& getUnite() const { return unite; }
+    Connexion* getObserve() const { return observ; }
+    // For the window's colours.
+    QwtPlotCurve& getCourbe() { return courbe; }
+    // Traces handed to the plot since construction, and whether the last one was
+    // triggered (not shown by the timeout), and the tick of its trigger sample.
+    int getNbTraces() const { return nbTraces; }
+    bool estDeclenche() const { return declenche; }
+    uint64_t getInstantDeclenchement() const { return instantDeclenchement; }
+
+private:
+    void afficheTrace(bool surDeclenchement);
+    void suivant(uint16_t ticks);
+
+    QwtPlot* qwtPlot;
+    QwtPlotCurve courbe;
+    QwtPlotGrid grille;
+    Connexion* observ = nullptr;
+    int dt = 1;
+    P18f4550* processeur;
+    double x[nbPoints] = {};
+    double y[nbPoints] = {};
+    double ymem[nbPoints] = {};
+    double trigNiveau = 2.5;
+    uint16_t index = 0;
+    uint16_t trigTemps = 1;
+    int trigAuto = 5000;
+    int nbAcq = 0;
+    int trigEtat = 0;
+    int numParam = 0;
+
+    QString unite;
+    int nbTraces = 0;
+    bool declenche = false;
+    uint64_t instantDeclenchement = 0;
+};
+
+#endif
