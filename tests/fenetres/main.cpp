@@ -18,5 +18,7 @@ int main(int argc, char** argv)
     echecs += QTest::qExec(&piste, argc, argv);
     TestRombo rombo;
     echecs += QTest::qExec(&rombo, argc, argv);
+    TestOscillos oscillos;
+    echecs += QTest::qExec(&oscillos, argc, argv);
     return echecs == 0 ? 0 : 1;
 }

@@ -66,4 +66,13 @@ private slots:
     void ligneDeCommande();
 };
 
+class TestOscillos : public QObject
+{
+    Q_OBJECT
+private slots:
+    void listesSuiventLesMoteurs();
+    void basesDeTemps();
+    void fenetrePrincipale();
+};
+
 #endif
