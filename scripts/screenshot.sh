@@ -4,7 +4,7 @@
 # build/examples/, where the example programs are; relative paths are taken from
 # there). Without options: the demo with the oscilloscopes on PWM1, the picture of
 # README.md.
-#   scripts/screenshot.sh doc/oscilloscopes.png
+#   scripts/screenshot.sh docs/oscilloscopes.png
 set -euo pipefail
 racine=$(cd "$(dirname "$0")/.." && pwd)
 sortie=$(realpath -m "${1:?usage: scripts/screenshot.sh OUT.png [tavrex options...]}")
