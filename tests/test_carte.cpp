@@ -569,7 +569,7 @@ TEST(BoardLed, CurrentFollowsThePin)
 
 // The pin is evaluated at every change of port A: the LED's window hears only of a
 // change of current.
-TEST(CarteLed, SignaleSeulementUnChangement)
+TEST(BoardLed, SignalsOnlyAChangeOfCurrent)
 {
     Modele m;
     P18f4550& p = *m.getProcesseur();

@@ -84,7 +84,7 @@ private:
     void (*signalAvant)(int) = SIG_DFL;
 };
 
-TEST(FichiersHostiles, ChaqueLecteurTientSurLesFichiersEndommages)
+TEST(HostileFiles, EveryReaderSurvivesTheDamagedFiles)
 {
     const std::string d = dossierTemp();
     const QString sortie = QString::fromStdString(d + "/sortie");
@@ -129,7 +129,7 @@ Resultat lance(const std::string& dossier, const std::string& arguments)
     return {WIFEXITED(r) ? WEXITSTATUS(r) : -1, lit(out), lit(err)};
 }
 
-TEST(RunnerErreurs, UneLigneNommantLeFichierEtLaRaisonPuisCode2)
+TEST(RunnerErrors, OneLineNamingTheFileAndTheReasonThenStatus2)
 {
     const std::string d = dossierTemp();
     const std::string hex = std::string(TAVREX_EXAMPLES_DIR) + "/suiveur.hex";
@@ -224,7 +224,7 @@ std::vector<std::string> contenu(const std::string& dossier)
     return noms;
 }
 
-TEST(SauvegardeEchouee, DisquePleinOuDossierAbsentLaisseLAncienFichier)
+TEST(FailedSave, FullDiskOrMissingFolderLeavesTheOldFile)
 {
     const std::string d = dossierTemp();
     Documents docs(d);
@@ -248,7 +248,7 @@ TEST(SauvegardeEchouee, DisquePleinOuDossierAbsentLaisseLAncienFichier)
     fs::remove_all(d);
 }
 
-TEST(SauvegardeEchouee, DossierEnLectureSeuleLaisseLAncienFichier)
+TEST(FailedSave, ReadOnlyFolderLeavesTheOldFile)
 {
     const std::string d = dossierTemp();
     Documents docs(d);
