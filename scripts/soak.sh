@@ -59,7 +59,7 @@ export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1}
 debut=$(date +%s)
 build-sanitize/tavrex-cli --ms $((minutes * 60000)) --seed 1 \
-    --piste examples/piste001.pis --robot examples/rombo001.rbo \
+    --piste examples/piste001.pis --robot examples/rombo001.rbo --pose -400,-1400,0 \
     --script "$travail/soak.txt" --trajectory "$travail/trajectoire.csv" \
     build-sanitize/examples/suiveur.hex >"$travail/sortie.txt" 2>"$travail/erreurs.txt" &
 pid=$!
