@@ -554,8 +554,7 @@ public:
                 continue;
             }
             const uint64_t arret = pic.time() + (limite - horloge());
-            while (pic.time() < arret)
-                modele.pas();
+            modele.executeJusqua(arret);
         }
         ticksExecutes = pic.time() - origine;
     }

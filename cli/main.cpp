@@ -304,8 +304,7 @@ public:
             if (tracees < options.trace)
                 executeTrace(arret);
             // Only the actions switch the board on and off: none comes inside a stretch.
-            while (pic.time() < arret)
-                modele.pas();
+            modele.executeJusqua(arret);
             ticksExecutes = pic.time() - origine;
         }
     }

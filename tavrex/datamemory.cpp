@@ -66,21 +66,20 @@ DataMemory::DataMemory(P18f4550* p) : processeur(p)
         modifie(port, regPort[i]);
     }
 
-    modifie(PREINC0, new RegistrePREINC0(this));
-    modifie(PREINC1, new RegistrePREINC1(this));
-    modifie(PREINC2, new RegistrePREINC2(this));
-    modifie(POSTINC0, new RegistrePOSTINC0(this));
-    modifie(POSTINC1, new RegistrePOSTINC1(this));
-    modifie(POSTINC2, new RegistrePOSTINC2(this));
-    modifie(POSTDEC0, new RegistrePOSTDEC0(this));
-    modifie(POSTDEC1, new RegistrePOSTDEC1(this));
-    modifie(POSTDEC2, new RegistrePOSTDEC2(this));
-    modifie(INDF0, new RegistreIndirect0(this));
-    modifie(INDF1, new RegistreIndirect1(this));
-    modifie(INDF2, new RegistreIndirect2(this));
-    modifie(PLUSW0, new RegistrePLUSW0(this));
-    modifie(PLUSW1, new RegistrePLUSW1(this));
-    modifie(PLUSW2, new RegistrePLUSW2(this));
+    // INDFn, POSTINCn, POSTDECn, PREINCn, PLUSWn sit 8 bytes apart for n = 0, 1, 2,
+    // like FSRnL.
+    for (int n = 0; n < 3; ++n) {
+        const Word fsrBas = static_cast<Word>(FSR0L - 8 * n);
+        auto indirect = [&](Word adr0, RegistreIndirect::Pas pas, bool plusW) {
+            const Word adr = static_cast<Word>(adr0 - 8 * n);
+            modifie(adr, new RegistreIndirect(nameSFR[adr - 0xF60], this, fsrBas, pas, plusW));
+        };
+        indirect(INDF0, RegistreIndirect::fixe, false);
+        indirect(POSTINC0, RegistreIndirect::postIncremente, false);
+        indirect(POSTDEC0, RegistreIndirect::postDecremente, false);
+        indirect(PREINC0, RegistreIndirect::preIncremente, false);
+        indirect(PLUSW0, RegistreIndirect::fixe, true);
+    }
 
     modifie(ADCON0, new RegistreADCON0(p->getADC()));
     modifie(ADCON1, new RegistreADCON1(p->getADC()));

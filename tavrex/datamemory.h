@@ -50,6 +50,7 @@ public:
     };
 
     static constexpr int taille = 4096;
+    static constexpr Word finRam = finRamDonnees;
     static const std::string nameSFR[160];
 
     explicit DataMemory(P18f4550* p);
@@ -96,6 +97,16 @@ public:
             reg[adr]->apresAcces();
     }
     bool isIndirectReg(Word adr) const { return adr < taille && reg[adr]->isIndirectReg(); }
+    // An instruction's access to `adr` reaches plain RAM, directly or through the FSR
+    // an indirect register uses now. The FSR steps of the instruction itself (a
+    // PREINCn, both operands of a MOVFF) take the access at most two bytes further,
+    // into the empty bank 8 at worst: no side effect there either.
+    bool accesRam(Word adr) const
+    {
+        if (adr < finRam)
+            return true;
+        return adr < taille && reg[adr]->isIndirectReg() && static_cast<const RegistreIndirect*>(reg[adr])->cibleEnRam();
+    }
     std::string name(Word adr) const;
 
     // The register of an instruction operand. BSR holds four bits, so every banked
@@ -149,6 +160,9 @@ public:
     void decFSR0() { decFSR(FSR0L); }
     void decFSR1() { decFSR(FSR1L); }
     void decFSR2() { decFSR(FSR2L); }
+    // The 12-bit FSR whose low byte is at `low`: FSRnH counts modulo 16.
+    void incFSR(Word low);
+    void decFSR(Word low);
 
     // Program counter: every stored value is masked to the 32 KB program space.
     void resetPC() { programCounter = 0; }
@@ -177,8 +191,6 @@ public:
 
 private:
     Word fsr(Word low) const { return static_cast<Word>(reg[low + 1]->readDirect() * 256 + reg[low]->readDirect()); }
-    void incFSR(Word low);
-    void decFSR(Word low);
     void chargeTOS(DWord v);
 
     Registre* reg[taille];

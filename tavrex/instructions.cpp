@@ -75,7 +75,16 @@ void InstructionByteOriented::preParametres()
     // Access RAM is plain storage; an SFR whose read has no side effect is quiet for
     // an instruction that does not write it back.
     const bool ecritF = d || code == Op::NEGF || code == Op::SETF;
-    calme = !a && (f8 < 0x60 || (!ecritF && regAcces->lectureSimple()));
+    if (!a && (f8 < 0x60 || (!ecritF && regAcces->lectureSimple())))
+        calme = Calme::oui;
+    else
+        calme = (a || regAcces->isIndirectReg()) ? Calme::selonCible : Calme::non;
+}
+
+bool InstructionByteOriented::cibleEnRam() const
+{
+    DataMemory* m = dm(processeur);
+    return a ? m->readBSR() < DataMemory::finRam / 256 : static_cast<const RegistreIndirect*>(regAcces)->cibleEnRam();
 }
 
 TAVREX_EN_LIGNE Registre* InstructionByteOriented::operande() const
@@ -197,7 +206,16 @@ void InstructionBitOriented::preParametres()
     f8 = static_cast<Byte>(instr);
     regAcces = a ? nullptr : dm(processeur)->operande(false, f8);
     const bool teste = code == Op::BTFSC || code == Op::BTFSS;
-    calme = !a && (f8 < 0x60 || (teste && regAcces->lectureSimple()));
+    if (!a && (f8 < 0x60 || (teste && regAcces->lectureSimple())))
+        calme = Calme::oui;
+    else
+        calme = (a || regAcces->isIndirectReg()) ? Calme::selonCible : Calme::non;
+}
+
+bool InstructionBitOriented::cibleEnRam() const
+{
+    DataMemory* m = dm(processeur);
+    return a ? m->readBSR() < DataMemory::finRam / 256 : static_cast<const RegistreIndirect*>(regAcces)->cibleEnRam();
 }
 
 TAVREX_EN_LIGNE Registre* InstructionBitOriented::operande() const
@@ -447,12 +465,21 @@ std::string InstructionControl20bits::affiche() const
 
 InstructionMovff::InstructionMovff(P18f4550* p) : Instruction("MOVFF", 0xF000, 0xC000, Op::MOVFF, p)
 {
-    calme = false;   // any register, SFRs included
+    calme = Calme::selonCible;
 }
 
 void InstructionMovff::preParametres()
 {
     fsrc = instr & 0x0FFF;
+}
+
+bool InstructionMovff::cibleEnRam() const
+{
+    // The second word is in the fetch stage from Q1 on.
+    const Word destination = processeur->getFetchPtr()->getInstr() & 0x0FFF;
+    const DataMemory* m = dm(processeur);
+    const Registre* source = m->registre(fsrc);
+    return (m->accesRam(fsrc) || source->lectureSimple()) && m->accesRam(destination);
 }
 
 void InstructionMovff::parametres()
@@ -631,10 +658,16 @@ public:
     void parametres() override { lireOperande(Numero); }
     void process() override { calcule(Numero); }
     bool execute() override { return termine(Numero); }
-    // Only quiet words run at once: their operand is access RAM, or a register that
-    // is only read and reads plainly.
+    // Only quiet words run at once: their operand is access RAM or a register that
+    // is only read and reads plainly, both read and written directly; or RAM found at
+    // run time (banked, through an FSR), reached through the usual accesses.
     bool executeEnBloc() override
     {
+        if (calme != Calme::oui) {
+            lireOperande(Numero);
+            calcule(Numero);
+            return termine(Numero);
+        }
         lireOperande(Numero, true);
         calcule(Numero);
         return termine(Numero, true);
@@ -649,10 +682,16 @@ public:
     BitOp(const char* m, Word mask, Word op, P18f4550* p) : InstructionBitOriented(m, mask, op, Numero, p) {}
     void process() override { calcule(Numero); }
     bool execute() override { return termine(Numero); }
-    // Only quiet words run at once: their operand is access RAM, or a register that
-    // is only tested and reads plainly.
+    // Only quiet words run at once: their operand is access RAM or a register that
+    // is only tested and reads plainly, both used directly; or RAM found at run time
+    // (banked, through an FSR), reached through the usual accesses.
     bool executeEnBloc() override
     {
+        if (calme != Calme::oui) {
+            InstructionBitOriented::parametres();
+            calcule(Numero);
+            return termine(Numero);
+        }
         fReg = regAcces->readDirect();
         calcule(Numero);
         return termine(Numero, true);

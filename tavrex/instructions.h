@@ -34,10 +34,13 @@ public:
     // Q2 to Q4 in one call, for the processor's cycles run at once (estCalme()).
     virtual bool executeEnBloc();
 
-    // The phases reach only the core: W, STATUS, BSR, access RAM, FSR, the table
-    // pointer, the stack and the program counter, which no event or port reads or
-    // changes. Set when the word is decoded.
-    bool estCalme() const { return calme; }
+    // The phases reach only the core: W, STATUS, BSR, RAM, FSR, the table pointer,
+    // the stack and the program counter, which no event or port reads or changes.
+    // Known when the word is decoded, or, for an operand found at run time (a banked
+    // address, an FSR's target, MOVFF's two addresses), at the start of the cycle:
+    // neither events nor ports move BSR, W or an FSR, so the cycle's ticks reach the
+    // locations seen then.
+    bool estCalme() const { return calme == Calme::oui || (calme == Calme::selonCible && cibleEnRam()); }
 
     bool decode(Word w)
     {
@@ -51,13 +54,17 @@ public:
     Word getOpcode() const { return opcode; }
 
 protected:
+    enum class Calme : Byte { non, oui, selonCible };
+    // For Calme::selonCible: the operands are plain RAM now.
+    virtual bool cibleEnRam() const { return false; }
+
     Word mask;
     Word opcode;
     std::string name;
     Word instr = 0;
     int code;
     P18f4550* processeur;
-    bool calme = true;
+    Calme calme = Calme::oui;
 };
 
 // Instruction numbers: they tell the instructions of one class apart.
@@ -95,6 +102,7 @@ protected:
     void calcule(int numero);
     bool termine(int numero, bool ram = false);
     Registre* operande() const;
+    bool cibleEnRam() const override;
 
     bool d = false;
     bool a = false;
@@ -120,6 +128,7 @@ protected:
     void calcule(int numero);
     bool termine(int numero, bool ram = false);
     Registre* operande() const;
+    bool cibleEnRam() const override;
 
     bool a = false;
     Byte b = 0;
@@ -217,6 +226,8 @@ public:
     Instruction* copie() const override { return new InstructionMovff(*this); }
 
 protected:
+    bool cibleEnRam() const override;
+
     Byte fReg = 0;
     Word fdest = 0;
     Word fsrc = 0;

@@ -54,6 +54,15 @@ public:
             return;
         ligneE(eHaut);
     }
+    // E low and no transfer latched (or the module off): a step only counts, until
+    // E moves.
+    bool auRepos() const { return etat == EtatOff || (!e.niveau() && !e_latch); }
+    // `n` steps while at rest.
+    void compte(unsigned long n)
+    {
+        if (etat != EtatOff)
+            time += n;
+    }
     void powerOn();
     void powerOff();
     void clearDisplay();

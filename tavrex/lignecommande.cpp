@@ -281,8 +281,7 @@ void LigneCommande::tranche()
             pas = std::min(pas, options.actions[prochaine].ticks - horloge());
         const uint64_t arret = modele.time() + pas;
         const uint64_t avant = modele.time();
-        while (modele.time() < arret)
-            modele.pas();
+        modele.executeJusqua(arret);
         fait += modele.time() - avant;
     }
     verifieFin();

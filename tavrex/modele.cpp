@@ -103,10 +103,9 @@ Modele::~Modele()
 
 int Modele::clock()
 {
-    uint64_t compte = 0;
-    while (compte < ticksParTranche)
-        compte += static_cast<uint64_t>(pas());
-    return static_cast<int>(compte);
+    const uint64_t debut = pic.time();
+    executeJusqua(debut + ticksParTranche);
+    return static_cast<int>(pic.time() - debut);
 }
 
 void Modele::executer()

@@ -177,6 +177,22 @@ public:
         return ticks;
     }
 
+    // Steps until the processor's time reaches `arret`. While the LCD's E line rests,
+    // the quiet instructions that cannot move it run back to back and their LCD steps
+    // are counted at once.
+    void executeJusqua(uint64_t arret)
+    {
+        while (pic.time() < arret) {
+            if (!lcd.auRepos()) {
+                pas();
+                continue;
+            }
+            const uint32_t n = pic.executeCalmes(arret);
+            lcd.compte(n - 1);
+            lcd.clock();
+        }
+    }
+
     void executer() override;
 
     // Const accessors give read-only devices: a window that only shows the model can

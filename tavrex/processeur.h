@@ -53,31 +53,30 @@ public:
     // Always begins a new instruction cycle at Q1, whatever state clock() left.
     int clock4()
     {
-        etat = 0;
-        // Q1: pipeline shift and fetch (it reads neither the time nor anything outside
-        // the core, so it may come before the tick count).
-        decaleEtCharge();
-        if (instrPtr->estCalme() && !portsModifies && evts.libres(4))
+        debutCycle();
+        if (cycleCalme(4))
             return cycleEnBloc();
-        ++temps;
-        finDeTick();
-        if (instrPtr == nopProto)
-            return bulle();
-        // Q2, Q3: operands, then the operation.
-        ++temps;
-        instrPtr->parametres();
-        finDeTick();
-        ++temps;
-        instrPtr->process();
-        finDeTick();
-        // Q4: result; the program counter advances unless the cycle was abandoned.
-        ++temps;
-        const bool unCycle = instrPtr->execute();
-        termineCycle();
-        finDeTick();
-        if (unCycle)
-            return 4;
-        return 4 + secondCycle();
+        return cycleParTicks();
+    }
+
+    // Whole instructions until the time reaches `arret` or an instruction had to run
+    // its ticks one by one (an event due, a port to evaluate, an operand outside the
+    // core), that one included; returns how many ran. The ones before the last
+    // changed nothing outside the core: no event fired and no pin moved.
+    uint32_t executeCalmes(uint64_t arret)
+    {
+        uint32_t n = 0;
+        do {
+            ++n;
+            debutCycle();
+            // Eight free ticks: a second cycle never goes tick by tick either.
+            if (!cycleCalme(8)) {
+                cycleParTicks();
+                break;
+            }
+            cycleEnBloc();
+        } while (temps < arret);
+        return n;
     }
 
     // Pending pipeline actions, requested by the instructions.
@@ -118,6 +117,42 @@ public:
     int getEtat() const { return etat; }
 
 private:
+    // Q1: pipeline shift and fetch (it reads neither the time nor anything outside the
+    // core, so it may come before the tick count).
+    void debutCycle()
+    {
+        etat = 0;
+        decaleEtCharge();
+    }
+    // The cycle may run at once: no port waits, no event is due in its next `ticks`
+    // ticks, and its instruction reaches only the core.
+    bool cycleCalme(uint32_t ticks) const
+    {
+        return !portsModifies && evts.libres(ticks) && instrPtr->estCalme();
+    }
+    // Q2 to Q4 tick by tick, then the second cycle if there is one.
+    int cycleParTicks()
+    {
+        ++temps;
+        finDeTick();
+        if (instrPtr == nopProto)
+            return bulle();
+        // Q2, Q3: operands, then the operation.
+        ++temps;
+        instrPtr->parametres();
+        finDeTick();
+        ++temps;
+        instrPtr->process();
+        finDeTick();
+        // Q4: result; the program counter advances unless the cycle was abandoned.
+        ++temps;
+        const bool unCycle = instrPtr->execute();
+        termineCycle();
+        finDeTick();
+        if (unCycle)
+            return 4;
+        return 4 + secondCycle();
+    }
     // The rest of a cycle that executes the NOP of a flush (or of a reset): its
     // ticks elapse with nothing to do but the program counter's step.
     int bulle()

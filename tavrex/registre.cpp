@@ -45,6 +45,20 @@ Byte RegistrePort::read()
 
 // --- Indirect addressing -----------------------------------------------------
 
+RegistreIndirect::RegistreIndirect(const std::string& nom, DataMemory* mem, Word fsrBas, Pas pas, bool plusW)
+    : RegistreSpecial(nom),
+      mem(mem),
+      fsrBas(fsrBas),
+      fsrL(mem->registre(fsrBas)),
+      fsrH(mem->registre(static_cast<Word>(fsrBas + 1))),
+      w(plusW ? mem->registre(DataMemory::WREG) : nullptr),
+      pas(pas)
+{
+    lectureDirecte = false;
+    pointeurMobile = pas != fixe;
+    indirect = true;
+}
+
 Registre* RegistreIndirect::registreCible() const
 {
     const Word adr = cible();
@@ -78,30 +92,19 @@ void RegistreIndirect::clrBit(Byte num)
         r->clrBit(num);
 }
 
-Word RegistreIndirect0::cible() const { return mem->readFSR0(); }
-Word RegistreIndirect1::cible() const { return mem->readFSR1(); }
-Word RegistreIndirect2::cible() const { return mem->readFSR2(); }
-
-void RegistrePOSTINC0::doPostIndirect() { mem->incFSR0(); }
-void RegistrePOSTINC1::doPostIndirect() { mem->incFSR1(); }
-void RegistrePOSTINC2::doPostIndirect() { mem->incFSR2(); }
-void RegistrePOSTDEC0::doPostIndirect() { mem->decFSR0(); }
-void RegistrePOSTDEC1::doPostIndirect() { mem->decFSR1(); }
-void RegistrePOSTDEC2::doPostIndirect() { mem->decFSR2(); }
-void RegistrePREINC0::doPreIndirect() { mem->incFSR0(); }
-void RegistrePREINC1::doPreIndirect() { mem->incFSR1(); }
-void RegistrePREINC2::doPreIndirect() { mem->incFSR2(); }
-
-namespace {
-inline Word plusW(Word fsr, Byte w)
+void RegistreIndirect::doPreIndirect()
 {
-    return static_cast<Word>((fsr + static_cast<int8_t>(w)) & 0xFFF);
-}
+    if (pas == preIncremente)
+        mem->incFSR(fsrBas);
 }
 
-Word RegistrePLUSW0::cible() const { return plusW(mem->readFSR0(), mem->w()); }
-Word RegistrePLUSW1::cible() const { return plusW(mem->readFSR1(), mem->w()); }
-Word RegistrePLUSW2::cible() const { return plusW(mem->readFSR2(), mem->w()); }
+void RegistreIndirect::doPostIndirect()
+{
+    if (pas == postIncremente)
+        mem->incFSR(fsrBas);
+    else if (pas == postDecremente)
+        mem->decFSR(fsrBas);
+}
 
 // --- A/D converter -----------------------------------------------------------
 

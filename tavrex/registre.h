@@ -11,6 +11,9 @@
 
 class DataMemory;
 class Port;
+
+// Banks 0 to 7 of data memory: plain storage.
+constexpr Word finRamDonnees = 0x800;
 class ModuleADC;
 class Pwm;
 class Timer0;
@@ -33,7 +36,7 @@ public:
     virtual std::string name() const { return "NOT A SFR"; }
     virtual void doPreIndirect() {}
     virtual void doPostIndirect() {}
-    virtual bool isIndirectReg() const { return false; }
+    bool isIndirectReg() const { return indirect; }
 
     // Before and after an instruction's access to this register. Only the registers
     // that move an FSR around an access (PREINCn, POSTINCn, POSTDECn) act; testing a
@@ -71,6 +74,7 @@ protected:
     Byte data = 0;
     bool pointeurMobile = false;
     bool lectureDirecte = true;   // every class that overrides read() clears it
+    bool indirect = false;
 };
 
 // Banks 8 to 14 and the start of bank 15: nothing there.
@@ -162,15 +166,15 @@ private:
 
 // Indirect addressing: an access goes to the location an FSR points to. A target
 // above 0xFFF, or a target that is itself an indirect register, reads 0 and ignores
-// writes.
+// writes. INDFn and PLUSWn never move FSRn; PREINCn moves it before the access,
+// POSTINCn and POSTDECn after the instruction's last access.
 class RegistreIndirect : public RegistreSpecial
 {
 public:
-    RegistreIndirect(const std::string& nom, DataMemory* mem) : RegistreSpecial(nom), mem(mem)
-    {
-        lectureDirecte = false;
-    }
-    bool isIndirectReg() const override { return true; }
+    enum Pas : Byte { fixe, preIncremente, postIncremente, postDecremente };
+    // `fsrBas`: the address of FSRn's low byte; `plusW`: the target is FSRn + W (W
+    // signed), wrapped inside data memory.
+    RegistreIndirect(const std::string& nom, DataMemory* mem, Word fsrBas, Pas pas, bool plusW = false);
     // An indirect register has no storage of its own: resetting it must not write
     // through a pointer that is itself being reset (PLUSW1 and PLUSW2 come before WREG).
     void powerOnReset() override {}
@@ -178,113 +182,25 @@ public:
     void write(Byte d) override;
     void setBit(Byte num) override;
     void clrBit(Byte num) override;
+    void doPreIndirect() override;
+    void doPostIndirect() override;
 
-protected:
-    virtual Word cible() const = 0;   // the target address, possibly above 0xFFF
+    // The target address now, before the instruction's own FSR steps.
+    Word cible() const
+    {
+        const Word fsr = static_cast<Word>(fsrH->readDirect() * 256 + fsrL->readDirect());
+        return w ? static_cast<Word>((fsr + static_cast<int8_t>(w->readDirect())) & 0xFFF) : fsr;
+    }
+    bool cibleEnRam() const { return cible() < finRamDonnees; }
+
+private:
     Registre* registreCible() const;  // null when the access goes nowhere
     DataMemory* mem;
-};
-
-class RegistreIndirect0 : public RegistreIndirect
-{
-public:
-    explicit RegistreIndirect0(DataMemory* mem, const std::string& nom = "INDF0") : RegistreIndirect(nom, mem) {}
-protected:
-    Word cible() const override;
-};
-class RegistreIndirect1 : public RegistreIndirect
-{
-public:
-    explicit RegistreIndirect1(DataMemory* mem, const std::string& nom = "INDF1") : RegistreIndirect(nom, mem) {}
-protected:
-    Word cible() const override;
-};
-class RegistreIndirect2 : public RegistreIndirect
-{
-public:
-    explicit RegistreIndirect2(DataMemory* mem, const std::string& nom = "INDF2") : RegistreIndirect(nom, mem) {}
-protected:
-    Word cible() const override;
-};
-
-class RegistrePOSTINC0 : public RegistreIndirect0
-{
-public:
-    explicit RegistrePOSTINC0(DataMemory* mem) : RegistreIndirect0(mem, "POSTINC0") { pointeurMobile = true; }
-    void doPostIndirect() override;
-};
-class RegistrePOSTINC1 : public RegistreIndirect1
-{
-public:
-    explicit RegistrePOSTINC1(DataMemory* mem) : RegistreIndirect1(mem, "POSTINC1") { pointeurMobile = true; }
-    void doPostIndirect() override;
-};
-class RegistrePOSTINC2 : public RegistreIndirect2
-{
-public:
-    explicit RegistrePOSTINC2(DataMemory* mem) : RegistreIndirect2(mem, "POSTINC2") { pointeurMobile = true; }
-    void doPostIndirect() override;
-};
-
-class RegistrePOSTDEC0 : public RegistreIndirect0
-{
-public:
-    explicit RegistrePOSTDEC0(DataMemory* mem) : RegistreIndirect0(mem, "POSTDEC0") { pointeurMobile = true; }
-    void doPostIndirect() override;
-};
-class RegistrePOSTDEC1 : public RegistreIndirect1
-{
-public:
-    explicit RegistrePOSTDEC1(DataMemory* mem) : RegistreIndirect1(mem, "POSTDEC1") { pointeurMobile = true; }
-    void doPostIndirect() override;
-};
-class RegistrePOSTDEC2 : public RegistreIndirect2
-{
-public:
-    explicit RegistrePOSTDEC2(DataMemory* mem) : RegistreIndirect2(mem, "POSTDEC2") { pointeurMobile = true; }
-    void doPostIndirect() override;
-};
-
-class RegistrePREINC0 : public RegistreIndirect0
-{
-public:
-    explicit RegistrePREINC0(DataMemory* mem) : RegistreIndirect0(mem, "PREINC0") { pointeurMobile = true; }
-    void doPreIndirect() override;
-};
-class RegistrePREINC1 : public RegistreIndirect1
-{
-public:
-    explicit RegistrePREINC1(DataMemory* mem) : RegistreIndirect1(mem, "PREINC1") { pointeurMobile = true; }
-    void doPreIndirect() override;
-};
-class RegistrePREINC2 : public RegistreIndirect2
-{
-public:
-    explicit RegistrePREINC2(DataMemory* mem) : RegistreIndirect2(mem, "PREINC2") { pointeurMobile = true; }
-    void doPreIndirect() override;
-};
-
-// PLUSWn: FSRn + W (W signed), wrapped inside data memory; FSRn unchanged.
-class RegistrePLUSW0 : public RegistreIndirect
-{
-public:
-    explicit RegistrePLUSW0(DataMemory* mem) : RegistreIndirect("PLUSW0", mem) {}
-protected:
-    Word cible() const override;
-};
-class RegistrePLUSW1 : public RegistreIndirect
-{
-public:
-    explicit RegistrePLUSW1(DataMemory* mem) : RegistreIndirect("PLUSW1", mem) {}
-protected:
-    Word cible() const override;
-};
-class RegistrePLUSW2 : public RegistreIndirect
-{
-public:
-    explicit RegistrePLUSW2(DataMemory* mem) : RegistreIndirect("PLUSW2", mem) {}
-protected:
-    Word cible() const override;
+    Word fsrBas;
+    const Registre* fsrL;
+    const Registre* fsrH;
+    const Registre* w = nullptr;
+    Pas pas;
 };
 
 // A register whose every change (write or bit operation) is followed by the owning
