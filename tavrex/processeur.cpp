@@ -15,9 +15,9 @@ P18f4550::P18f4550()
       portE(this),
       adc(this),
       pwm1(this, DataMemory::CCP1CON, DataMemory::CCPR1L, DataMemory::CCPR1H, &portC, 2),
-      pwm2(this, DataMemory::CCP2CON, DataMemory::CCPR2L, DataMemory::CCPR2H, &portC, 1)
+      pwm2(this, DataMemory::CCP2CON, DataMemory::CCPR2L, DataMemory::CCPR2H, &portC, 1),
+      dm(this)
 {
-    dm = new DataMemory(this);
     timer0 = new Timer0(this);
     timer2 = new Timer2(this);
     alu.reset();
@@ -36,7 +36,6 @@ P18f4550::~P18f4550()
         pwm1.supprimer();
     if (pwm2.estEnregistre())
         pwm2.supprimer();
-    delete dm;
 }
 
 void P18f4550::powerOnReset()
@@ -48,13 +47,13 @@ void P18f4550::powerOnReset()
     if (pwm2.estEnregistre())
         pwm2.supprimer();
     adc.reset();
-    dm->resetPC();
-    dm->powerOnReset();
+    dm.resetPC();
+    dm.powerOnReset();
     etat = 0;
     fetchPC = instrPC = 0;
     fetchPtr = instrPtr = jeu.nop();
     cycleAbandonne = false;
-    dm->setW(0);
+    dm.setW(0);
     // The TRIS writes of the reset marked every pin: the ports take their levels now.
     evaluePorts();
 }
@@ -64,7 +63,7 @@ void P18f4550::redemarre()
     // From inside an instruction's phase, the rest of the cycle executes the NOP
     // prototype and leaves the program counter at 0; from between two instructions,
     // the next cycle is that NOP (its Q1 drops the abandon).
-    dm->resetPC();
+    dm.resetPC();
     etat = 0;
     fetchPtr = instrPtr = jeu.nop();
     cycleAbandonne = true;

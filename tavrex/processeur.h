@@ -69,12 +69,17 @@ public:
         do {
             ++n;
             debutCycle();
-            // Eight free ticks: a second cycle never goes tick by tick either.
-            if (!cycleCalme(8)) {
+            if (!cycleCalme(4)) {
                 cycleParTicks();
                 break;
             }
-            cycleEnBloc();
+            if (premierCycleEnBloc())
+                continue;
+            if (!evts.libres(4)) {
+                secondCycle();
+                break;
+            }
+            secondCycleEnBloc();
         } while (temps < arret);
         return n;
     }
@@ -90,7 +95,8 @@ public:
     }
     void notePortChange() { portsModifies = true; }
 
-    DataMemory* getDM() const { return dm; }
+    DataMemory* getDM() { return &dm; }
+    const DataMemory* getDM() const { return &dm; }
     FlashMemory* getFM() { return &fm; }
     Alu* getALU() { return &alu; }
     JeuInstructions* getJeu() { return &jeu; }
@@ -167,26 +173,35 @@ private:
         return 4;
     }
     // A whole cycle at once, exact because the instruction's phases reach only the
-    // core (W, STATUS, access RAM, stack, counter: nothing an event or a port reads or
+    // core (W, STATUS, RAM, stack, counter: nothing an event or a port reads or
     // changes) and its ticks have no event due and no port to evaluate: their ends
     // would do nothing, so only the count of ticks and passes is kept.
     int cycleEnBloc()
+    {
+        if (premierCycleEnBloc())
+            return 4;
+        if (!evts.libres(4))
+            return 4 + secondCycle();
+        secondCycleEnBloc();
+        return 8;
+    }
+    // True when the instruction takes one cycle.
+    bool premierCycleEnBloc()
     {
         temps += 4;
         evts.passe(4);
         const bool unCycle = instrPtr == nopProto || instrPtr->executeEnBloc();
         termineCycle();
-        if (unCycle)
-            return 4;
-        if (!evts.libres(4))
-            return 4 + secondCycle();
+        return unCycle;
+    }
+    void secondCycleEnBloc()
+    {
         temps += 4;
         evts.passe(4);
         recharge();
         instrPtr->specialQ2();
         instrPtr->specialQ4();
         termineCycle();
-        return 8;
     }
     // The second cycle of a two-cycle instruction, tick by tick.
     int secondCycle()
@@ -216,7 +231,7 @@ private:
     }
     void recharge()
     {
-        fetchPC = dm->getPC();
+        fetchPC = dm.getPC();
         fetchPtr = instructions[fetchPC];
     }
     void termineCycle()
@@ -224,7 +239,7 @@ private:
         if (cycleAbandonne)
             cycleAbandonne = false;
         else
-            dm->nextPC();
+            dm.nextPC();
     }
     // The end of every tick: the events due in it, then the changed ports.
     void finDeTick()
@@ -241,7 +256,6 @@ private:
     Alu alu;
     FlashMemory fm;
     Instruction* const* instructions;   // fm's per-address objects, for the fetch
-    DataMemory* dm = nullptr;
     int etat = 0;
     DWord fetchPC = 0;
     DWord instrPC = 0;
@@ -257,6 +271,7 @@ private:
     Timer2* timer2 = nullptr;
     Pwm pwm1;
     Pwm pwm2;
+    DataMemory dm;   // after the devices its registers belong to
     uint64_t temps = 0;
     ListeEvts evts;
     // Set by a reset from inside an instruction: the cycle's remaining ticks do no
