@@ -83,6 +83,8 @@ public:
     ConnexionLcd* getD7() { return &d7; }
     int getAscii(int x, int y) const { return (x >= 0 && x < 16 && y >= 0 && y < 2) ? ascii[x][y] : 32; }
     EtatLCD getEtat() const { return etat; }
+    // Steps counted since the last wait began.
+    unsigned long getTime() const { return time; }
     int getAdresse() const { return adresse; }
     int getContraste() const { return contraste; }
     bool getDisplayOn() const { return displayOn; }

@@ -279,6 +279,31 @@ TEST(LcdInit, NibbleTooEarlyIgnoredAndTheRetriedSequenceSucceeds)
     EXPECT_EQ(ligne(*m, 0), "OK              ");
 }
 
+TEST(LcdInit, QuietRunsStepTheControllerLikeSingleSteps)
+{
+    // executeJusqua() counts the LCD steps of quiet runs at once while E rests: the
+    // controller must go through the same states and show the same text, at the same
+    // instants, as with one step per instruction.
+    for (const char* nom : {"lcd_adresses", "lcd_busy", "lcd_init_reprise"}) {
+        SCOPED_TRACE(nom);
+        auto a = carte(cheminHex(nom));
+        auto b = carte(cheminHex(nom));
+        for (int ms = 1; ms <= 80; ++ms) {
+            const uint64_t fin = static_cast<uint64_t>(ms) * ticksParMs;
+            a->executeJusqua(fin);
+            while (b->time() < fin)
+                b->pas();
+            ASSERT_EQ(a->time(), b->time());
+            ASSERT_EQ(a->getLcd()->getEtat(), b->getLcd()->getEtat()) << ms << " ms";
+            ASSERT_EQ(a->getLcd()->getTime(), b->getLcd()->getTime()) << ms << " ms";
+            ASSERT_EQ(ligne(*a, 0), ligne(*b, 0)) << ms << " ms";
+            ASSERT_EQ(ligne(*a, 1), ligne(*b, 1)) << ms << " ms";
+        }
+        for (Word adr = 0; adr < 0x800; ++adr)
+            ASSERT_EQ(ram(*a, adr), ram(*b, adr)) << "address " << adr;
+    }
+}
+
 TEST(LcdInit, SequenceTooEarlyWithoutRetryNeverCompletes)
 {
     auto m = carte(cheminHex("lcd_init_tot"));
