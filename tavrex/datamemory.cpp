@@ -136,70 +136,7 @@ void DataMemory::writeFSRfL(Byte n, Byte v)
         reg[bas[n]]->writeDirect(v);
 }
 
-void DataMemory::incFSR(Word low)
-{
-    Registre* l = reg[low];
-    Registre* h = reg[low + 1];
-    l->incDirect();
-    if (l->readDirect() == 0)
-        h->writeDirect((h->readDirect() + 1) & 0x0F);
-}
-
-void DataMemory::decFSR(Word low)
-{
-    Registre* l = reg[low];
-    Registre* h = reg[low + 1];
-    l->decDirect();
-    if (l->readDirect() == 0xFF)
-        h->writeDirect((h->readDirect() - 1) & 0x0F);
-}
-
-// --- Return stack ------------------------------------------------------------
-
-void DataMemory::chargeTOS(DWord v)
-{
-    reg[TOSU]->writeDirect((v >> 16) & 0x1F);
-    reg[TOSH]->writeDirect(static_cast<Byte>(v >> 8));
-    reg[TOSL]->writeDirect(static_cast<Byte>(v));
-}
-
-bool DataMemory::push(DWord pc, bool stvren)
-{
-    Registre* stkptr = reg[STKPTR];
-    const Byte ancien = stkptr->readDirect();
-    const int sp = ancien & 0x1F;
-    if (sp == 31)
-        return false;   // a full stack ignores further pushes
-    const int n = sp + 1;
-    const Byte stkunf = ancien & 0x40;
-    if (n == 31 && stvren) {
-        // Overflow reset: the address saved is the one after the pushing instruction.
-        stack[31] = (programCounter + 2) & 0x1FFFFF;
-        chargeTOS(stack[31]);
-        stkptr->writeDirect(0x80 | stkunf);
-        return true;
-    }
-    stack[n] = pc & 0x1FFFFF;
-    chargeTOS(stack[n]);
-    const Byte stkful = (n == 31) ? 0x80 : (ancien & 0x80);
-    stkptr->writeDirect(static_cast<Byte>(n | stkunf | stkful));
-    return false;
-}
-
-DWord DataMemory::pop()
-{
-    Registre* stkptr = reg[STKPTR];
-    Byte v = stkptr->readDirect();
-    int sp = v & 0x1F;
-    const DWord resultat = stack[sp];
-    if (sp == 0)
-        v |= 0x40;
-    else
-        --sp;
-    stkptr->writeDirect(static_cast<Byte>((v & 0xE0) | sp));
-    chargeTOS(stack[sp]);
-    return resultat;
-}
+// --- Fast-return shadows ------------------------------------------------------
 
 void DataMemory::pushReg()
 {

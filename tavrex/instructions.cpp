@@ -45,6 +45,16 @@ inline Registre* registreOperande(P18f4550* p, bool a, Byte f, Registre* regAcce
     return a ? p->getDM()->operande(true, f) : regAcces;
 }
 
+// The plain RAM byte that `acces`, an operand found at run time (banked RAM, an
+// indirect register), reaches now, after its own pre-step; null outside RAM.
+inline Registre* ramAtteinte(P18f4550* p, bool a, Registre* acces)
+{
+    if (a)
+        return acces;   // quiet only with BSR < 8
+    const Word cible = static_cast<const RegistreIndirect*>(acces)->cible();
+    return cible < DataMemory::finRam ? p->getDM()->registre(cible) : nullptr;
+}
+
 // Jump to `cible`: Q4's increment of the program counter lands on it.
 inline void saute(P18f4550* p, DWord cible)
 {
@@ -55,7 +65,10 @@ inline void saute(P18f4550* p, DWord cible)
 // A push that overflows with STVREN set restarts the program.
 inline bool empile(P18f4550* p, DWord adresse)
 {
-    if (p->getDM()->push(adresse, p->getFM()->bitSTVREN())) {
+    DataMemory* m = p->getDM();
+    // STVREN matters only to the push that fills the stack: the configuration is read then.
+    const bool stvren = m->pushRemplit() && p->getFM()->bitSTVREN();
+    if (m->push(adresse, stvren)) {
         p->stackReset();
         return false;
     }
@@ -96,14 +109,19 @@ void InstructionByteOriented::parametres() { lireOperande(code); }
 void InstructionByteOriented::process() { calcule(code); }
 bool InstructionByteOriented::execute() { return termine(code); }
 
-TAVREX_EN_LIGNE void InstructionByteOriented::lireOperande(int numero, bool ram)
+TAVREX_EN_LIGNE void InstructionByteOriented::lireOperande(int numero, bool direct, Registre* ram)
 {
-    if (ram) {
-        fReg = regAcces->readDirect();
+    if (direct) {
+        fReg = ram->readDirect();
         return;
     }
     Registre* r = operande();
     r->avantAcces();
+    lecture(numero, r);
+}
+
+TAVREX_EN_LIGNE void InstructionByteOriented::lecture(int numero, Registre* r)
+{
     // CLRF, MOVWF and SETF never read their register (no read side effects).
     if (numero != Op::CLRF && numero != Op::MOVWF && numero != Op::SETF)
         fReg = r->read();
@@ -146,9 +164,9 @@ TAVREX_EN_LIGNE void InstructionByteOriented::calcule(int numero)
     }
 }
 
-TAVREX_EN_LIGNE bool InstructionByteOriented::termine(int numero, bool ram)
+TAVREX_EN_LIGNE bool InstructionByteOriented::termine(int numero, bool direct, Registre* ram, Registre* acces)
 {
-    auto ecrit = [&](Byte v) { ram ? regAcces->writeDirect(v) : operande()->write(v); };
+    auto ecrit = [&](Byte v) { direct ? ram->writeDirect(v) : operande()->write(v); };
     DataMemory* m = dm(processeur);
     Alu* alu = processeur->getALU();
     switch (numero) {
@@ -184,8 +202,10 @@ TAVREX_EN_LIGNE bool InstructionByteOriented::termine(int numero, bool ram)
         break;
     }
     // Found again: the BSR of this moment decides which register is post-updated.
-    if (!ram)
+    if (!direct)
         operande()->apresAcces();
+    else if (acces)
+        acces->apresAcces();
     return true;
 }
 
@@ -247,21 +267,23 @@ TAVREX_EN_LIGNE void InstructionBitOriented::calcule(int numero)
     }
 }
 
-TAVREX_EN_LIGNE bool InstructionBitOriented::termine(int numero, bool ram)
+TAVREX_EN_LIGNE bool InstructionBitOriented::termine(int numero, bool direct, Registre* ram, Registre* acces)
 {
     if (numero == Op::BTFSC || numero == Op::BTFSS) {
         if (condition)
             processeur->flush();
-    } else if (ram) {
+    } else if (direct) {
         // Plain RAM read in this same call: the byte with bit b changed is the bit
         // operation's result.
-        regAcces->writeDirect(processeur->getALU()->read());
+        ram->writeDirect(processeur->getALU()->read());
     } else {
         // Only bit b is touched, through the register's own bit operation.
         operande()->bitSetClr(b, (processeur->getALU()->read() >> b) & 1);
     }
-    if (!ram)
+    if (!direct)
         operande()->apresAcces();
+    else if (acces)
+        acces->apresAcces();
     return true;
 }
 
@@ -471,6 +493,8 @@ InstructionMovff::InstructionMovff(P18f4550* p) : Instruction("MOVFF", 0xF000, 0
 void InstructionMovff::preParametres()
 {
     fsrc = instr & 0x0FFF;
+    // RAM, or a register that reads plainly; an indirect source is seen at run time.
+    sourceSimple = fsrc < DataMemory::finRam || dm(processeur)->registre(fsrc)->lectureSimple();
 }
 
 bool InstructionMovff::cibleEnRam() const
@@ -478,8 +502,7 @@ bool InstructionMovff::cibleEnRam() const
     // The second word is in the fetch stage from Q1 on.
     const Word destination = processeur->getFetchPtr()->getInstr() & 0x0FFF;
     const DataMemory* m = dm(processeur);
-    const Registre* source = m->registre(fsrc);
-    return (m->accesRam(fsrc) || source->lectureSimple()) && m->accesRam(destination);
+    return (sourceSimple || m->accesRam(fsrc)) && m->accesRam(destination);
 }
 
 void InstructionMovff::parametres()
@@ -659,18 +682,27 @@ public:
     void process() override { calcule(Numero); }
     bool execute() override { return termine(Numero); }
     // Only quiet words run at once: their operand is access RAM or a register that
-    // is only read and reads plainly, both read and written directly; or RAM found at
-    // run time (banked, through an FSR), reached through the usual accesses.
+    // is only read and reads plainly; or RAM found at run time (banked, through an
+    // FSR, after the FSR's pre-step). Either is read and written directly.
     bool executeEnBloc() override
     {
-        if (calme != Calme::oui) {
-            lireOperande(Numero);
+        if (calme == Calme::oui) {
+            lireOperande(Numero, true, regAcces);
+            calcule(Numero);
+            return termine(Numero, true, regAcces);
+        }
+        Registre* acces = operande();
+        acces->avantAcces();
+        Registre* octet = ramAtteinte(processeur, a, acces);
+        if (!octet) {
+            // A PREINCn stepped out of RAM: the usual accesses, from the read on.
+            lecture(Numero, acces);
             calcule(Numero);
             return termine(Numero);
         }
-        lireOperande(Numero, true);
+        lireOperande(Numero, true, octet);
         calcule(Numero);
-        return termine(Numero, true);
+        return termine(Numero, true, octet, acces);
     }
     Instruction* copie() const override { return new ByteOp(*this); }
 };
@@ -683,18 +715,27 @@ public:
     void process() override { calcule(Numero); }
     bool execute() override { return termine(Numero); }
     // Only quiet words run at once: their operand is access RAM or a register that
-    // is only tested and reads plainly, both used directly; or RAM found at run time
-    // (banked, through an FSR), reached through the usual accesses.
+    // is only tested and reads plainly; or RAM found at run time (banked, through an
+    // FSR, after the FSR's pre-step). Either is read and written directly.
     bool executeEnBloc() override
     {
-        if (calme != Calme::oui) {
-            InstructionBitOriented::parametres();
+        if (calme == Calme::oui) {
+            fReg = regAcces->readDirect();
+            calcule(Numero);
+            return termine(Numero, true, regAcces);
+        }
+        Registre* acces = operande();
+        acces->avantAcces();
+        Registre* octet = ramAtteinte(processeur, a, acces);
+        if (!octet) {
+            // A PREINCn stepped out of RAM: the usual accesses, from the read on.
+            fReg = acces->read();
             calcule(Numero);
             return termine(Numero);
         }
-        fReg = regAcces->readDirect();
+        fReg = octet->readDirect();
         calcule(Numero);
-        return termine(Numero, true);
+        return termine(Numero, true, octet, acces);
     }
     Instruction* copie() const override { return new BitOp(*this); }
 };

@@ -96,11 +96,13 @@ public:
 protected:
     // The phase work of every byte-oriented mnemonic; the per-mnemonic classes of the
     // table call them with a constant number, so each compiles to its own code.
-    // `ram`: a quiet word run at once: regAcces is plain storage (or only read, and
-    // read plainly), read and written directly, without pre/post access steps.
-    void lireOperande(int numero, bool ram = false);
+    // `direct`: a quiet word run at once reaches `ram`, plain storage (or only read,
+    // and read plainly), read and written directly; `acces`, the indirect register
+    // it was reached through, if any, takes the post-step.
+    void lireOperande(int numero, bool direct = false, Registre* ram = nullptr);
+    void lecture(int numero, Registre* r);
     void calcule(int numero);
-    bool termine(int numero, bool ram = false);
+    bool termine(int numero, bool direct = false, Registre* ram = nullptr, Registre* acces = nullptr);
     Registre* operande() const;
     bool cibleEnRam() const override;
 
@@ -126,7 +128,7 @@ public:
 
 protected:
     void calcule(int numero);
-    bool termine(int numero, bool ram = false);
+    bool termine(int numero, bool direct = false, Registre* ram = nullptr, Registre* acces = nullptr);
     Registre* operande() const;
     bool cibleEnRam() const override;
 
@@ -231,6 +233,7 @@ protected:
     Byte fReg = 0;
     Word fdest = 0;
     Word fsrc = 0;
+    bool sourceSimple = false;
 };
 
 // LFSR: 1110 1110 00ff kkkk, 1111 0000 kkkk kkkk
