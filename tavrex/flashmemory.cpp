@@ -10,16 +10,6 @@ int Segment::write(DWord adr, Byte d)
     return 0;
 }
 
-int Segment::read(DWord adr, Byte& d)
-{
-    if (!contient(adr)) {
-        d = 0;
-        return -1;
-    }
-    d = data[adr - debut];
-    return 0;
-}
-
 int Segment::readWord(DWord adr, Word& w)
 {
     Byte bas, haut;
@@ -121,13 +111,6 @@ int FlashMemory::write(DWord adr, Word w)
     return writeByte(adr + 1, static_cast<Byte>(w >> 8)) < 0 ? -1 : 0;
 }
 
-int FlashMemory::readByte(DWord adr, Byte& b)
-{
-    if (program->read(adr, b) == 0 || config->read(adr, b) == 0 || devID->read(adr, b) == 0)
-        return 0;
-    return -1;
-}
-
 bool FlashMemory::bitPBADEN()
 {
     Byte b;
@@ -137,7 +120,7 @@ bool FlashMemory::bitPBADEN()
 
 bool FlashMemory::bitSTVREN()
 {
-    // Read at every CALL, RCALL and PUSH: straight from the configuration segment.
+    // Read by the push that fills the stack: straight from the configuration segment.
     Byte b;
     config->read(adrCONFIG4L, b);
     return b & 0x01;

@@ -20,7 +20,16 @@ public:
     virtual ~Segment() = default;
 
     virtual int write(DWord adr, Byte d);
-    virtual int read(DWord adr, Byte& d);
+    // Every TBLRD reads here: inline.
+    int read(DWord adr, Byte& d) const
+    {
+        if (!contient(adr)) {
+            d = 0;
+            return -1;
+        }
+        d = data[adr - debut];
+        return 0;
+    }
     int readWord(DWord adr, Word& w);
     DWord debutSeg() const { return debut; }
     DWord finSeg() const { return fin; }
@@ -86,7 +95,12 @@ public:
 
     int writeByte(DWord adr, Byte b);
     int write(DWord adr, Word w);
-    int readByte(DWord adr, Byte& b);
+    int readByte(DWord adr, Byte& b) const
+    {
+        if (program->read(adr, b) == 0 || config->read(adr, b) == 0 || devID->read(adr, b) == 0)
+            return 0;
+        return -1;
+    }
     Instruction* getInstr(DWord adr) const { return program->getInstr(adr); }
     Instruction* const* tableInstr() const { return program->tableInstr(); }
     bool bitPBADEN();
