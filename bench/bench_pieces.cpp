@@ -64,6 +64,19 @@ void pasCarte(benchmark::State& etat, const char* nom)
                                                          benchmark::Counter::kIsRate);
 }
 
+// The same programs as the runner drives them: runs of quiet instructions at once.
+void executeCarte(benchmark::State& etat, const char* nom)
+{
+    Modele m;
+    m.getProcesseur()->readFromHex((std::string(TAVREX_BENCH_HEX_DIR) + "/" + nom + ".hex").c_str());
+    m.powerOn();
+    for (auto _ : etat)
+        m.executeJusqua(m.time() + ticksParMs);
+    etat.counters["cycles/s"] = benchmark::Counter(static_cast<double>(ticksParMs / ticksParCycle) *
+                                                       static_cast<double>(etat.iterations()),
+                                                   benchmark::Counter::kIsRate);
+}
+
 }  // namespace
 
 BENCHMARK_CAPTURE(passes, rare, 48000)->Unit(benchmark::kMicrosecond);
@@ -72,3 +85,6 @@ BENCHMARK(evaluationPortD);
 BENCHMARK_CAPTURE(pasCarte, arith, "arith")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(pasCarte, sousprog, "sousprog")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(pasCarte, pwm, "pwm")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(executeCarte, arith, "arith")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(executeCarte, sousprog, "sousprog")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(executeCarte, pwm, "pwm")->Unit(benchmark::kMicrosecond);
