@@ -24,6 +24,20 @@ Instruction* Instruction::copie() const
     return new Instruction(*this);
 }
 
+Instruction::Calme Instruction::calmeOperande(bool a, Byte f, const Registre* regAcces, bool lectureSeule)
+{
+    if (!a && (f < 0x60 || (lectureSeule && regAcces->lectureSimple())))
+        return Calme::oui;
+    return (a || regAcces->isIndirectReg()) ? Calme::selonCible : Calme::non;
+}
+
+bool Instruction::operandeEnRam(bool a, const Registre* regAcces) const
+{
+    if (a)
+        return processeur->getDM()->readBSR() < DataMemory::finRam / 256;
+    return static_cast<const RegistreIndirect*>(regAcces)->cibleEnRam();
+}
+
 bool Instruction::executeEnBloc()
 {
     parametres();
@@ -88,16 +102,12 @@ void InstructionByteOriented::preParametres()
     // Access RAM is plain storage; an SFR whose read has no side effect is quiet for
     // an instruction that does not write it back.
     const bool ecritF = d || code == Op::NEGF || code == Op::SETF;
-    if (!a && (f8 < 0x60 || (!ecritF && regAcces->lectureSimple())))
-        calme = Calme::oui;
-    else
-        calme = (a || regAcces->isIndirectReg()) ? Calme::selonCible : Calme::non;
+    calme = calmeOperande(a, f8, regAcces, !ecritF);
 }
 
 bool InstructionByteOriented::cibleEnRam() const
 {
-    DataMemory* m = dm(processeur);
-    return a ? m->readBSR() < DataMemory::finRam / 256 : static_cast<const RegistreIndirect*>(regAcces)->cibleEnRam();
+    return operandeEnRam(a, regAcces);
 }
 
 TAVREX_EN_LIGNE Registre* InstructionByteOriented::operande() const
@@ -226,16 +236,12 @@ void InstructionBitOriented::preParametres()
     f8 = static_cast<Byte>(instr);
     regAcces = a ? nullptr : dm(processeur)->operande(false, f8);
     const bool teste = code == Op::BTFSC || code == Op::BTFSS;
-    if (!a && (f8 < 0x60 || (teste && regAcces->lectureSimple())))
-        calme = Calme::oui;
-    else
-        calme = (a || regAcces->isIndirectReg()) ? Calme::selonCible : Calme::non;
+    calme = calmeOperande(a, f8, regAcces, teste);
 }
 
 bool InstructionBitOriented::cibleEnRam() const
 {
-    DataMemory* m = dm(processeur);
-    return a ? m->readBSR() < DataMemory::finRam / 256 : static_cast<const RegistreIndirect*>(regAcces)->cibleEnRam();
+    return operandeEnRam(a, regAcces);
 }
 
 TAVREX_EN_LIGNE Registre* InstructionBitOriented::operande() const

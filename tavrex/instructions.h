@@ -57,6 +57,11 @@ protected:
     enum class Calme : Byte { non, oui, selonCible };
     // For Calme::selonCible: the operands are plain RAM now.
     virtual bool cibleEnRam() const { return false; }
+    // A byte- or bit-oriented operand (a, f) whose register, for the access bank, is
+    // `regAcces`: access RAM, or a plainly read SFR that the word only reads, is
+    // quiet; banked and indirect operands are seen at run time.
+    static Calme calmeOperande(bool a, Byte f, const Registre* regAcces, bool lectureSeule);
+    bool operandeEnRam(bool a, const Registre* regAcces) const;
 
     Word mask;
     Word opcode;
