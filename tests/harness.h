@@ -48,6 +48,20 @@ inline Byte ram(const P18f4550& p, Word adr)
     return p.getDM()->readDirect(adr);
 }
 
+// n bytes of data memory from `debut`, in hex: a compact form for the expected results
+// of the programs that store many samples.
+inline std::string ramHex(const P18f4550& p, Word debut, int n)
+{
+    static const char chiffres[] = "0123456789abcdef";
+    std::string s;
+    for (int i = 0; i < n; ++i) {
+        const Byte b = ram(p, static_cast<Word>(debut + i));
+        s += chiffres[b >> 4];
+        s += chiffres[b & 0x0F];
+    }
+    return s;
+}
+
 // A bare chip, driven tick by tick, with its registers written and read between two
 // ticks. A delay d registered by a write fires at the end of tick d + 1.
 class PuceTest : public ::testing::Test

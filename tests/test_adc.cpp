@@ -123,6 +123,58 @@ TEST_F(Adc, Adcon0WritesDuringAConversion)
     EXPECT_FALSE(p->getADC()->estEnregistre());
 }
 
+// ADCON2 written at every tick of a conversion: the TAD under way keeps its length,
+// the following ones take the new one; the sample (seen through a slowly charging
+// hold capacitor) is taken at the end of the last acquisition TAD.
+TEST_F(Adc, TadAndAcquisitionTimeChangedAtEveryTick)
+{
+    ra0.setSrc(5.0, 2e5);   // 240 ticks of time constant: the code tells the sample's tick
+    Connexion ra1;
+    ra1.setSrc(0.0, 100.0);
+    p->getPortA()->connecte(1, &ra1);
+    std::string releve;
+    for (Byte nouveau : {0x91, 0x96, 0x8E, 0xBE, 0x80}) {
+        for (int instant : {0, 1, 2, 62, 63, 64, 65, 127, 128, 129, 255, 256, 257, 300, 1022, 1023, 1024}) {
+            ecrit(DM::ADCON2, 0x80);
+            ecrit(DM::ADCON0, 0x05);   // AN1 at 0 V: the hold capacitor emptied
+            tick(200);
+            convertit();
+            ecrit(DM::ADCON2, 0x96);   // 4 TAD acquisition, 64 ticks
+            ecrit(DM::ADCON0, 0x01);
+            p->getDM()->setBit(DM::ADCON0, 1);
+            tick(instant);
+            ecrit(DM::ADCON2, nouveau);
+            int n = instant;
+            for (; go() && n < 100000; ++n)
+                tick();
+            releve += std::to_string(n) + ":" + std::to_string(lit(DM::ADRESH) * 256 + lit(DM::ADRESL)) + " ";
+        }
+        releve += "\n";
+    }
+    // Ticks from GO to the result, and the code, at each instant of the write.
+    EXPECT_EQ(releve,
+              "185:313 185:313 185:313 185:313 185:313 185:313 241:459 241:459 241:459 297:575 353:667 353:667 409:667 409:667 1025:667 1025:667 1025:667 \n"   // TAD 64 -> 8 ticks
+              "1025:667 1025:667 1025:667 1025:667 1025:667 1025:667 1025:667 1025:667 1025:667 1025:667 1025:667 1025:667 1025:667 1025:667 1025:667 1025:667 1025:667 \n"   // the same ADCON2
+              "897:420 897:420 897:420 897:420 897:420 897:420 897:420 897:420 897:420 961:560 1025:667 1025:667 1025:667 1025:667 1025:667 1025:667 1025:667 \n"   // acquisition 4 -> 2 TAD
+              "2049:1018 2049:1018 2049:1018 2049:1018 2049:1018 2049:1018 2049:1018 2049:1018 2049:1018 2049:1018 2049:1018 2049:1018 1025:667 1025:667 1025:667 1025:667 1025:667 \n"   // acquisition 4 -> 20 TAD
+              "89:239 89:239 89:239 89:239 89:239 89:239 153:420 153:420 153:420 217:560 281:667 281:667 343:667 343:667 1025:667 1025:667 1025:667 \n"   // no acquisition, TAD 2 ticks
+    );
+}
+
+// With the RC clock a TAD is the longest delay the event wheel holds.
+TEST_F(Adc, RcClockAndTheWayBack)
+{
+    ecrit(DM::ADCON2, 0x8B);   // 2 TAD acquisition, RC
+    p->getDM()->setBit(DM::ADCON0, 1);
+    tick(100000);
+    ecrit(DM::ADCON2, 0x88);   // Fosc/2 from the end of the second TAD on
+    int n = 100000;
+    for (; go() && n < 1000000; ++n)
+        tick();
+    EXPECT_EQ(n, 2 * 65535 + 12 * 2 + 1);
+    EXPECT_EQ(convertit(), (2 + 12) * 2 + 1);
+}
+
 TEST(AdcProgram, ConversionAwaitedByPolling)
 {
     auto p = chargeProgramme("periph_adc");
@@ -135,6 +187,14 @@ TEST(AdcProgram, ConversionAwaitedByPolling)
     EXPECT_EQ(ram(*p, 0x30), 65);
     EXPECT_EQ(ram(*p, 0x31), 0x02);
     EXPECT_EQ(ram(*p, 0x32), 0x00);
+}
+
+TEST(AdcProgram, SettingsChangedWhileConverting)
+{
+    auto p = chargeProgramme("periph_adc_reprises");
+    EXPECT_EQ(executeJusquaArret(*p), 10236u);
+    // Polling rounds and PIR1 of each conversion (ADCON0 and PIR1 after an abandon).
+    EXPECT_EQ(ramHex(*p, 0x100, 24), "41400c400b400a401540344080400b4005003c4001001b40");
 }
 
 }  // namespace
