@@ -1,5 +1,7 @@
 #include "adc.h"
 
+#include <algorithm>
+
 #include "aleatoire.h"
 #include "datamemory.h"
 #include "ports.h"
@@ -71,7 +73,7 @@ void ModuleADC::configControl()
         if (adcon0 & GO) {
             etat = EtatAcq;
             tad = 0;
-            enregistrer(delaiTad(), processeur->getListeEvts());
+            planifie();
         }
         break;
     case EtatAcq:
@@ -94,28 +96,58 @@ void ModuleADC::configPortsPins()
 
 void ModuleADC::configClock()
 {
+    if (estEnregistre()) {
+        // The TAD under way ends at its old length; the pending event stops there, and
+        // the next TADs are planned from the new settings (as many acquisition TADs as
+        // the new ACQT still asks for, of the new length).
+        const int termines = tadsTermines();
+        const int finEnCours = premierTad + termines * dureeTad;
+        const int reste = finEnCours - tempsEcoule();
+        supprimer();
+        tad += termines;
+        tadsPrevus = 1;
+        premierTad = reste;
+        enregistrer(static_cast<uint16_t>(reste), processeur->getListeEvts());
+    }
     const Byte adcon2 = processeur->getDM()->readDirect(DataMemory::ADCON2);
     justRight = adcon2 & 0x80;
     acqCfg = tadsAcquisition[(adcon2 >> 3) & 0x07];
     clkCfg = ticksParTad[adcon2 & 0x07];
 }
 
-void ModuleADC::replanifie()
+// Up to the end of the phase (the last acquisition TAD, at least one, or the twelfth
+// conversion TAD), or as far as the event wheel reaches.
+void ModuleADC::planifie()
 {
-    supprimer();
-    enregistrer(delaiTad(), processeur->getListeEvts());
+    const int d = delaiTad();
+    const int restants = etat == EtatAcq ? std::max(acqCfg - tad, 1) : 12 - tad;
+    tadsPrevus = std::min(restants, 65535 / d);
+    premierTad = dureeTad = d;
+    enregistrer(static_cast<uint16_t>(tadsPrevus * d), processeur->getListeEvts());
+}
+
+// The TADs of the pending event that have ended by the passes already made: as for
+// every count between events, a tick's own end is not made yet during its
+// instruction work.
+int ModuleADC::tadsTermines() const
+{
+    const int ecoule = tempsEcoule();
+    if (ecoule <= premierTad)
+        return 0;
+    return 1 + (ecoule - 1 - premierTad) / dureeTad;
 }
 
 void ModuleADC::executer()
 {
+    supprimer();
     switch (etat) {
     case EtatOff:
     case EtatStop:
-        supprimer();
         return;
     case EtatAcq:
-        if (++tad < acqCfg) {
-            replanifie();
+        tad += tadsPrevus;
+        if (tad < acqCfg) {
+            planifie();
             return;
         }
         tad = 0;
@@ -124,11 +156,12 @@ void ModuleADC::executer()
         else
             sample = Aleatoire::entier(2048) * 5.0 / 2047.0;   // no pin: noise
         etat = EtatConv;
-        replanifie();
+        planifie();
         return;
     case EtatConv:
-        if (++tad <= 11) {
-            replanifie();
+        tad += tadsPrevus;
+        if (tad < 12) {
+            planifie();
             return;
         }
         break;
@@ -147,7 +180,6 @@ void ModuleADC::executer()
     }
     // Back to idle before GO/DONE is cleared, so that the ADCON0 up-date this causes
     // sees a finished conversion rather than an abandoned one.
-    supprimer();
     etat = EtatStop;
     dm->clrBit(DataMemory::ADCON0, 1);
     dm->setBit(DataMemory::PIR1, 6);   // ADIF

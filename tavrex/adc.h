@@ -14,7 +14,8 @@ enum EtatADC { EtatOff = 0, EtatStop = 1, EtatAcq = 2, EtatConv = 3 };
 // The 10-bit A/D converter with the timing a program can observe: TAD from ADCON2,
 // the acquisition time, 12 TAD of conversion. The hold capacitor charges toward the
 // selected pin's voltage from the moment the channel is selected. An event that fires
-// once per TAD while converting, unscheduled otherwise.
+// at the end of the acquisition (the sample) and at the end of the conversion (the
+// result), unscheduled otherwise; the TADs between are counted, not scheduled.
 class ModuleADC : public Evenement
 {
 public:
@@ -34,8 +35,9 @@ public:
     bool getJustRight() const { return justRight; }
 
 private:
-    uint16_t delaiTad() const { return clkCfg < 0 ? 65535 : static_cast<uint16_t>(clkCfg); }
-    void replanifie();
+    int delaiTad() const { return clkCfg < 0 ? 65535 : clkCfg; }
+    void planifie();
+    int tadsTermines() const;
 
     P18f4550* processeur;
     bool justRight = false;
@@ -43,6 +45,11 @@ private:
     int acqCfg = 0;
     int clkCfg = 2;
     int tad = 0;
+    // The pending event ends tadsPrevus TADs: the first premierTad ticks after its
+    // registration, the others dureeTad ticks apart.
+    int tadsPrevus = 0;
+    int premierTad = 0;
+    int dureeTad = 1;
     uint64_t debutSample = 0;
     EtatADC etat = EtatOff;
     Port* port = nullptr;

@@ -12,8 +12,11 @@ class RegistreTMR0H;
 class RegistreT0CON;
 
 // Timer0: an 8- or 16-bit counter of instruction cycles (through the prescaler) or of
-// RA4 edges. With the internal clock it is an event scheduled one count period ahead;
-// with the external clock the port hands it every new RA4 level.
+// RA4 edges. With the internal clock the count is computed from the ticks elapsed
+// since a reference (the last write, or the last event), and the event is scheduled
+// only at the overflow that sets TMR0IF, or as far as the event wheel reaches when
+// the overflow is further; with the external clock the port hands it every new RA4
+// level.
 class Timer0 : public Evenement
 {
 public:
@@ -22,11 +25,12 @@ public:
 
     void config();
     void executer() override;
+    void reset() override;
     void calcEvent();
     void compte();
     void extClockChange(bool level);
 
-    int32_t getTmr0() const { return tmr0; }
+    int32_t getTmr0() const { return tmr0 + comptesEcoules(); }
     void setTmr0(Byte v);
     Byte readTmr0();
     int16_t getPrescaler() const { return prescaler; }
@@ -34,6 +38,8 @@ public:
 
 private:
     void incremente();
+    int32_t comptesEcoules() const;
+    void actualiser();
 
     P18f4550* processeur;
     bool timerOn = false;
@@ -44,6 +50,8 @@ private:
     bool memoExtClock = false;
     int16_t prescaler = 4;
     int16_t preCount = 0;
+    // With the internal clock: the count at the event's registration, which starts a
+    // count period. Otherwise: the count.
     int32_t tmr0 = 0;
     RegistreTMR0L* regTMR0L;
     RegistreTMR0H* regTMR0H;
