@@ -119,6 +119,31 @@ TEST_F(Timer0Test, EveryTickOfTheCountsAndTheOverflow)
     }
 }
 
+// Overflows further than the event wheel reaches (65,535 ticks) come through
+// intermediate events that leave the count exact on both sides of them.
+TEST_F(Timer0Test, OverflowsBeyondTheWheel)
+{
+    struct Cas { Byte cfg; int periode; int depart; };
+    for (Cas c : {Cas{0x80, 8, 0}, Cas{0x87, 1024, 0xFF00}}) {
+        SCOPED_TRACE(static_cast<int>(c.cfg));
+        ecrit(DM::T0CON, c.cfg);
+        ecrit(DM::TMR0H, static_cast<Byte>(c.depart >> 8));
+        ecrit(DM::TMR0L, static_cast<Byte>(c.depart));
+        p->getDM()->clrBit(DM::INTCON, 2);
+        const int debordement = (0x10000 - c.depart) * c.periode + 1;
+        const int pas = (65535 / c.periode) * c.periode;   // the intermediate events' spacing
+        for (int k = 1; k <= debordement; ++k) {
+            tick();
+            const int ecart = k % pas;
+            if (ecart > 1 && ecart < pas - 1 && k < debordement - 1 && k % 997 != 0)
+                continue;
+            ASSERT_EQ(t0->getTmr0(), k < debordement ? c.depart + (k - 1) / c.periode : 0) << "tick " << k;
+            ASSERT_EQ(tmr0if(), k == debordement) << "tick " << k;
+        }
+        ASSERT_TRUE(t0->estEnregistre());
+    }
+}
+
 // A write in the middle of a count restarts the period from the write, whatever the
 // new prescaler, the width or the value.
 TEST_F(Timer0Test, WritesInTheMiddleOfACount)
@@ -158,9 +183,13 @@ TEST_F(Timer0Test, WritesInTheMiddleOfACount)
         tick(1);
         ASSERT_EQ(t0->getTmr0(), 0);
         ASSERT_TRUE(tmr0if());
+        tick(4 * 2 + decalage % 4);
+        ecrit(DM::T0CON, 0xE8);   // on RA4, which does not move: frozen
+        tick(decalage + 5);
+        ASSERT_EQ(t0->getTmr0(), 2);
         ecrit(DM::T0CON, 0x48);   // off: frozen
         tick(decalage + 5);
-        ASSERT_EQ(t0->getTmr0(), 0);
+        ASSERT_EQ(t0->getTmr0(), 2);
     }
 }
 
