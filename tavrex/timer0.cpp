@@ -64,6 +64,7 @@ void Timer0::actualiser()
     tmr0 += comptesEcoules();
 }
 
+// From a count that is current (a write, a fold or an event has just set it).
 void Timer0::calcEvent()
 {
     if (estEnregistre())
@@ -78,7 +79,8 @@ void Timer0::calcEvent()
 
 void Timer0::executer()
 {
-    // This pass's count is due too: the whole delay is made of counts.
+    // The delay is whole counts, the last one (this pass's) being the overflow or the
+    // wheel's reach.
     const int32_t comptes = tempsEcoule() / prescaler;
     supprimer();
     tmr0 += comptes - 1;
