@@ -692,11 +692,15 @@ public:
     // FSR, after the FSR's pre-step). Either is read and written directly.
     bool executeEnBloc() override
     {
-        if (calme == Calme::oui) {
-            lireOperande(Numero, true, regAcces);
-            calcule(Numero);
-            return termine(Numero, true, regAcces);
-        }
+        // The other path apart, so that this one stays a leaf without a stack frame.
+        if (calme != Calme::oui)
+            return executeEnBlocSelonCible();
+        lireOperande(Numero, true, regAcces);
+        calcule(Numero);
+        return termine(Numero, true, regAcces);
+    }
+    [[gnu::noinline]] bool executeEnBlocSelonCible()
+    {
         Registre* acces = operande();
         acces->avantAcces();
         Registre* octet = ramAtteinte(processeur, a, acces);
@@ -725,11 +729,15 @@ public:
     // FSR, after the FSR's pre-step). Either is read and written directly.
     bool executeEnBloc() override
     {
-        if (calme == Calme::oui) {
-            fReg = regAcces->readDirect();
-            calcule(Numero);
-            return termine(Numero, true, regAcces);
-        }
+        // The other path apart, so that this one stays a leaf without a stack frame.
+        if (calme != Calme::oui)
+            return executeEnBlocSelonCible();
+        fReg = regAcces->readDirect();
+        calcule(Numero);
+        return termine(Numero, true, regAcces);
+    }
+    [[gnu::noinline]] bool executeEnBlocSelonCible()
+    {
         Registre* acces = operande();
         acces->avantAcces();
         Registre* octet = ramAtteinte(processeur, a, acces);
