@@ -40,7 +40,8 @@ public:
     // address, an FSR's target, MOVFF's two addresses), at the start of the cycle:
     // neither events nor ports move BSR, W or an FSR, so the cycle's ticks reach the
     // locations seen then.
-    bool estCalme() const { return calme == Calme::oui || (calme == Calme::selonCible && cibleEnRam()); }
+    bool estCalme() const { return estCalmeAuDecodage() || (calme == Calme::selonCible && cibleEnRam()); }
+    bool estCalmeAuDecodage() const { return calme == Calme::oui; }
 
     bool decode(Word w)
     {

@@ -128,6 +128,22 @@ void P18f4550::clock()
     finDeTick();
 }
 
+bool P18f4550::instructionAutre()
+{
+    if (!cycleCalme(4)) {
+        cycleParTicks();
+        return false;
+    }
+    if (premierCycleEnBloc())
+        return true;
+    if (!evts.libres(4)) {
+        secondCycle();
+        return false;
+    }
+    secondCycleEnBloc();
+    return true;
+}
+
 void P18f4550::evaluePorts()
 {
     portsModifies = false;

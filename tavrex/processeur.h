@@ -69,9 +69,12 @@ public:
         do {
             ++n;
             debutCycle();
-            if (!cycleCalme(4)) {
-                cycleParTicks();
-                break;
+            // The usual case inline; the others (an operand found at run time, an
+            // event due, a port waiting) out of the loop, whose code stays lean.
+            if (!(instrPtr->estCalmeAuDecodage() && !portsModifies && evts.libres(4))) {
+                if (!instructionAutre())
+                    break;
+                continue;
             }
             if (premierCycleEnBloc())
                 continue;
@@ -136,6 +139,10 @@ private:
     {
         return !portsModifies && evts.libres(ticks) && instrPtr->estCalme();
     }
+    // The instruction of a run that is not known quiet from its decoding, or that has
+    // an event due or a port waiting: at once if it can, tick by tick otherwise.
+    // True when both its cycles ran at once.
+    bool instructionAutre();
     // Q2 to Q4 tick by tick, then the second cycle if there is one.
     int cycleParTicks()
     {
