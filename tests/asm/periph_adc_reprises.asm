@@ -11,13 +11,7 @@
 c1      equ     0x00
 tours   equ     0x01
 
-ATTENTE macro   n
-        local   b
-        movlw   n
-        movwf   c1, ACCESS
-b:      decfsz  c1, F, ACCESS
-        bra     b
-        endm
+        #include "attente.inc"
 
 ; GO/DONE polled until the end; the rounds and PIR1 stored
 FIN     macro

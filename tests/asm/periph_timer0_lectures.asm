@@ -19,14 +19,7 @@ ECHANT  macro
         movff   INTCON, POSTINC2
         endm
 
-; 3 x n + 1 cycles (n from 1 to 255)
-ATTENTE macro   n
-        local   b
-        movlw   n
-        movwf   c1, ACCESS
-b:      decfsz  c1, F, ACCESS
-        bra     b
-        endm
+        #include "attente.inc"
 
 ; ten samples, 3 x d + 10 cycles apart, of T0CON = cfg (prescaled period pc cycles)
 ; started so that the overflow falls around the fifth sample
