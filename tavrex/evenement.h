@@ -74,6 +74,8 @@ public:
 
     // The next n passes find nothing to fire: they may be made at once with passe(n).
     bool libres(uint32_t n) const { return prochain >= passes + n; }
+    // How many passes from now on are known to find nothing (at most a wheel's turn).
+    uint32_t passesLibres() const { return prochain > passes ? static_cast<uint32_t>(prochain - passes) : 0; }
     void passe(uint32_t n) { passes += n; }
     // The number of empty slots from `now` on, at most `max`.
     uint32_t creneauxLibres(uint32_t max) const;

@@ -38,6 +38,11 @@ bool Instruction::operandeEnRam(bool a, const Registre* regAcces) const
     return static_cast<const RegistreIndirect*>(regAcces)->cibleEnRam();
 }
 
+uint32_t Instruction::passeTours(uint32_t)
+{
+    return 0;
+}
+
 bool Instruction::executeEnBloc()
 {
     parametres();
@@ -405,6 +410,9 @@ void InstructionControl11bits::preParametres()
     // 11-bit two's complement offset.
     const int32_t brut = instr & 0x07FF;
     n = static_cast<DWord>(brut >= 0x400 ? brut - 0x800 : brut);
+    calme = Calme::oui;
+    if (code == Op::BRA && (brut == 0x7FF || brut == 0x7FE))   // bra $, bra $-2
+        calme = Calme::boucle;
 }
 
 bool InstructionControl11bits::execute()
@@ -714,6 +722,41 @@ public:
         calcule(Numero);
         return termine(Numero, true, octet, acces);
     }
+    uint32_t passeTours(uint32_t max) override
+    {
+        if (calme != Calme::oui)
+            return 0;
+        switch (Numero) {
+        case Op::TSTFSZ:
+        case Op::CPFSEQ:
+        case Op::CPFSGT:
+        case Op::CPFSLT:
+            // A test of a byte that stays as it is, against W, which nothing in the
+            // loop writes: every turn or none.
+            lireOperande(Numero, true, regAcces);
+            calcule(Numero);
+            return condition ? 0 : max;
+        case Op::DECFSZ:
+        case Op::INCFSZ: {
+            // A count in access RAM (the only quiet operand it may write): the turns
+            // before the one that reaches 0 and leaves.
+            if (!d)
+                return 0;
+            const Byte v = regAcces->readDirect();
+            const uint32_t avantZero = Numero == Op::DECFSZ ? Byte(v - 1) : Byte(~v);
+            const uint32_t tours = avantZero < max ? avantZero : max;
+            if (tours == 0)
+                return 0;
+            // The last turn's own work, which leaves the count and the ALU as it would.
+            fReg = static_cast<Byte>(Numero == Op::DECFSZ ? v - (tours - 1) : v + (tours - 1));
+            calcule(Numero);
+            regAcces->writeDirect(processeur->getALU()->read());
+            return tours;
+        }
+        default:
+            return 0;
+        }
+    }
     Instruction* copie() const override { return new ByteOp(*this); }
 };
 
@@ -750,6 +793,15 @@ public:
         fReg = octet->readDirect();
         calcule(Numero);
         return termine(Numero, true, octet, acces);
+    }
+    uint32_t passeTours(uint32_t max) override
+    {
+        // A test of a bit that stays as it is: every turn or none.
+        if ((Numero != Op::BTFSC && Numero != Op::BTFSS) || calme != Calme::oui)
+            return 0;
+        fReg = regAcces->readDirect();
+        calcule(Numero);
+        return condition ? 0 : max;
     }
     Instruction* copie() const override { return new BitOp(*this); }
 };

@@ -40,8 +40,17 @@ public:
     // address, an FSR's target, MOVFF's two addresses), at the start of the cycle:
     // neither events nor ports move BSR, W or an FSR, so the cycle's ticks reach the
     // locations seen then.
-    bool estCalme() const { return estCalmeAuDecodage() || (calme == Calme::selonCible && cibleEnRam()); }
+    bool estCalme() const { return calme >= Calme::oui || (calme == Calme::selonCible && cibleEnRam()); }
     bool estCalmeAuDecodage() const { return calme == Calme::oui; }
+    // A BRA back onto itself or onto the word before it: a loop that may be waiting.
+    // The processor looks, out of its run loop, whether whole turns can pass at once.
+    bool fermeBoucle() const { return calme == Calme::boucle; }
+    // This word heads such a loop: passes at most `max` turns at once and returns how
+    // many. A turn may pass only if this word does not leave the loop in it and
+    // changes nothing but its own RAM byte. The processor sees to it that no event
+    // and no port work falls inside the turns, so each turn reads what the one
+    // before read, and only this word knows what its turns add up to.
+    virtual uint32_t passeTours(uint32_t max);
 
     bool decode(Word w)
     {
@@ -55,7 +64,8 @@ public:
     Word getOpcode() const { return opcode; }
 
 protected:
-    enum class Calme : Byte { non, oui, selonCible };
+    // In this order: the quiet kinds last.
+    enum class Calme : Byte { non, selonCible, oui, boucle };
     // For Calme::selonCible: the operands are plain RAM now.
     virtual bool cibleEnRam() const { return false; }
     // A byte- or bit-oriented operand (a, f) whose register, for the access bank, is

@@ -1,5 +1,7 @@
 #include "processeur.h"
 
+#include <algorithm>
+
 P18f4550::P18f4550()
     : jeu(this),
       nopProto(jeu.nop()),
@@ -128,8 +130,10 @@ void P18f4550::clock()
     finDeTick();
 }
 
-bool P18f4550::instructionAutre()
+bool P18f4550::instructionAutre(uint64_t arret)
 {
+    if (instrPtr->fermeBoucle() && !portsModifies)
+        passeToursAttente(arret);
     if (!cycleCalme(4)) {
         cycleParTicks();
         return false;
@@ -142,6 +146,26 @@ bool P18f4550::instructionAutre()
     }
     secondCycleEnBloc();
     return true;
+}
+
+void P18f4550::passeToursAttente(uint64_t arret)
+{
+    // A turn of `bra $` is the BRA and the NOP of its flush; a turn of `bra $-2`
+    // adds the word before it, which the NOP's cycle fetched again.
+    const bool surPlace = (instrPtr->getInstr() & 0x07FF) == 0x07FF;
+    const uint32_t ticksTour = surPlace ? 8 : 12;
+    // Exact: no event fires and no port moves in the turns passed, so each turn reads
+    // what the one before read and the BRA is about to run again after them. The run
+    // goes on past the last one: it ends before `arret`.
+    if (arret <= temps + ticksTour || (!surPlace && instrPC < 2))
+        return;
+    const uint64_t ticks = std::min<uint64_t>(evts.passesLibres(), arret - temps - 1);
+    uint32_t tours = static_cast<uint32_t>(ticks / ticksTour);
+    if (!surPlace && tours)
+        tours = instructions[instrPC - 2]->passeTours(tours);
+    temps += uint64_t(tours) * ticksTour;
+    evts.passe(tours * ticksTour);
+    instructionsPassees += tours * (ticksTour / 4);
 }
 
 void P18f4550::evaluePorts()

@@ -66,13 +66,15 @@ public:
     uint32_t executeCalmes(uint64_t arret)
     {
         uint32_t n = 0;
+        instructionsPassees = 0;
         do {
             ++n;
             debutCycle();
             // The usual case inline; the others (an operand found at run time, an
-            // event due, a port waiting) out of the loop, whose code stays lean.
+            // event due, a port waiting, a loop that may wait) out of the loop, whose
+            // code stays lean.
             if (!(instrPtr->estCalmeAuDecodage() && !portsModifies && evts.libres(4))) {
-                if (!instructionAutre())
+                if (!instructionAutre(arret))
                     break;
                 continue;
             }
@@ -84,7 +86,7 @@ public:
             }
             secondCycleEnBloc();
         } while (temps < arret);
-        return n;
+        return n + instructionsPassees;
     }
 
     // Pending pipeline actions, requested by the instructions.
@@ -142,7 +144,9 @@ private:
     // The instruction of a run that is not known quiet from its decoding, or that has
     // an event due or a port waiting: at once if it can, tick by tick otherwise.
     // True when both its cycles ran at once.
-    bool instructionAutre();
+    bool instructionAutre(uint64_t arret);
+    // Before the BRA that closes a loop: the turns that can pass at once.
+    void passeToursAttente(uint64_t arret);
     // Q2 to Q4 tick by tick, then the second cycle if there is one.
     int cycleParTicks()
     {
@@ -284,6 +288,8 @@ private:
     // Set by a reset from inside an instruction: the cycle's remaining ticks do no
     // instruction work and do not advance the program counter. Q1 clears it.
     bool cycleAbandonne = false;
+    // Instruction starts of the current run that whole loop turns passed at once.
+    uint32_t instructionsPassees = 0;
     // Some port has its globalChange flag set: one test per tick instead of five.
     bool portsModifies = true;
     ObservateurPorts* observateur = nullptr;

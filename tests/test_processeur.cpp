@@ -163,6 +163,42 @@ TEST(Processor, QuietRunsReachTheSameStatesAsSingleTicks)
     }
 }
 
+TEST(Processor, WaitLoopsPassedAtOnceReachTheSameStatesAsSingleTicks)
+{
+    // Runs pass whole turns of wait loops up to the next event and short of their
+    // end: against single ticks, with runs ending anywhere, the peripherals' events
+    // and a sparse event of the test's own. The instruction starts counted (the LCD
+    // steps once per start) must agree too.
+    auto a = chargeProgramme("attentes");
+    auto b = chargeProgramme("attentes");
+    Horloge ha(*a, 997), hb(*b, 997);
+    ha.enregistrer(3, a->getListeEvts());
+    hb.enregistrer(3, b->getListeEvts());
+    uint64_t debutsA = 0, debutsB = 0;
+    uint32_t hasard = 12345;
+    while (a->time() < 150000) {
+        hasard = hasard * 1103515245u + 12345u;
+        debutsA += a->executeCalmes(a->time() + 1 + (hasard >> 16) % 3000);
+        while (b->time() < a->time() || b->getEtat() != 0) {
+            debutsB += b->getEtat() == 0;
+            b->clock();
+        }
+        ASSERT_EQ(a->time(), b->time());
+        ASSERT_EQ(debutsA, debutsB);
+        ASSERT_EQ(a->getInstrPC(), b->getInstrPC());
+        ASSERT_EQ(a->getFetchPC(), b->getFetchPC());
+        ASSERT_EQ(a->getDM()->getPC(), b->getDM()->getPC());
+        ASSERT_EQ(a->getDM()->w(), b->getDM()->w());
+        ASSERT_EQ(a->getDM()->readStatus(), b->getDM()->readStatus());
+    }
+    EXPECT_EQ(ram(*a, 0x22), 6);   // every round ran, then the final `bra $`
+    EXPECT_EQ(ha.instants, hb.instants);
+    for (Word adr = 0; adr < 0x1000; ++adr)
+        ASSERT_EQ(a->getDM()->read(adr), b->getDM()->read(adr)) << "address " << adr;
+    ha.supprimer();
+    hb.supprimer();
+}
+
 TEST(Processor, ResetInstructionRestartsWithoutTouchingRegisters)
 {
     auto p = std::make_unique<P18f4550>();
