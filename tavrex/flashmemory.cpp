@@ -1,5 +1,7 @@
 #include "flashmemory.h"
 
+#include <functional>
+
 #include "instructions.h"
 
 int Segment::write(DWord adr, Byte d)
@@ -21,15 +23,25 @@ int Segment::readWord(DWord adr, Word& w)
     return 0;
 }
 
-SegProgram::SegProgram(DWord size, JeuInstructions* jeu) : Segment(0, size), instr(size), jeu(jeu)
+// The first NOP copies are made in one block: a runner's start spares 32,768
+// allocations. A word decoded later gets an object of its own.
+SegProgram::SegProgram(DWord size, JeuInstructions* jeu)
+    : Segment(0, size), instr(size), jeu(jeu), nopsInitiaux(size, *jeu->nop())
 {
-    for (Instruction*& i : instr)
-        i = jeu->nop()->copie();
+    for (DWord adr = 0; adr < size; ++adr)
+        instr[adr] = &nopsInitiaux[adr];
 }
 
 SegProgram::~SegProgram()
 {
     for (Instruction* i : instr)
+        libere(i);
+}
+
+void SegProgram::libere(Instruction* i)
+{
+    const std::less<const Instruction*> avant;
+    if (avant(i, nopsInitiaux.data()) || !avant(i, nopsInitiaux.data() + nopsInitiaux.size()))
         delete i;
 }
 
@@ -48,7 +60,7 @@ void SegProgram::calculInstr(DWord adr)
 {
     if (adr >= fin)   // also the address before 0, seen unsigned
         return;
-    delete instr[adr];
+    libere(instr[adr]);
     Word w;
     if (readWord(adr, w) < 0) {
         instr[adr] = jeu->nop()->copie();

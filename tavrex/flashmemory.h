@@ -56,8 +56,11 @@ public:
     void calculInstr(DWord adr);
 
 private:
+    void libere(Instruction* i);
+
     std::vector<Instruction*> instr;
     JeuInstructions* jeu;
+    std::vector<Instruction> nopsInitiaux;   // never moved: sized once
 };
 
 class SegConfig : public Segment
