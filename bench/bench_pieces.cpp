@@ -88,3 +88,4 @@ BENCHMARK_CAPTURE(pasCarte, pwm, "pwm")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(executeCarte, arith, "arith")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(executeCarte, sousprog, "sousprog")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(executeCarte, pwm, "pwm")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(executeCarte, attente, "attente")->Unit(benchmark::kMicrosecond);
