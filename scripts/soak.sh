@@ -66,14 +66,15 @@ build-sanitize/tavrex-cli --ms $((minutes * 60000)) --seed 1 \
     build-sanitize/examples/suiveur.hex >"$travail/sortie.txt" 2>"$travail/erreurs.txt" &
 pid=$!
 
-# Every second: the chip time reached (the last whole row of the trajectory) and the
-# resident size of the run.
+# Every tenth of a second (the follower runs far faster than real time, so a short
+# run lasts a few seconds): the chip time reached (the last whole row of the
+# trajectory) and the resident size of the run.
 : >"$travail/memoire.txt"
 while kill -0 "$pid" 2>/dev/null; do
   rss=$(awk '/^VmRSS:/ { print $2 }' "/proc/$pid/status" 2>/dev/null || true)
   ms=$(tail -c 400 "$travail/trajectoire.csv" 2>/dev/null | head -n -1 | tail -n 1 | cut -d, -f1 || true)
   [[ -n $rss && $ms =~ ^[0-9.]+$ ]] && echo "$ms $rss" >>"$travail/memoire.txt"
-  sleep 1
+  sleep 0.1
 done
 statut=0
 wait "$pid" || statut=$?
