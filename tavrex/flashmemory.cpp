@@ -68,6 +68,7 @@ void SegProgram::calculInstr(DWord adr)
     }
     Instruction* i = jeu->decode(w)->copie();
     i->preParametres();
+    i->placer(adr);
     instr[adr] = i;
 }
 

@@ -490,6 +490,16 @@ bool InstructionControl20bits::executeEnBloc()
     return InstructionControl20bits::execute();
 }
 
+void InstructionControl20bits::placer(DWord adresse)
+{
+    // Its second word may still be unwritten: the first one's 8 bits of the target
+    // decide, and the processor checks the whole target when the GOTO runs.
+    const DWord mot = adresse / 2;
+    const Byte bas = static_cast<Byte>(instr);
+    if (code == Op::GOTO && (bas == static_cast<Byte>(mot) || bas == static_cast<Byte>(mot - 1)))
+        calme = Calme::boucle;
+}
+
 std::string InstructionControl20bits::affiche() const
 {
     std::ostringstream s_;

@@ -42,9 +42,12 @@ public:
     // locations seen then.
     bool estCalme() const { return calme >= Calme::oui || (calme == Calme::selonCible && cibleEnRam()); }
     bool estCalmeAuDecodage() const { return calme == Calme::oui; }
-    // A BRA back onto itself or onto the word before it: a loop that may be waiting.
-    // The processor looks, out of its run loop, whether whole turns can pass at once.
+    // A BRA back onto itself or onto the word before it, or a GOTO that may be one:
+    // a loop that may be waiting. The processor looks, out of its run loop, whether
+    // whole turns can pass at once.
     bool fermeBoucle() const { return calme == Calme::boucle; }
+    // The word's own address, once decoded there.
+    virtual void placer(DWord adresse) { (void)adresse; }
     // This word heads such a loop: passes at most `max` turns at once and returns how
     // many. A turn may pass only if this word does not leave the loop in it and
     // changes nothing but its own RAM byte. The processor sees to it that no event
@@ -225,6 +228,7 @@ public:
     bool execute() override;
     bool executeEnBloc() override;
     std::string affiche() const override;
+    void placer(DWord adresse) override;
     Instruction* copie() const override { return new InstructionControl20bits(*this); }
 
 protected:

@@ -1,6 +1,7 @@
 ; Wait loops of every kind a run may pass at once, between the peripherals' events:
 ; a bit set or cleared by an event, a register compared with W, counts down and up,
-; and loops that must run turn by turn (a timer read on demand, a banked operand).
+; closed by BRA or GOTO, and loops that must run turn by turn (a timer read on
+; demand, a banked operand).
         list    p=18f4550
         #include <p18f4550.inc>
         CONFIG  WDT=OFF, FOSC=HSPLL_HS, PLLDIV=5, CPUDIV=OSC1_PLL2, LVP=OFF, PBADEN=OFF
@@ -34,6 +35,9 @@ deb0:   btfss   INTCON, TMR0IF, ACCESS  ; set by Timer0's overflow
         bcf     PIR1, TMR2IF, ACCESS
 deb2:   btfss   PIR1, TMR2IF, ACCESS    ; set by Timer2's match
         bra     deb2
+        bcf     PIR1, TMR2IF, ACCESS
+deb2g:  btfss   PIR1, TMR2IF, ACCESS    ; the same with a GOTO
+        goto    deb2g
 lent:   btfss   TMR0L, 5, ACCESS        ; counted on demand: turn by turn
         bra     lent
         bsf     ADCON0, GO, ACCESS
@@ -58,5 +62,5 @@ banque: btfsc   ADCON0, GO, BANKED      ; banked: turn by turn
         incf    tours, F, ACCESS
         decfsz  n, F, ACCESS
         bra     boucle
-        bra     $                       ; the timers still run
+        goto    $                       ; the timers still run
         end
