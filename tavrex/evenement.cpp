@@ -1,5 +1,7 @@
 #include "evenement.h"
 
+#include <algorithm>
+
 void Evenement::reset()
 {
     if (enregistrement)
@@ -91,16 +93,29 @@ uint32_t ListeEvts::creneauxLibres(uint32_t max) const
 
 uint32_t ListeEvts::creneauxLibresDepuis(uint16_t s, uint32_t max) const
 {
-    uint32_t n = 0;
+    // The rest of the slot's own word, then whole words: the next one not empty is
+    // found in the word bitmap. Past the end of the wheel, the search goes on from
+    // its start, up to the slot's own word again, whose slots before it are a
+    // whole turn away.
+    constexpr unsigned nbMots = nbSlots / 64;
+    const uint64_t reste = occupation[s >> 6] >> (s & 63);
+    if (reste)
+        return std::min<uint32_t>(static_cast<uint32_t>(__builtin_ctzll(reste)), max);
+    uint32_t n = 64 - (s & 63);
+    unsigned mot = ((s >> 6) + 1) % nbMots;
     while (n < max) {
-        const uint64_t bits = occupation[s >> 6] >> (s & 63);
-        if (bits) {
-            n += static_cast<uint32_t>(__builtin_ctzll(bits));
-            return n < max ? n : max;
+        const uint64_t suivants = motsOccupes[mot >> 6] >> (mot & 63);
+        if (suivants) {
+            const unsigned saut = static_cast<unsigned>(__builtin_ctzll(suivants));
+            mot += saut;
+            n += 64 * saut;
+            if (n >= max)
+                return max;
+            return std::min<uint32_t>(n + static_cast<uint32_t>(__builtin_ctzll(occupation[mot])), max);
         }
-        const uint32_t pas = 64 - (s & 63);
-        n += pas;
-        s = static_cast<uint16_t>(s + pas);
+        const unsigned pas = 64 - (mot & 63);
+        n += 64 * pas;
+        mot = (mot + pas) % nbMots;
     }
     return max;
 }

@@ -97,18 +97,25 @@ private:
     // A registration lowers it to its own pass; a removal leaves it early, which only
     // costs a look at an empty slot; the pass that reaches it looks for the next one.
     uint64_t prochain = 0;
-    // One bit per slot, set while the slot's chain is not empty: the search for the
-    // next occupied slot reads 64 slots at a time.
+    // One bit per slot, set while the slot's chain is not empty, and one bit per word
+    // of those, set while the word is not 0: the search for the next occupied slot
+    // reads 64 slots at a time, and passes 64 empty words at a time.
     uint64_t occupation[nbSlots / 64] = {};
+    uint64_t motsOccupes[nbSlots / 64 / 64] = {};
 
     void passeOccupe();
     void marque(uint16_t slot)
     {
-        occupation[slot >> 6] |= uint64_t(1) << (slot & 63);
+        const unsigned mot = slot >> 6;
+        occupation[mot] |= uint64_t(1) << (slot & 63);
+        motsOccupes[mot >> 6] |= uint64_t(1) << (mot & 63);
     }
     void libere(uint16_t slot)
     {
-        occupation[slot >> 6] &= ~(uint64_t(1) << (slot & 63));
+        const unsigned mot = slot >> 6;
+        occupation[mot] &= ~(uint64_t(1) << (slot & 63));
+        if (!occupation[mot])
+            motsOccupes[mot >> 6] &= ~(uint64_t(1) << (mot & 63));
     }
     // Registered `temps` passes ahead.
     void prevoit(uint16_t temps)

@@ -310,6 +310,14 @@ TEST_F(EventReRegistration, RandomScheduleMatchesAModel)
                 ASSERT_TRUE(modele[static_cast<uint16_t>(now + k - 1)].empty()) << "step " << pas << ", k " << k;
             }
         }
+        // The search for the next occupied slot, across words and the wheel's end.
+        if (pas % 64 == 0) {
+            uint32_t vides = 0;
+            while (vides < 65535 && modele[static_cast<uint16_t>(now + vides)].empty())
+                ++vides;
+            ASSERT_EQ(l->creneauxLibres(65535), vides) << "step " << pas;
+            ASSERT_EQ(l->creneauxLibres(100), std::min<uint32_t>(vides, 100)) << "step " << pas;
+        }
     }
     EXPECT_EQ(l->maintenant(), now);
     EXPECT_EQ(journal, journalModele);
