@@ -9,7 +9,7 @@
 
 // --- Base --------------------------------------------------------------------------
 
-Instruction::Instruction(const std::string& mnemo, Word mask, Word opcode, int numero, P18f4550* p)
+Instruction::Instruction(const char* mnemo, Word mask, Word opcode, int numero, P18f4550* p)
     : mask(mask), opcode(opcode), name(mnemo), code(numero), processeur(p)
 {
 }

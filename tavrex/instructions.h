@@ -20,7 +20,8 @@ typedef Instruction* InstructionPtr;
 class Instruction
 {
 public:
-    Instruction(const std::string& mnemo, Word mask, Word opcode, int numero, P18f4550* p);
+    // `mnemo`: a literal, kept by address (every program word has its own copy).
+    Instruction(const char* mnemo, Word mask, Word opcode, int numero, P18f4550* p);
     virtual ~Instruction() = default;
 
     virtual void preParametres() {}
@@ -60,7 +61,7 @@ public:
         instr = w;
         return (w & mask) == opcode;
     }
-    const std::string& mnemo() const { return name; }
+    std::string mnemo() const { return name; }
     int numero() const { return code; }
     Word getInstr() const { return instr; }
     Word getMask() const { return mask; }
@@ -79,7 +80,7 @@ protected:
 
     Word mask;
     Word opcode;
-    std::string name;
+    const char* name;
     Word instr = 0;
     int code;
     P18f4550* processeur;
