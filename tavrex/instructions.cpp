@@ -411,7 +411,7 @@ void InstructionControl11bits::preParametres()
     const int32_t brut = instr & 0x07FF;
     n = static_cast<DWord>(brut >= 0x400 ? brut - 0x800 : brut);
     calme = Calme::oui;
-    if (code == Op::BRA && (brut == 0x7FF || brut == 0x7FE))   // bra $, bra $-2
+    if (code == Op::BRA && InstructionControl11bits::motsDeBoucle(0))   // bra $, bra $-2
         calme = Calme::boucle;
 }
 
@@ -420,6 +420,11 @@ bool InstructionControl11bits::execute()
     dm(processeur)->setPC(newPC);
     processeur->flush();
     return true;
+}
+
+int InstructionControl11bits::motsDeBoucle(DWord) const
+{
+    return n == static_cast<DWord>(-1) ? 1 : n == static_cast<DWord>(-2) ? 2 : 0;
 }
 
 bool InstructionControl11bits::executeEnBloc()
@@ -454,11 +459,15 @@ void InstructionControl20bits::preParametres()
     s = instr & 0x0100;
 }
 
+DWord InstructionControl20bits::motCible() const
+{
+    const Word second = processeur->getFetchPtr()->getInstr();
+    return (static_cast<DWord>(second & 0x0FFF) << 8) + (instr & 0xFF);
+}
+
 void InstructionControl20bits::parametres()
 {
-    // The second word is the one in the fetch stage.
-    const Word second = processeur->getFetchPtr()->getInstr();
-    n = (static_cast<DWord>(second & 0x0FFF) << 8) + (instr & 0xFF);
+    n = motCible();
 }
 
 void InstructionControl20bits::process()
@@ -488,6 +497,12 @@ bool InstructionControl20bits::executeEnBloc()
     if (processeur->getInstrPtr() != this)
         return true;
     return InstructionControl20bits::execute();
+}
+
+int InstructionControl20bits::motsDeBoucle(DWord adresse) const
+{
+    const DWord cible = 2 * motCible();
+    return cible == adresse ? 1 : cible + 2 == adresse ? 2 : 0;
 }
 
 void InstructionControl20bits::placer(DWord adresse)

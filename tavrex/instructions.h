@@ -49,6 +49,9 @@ public:
     bool fermeBoucle() const { return calme == Calme::boucle; }
     // The word's own address, once decoded there.
     virtual void placer(DWord adresse) { (void)adresse; }
+    // A jump that closes a loop, about to run at `adresse`: 1 when it jumps onto
+    // itself, 2 onto the word before it, 0 otherwise.
+    virtual int motsDeBoucle(DWord adresse) const { (void)adresse; return 0; }
     // This word heads such a loop: passes at most `max` turns at once and returns how
     // many. A turn may pass only if this word does not leave the loop in it and
     // changes nothing but its own RAM byte. The processor sees to it that no event
@@ -205,6 +208,7 @@ public:
     void preParametres() override;
     bool execute() override;
     bool executeEnBloc() override;
+    int motsDeBoucle(DWord adresse) const override;
     Instruction* copie() const override { return new InstructionControl11bits(*this); }
 };
 
@@ -230,9 +234,13 @@ public:
     bool executeEnBloc() override;
     std::string affiche() const override;
     void placer(DWord adresse) override;
+    int motsDeBoucle(DWord adresse) const override;
     Instruction* copie() const override { return new InstructionControl20bits(*this); }
 
 protected:
+    // The target's word address: 8 bits here, 12 in the second word, in the fetch stage.
+    DWord motCible() const;
+
     bool s = false;
 };
 

@@ -153,17 +153,10 @@ void P18f4550::passeToursAttente(uint64_t arret)
     // A turn of `bra $` (`goto $`) is the jump and the NOP of its flush; a turn of
     // `bra $-2` (a GOTO to the word before it) adds that word, which the NOP's cycle
     // fetched again.
-    const Word mot = instrPtr->getInstr();
-    bool surPlace;
-    if (instrPtr->numero() == Op::GOTO) {
-        // Its second word is in the fetch stage.
-        const DWord cible = 2 * ((DWord(fetchPtr->getInstr() & 0x0FFF) << 8) | (mot & 0xFF));
-        if (cible != instrPC && cible + 2 != instrPC)
-            return;
-        surPlace = cible == instrPC;
-    } else {
-        surPlace = (mot & 0x07FF) == 0x07FF;
-    }
+    const int mots = instrPtr->motsDeBoucle(instrPC);
+    if (mots == 0)
+        return;
+    const bool surPlace = mots == 1;
     const uint32_t ticksTour = surPlace ? 8 : 12;
     // Exact: no event fires and no port moves in the turns passed, so each turn reads
     // what the one before read and the BRA is about to run again after them. The run
