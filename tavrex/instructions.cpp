@@ -459,15 +459,11 @@ void InstructionControl20bits::preParametres()
     s = instr & 0x0100;
 }
 
-DWord InstructionControl20bits::motCible() const
-{
-    const Word second = processeur->getFetchPtr()->getInstr();
-    return (static_cast<DWord>(second & 0x0FFF) << 8) + (instr & 0xFF);
-}
-
 void InstructionControl20bits::parametres()
 {
-    n = motCible();
+    // The second word is the one in the fetch stage.
+    const Word second = processeur->getFetchPtr()->getInstr();
+    n = (static_cast<DWord>(second & 0x0FFF) << 8) + (instr & 0xFF);
 }
 
 void InstructionControl20bits::process()
@@ -501,7 +497,8 @@ bool InstructionControl20bits::executeEnBloc()
 
 int InstructionControl20bits::motsDeBoucle(DWord adresse) const
 {
-    const DWord cible = 2 * motCible();
+    const Word second = processeur->getFetchPtr()->getInstr();
+    const DWord cible = 2 * ((static_cast<DWord>(second & 0x0FFF) << 8) + (instr & 0xFF));
     return cible == adresse ? 1 : cible + 2 == adresse ? 2 : 0;
 }
 

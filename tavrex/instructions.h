@@ -238,9 +238,6 @@ public:
     Instruction* copie() const override { return new InstructionControl20bits(*this); }
 
 protected:
-    // The target's word address: 8 bits here, 12 in the second word, in the fetch stage.
-    DWord motCible() const;
-
     bool s = false;
 };
 
