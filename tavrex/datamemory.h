@@ -167,7 +167,7 @@ public:
     // Program counter: every stored value is masked to the 32 KB program space.
     void resetPC() { programCounter = 0; }
     DWord getPC() const { return programCounter; }
-    void nextPC() { programCounter = (programCounter + 2) & 0x7FFF; }
+    DWord nextPC() { return programCounter = (programCounter + 2) & 0x7FFF; }
     void prevPC() { programCounter = (programCounter - 2) & 0x7FFF; }
     void setPC(DWord a) { programCounter = a & 0x7FFF; }
     DWord addPC(int n) const { return (programCounter + 2 * n - 2) & 0x7FFF; }

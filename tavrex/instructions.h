@@ -43,6 +43,8 @@ public:
     // locations seen then.
     bool estCalme() const { return calme >= Calme::oui || (calme == Calme::selonCible && cibleEnRam()); }
     bool estCalmeAuDecodage() const { return calme == Calme::oui; }
+    // Quiet now, and no loop that may wait: it may run inside a stretch of quiet words.
+    bool estCalmeSansBoucle() const { return calme == Calme::oui || (calme == Calme::selonCible && cibleEnRam()); }
     // A BRA back onto itself or onto the word before it, or a GOTO that may be one:
     // a loop that may be waiting. The processor looks, out of its run loop, whether
     // whole turns can pass at once.

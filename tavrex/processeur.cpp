@@ -130,6 +130,66 @@ void P18f4550::clock()
     finDeTick();
 }
 
+uint32_t P18f4550::executeCalmes(uint64_t arret)
+{
+    uint32_t n = 1;
+    instructionsPassees = 0;
+    debutCycle();
+    for (;;) {
+        if (instrPtr->estCalmeAuDecodage() && !portsModifies && evts.libres(4)) {
+            // A stretch of quiet words. The time and the event list's passes are
+            // counted once at its end, the ports' flag and the next event looked at
+            // once at its start: exact because quiet words neither register events
+            // nor move pins, so what was free stays free. The fetch address stays
+            // local too: no phase reads it.
+            const uint64_t libreJusqua = temps + evts.passesLibres();
+            // Before `fin`, the run goes on and the next cycle is free.
+            const uint64_t fin = std::min(arret, libreJusqua - 3);
+            uint64_t t = temps;
+            DWord pcFetch = fetchPC;
+            for (;;) {
+                t += 4;
+                const bool unCycle = instrPtr == nopProto || instrPtr->executeEnBloc();
+                DWord pc = termineCycle();
+                if (!unCycle) {
+                    if (t + 4 > libreJusqua) {
+                        rattrape(t, pcFetch);
+                        secondCycle();
+                        return n + instructionsPassees;
+                    }
+                    t += 4;
+                    pcFetch = pc;
+                    fetchPtr = instructions[pc];
+                    instrPtr->specialQ2();
+                    instrPtr->specialQ4();
+                    pc = termineCycle();
+                }
+                if (t >= fin && t >= arret) {   // the run's end (`fin` first: one test in the usual case)
+                    rattrape(t, pcFetch);
+                    return n + instructionsPassees;
+                }
+                // Q1, without the reset of `etat` and of the abandon, which only
+                // ticks run one by one and resets from outside change.
+                ++n;
+                instrPC = pcFetch;
+                instrPtr = fetchPtr;
+                pcFetch = pc;
+                fetchPtr = instructions[pc];
+                if (t >= fin || !instrPtr->estCalmeSansBoucle())
+                    break;
+            }
+            rattrape(t, pcFetch);
+        }
+        // The others (an operand that is not plain RAM, an event due, a port
+        // waiting, a loop that may wait) out of the loop, whose code stays lean.
+        if (!instructionAutre(arret) || temps >= arret)
+            break;
+        ++n;
+        debutCycle();
+    }
+    return n + instructionsPassees;
+}
+
 bool P18f4550::instructionAutre(uint64_t arret)
 {
     if (instrPtr->fermeBoucle() && !portsModifies)

@@ -34,7 +34,8 @@
 //
 // Every tick ends the same way: the events due in it fire, then the ports marked as
 // changed are evaluated (A to E). An instruction that reaches only the core runs its
-// four ticks at once when none of them has an event due or a port to evaluate.
+// four ticks at once when none of them has an event due or a port to evaluate, and a
+// stretch of such instructions runs back to back, its time counted at its end.
 class P18f4550
 {
 public:
@@ -63,31 +64,7 @@ public:
     // its ticks one by one (an event due, a port to evaluate, an operand outside the
     // core), that one included; returns how many ran. The ones before the last
     // changed nothing outside the core: no event fired and no pin moved.
-    uint32_t executeCalmes(uint64_t arret)
-    {
-        uint32_t n = 0;
-        instructionsPassees = 0;
-        do {
-            ++n;
-            debutCycle();
-            // The usual case inline; the others (an operand found at run time, an
-            // event due, a port waiting, a loop that may wait) out of the loop, whose
-            // code stays lean.
-            if (!(instrPtr->estCalmeAuDecodage() && !portsModifies && evts.libres(4))) {
-                if (!instructionAutre(arret))
-                    break;
-                continue;
-            }
-            if (premierCycleEnBloc())
-                continue;
-            if (!evts.libres(4)) {
-                secondCycle();
-                break;
-            }
-            secondCycleEnBloc();
-        } while (temps < arret);
-        return n + instructionsPassees;
-    }
+    uint32_t executeCalmes(uint64_t arret);
 
     // Pending pipeline actions, requested by the instructions.
     void flush() { fetchPtr = nopProto; }
@@ -140,6 +117,14 @@ private:
     bool cycleCalme(uint32_t ticks) const
     {
         return !portsModifies && evts.libres(ticks) && instrPtr->estCalme();
+    }
+    // The end of a stretch of quiet words, which began at `temps`: its ticks counted,
+    // its fetch address kept.
+    void rattrape(uint64_t t, DWord pcFetch)
+    {
+        evts.passe(static_cast<uint32_t>(t - temps));
+        temps = t;
+        fetchPC = pcFetch;
     }
     // The instruction of a run that is not known quiet from its decoding, or that has
     // an event due or a port waiting: at once if it can, tick by tick otherwise.
@@ -245,12 +230,15 @@ private:
         fetchPC = dm.getPC();
         fetchPtr = instructions[fetchPC];
     }
-    void termineCycle()
+    // Q4's step of the program counter, unless a reset abandoned the cycle; returns
+    // the counter, which the next Q1 fetches at.
+    DWord termineCycle()
     {
-        if (cycleAbandonne)
+        if (cycleAbandonne) {
             cycleAbandonne = false;
-        else
-            dm.nextPC();
+            return dm.getPC();
+        }
+        return dm.nextPC();
     }
     // The end of every tick: the events due in it, then the changed ports.
     void finDeTick()
