@@ -170,7 +170,6 @@ public:
     DWord nextPC() { return programCounter = (programCounter + 2) & 0x7FFF; }
     void prevPC() { programCounter = (programCounter - 2) & 0x7FFF; }
     void setPC(DWord a) { programCounter = a & 0x7FFF; }
-    DWord addPC(int n) const { return (programCounter + 2 * n - 2) & 0x7FFF; }
 
     // Return stack. Every CALL, RCALL and PUSH goes through push(): inline.
     // The next push fills the stack (STVREN then decides between a reset and a full flag).

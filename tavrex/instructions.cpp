@@ -43,14 +43,18 @@ uint32_t Instruction::passeTours(uint32_t)
     return 0;
 }
 
-bool Instruction::executeEnBloc()
+uint32_t Instruction::executeEnBloc(DWord)
 {
     parametres();
     // A reset from a phase (RESET, a stack overflow) leaves the rest of the cycle to
     // the NOP now in the execute stage.
     InstructionPtr suite = processeur->getInstrPtr();
     suite->process();
-    return processeur->getInstrPtr()->execute();
+    const bool unCycle = processeur->getInstrPtr()->execute();
+    if (processeur->getInstrPtr() != this)
+        return Suite::abandon;
+    // The others (TBLRD moves the counter back) tell it as the ticks leave it.
+    return processeur->suiteDesPhases() | (unCycle ? 0 : Suite::deuxCycles);
 }
 
 namespace {
@@ -74,11 +78,19 @@ inline Registre* ramAtteinte(P18f4550* p, bool a, Registre* acces)
     return cible < DataMemory::finRam ? p->getDM()->registre(cible) : nullptr;
 }
 
-// Jump to `cible`: Q4's increment of the program counter lands on it.
-inline void saute(P18f4550* p, DWord cible)
+// The counter set to `valeur` and the fetched word flushed; returns what a cycle run
+// at once tells of it.
+inline uint32_t sautVers(P18f4550* p, DWord valeur)
 {
-    p->getDM()->setPC(cible - 2);
+    p->getDM()->setPC(valeur);
     p->flush();
+    return (valeur & 0x7FFF) | Suite::vide;
+}
+
+// Jump to `cible`: Q4's increment of the program counter lands on it.
+inline uint32_t saute(P18f4550* p, DWord cible)
+{
+    return sautVers(p, cible - 2);
 }
 
 // A push that overflows with STVREN set restarts the program.
@@ -347,12 +359,18 @@ TAVREX_EN_LIGNE bool InstructionLiteral::termine(int numero)
     case Op::MOVLW: m->setW(k); break;
     case Op::MULLW: m->produit(static_cast<Word>(m->w() * k)); break;
     case Op::RETLW:
-        m->setW(alu->read());
-        saute(processeur, m->pop());
+        retour();
         break;
     default: break;
     }
     return true;
+}
+
+uint32_t InstructionLiteral::retour()
+{
+    DataMemory* m = dm(processeur);
+    m->setW(processeur->getALU()->read());
+    return saute(processeur, m->pop());
 }
 
 std::string InstructionLiteral::affiche() const
@@ -371,10 +389,14 @@ void InstructionControl8bits::preParametres()
 
 void InstructionControl8bits::process()
 {
-    newPC = dm(processeur)->addPC(static_cast<int32_t>(n));
+    newPC = cibleDepuis(dm(processeur)->getPC());
 }
 
-bool InstructionControl8bits::execute() { return termine(code); }
+bool InstructionControl8bits::execute()
+{
+    termine(code);
+    return true;
+}
 
 TAVREX_EN_LIGNE bool InstructionControl8bits::termine(int numero)
 {
@@ -391,11 +413,9 @@ TAVREX_EN_LIGNE bool InstructionControl8bits::termine(int numero)
     case Op::BZ:   pris = m->zero(); break;
     default:       pris = false; break;
     }
-    if (pris) {
-        m->setPC(newPC);
-        processeur->flush();
-    }
-    return true;
+    if (pris)
+        sautVers(processeur, newPC);
+    return pris;
 }
 
 std::string InstructionControl8bits::affiche() const
@@ -417,8 +437,7 @@ void InstructionControl11bits::preParametres()
 
 bool InstructionControl11bits::execute()
 {
-    dm(processeur)->setPC(newPC);
-    processeur->flush();
+    sautVers(processeur, newPC);
     return true;
 }
 
@@ -427,10 +446,10 @@ int InstructionControl11bits::motsDeBoucle(DWord) const
     return n == static_cast<DWord>(-1) ? 1 : n == static_cast<DWord>(-2) ? 2 : 0;
 }
 
-bool InstructionControl11bits::executeEnBloc()
+uint32_t InstructionControl11bits::executeEnBloc(DWord pc)
 {
-    InstructionControl8bits::process();
-    return InstructionControl11bits::execute();
+    newPC = cibleDepuis(pc);
+    return sautVers(processeur, newPC);
 }
 
 InstructionRCall::InstructionRCall(P18f4550* p) : InstructionControl11bits("RCALL", 0xF800, 0xD800, Op::RCALL, p)
@@ -443,13 +462,13 @@ void InstructionRCall::parametres()
     empile(processeur, dm(processeur)->getPC());
 }
 
-bool InstructionRCall::executeEnBloc()
+uint32_t InstructionRCall::executeEnBloc(DWord pc)
 {
     // A stack-overflow reset leaves the rest of the cycle to the NOP, which does nothing.
-    if (!empile(processeur, dm(processeur)->getPC()))
-        return true;
-    InstructionControl8bits::process();
-    return InstructionControl11bits::execute();
+    if (!empile(processeur, pc))
+        return Suite::abandon;
+    newPC = cibleDepuis(pc);
+    return sautVers(processeur, newPC);
 }
 
 // --- CALL and GOTO -------------------------------------------------------------------------
@@ -480,19 +499,18 @@ void InstructionControl20bits::process()
 
 bool InstructionControl20bits::execute()
 {
-    dm(processeur)->setPC(newPC);
-    processeur->flush();
+    sautVers(processeur, newPC);
     return true;
 }
 
-bool InstructionControl20bits::executeEnBloc()
+uint32_t InstructionControl20bits::executeEnBloc(DWord)
 {
     InstructionControl20bits::parametres();
     InstructionControl20bits::process();
     // A stack-overflow reset leaves the rest of the cycle to the NOP, which does nothing.
     if (processeur->getInstrPtr() != this)
-        return true;
-    return InstructionControl20bits::execute();
+        return Suite::abandon;
+    return sautVers(processeur, newPC);
 }
 
 int InstructionControl20bits::motsDeBoucle(DWord adresse) const
@@ -646,10 +664,10 @@ bool InstructionReturn::execute()
     return true;
 }
 
-bool InstructionReturn::executeEnBloc()
+uint32_t InstructionReturn::executeEnBloc(DWord)
 {
     InstructionReturn::process();
-    return InstructionReturn::execute();
+    return saute(processeur, dm(processeur)->pop());
 }
 
 std::string InstructionReturn::affiche() const
@@ -720,29 +738,41 @@ public:
     // Only quiet words run at once: their operand is access RAM or a register that
     // is only read and reads plainly; or RAM found at run time (banked, through an
     // FSR, after the FSR's pre-step). Either is read and written directly.
-    bool executeEnBloc() override
+    uint32_t executeEnBloc(DWord pc) override
     {
         // The other path apart, so that this one stays a leaf without a stack frame.
         if (calme != Calme::oui)
-            return executeEnBlocSelonCible();
+            return executeEnBlocSelonCible(pc);
         lireOperande(Numero, true, regAcces);
         calcule(Numero);
-        return termine(Numero, true, regAcces);
+        termine(Numero, true, regAcces);
+        return saut(pc);
     }
-    [[gnu::noinline]] bool executeEnBlocSelonCible()
+    [[gnu::noinline]] uint32_t executeEnBlocSelonCible(DWord pc)
     {
         Registre* acces = operande();
         acces->avantAcces();
         Registre* octet = ramAtteinte(processeur, a, acces);
         if (!octet) {
-            // A PREINCn stepped out of RAM: the usual accesses, from the read on.
+            // A PREINCn stepped out of RAM: the usual accesses, from the read on,
+            // which may reach any register: the counter and the fetch stage as left.
             lecture(Numero, acces);
             calcule(Numero);
-            return termine(Numero);
+            termine(Numero);
+            return processeur->suiteDesPhases();
         }
         lireOperande(Numero, true, octet);
         calcule(Numero);
-        return termine(Numero, true, octet, acces);
+        termine(Numero, true, octet, acces);
+        return saut(pc);
+    }
+    // The skips flush the fetched word when their condition holds.
+    uint32_t saut(DWord pc) const
+    {
+        constexpr bool sautable = Numero == Op::CPFSEQ || Numero == Op::CPFSGT || Numero == Op::CPFSLT ||
+                                  Numero == Op::DECFSZ || Numero == Op::DCFSNZ || Numero == Op::INCFSZ ||
+                                  Numero == Op::INFSNZ || Numero == Op::TSTFSZ;
+        return (sautable && condition) ? pc | Suite::vide : pc;
     }
     uint32_t passeTours(uint32_t max) override
     {
@@ -792,29 +822,39 @@ public:
     // Only quiet words run at once: their operand is access RAM or a register that
     // is only tested and reads plainly; or RAM found at run time (banked, through an
     // FSR, after the FSR's pre-step). Either is read and written directly.
-    bool executeEnBloc() override
+    uint32_t executeEnBloc(DWord pc) override
     {
         // The other path apart, so that this one stays a leaf without a stack frame.
         if (calme != Calme::oui)
-            return executeEnBlocSelonCible();
+            return executeEnBlocSelonCible(pc);
         fReg = regAcces->readDirect();
         calcule(Numero);
-        return termine(Numero, true, regAcces);
+        termine(Numero, true, regAcces);
+        return saut(pc);
     }
-    [[gnu::noinline]] bool executeEnBlocSelonCible()
+    [[gnu::noinline]] uint32_t executeEnBlocSelonCible(DWord pc)
     {
         Registre* acces = operande();
         acces->avantAcces();
         Registre* octet = ramAtteinte(processeur, a, acces);
         if (!octet) {
-            // A PREINCn stepped out of RAM: the usual accesses, from the read on.
+            // A PREINCn stepped out of RAM: the usual accesses, from the read on,
+            // which may reach any register: the counter and the fetch stage as left.
             fReg = acces->read();
             calcule(Numero);
-            return termine(Numero);
+            termine(Numero);
+            return processeur->suiteDesPhases();
         }
         fReg = octet->readDirect();
         calcule(Numero);
-        return termine(Numero, true, octet, acces);
+        termine(Numero, true, octet, acces);
+        return saut(pc);
+    }
+    // BTFSC and BTFSS flush the fetched word when their condition holds.
+    uint32_t saut(DWord pc) const
+    {
+        constexpr bool sautable = Numero == Op::BTFSC || Numero == Op::BTFSS;
+        return (sautable && condition) ? pc | Suite::vide : pc;
     }
     uint32_t passeTours(uint32_t max) override
     {
@@ -835,10 +875,13 @@ public:
     LitOp(const char* m, Word mask, Word op, P18f4550* p) : InstructionLiteral(m, mask, op, Numero, p) {}
     void process() override { calcule(Numero); }
     bool execute() override { return termine(Numero); }
-    bool executeEnBloc() override
+    uint32_t executeEnBloc(DWord pc) override
     {
         calcule(Numero);
-        return termine(Numero);
+        if (Numero == Op::RETLW)
+            return retour();
+        termine(Numero);
+        return pc;
     }
     Instruction* copie() const override { return new LitOp(*this); }
 };
@@ -848,11 +891,15 @@ class BranchOp final : public InstructionControl8bits
 {
 public:
     BranchOp(const char* m, Word mask, Word op, P18f4550* p) : InstructionControl8bits(m, mask, op, Numero, p) {}
-    bool execute() override { return termine(Numero); }
-    bool executeEnBloc() override
+    bool execute() override
     {
-        InstructionControl8bits::process();
-        return termine(Numero);
+        termine(Numero);
+        return true;
+    }
+    uint32_t executeEnBloc(DWord pc) override
+    {
+        newPC = cibleDepuis(pc);
+        return termine(Numero) ? (newPC | Suite::vide) : pc;
     }
     Instruction* copie() const override { return new BranchOp(*this); }
 };

@@ -14,6 +14,15 @@
 
 class P18f4550;
 class Registre;
+
+// What a cycle run at once leaves to the pipeline, beside the program counter (the
+// low 16 bits).
+namespace Suite {
+constexpr uint32_t pc = 0xFFFF;
+constexpr uint32_t deuxCycles = 1u << 16;   // a second cycle follows
+constexpr uint32_t vide = 1u << 17;         // the fetched word was flushed: a NOP comes next
+constexpr uint32_t abandon = 1u << 18;      // a reset: the processor's own state tells the rest
+}
 class Instruction;
 typedef Instruction* InstructionPtr;
 
@@ -33,7 +42,11 @@ public:
     virtual std::string affiche() const;
     virtual Instruction* copie() const;
     // Q2 to Q4 in one call, for the processor's cycles run at once (estCalme()).
-    virtual bool executeEnBloc();
+    // `pc`: the program counter during the cycle (the word's address + 2). Returns
+    // the counter as Q4 finds it before its step, with the flags of `Suite`. The
+    // phases also leave the counter and the fetch stage in the processor, as the
+    // ticks do; the return tells the run loop the same without its reading them back.
+    virtual uint32_t executeEnBloc(DWord pc);
 
     // The phases reach only the core: W, STATUS, BSR, RAM, FSR, the table pointer,
     // the stack and the program counter, which no event or port reads or changes.
@@ -179,6 +192,8 @@ public:
 protected:
     void calcule(int numero);
     bool termine(int numero);
+    // RETLW's Q4: W, then the return.
+    uint32_t retour();
 
     Byte k = 0;
 };
@@ -195,7 +210,10 @@ public:
     Instruction* copie() const override { return new InstructionControl8bits(*this); }
 
 protected:
+    // True when the branch is taken.
     bool termine(int numero);
+    // The value Q4's step turns into the target, from the counter during the cycle.
+    DWord cibleDepuis(DWord pc) const { return (pc + 2 * n - 2) & 0x7FFF; }
 
     // Signed offset for the branches; the 20-bit word address for CALL and GOTO.
     DWord n = 0;
@@ -209,7 +227,7 @@ public:
     using InstructionControl8bits::InstructionControl8bits;
     void preParametres() override;
     bool execute() override;
-    bool executeEnBloc() override;
+    uint32_t executeEnBloc(DWord pc) override;
     int motsDeBoucle(DWord adresse) const override;
     Instruction* copie() const override { return new InstructionControl11bits(*this); }
 };
@@ -220,7 +238,7 @@ class InstructionRCall : public InstructionControl11bits
 public:
     explicit InstructionRCall(P18f4550* p);
     void parametres() override;
-    bool executeEnBloc() override;
+    uint32_t executeEnBloc(DWord pc) override;
     Instruction* copie() const override { return new InstructionRCall(*this); }
 };
 
@@ -233,7 +251,7 @@ public:
     void parametres() override;
     void process() override;
     bool execute() override;
-    bool executeEnBloc() override;
+    uint32_t executeEnBloc(DWord pc) override;
     std::string affiche() const override;
     void placer(DWord adresse) override;
     int motsDeBoucle(DWord adresse) const override;
@@ -300,7 +318,7 @@ public:
     void preParametres() override;
     void process() override;
     bool execute() override;
-    bool executeEnBloc() override;
+    uint32_t executeEnBloc(DWord pc) override;
     std::string affiche() const override;
     Instruction* copie() const override { return new InstructionReturn(*this); }
 

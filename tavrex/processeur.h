@@ -68,6 +68,9 @@ public:
 
     // Pending pipeline actions, requested by the instructions.
     void flush() { fetchPtr = nopProto; }
+    // The counter and the fetch stage as the phases left them, in the form of a cycle
+    // run at once (Suite).
+    uint32_t suiteDesPhases() const { return dm.getPC() | (fetchPtr == nopProto ? Suite::vide : 0); }
     // Nothing is observed unless an observer is set: one test per port evaluation.
     void setObservateurPorts(ObservateurPorts* o) { observateur = o; }
     void notePortEvalue(const Port& port, Byte valeur)
@@ -186,7 +189,7 @@ private:
     {
         temps += 4;
         evts.passe(4);
-        const bool unCycle = instrPtr == nopProto || instrPtr->executeEnBloc();
+        const bool unCycle = instrPtr == nopProto || !(instrPtr->executeEnBloc(dm.getPC()) & Suite::deuxCycles);
         termineCycle();
         return unCycle;
     }
