@@ -179,6 +179,19 @@ uint32_t P18f4550::executeCalmes(uint64_t arret)
                     courant->specialQ4();
                     pc = termineCycle();
                 }
+                // The NOP that a flush (or a reset) puts in the execute stage, at once
+                // when its cycle is free: it only fetches and steps the counter.
+                if (suivant == nopProto && t < fin) {
+                    ++n;
+                    instrPC = pcFetch;
+                    instrPtr = nopProto;
+                    pcFetch = pc;
+                    suivant = instructions[pc];
+                    fetchPtr = suivant;
+                    t += 4;
+                    pc = (pc + 2) & 0x7FFF;
+                    dm.setPC(pc);
+                }
                 if (t >= fin && t >= arret) {   // the run's end (`fin` first: one test in the usual case)
                     rattrape(t, pcFetch);
                     return n + instructionsPassees;
