@@ -210,20 +210,12 @@ private:
 
 inline void DataMemory::incFSR(Word low)
 {
-    Registre* l = reg[low];
-    Registre* h = reg[low + 1];
-    l->incDirect();
-    if (l->readDirect() == 0)
-        h->writeDirect((h->readDirect() + 1) & 0x0F);
+    pasFSR(reg[low], reg[low + 1], true);
 }
 
 inline void DataMemory::decFSR(Word low)
 {
-    Registre* l = reg[low];
-    Registre* h = reg[low + 1];
-    l->decDirect();
-    if (l->readDirect() == 0xFF)
-        h->writeDirect((h->readDirect() - 1) & 0x0F);
+    pasFSR(reg[low], reg[low + 1], false);
 }
 
 inline void DataMemory::chargeTOS(DWord v)

@@ -31,7 +31,7 @@ Instruction::Calme Instruction::calmeOperande(bool a, Byte f, const Registre* re
     return (a || regAcces->isIndirectReg()) ? Calme::selonCible : Calme::non;
 }
 
-bool Instruction::operandeEnRam(bool a, const Registre* regAcces) const
+TAVREX_EN_LIGNE bool Instruction::operandeEnRam(bool a, const Registre* regAcces) const
 {
     if (a)
         return processeur->getDM()->readBSR() < DataMemory::finRam / 256;
@@ -68,13 +68,22 @@ inline Registre* registreOperande(P18f4550* p, bool a, Byte f, Registre* regAcce
     return a ? p->getDM()->operande(true, f) : regAcces;
 }
 
+// The indirect register an access-bank operand found at run time goes through;
+// null for a banked operand.
+inline RegistreIndirect* indirect(bool a, Registre* acces)
+{
+    return a ? nullptr : static_cast<RegistreIndirect*>(acces);
+}
+
 // The plain RAM byte that `acces`, an operand found at run time (banked RAM, an
-// indirect register), reaches now, after its own pre-step; null outside RAM.
+// indirect register), reaches now, after the pre-step it makes; null outside RAM.
 inline Registre* ramAtteinte(P18f4550* p, bool a, Registre* acces)
 {
-    if (a)
+    RegistreIndirect* r = indirect(a, acces);
+    if (!r)
         return acces;   // quiet only with BSR < 8
-    const Word cible = static_cast<const RegistreIndirect*>(acces)->cible();
+    r->pasAvant();
+    const Word cible = r->cible();
     return cible < DataMemory::finRam ? p->getDM()->registre(cible) : nullptr;
 }
 
@@ -191,7 +200,7 @@ TAVREX_EN_LIGNE void InstructionByteOriented::calcule(int numero)
     }
 }
 
-TAVREX_EN_LIGNE bool InstructionByteOriented::termine(int numero, bool direct, Registre* ram, Registre* acces)
+TAVREX_EN_LIGNE bool InstructionByteOriented::termine(int numero, bool direct, Registre* ram, RegistreIndirect* acces)
 {
     auto ecrit = [&](Byte v) { direct ? ram->writeDirect(v) : operande()->write(v); };
     DataMemory* m = dm(processeur);
@@ -232,7 +241,7 @@ TAVREX_EN_LIGNE bool InstructionByteOriented::termine(int numero, bool direct, R
     if (!direct)
         operande()->apresAcces();
     else if (acces)
-        acces->apresAcces();
+        acces->pasApres();
     return true;
 }
 
@@ -290,7 +299,7 @@ TAVREX_EN_LIGNE void InstructionBitOriented::calcule(int numero)
     }
 }
 
-TAVREX_EN_LIGNE bool InstructionBitOriented::termine(int numero, bool direct, Registre* ram, Registre* acces)
+TAVREX_EN_LIGNE bool InstructionBitOriented::termine(int numero, bool direct, Registre* ram, RegistreIndirect* acces)
 {
     if (numero == Op::BTFSC || numero == Op::BTFSS) {
         if (condition)
@@ -306,7 +315,7 @@ TAVREX_EN_LIGNE bool InstructionBitOriented::termine(int numero, bool direct, Re
     if (!direct)
         operande()->apresAcces();
     else if (acces)
-        acces->apresAcces();
+        acces->pasApres();
     return true;
 }
 
@@ -568,6 +577,13 @@ void InstructionMovff::parametres()
     fReg = m->read(fsrc);
 }
 
+uint32_t InstructionMovff::executeEnBloc(DWord pc)
+{
+    // The first cycle reads; the write is the second cycle's Q4.
+    InstructionMovff::parametres();
+    return pc | Suite::deuxCycles;
+}
+
 void InstructionMovff::specialQ4()
 {
     DataMemory* m = dm(processeur);
@@ -625,6 +641,13 @@ bool InstructionTblrd::execute()
     // Q4 adds 2 back: the second cycle fetches the instruction after the TBLRD again.
     dm(processeur)->prevPC();
     return false;
+}
+
+uint32_t InstructionTblrd::executeEnBloc(DWord pc)
+{
+    const DWord arriere = (pc - 2) & 0x7FFF;
+    dm(processeur)->setPC(arriere);
+    return arriere | Suite::deuxCycles;
 }
 
 void InstructionTblrd::specialQ4()
@@ -751,7 +774,6 @@ public:
     [[gnu::noinline]] uint32_t executeEnBlocSelonCible(DWord pc)
     {
         Registre* acces = operande();
-        acces->avantAcces();
         Registre* octet = ramAtteinte(processeur, a, acces);
         if (!octet) {
             // A PREINCn stepped out of RAM: the usual accesses, from the read on,
@@ -763,7 +785,7 @@ public:
         }
         lireOperande(Numero, true, octet);
         calcule(Numero);
-        termine(Numero, true, octet, acces);
+        termine(Numero, true, octet, indirect(a, acces));
         return saut(pc);
     }
     // The skips flush the fetched word when their condition holds.
@@ -835,7 +857,6 @@ public:
     [[gnu::noinline]] uint32_t executeEnBlocSelonCible(DWord pc)
     {
         Registre* acces = operande();
-        acces->avantAcces();
         Registre* octet = ramAtteinte(processeur, a, acces);
         if (!octet) {
             // A PREINCn stepped out of RAM: the usual accesses, from the read on,
@@ -847,7 +868,7 @@ public:
         }
         fReg = octet->readDirect();
         calcule(Numero);
-        termine(Numero, true, octet, acces);
+        termine(Numero, true, octet, indirect(a, acces));
         return saut(pc);
     }
     // BTFSC and BTFSS flush the fetched word when their condition holds.

@@ -14,6 +14,7 @@
 
 class P18f4550;
 class Registre;
+class RegistreIndirect;
 
 // What a cycle run at once leaves to the pipeline, beside the program counter (the
 // low 16 bits).
@@ -140,7 +141,7 @@ protected:
     void lireOperande(int numero, bool direct = false, Registre* ram = nullptr);
     void lecture(int numero, Registre* r);
     void calcule(int numero);
-    bool termine(int numero, bool direct = false, Registre* ram = nullptr, Registre* acces = nullptr);
+    bool termine(int numero, bool direct = false, Registre* ram = nullptr, RegistreIndirect* acces = nullptr);
     Registre* operande() const;
     bool cibleEnRam() const override;
 
@@ -166,7 +167,7 @@ public:
 
 protected:
     void calcule(int numero);
-    bool termine(int numero, bool direct = false, Registre* ram = nullptr, Registre* acces = nullptr);
+    bool termine(int numero, bool direct = false, Registre* ram = nullptr, RegistreIndirect* acces = nullptr);
     Registre* operande() const;
     bool cibleEnRam() const override;
 
@@ -269,6 +270,7 @@ public:
     void preParametres() override;
     void parametres() override;
     bool execute() override { return false; }
+    uint32_t executeEnBloc(DWord pc) override;
     void specialQ4() override;
     std::string affiche() const override;
     Instruction* copie() const override { return new InstructionMovff(*this); }
@@ -306,6 +308,7 @@ class InstructionTblrd : public Instruction
 public:
     using Instruction::Instruction;
     bool execute() override;
+    uint32_t executeEnBloc(DWord pc) override;
     void specialQ4() override;
     Instruction* copie() const override { return new InstructionTblrd(*this); }
 };

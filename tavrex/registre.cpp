@@ -48,7 +48,6 @@ Byte RegistrePort::read()
 RegistreIndirect::RegistreIndirect(const std::string& nom, DataMemory* mem, Word fsrBas, Pas pas, bool plusW)
     : RegistreSpecial(nom),
       mem(mem),
-      fsrBas(fsrBas),
       fsrL(mem->registre(fsrBas)),
       fsrH(mem->registre(static_cast<Word>(fsrBas + 1))),
       w(plusW ? mem->registre(DataMemory::WREG) : nullptr),
@@ -94,16 +93,12 @@ void RegistreIndirect::clrBit(Byte num)
 
 void RegistreIndirect::doPreIndirect()
 {
-    if (pas == preIncremente)
-        mem->incFSR(fsrBas);
+    pasAvant();
 }
 
 void RegistreIndirect::doPostIndirect()
 {
-    if (pas == postIncremente)
-        mem->incFSR(fsrBas);
-    else if (pas == postDecremente)
-        mem->decFSR(fsrBas);
+    pasApres();
 }
 
 // --- A/D converter -----------------------------------------------------------

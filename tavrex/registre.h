@@ -77,6 +77,20 @@ protected:
     bool indirect = false;
 };
 
+// One step of a file select register, 12 bits in a pair whose high byte holds 4.
+inline void pasFSR(Registre* bas, Registre* haut, bool monte)
+{
+    if (monte) {
+        bas->incDirect();
+        if (bas->readDirect() == 0)
+            haut->writeDirect((haut->readDirect() + 1) & 0x0F);
+    } else {
+        bas->decDirect();
+        if (bas->readDirect() == 0xFF)
+            haut->writeDirect((haut->readDirect() - 1) & 0x0F);
+    }
+}
+
 // Banks 8 to 14 and the start of bank 15: nothing there.
 class RegistreInutilise : public Registre
 {
@@ -185,6 +199,21 @@ public:
     void doPreIndirect() override;
     void doPostIndirect() override;
 
+    // The FSR steps before and after an access, without the virtual calls, for a
+    // word run at once that reaches RAM through this register.
+    void pasAvant()
+    {
+        if (pas == preIncremente)
+            pasFSR(fsrL, fsrH, true);
+    }
+    void pasApres()
+    {
+        if (pas == postIncremente)
+            pasFSR(fsrL, fsrH, true);
+        else if (pas == postDecremente)
+            pasFSR(fsrL, fsrH, false);
+    }
+
     // The target address now, before the instruction's own FSR steps.
     Word cible() const
     {
@@ -196,9 +225,8 @@ public:
 private:
     Registre* registreCible() const;  // null when the access goes nowhere
     DataMemory* mem;
-    Word fsrBas;
-    const Registre* fsrL;
-    const Registre* fsrH;
+    Registre* fsrL;
+    Registre* fsrH;
     const Registre* w = nullptr;
     Pas pas;
 };
