@@ -130,22 +130,35 @@ TEST(Processor, EventsFireAtTheirTickWhateverTheGapBetweenThem)
 TEST(Processor, QuietRunsReachTheSameStatesAsSingleTicks)
 {
     // Runs of quiet instructions (banked RAM, FSR targets, MOVFF found quiet at the
-    // start of their cycle) against single ticks, with a periodic event falling at
-    // every phase of the cycles, so that each kind of word runs both ways.
-    for (const char* nom : {"instr_fsr", "instr_bank", "instr_table", "instr_call", "instr_skip"}) {
-        for (uint16_t periode : {7, 29}) {
+    // start of their cycle; jumps, skips, table reads, a stack-overflow reset) against
+    // single ticks, with a periodic event falling at every phase of the cycles and
+    // runs ending anywhere, so that each kind of word runs both ways and each way out
+    // of a stretch is taken. The pipeline (both counters, the instruction starts the
+    // LCD is stepped by) must agree too, not only what the program leaves.
+    for (const char* nom : {"instr_fsr", "instr_bank", "instr_table", "instr_call", "instr_skip", "instr_branch",
+                            "cmp_memory", "cmp_control"}) {
+        for (uint16_t periode : {7, 29, 613}) {
             SCOPED_TRACE(std::string(nom) + " period " + std::to_string(periode));
             auto a = chargeProgramme(nom);
             auto b = chargeProgramme(nom);
             Horloge ha(*a, periode), hb(*b, periode);
             ha.enregistrer(3, a->getListeEvts());
             hb.enregistrer(3, b->getListeEvts());
-            uint32_t instructions = 0;
+            uint64_t debutsA = 0, debutsB = 0;
+            uint32_t hasard = periode;
             while (a->time() < 40000) {
-                instructions += a->executeCalmes(a->time() + 200);
-                while (b->time() < a->time() || b->getEtat() != 0)
+                hasard = hasard * 1103515245u + 12345u;
+                debutsA += a->executeCalmes(a->time() + 1 + (hasard >> 16) % 400);
+                while (b->time() < a->time() || b->getEtat() != 0) {
+                    debutsB += b->getEtat() == 0;
                     b->clock();
+                }
                 ASSERT_EQ(a->time(), b->time());
+                ASSERT_EQ(debutsA, debutsB);
+                ASSERT_EQ(a->getInstrPC(), b->getInstrPC());
+                ASSERT_EQ(a->getFetchPC(), b->getFetchPC());
+                ASSERT_EQ(a->getInstrPtr() == a->getJeu()->nop(), b->getInstrPtr() == b->getJeu()->nop());
+                ASSERT_EQ(a->getFetch(), b->getFetch());
                 ASSERT_EQ(a->getDM()->getPC(), b->getDM()->getPC());
                 ASSERT_EQ(a->getDM()->w(), b->getDM()->w());
                 ASSERT_EQ(a->getDM()->readStatus(), b->getDM()->readStatus());
@@ -153,10 +166,12 @@ TEST(Processor, QuietRunsReachTheSameStatesAsSingleTicks)
                 ASSERT_EQ(a->getDM()->readFSR1(), b->getDM()->readFSR1());
                 ASSERT_EQ(a->getDM()->readFSR2(), b->getDM()->readFSR2());
             }
-            EXPECT_GT(instructions, 5000u);
+            EXPECT_GT(debutsA, 5000u);
             EXPECT_EQ(ha.instants, hb.instants);
             for (Word adr = 0; adr < 0x800; ++adr)
                 ASSERT_EQ(ram(*a, adr), ram(*b, adr)) << "address " << adr;
+            for (int i = 0; i < 32; ++i)
+                ASSERT_EQ(a->getDM()->stackEntry(i), b->getDM()->stackEntry(i)) << "stack " << i;
             ha.supprimer();
             hb.supprimer();
         }
