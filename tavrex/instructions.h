@@ -15,6 +15,8 @@
 class P18f4550;
 class Registre;
 class RegistreIndirect;
+class Instruction;
+typedef Instruction* InstructionPtr;
 
 // What a cycle run at once leaves to the pipeline, beside the program counter (the
 // low 16 bits).
@@ -24,8 +26,6 @@ constexpr uint32_t deuxCycles = 1u << 16;   // a second cycle follows
 constexpr uint32_t vide = 1u << 17;         // the fetched word was flushed: a NOP comes next
 constexpr uint32_t abandon = 1u << 18;      // a reset: the processor's own state tells the rest
 }
-class Instruction;
-typedef Instruction* InstructionPtr;
 
 class Instruction
 {
@@ -55,7 +55,7 @@ public:
     // address, an FSR's target, MOVFF's two addresses), at the start of the cycle:
     // neither events nor ports move BSR, W or an FSR, so the cycle's ticks reach the
     // locations seen then.
-    bool estCalme() const { return calme >= Calme::oui || (calme == Calme::selonCible && cibleEnRam()); }
+    bool estCalme() const { return fermeBoucle() || estCalmeSansBoucle(); }
     bool estCalmeAuDecodage() const { return calme == Calme::oui; }
     // Quiet now, and no loop that may wait: it may run inside a stretch of quiet words.
     bool estCalmeSansBoucle() const { return calme == Calme::oui || (calme == Calme::selonCible && cibleEnRam()); }
