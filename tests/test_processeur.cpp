@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -127,54 +128,114 @@ TEST(Processor, EventsFireAtTheirTickWhateverTheGapBetweenThem)
     periodique.supprimer();
 }
 
+namespace {
+// Runs `a` by runs of whole instructions ending anywhere (1 to `course` ticks) and `b`
+// tick by tick up to the same instants, until `fin`, with a periodic event of the
+// test's own on each; the pipeline (both counters, the fetched word, a NOP in the
+// execute stage, the instruction starts the LCD is stepped by), the core and, at the
+// end, RAM, the stack and the event instants must agree. `debuts`: the starts counted.
+void compareCoursesEtTicks(P18f4550& a, P18f4550& b, uint64_t fin, uint16_t periode, uint32_t course,
+                           uint64_t& debuts)
+{
+    Horloge ha(a, periode), hb(b, periode);
+    ha.enregistrer(3, a.getListeEvts());
+    hb.enregistrer(3, b.getListeEvts());
+    uint64_t debutsA = 0, debutsB = 0;
+    uint32_t hasard = periode;
+    while (a.time() < fin) {
+        hasard = hasard * 1103515245u + 12345u;
+        debutsA += a.executeCalmes(a.time() + 1 + (hasard >> 16) % course);
+        while (b.time() < a.time() || b.getEtat() != 0) {
+            debutsB += b.getEtat() == 0;
+            b.clock();
+        }
+        ASSERT_EQ(a.time(), b.time());
+        ASSERT_EQ(debutsA, debutsB);
+        ASSERT_EQ(a.getInstrPC(), b.getInstrPC());
+        ASSERT_EQ(a.getFetchPC(), b.getFetchPC());
+        ASSERT_EQ(a.getInstrPtr() == a.getJeu()->nop(), b.getInstrPtr() == b.getJeu()->nop());
+        ASSERT_EQ(a.getFetch(), b.getFetch());
+        ASSERT_EQ(a.getDM()->getPC(), b.getDM()->getPC());
+        ASSERT_EQ(a.getDM()->w(), b.getDM()->w());
+        ASSERT_EQ(a.getDM()->readStatus(), b.getDM()->readStatus());
+        ASSERT_EQ(a.getDM()->readFSR0(), b.getDM()->readFSR0());
+        ASSERT_EQ(a.getDM()->readFSR1(), b.getDM()->readFSR1());
+        ASSERT_EQ(a.getDM()->readFSR2(), b.getDM()->readFSR2());
+    }
+    EXPECT_EQ(ha.instants, hb.instants);
+    for (Word adr = 0; adr < 0x800; ++adr)
+        EXPECT_EQ(ram(a, adr), ram(b, adr)) << "address " << adr;
+    for (int i = 0; i < 32; ++i)
+        EXPECT_EQ(a.getDM()->stackEntry(i), b.getDM()->stackEntry(i)) << "stack " << i;
+    ha.supprimer();
+    hb.supprimer();
+    debuts = debutsA;
+}
+}  // namespace
+
 TEST(Processor, QuietRunsReachTheSameStatesAsSingleTicks)
 {
     // Runs of quiet instructions (banked RAM, FSR targets, MOVFF found quiet at the
     // start of their cycle; jumps, skips, table reads, a stack-overflow reset) against
-    // single ticks, with a periodic event falling at every phase of the cycles and
-    // runs ending anywhere, so that each kind of word runs both ways and each way out
-    // of a stretch is taken. The pipeline (both counters, the instruction starts the
-    // LCD is stepped by) must agree too, not only what the program leaves.
+    // single ticks, with the event falling at every phase of the cycles, so that each
+    // kind of word runs both ways and each way out of a stretch is taken.
     for (const char* nom : {"instr_fsr", "instr_bank", "instr_table", "instr_call", "instr_skip", "instr_branch",
                             "cmp_memory", "cmp_control"}) {
         for (uint16_t periode : {7, 29, 613}) {
             SCOPED_TRACE(std::string(nom) + " period " + std::to_string(periode));
             auto a = chargeProgramme(nom);
             auto b = chargeProgramme(nom);
-            Horloge ha(*a, periode), hb(*b, periode);
-            ha.enregistrer(3, a->getListeEvts());
-            hb.enregistrer(3, b->getListeEvts());
-            uint64_t debutsA = 0, debutsB = 0;
-            uint32_t hasard = periode;
-            while (a->time() < 40000) {
-                hasard = hasard * 1103515245u + 12345u;
-                debutsA += a->executeCalmes(a->time() + 1 + (hasard >> 16) % 400);
-                while (b->time() < a->time() || b->getEtat() != 0) {
-                    debutsB += b->getEtat() == 0;
-                    b->clock();
-                }
-                ASSERT_EQ(a->time(), b->time());
-                ASSERT_EQ(debutsA, debutsB);
-                ASSERT_EQ(a->getInstrPC(), b->getInstrPC());
-                ASSERT_EQ(a->getFetchPC(), b->getFetchPC());
-                ASSERT_EQ(a->getInstrPtr() == a->getJeu()->nop(), b->getInstrPtr() == b->getJeu()->nop());
-                ASSERT_EQ(a->getFetch(), b->getFetch());
-                ASSERT_EQ(a->getDM()->getPC(), b->getDM()->getPC());
-                ASSERT_EQ(a->getDM()->w(), b->getDM()->w());
-                ASSERT_EQ(a->getDM()->readStatus(), b->getDM()->readStatus());
-                ASSERT_EQ(a->getDM()->readFSR0(), b->getDM()->readFSR0());
-                ASSERT_EQ(a->getDM()->readFSR1(), b->getDM()->readFSR1());
-                ASSERT_EQ(a->getDM()->readFSR2(), b->getDM()->readFSR2());
-            }
-            EXPECT_GT(debutsA, 5000u);
-            EXPECT_EQ(ha.instants, hb.instants);
-            for (Word adr = 0; adr < 0x800; ++adr)
-                ASSERT_EQ(ram(*a, adr), ram(*b, adr)) << "address " << adr;
-            for (int i = 0; i < 32; ++i)
-                ASSERT_EQ(a->getDM()->stackEntry(i), b->getDM()->stackEntry(i)) << "stack " << i;
-            ha.supprimer();
-            hb.supprimer();
+            uint64_t debuts = 0;
+            compareCoursesEtTicks(*a, *b, 40000, periode, 400, debuts);
+            EXPECT_GT(debuts, 5000u);
         }
+    }
+}
+
+TEST(Processor, RandomProgramsRunAlikeByRunsAndBySingleTicks)
+{
+    // Random words, most of them with an access-RAM operand so that long stretches of
+    // quiet words form (every mnemonic, jumps anywhere, skips, table reads, resets,
+    // stack overflows, SFR writes that start peripherals): what each word's call tells
+    // the run loop (the counter it leaves, a flush, a second cycle, a reset) must lead
+    // where the ticks lead.
+    uint32_t hasard = 2026;
+    auto tire = [&hasard] {
+        hasard = hasard * 1103515245u + 12345u;
+        return hasard >> 8;
+    };
+    for (int essai = 0; essai < 24; ++essai) {
+        SCOPED_TRACE("program " + std::to_string(essai));
+        // Jumps go forward inside the program, which loops (a `bra` back to its start
+        // at the end): the run neither slides through empty program memory nor stays
+        // in one short loop.
+        std::vector<Word> mots(256);
+        for (size_t i = 0; i + 1 < mots.size(); ++i) {
+            Word w = static_cast<Word>(tire());
+            if (tire() % 8 < 6)
+                w = static_cast<Word>((w & 0xFE00) | (tire() % 0x60));   // access RAM, a = 0
+            const Word avant = static_cast<Word>(tire() % 16);
+            if ((w & 0xF000) == 0xD000)   // BRA, RCALL
+                w = static_cast<Word>((w & 0xF800) | avant);
+            if ((w & 0xF800) == 0xE000)   // the conditional branches
+                w = static_cast<Word>((w & 0xFF00) | avant);
+            if ((w & 0xFE00) == 0xEC00 || (w & 0xFF00) == 0xEF00) {   // CALL, GOTO
+                w = static_cast<Word>((w & 0xFF00) | std::min<size_t>(i + 2 + avant, mots.size() - 1));
+                mots[i++] = w;
+                w = 0xF000;
+            }
+            mots[i] = w;
+        }
+        mots.back() = BRA(-256);
+        auto a = std::make_unique<P18f4550>();
+        auto b = std::make_unique<P18f4550>();
+        ecrire(*a, 0, mots);
+        ecrire(*b, 0, mots);
+        a->powerOnReset();
+        b->powerOnReset();
+        uint64_t debuts = 0;
+        compareCoursesEtTicks(*a, *b, 30000, 61, 300, debuts);
+        EXPECT_GT(debuts, 3000u);
     }
 }
 
