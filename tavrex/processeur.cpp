@@ -151,6 +151,12 @@ uint32_t P18f4550::executeCalmes(uint64_t arret)
             DWord pcFetch = fetchPC;   // the counter during the cycle
             Instruction* courant = instrPtr;
             Instruction* suivant = fetchPtr;
+            // Q1's fetch at `adresse`, kept for the loop and stored for the phases.
+            auto charge = [&](DWord adresse) {
+                pcFetch = adresse;
+                suivant = instructions[adresse];
+                fetchPtr = suivant;
+            };
             for (;;) {
                 t += 4;
                 const uint32_t suite = courant == nopProto ? pcFetch : courant->executeEnBloc(pcFetch);
@@ -172,9 +178,7 @@ uint32_t P18f4550::executeCalmes(uint64_t arret)
                         return n + instructionsPassees;
                     }
                     t += 4;
-                    pcFetch = pc;
-                    suivant = instructions[pc];
-                    fetchPtr = suivant;
+                    charge(pc);
                     courant->specialQ2();
                     courant->specialQ4();
                     pc = termineCycle();
@@ -185,9 +189,7 @@ uint32_t P18f4550::executeCalmes(uint64_t arret)
                     ++n;
                     instrPC = pcFetch;
                     instrPtr = nopProto;
-                    pcFetch = pc;
-                    suivant = instructions[pc];
-                    fetchPtr = suivant;
+                    charge(pc);
                     t += 4;
                     pc = (pc + 2) & 0x7FFF;
                     dm.setPC(pc);
@@ -202,9 +204,7 @@ uint32_t P18f4550::executeCalmes(uint64_t arret)
                 instrPC = pcFetch;
                 courant = suivant;
                 instrPtr = courant;
-                pcFetch = pc;
-                suivant = instructions[pc];
-                fetchPtr = suivant;
+                charge(pc);
                 if (t >= fin || !courant->estCalmeSansBoucle())
                     break;
             }
