@@ -8,7 +8,7 @@ find_package(Qt${TAVREX_QT_MAJOR} REQUIRED COMPONENTS Svg)
 add_executable(tavrex-svgpng ${CMAKE_SOURCE_DIR}/cmake/svgpng.cpp)
 target_link_libraries(tavrex-svgpng PRIVATE Qt${TAVREX_QT_MAJOR}::Gui Qt${TAVREX_QT_MAJOR}::Svg)
 
-set(_images_src ${CMAKE_CURRENT_SOURCE_DIR}/images)
+set(_images_src ${CMAKE_CURRENT_SOURCE_DIR}/fenetres/images)
 set(_images_bin ${CMAKE_CURRENT_BINARY_DIR}/images)
 set(_style ${_images_src}/style.css)
 file(GLOB _dessins CONFIGURE_DEPENDS ${_images_src}/*.svg)
@@ -35,9 +35,9 @@ endforeach()
 
 set(TAVREX_RESSOURCES_CPP ${CMAKE_CURRENT_BINARY_DIR}/qrc_ressources.cpp)
 add_custom_command(OUTPUT ${TAVREX_RESSOURCES_CPP}
-  COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_CURRENT_SOURCE_DIR}/ressources.qrc ${CMAKE_CURRENT_BINARY_DIR}/ressources.qrc
+  COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_CURRENT_SOURCE_DIR}/fenetres/ressources.qrc ${CMAKE_CURRENT_BINARY_DIR}/ressources.qrc
   COMMAND Qt${TAVREX_QT_MAJOR}::rcc --name ressources --output ${TAVREX_RESSOURCES_CPP}
           ${CMAKE_CURRENT_BINARY_DIR}/ressources.qrc
-  DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/ressources.qrc ${_pngs}
+  DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/fenetres/ressources.qrc ${_pngs}
   COMMENT "Compiling the resources" VERBATIM)
 add_custom_target(tavrex_images DEPENDS ${TAVREX_RESSOURCES_CPP})
