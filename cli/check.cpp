@@ -18,8 +18,9 @@
 #include <QString>
 #include <QXmlStreamWriter>
 
-#include "aleatoire.h"
 #include "modele.h"
+#include "preparation.h"
+#include "seance.h"
 
 namespace {
 
@@ -510,29 +511,21 @@ class Notation : public ObservateurPorts, public ObservateurPas
 {
 public:
     Notation(Modele& m, const FichierCheck& f, const std::vector<Attente>& attentes, uint64_t fin)
-        : modele(m), pic(*m.getProcesseur()), fichier(f), attentes(attentes), fin(fin),
+        : modele(m), pic(*m.getProcesseur()), attentes(attentes), fin(fin), seance(m),
           mesures(attentes.size()), resultats(attentes.size())
     {
-        for (const Action& a : f.actions)
-            agenda.push_back({a.ticks, a.ordre, Moment::FaireAction, static_cast<size_t>(&a - f.actions.data())});
-        for (size_t i = 0; i < attentes.size(); ++i) {
-            if (attentes[i].intervalle)
-                agenda.push_back({attentes[i].debut, attentes[i].ordre, Moment::Debut, i});
-            agenda.push_back({attentes[i].fin, attentes[i].ordre, Moment::Fin, i});
-        }
         // At one time, the entries in the file's order; an interval's start before
         // its own end.
-        std::stable_sort(agenda.begin(), agenda.end(), [](const Moment& a, const Moment& b) {
-            return a.ticks != b.ticks ? a.ticks < b.ticks : a.ordre < b.ordre;
-        });
-        surMarche = QObject::connect(&modele, &Modele::setPowerOn, [this] { enMarche = true; });
-        surArret = QObject::connect(&modele, &Modele::setPowerOff, [this] { enMarche = false; });
+        seance.planifie(f.actions);
+        for (size_t i = 0; i < attentes.size(); ++i) {
+            if (attentes[i].intervalle)
+                seance.planifie(attentes[i].debut, attentes[i].ordre, [this, i] { commence(i); });
+            seance.planifie(attentes[i].fin, attentes[i].ordre, [this, i] { evalue(i); });
+        }
     }
 
     ~Notation() override
     {
-        QObject::disconnect(surMarche);
-        QObject::disconnect(surArret);
         pic.setObservateurPorts(nullptr);
         modele.setObservateurPas(nullptr);
     }
@@ -540,49 +533,15 @@ public:
     void executer()
     {
         modele.powerOn();
-        origine = pic.time();
-        size_t prochain = 0;
-        while (true) {
-            while (prochain < agenda.size() && agenda[prochain].ticks <= horloge())
-                traite(agenda[prochain++]);
-            if (horloge() >= fin)
-                break;
-            const uint64_t limite = prochain < agenda.size() ? std::min(agenda[prochain].ticks, fin) : fin;
-            if (!enMarche) {
-                // The board is off or held in reset: chip time passes with nothing to run.
-                attente += limite - horloge();
-                continue;
-            }
-            const uint64_t arret = pic.time() + (limite - horloge());
-            modele.executeJusqua(arret);
-        }
-        ticksExecutes = pic.time() - origine;
+        seance.demarre();
+        seance.avanceJusqua(fin);
+        ticksExecutes = seance.ticksExecutes();
     }
 
     const std::vector<Resultat>& getResultats() const { return resultats; }
     uint64_t ticksExecutes = 0;
 
 private:
-    struct Moment
-    {
-        enum Genre { FaireAction, Debut, Fin };
-        uint64_t ticks;
-        int ordre;
-        Genre genre;
-        size_t index;
-    };
-
-    uint64_t horloge() const { return pic.time() - origine + attente; }
-
-    void traite(const Moment& moment)
-    {
-        switch (moment.genre) {
-        case Moment::FaireAction: fichier.actions[moment.index].appliquer(modele); break;
-        case Moment::Debut: commence(moment.index); break;
-        case Moment::Fin: evalue(moment.index); break;
-        }
-    }
-
     void commence(size_t i)
     {
         Mesure& m = mesures[i];
@@ -621,7 +580,7 @@ private:
                 continue;
             m.niveau = niveau;
             ++m.fronts;
-            const uint64_t t = horloge();
+            const uint64_t t = seance.horloge();
             if (!niveau) {
                 m.descendant = t;
                 continue;
@@ -795,18 +754,13 @@ private:
 
     Modele& modele;
     P18f4550& pic;
-    const FichierCheck& fichier;
     const std::vector<Attente>& attentes;
     const uint64_t fin;
-    std::vector<Moment> agenda;
+    Seance seance;
     std::vector<Mesure> mesures;
     std::vector<Resultat> resultats;
     int pwmActifs = 0;
     int robotsActifs = 0;
-    bool enMarche = false;
-    QMetaObject::Connection surMarche, surArret;
-    uint64_t origine = 0;
-    uint64_t attente = 0;
 };
 
 // --- The programs and the reports ------------------------------------------------------
@@ -948,11 +902,6 @@ int executerCheck(const ParametresCheck& par)
     for (size_t i = 0; i < programmes.size(); ++i) {
         Programme& p = programmes[i];
         p.chemin = par.programmes[i];
-        std::error_code ec;
-        if (std::filesystem::is_directory(p.chemin, ec))
-            return echec(p.chemin + " is a directory, not a HEX file");
-        if (!std::ifstream(p.chemin).is_open())
-            return echec("cannot open " + p.chemin);
         if (!prepare(p, f, par.symboles, erreur))
             return echec(erreur);
     }
@@ -966,26 +915,21 @@ int executerCheck(const ParametresCheck& par)
     double secondes = 0.0, cpu = 0.0, cycles = 0.0;
     for (Programme& p : programmes) {
         // Every program on a fresh board, with the same random sequence.
-        Aleatoire::graine(par.graine);
-        auto modele = std::make_unique<Modele>();
-        P18f4550& pic = *modele->getProcesseur();
-        pic.readFromHex(p.chemin.c_str());
-        const BilanLecture& bilan = pic.getFM()->bilan();
-        if (!bilan.ouvert)
-            return echec("cannot read " + p.chemin);
-        if (bilan.lignesIgnorees > 0)
-            std::fprintf(stderr, "tavrex-cli: %s: %d line%s skipped (not a valid record)\n", p.chemin.c_str(),
-                         bilan.lignesIgnorees, bilan.lignesIgnorees > 1 ? "s" : "");
-        if (!par.piste.empty() && !modele->getPiste()->openData(QString::fromLocal8Bit(par.piste.c_str())))
-            return echec("cannot read track " + par.piste);
-        if (!par.robot.empty()) {
-            if (!modele->openData(QString::fromLocal8Bit(par.robot.c_str())))
-                return echec("cannot read robot " + par.robot);
-            // The motors follow the file's assignment, as the configuration window does.
-            modele->setPwm1aGauche(modele->isPwm1aGauche());
-        }
-        if (par.pose)
-            modele->romboSurPiste(par.poseX, par.poseY, par.poseDeg);
+        DonneesCarte donnees;
+        donnees.programme = p.chemin;
+        donnees.piste = par.piste;
+        donnees.robot = par.robot;
+        donnees.pose = par.pose;
+        donnees.poseX = par.poseX;
+        donnees.poseY = par.poseY;
+        donnees.poseDeg = par.poseDeg;
+        donnees.graine = par.graine;
+        std::string note;
+        const std::unique_ptr<Modele> modele = prepareCarte(donnees, erreur, note);
+        if (!modele)
+            return echec(erreur);
+        if (!note.empty())
+            std::fprintf(stderr, "tavrex-cli: %s\n", note.c_str());
 
         Notation notation(*modele, f, p.attentes, fin);
         const std::clock_t cpu0 = std::clock();

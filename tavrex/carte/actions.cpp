@@ -5,14 +5,11 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <fstream>
 #include <sstream>
 
-#include <QDomDocument>
-#include <QFile>
-
 #include "modele.h"
+#include "preparation.h"
 
 void Action::appliquer(Modele& m) const
 {
@@ -149,91 +146,10 @@ bool lireScript(const std::string& chemin, std::vector<Action>& actions, std::st
     return true;
 }
 
-namespace {
-
-bool estAction(const std::string& mot)
-{
-    return mot == "press" || mot == "release" || mot == "pot";
-}
-
-}  // namespace
-
-OptionAction lireOptionAction(int argc, char** argv, int& i, std::vector<Action>& actions, std::string& erreur)
-{
-    const std::string arg = argv[i];
-    if (arg != "--at" && arg != "--script")
-        return OptionAction::Autre;
-    if (i + 1 >= argc) {
-        erreur = arg + " needs a value";
-        return OptionAction::Erreur;
-    }
-    if (arg == "--script")
-        return lireScript(argv[++i], actions, erreur) ? OptionAction::Lue : OptionAction::Erreur;
-    const std::string instant = argv[++i];
-    Action a;
-    if (!lireInstant(instant, a.ticks)) {
-        erreur = "--at: bad time '" + instant + "' (milliseconds)";
-        return OptionAction::Erreur;
-    }
-    if (i + 1 >= argc) {
-        erreur = "--at needs a value";
-        return OptionAction::Erreur;
-    }
-    std::string texte = argv[++i];
-    if (estAction(texte) && i + 1 < argc)
-        texte += std::string(" ") + argv[++i];
-    std::string raison;
-    if (!lireAction(texte, a, raison)) {
-        erreur = "--at " + instant + ": " + raison;
-        return OptionAction::Erreur;
-    }
-    actions.push_back(a);
-    return OptionAction::Lue;
-}
-
 void ordonneActions(std::vector<Action>& actions)
 {
     for (size_t i = 0; i < actions.size(); ++i)
         actions[i].ordre = static_cast<int>(i);
     std::stable_sort(actions.begin(), actions.end(),
                      [](const Action& a, const Action& b) { return a.ticks < b.ticks; });
-}
-
-std::string defautFichierLu(const std::string& chemin)
-{
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    const fs::file_status etat = fs::status(chemin, ec);
-    if (!fs::exists(etat))
-        return chemin + ": no such file";
-    if (fs::is_directory(etat))
-        return chemin + ": is a directory, not a file";
-    errno = 0;
-    std::ifstream in(chemin, std::ios::binary);
-    if (!in.is_open())
-        return chemin + ": cannot be read (" + (errno ? std::strerror(errno) : "open failed") + ")";
-    if (in.peek() == std::ifstream::traits_type::eof())
-        return chemin + ": is empty";
-    return {};
-}
-
-std::string defautDocumentXml(const std::string& chemin, const char* racine)
-{
-    std::string defaut = defautFichierLu(chemin);
-    if (!defaut.empty())
-        return defaut;
-    QFile f(QString::fromLocal8Bit(chemin.c_str()));
-    if (!f.open(QIODevice::ReadOnly))
-        return chemin + ": cannot be read";
-    QDomDocument doc;
-    QString message;
-    int ligne = 0, colonne = 0;
-    if (!doc.setContent(&f, &message, &ligne, &colonne))
-        return chemin + ": not an XML document (line " + std::to_string(ligne) + ", column " +
-               std::to_string(colonne) + ": " + message.toStdString() + ")";
-    const QString trouve = doc.documentElement().tagName();
-    if (trouve != QLatin1String(racine))
-        return chemin + ": not a " + (std::strcmp(racine, "rombo") == 0 ? "robot" : "track") +
-               " file (root element <" + trouve.toStdString() + ">, expected <" + racine + ">)";
-    return {};
 }

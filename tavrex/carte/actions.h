@@ -34,20 +34,7 @@ bool lireInstant(const std::string& texte, uint64_t& ticks);
 // false with a message naming the line.
 bool lireScript(const std::string& chemin, std::vector<Action>& actions, std::string& erreur);
 
-// The command-line options of the board actions, common to the runner and the desktop
-// program: "--at T ACTION" (the action as one argument, "press BP1", or as two) and
-// "--script FILE". Looks at argv[i]: when it is one of them, takes its values (moving
-// i past them) and adds the actions.
-enum class OptionAction { Autre, Lue, Erreur };
-OptionAction lireOptionAction(int argc, char** argv, int& i, std::vector<Action>& actions, std::string& erreur);
 // Puts the actions in time order, those of one moment in the order they were given.
 void ordonneActions(std::vector<Action>& actions);
-
-// Why a file given to be read cannot be, as "FILE: reason" (missing, a directory,
-// unreadable, empty); an empty text when it can.
-std::string defautFichierLu(const std::string& chemin);
-// The same for a robot or track file, which must also be well-formed XML with the
-// root element `racine` ("rombo", "piste").
-std::string defautDocumentXml(const std::string& chemin, const char* racine);
 
 #endif

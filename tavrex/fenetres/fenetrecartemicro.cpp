@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileDialog>
 
+#include "actions.h"
 #include "modele.h"
 #include "ui_fenetrecartemicro.h"
 
@@ -119,10 +120,10 @@ void FenetreCarteMicro::on_pushButtonOuvrir_clicked()
     chargerProgramme(nom);
 }
 
-bool FenetreCarteMicro::chargerProgramme(const QString& chemin)
+ChargementHex FenetreCarteMicro::chargerProgramme(const QString& chemin)
 {
     ui->fichier->setText(chemin);
-    const bool lu = lireFichier();
+    const ChargementHex lu = lireFichier();
     ui->pushButtonRefresh->setEnabled(true);
     emit refreshEnabled(true);
     return lu;
@@ -133,25 +134,38 @@ void FenetreCarteMicro::on_pushButtonRefresh_clicked()
     lireFichier();
 }
 
-bool FenetreCarteMicro::lireFichier()
+ChargementHex FenetreCarteMicro::lireFichier()
 {
     const QString chemin = ui->fichier->text();
     // The file system's own encoding: a name outside Latin-1 opens as well.
-    modele->getProcesseur()->readFromHex(QFile::encodeName(chemin).constData());
-    const BilanLecture& bilan = modele->getProcesseur()->getFM()->bilan();
+    const ChargementHex lu = chargeProgramme(*modele, QFile::encodeName(chemin).toStdString());
     // No dialog box: the file label says how the load went, in red when it failed.
-    if (!bilan.ouvert) {
+    if (lu.issue == ChargementHex::Illisible) {
         ui->fichier->setStyleSheet(QStringLiteral("color: rgb(200,0,0);"));
         ui->fichier->setToolTip(tr("Fichier illisible : %1").arg(chemin));
-    } else if (bilan.lignesIgnorees > 0) {
+    } else if (lu.lignesIgnorees > 0) {
         ui->fichier->setStyleSheet(QStringLiteral("color: rgb(170,90,0);"));
         ui->fichier->setToolTip(tr("Programme chargé ; %n ligne(s) ignorée(s), non conforme(s) au format HEX", "",
-                                   bilan.lignesIgnorees));
+                                   lu.lignesIgnorees));
     } else {
         ui->fichier->setStyleSheet(QString());
         ui->fichier->setToolTip(tr("Programme chargé"));
     }
-    return bilan.ouvert;
+    return lu;
+}
+
+void FenetreCarteMicro::joue(const Action& a)
+{
+    switch (a.type) {
+    case Action::Appuie: appuie(a.bouton, true); break;
+    case Action::Relache: appuie(a.bouton, false); break;
+    case Action::Pot: ui->an0SpinBox->setValue(a.valeur); break;
+    case Action::ResetAppuye: set_resetPressed(); break;
+    case Action::ResetRelache: set_resetReleased(); break;
+    case Action::PowerOn: setPower(true); break;
+    case Action::PowerOff: setPower(false); break;
+    default: a.appliquer(*modele); break;
+    }
 }
 
 void FenetreCarteMicro::closeEvent(QCloseEvent* event)

@@ -5,6 +5,9 @@
 #include <QString>
 
 #include "lcdscreenview.h"
+#include "preparation.h"
+
+struct Action;
 
 class Modele;
 class QCloseEvent;
@@ -39,11 +42,14 @@ public:
     void augmenteAn0();
     void diminueAn0();
 
-    // Loads a HEX program as the open button does once a file is chosen. Returns
-    // whether the file could be read.
-    bool chargerProgramme(const QString& chemin);
+    // Loads a HEX program as the open button does once a file is chosen, and says
+    // how the load went.
+    ChargementHex chargerProgramme(const QString& chemin);
     // Switches the board on or off as the power switch does.
     void setPower(bool on);
+    // A board action with the widgets following it: a pressed button drawn down, the
+    // knob moved; the robot's actions go to the model.
+    void joue(const Action& action);
 
     Ui::FenetreCarteMicro* formulaire() const { return ui; }
     const LcdScreenView& vueLcd() const { return lcd; }
@@ -70,7 +76,7 @@ private:
     void appuie(int n, bool enfonce);
     void verrouille(int n, bool on);
     // Reads the file named by the file label and shows how it went.
-    bool lireFichier();
+    ChargementHex lireFichier();
 
     Ui::FenetreCarteMicro* ui;
     Modele* modele;

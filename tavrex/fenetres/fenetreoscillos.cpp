@@ -109,3 +109,8 @@ void FenetreOscillos::closeEvent(QCloseEvent* event)
     (parentWidget() ? parentWidget() : this)->hide();
     emit estCache(true);
 }
+
+void FenetreOscillos::setBaseTemps(int d)
+{
+    ui->baseTpsOscillo1->setValue(d);
+}

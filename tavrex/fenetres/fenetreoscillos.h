@@ -30,6 +30,9 @@ public:
     Oscillo* oscillo1;
     Oscillo* oscillo2;
 
+    // Turns the first scope's time-base dial, as the user would.
+    void setBaseTemps(int d);
+
 signals:
     void estCache(bool);
 

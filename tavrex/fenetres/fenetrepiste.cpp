@@ -338,3 +338,8 @@ void FenetrePiste::closeEvent(QCloseEvent* event)
     (parentWidget() ? parentWidget() : this)->hide();
     emit estCache(true);
 }
+
+void FenetrePiste::poseRomboAuDepart()
+{
+    ui->toolButtonPoseRombo->setChecked(true);
+}

@@ -66,6 +66,8 @@ public:
     bool enregistrer(const QString& nom);
     // Frames the circuit (rather than the whole carpet) in the view.
     void cadrerPiste();
+    // The robot on the start marker's place, as the place button puts it.
+    void poseRomboAuDepart();
 
     Ui::FenetrePiste* formulaire() const { return ui; }
     RomboItem* getRombo() const { return rombo; }

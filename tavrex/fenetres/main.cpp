@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QTranslator>
 
+#include "cadence.h"
 #include "lignecommande.h"
 #include "mainwindow.h"
 
@@ -32,7 +33,7 @@ bool demande(int argc, char** argv, const char* option)
 int main(int argc, char* argv[])
 {
     if (demande(argc, argv, "--help") || demande(argc, argv, "-h")) {
-        std::printf("%s\n", usageFenetre);
+        std::printf("%s\n", usage(Programme::Fenetre).c_str());
         return 0;
     }
     // Without a display Qt would abort; say why instead.
@@ -46,9 +47,9 @@ int main(int argc, char* argv[])
     Q_INIT_RESOURCE(ressources);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/micropro.png")));
 
-    OptionsFenetre options;
+    OptionsLancement options;
     std::string erreur;
-    if (!lireOptionsFenetre(argc, argv, options, erreur)) {
+    if (!lireOptions(Programme::Fenetre, argc, argv, options, erreur)) {
         std::fprintf(stderr, "tavrex: %s\n", erreur.c_str());
         return 2;
     }
@@ -65,9 +66,11 @@ int main(int argc, char* argv[])
 
     int code = 0;
     {
-        MainWindow fenetre;
+        // The simulation outlives the windows that show it.
+        Simulation simulation;
+        MainWindow fenetre(simulation);
         fenetre.show();
-        LigneCommande ligne(fenetre, options);
+        LigneCommande ligne(fenetre, simulation, options);
         QObject::connect(&ligne, &LigneCommande::termine, &application, &QApplication::exit);
         QTimer::singleShot(0, &ligne, [&] {
             std::string raison;

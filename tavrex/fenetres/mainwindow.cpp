@@ -2,21 +2,25 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLocale>
 #include <QMdiSubWindow>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStyle>
 
+#include "actions.h"
 #include "apropos.h"
 #include "fenetrecartemicro.h"
 #include "fenetreoscillos.h"
 #include "fenetrepiste.h"
-#include "lignecommande.h"
 #include "rombo.h"
 #include "ui_mainwindow.h"
+#include "ui_rombo.h"
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new Ui::MainWindow)
+MainWindow::MainWindow(Simulation& simulation, QWidget* parent)
+    : QMainWindow(parent), ui(new Ui::MainWindow), modele(simulation.modele), cadence(simulation.cadence)
 {
     ui->setupUi(this);
     connect(ui->action_Organiser, &QAction::triggered, this, &MainWindow::organiser);
@@ -46,12 +50,15 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new Ui::MainWi
     connect(ui->action_Piste, &QAction::triggered, subWindow4, qOverload<>(&QWidget::setFocus));
 
     // Through the two value-changed slots: slider 10, a period of 10 ms (real time).
-    speed = 1;
-    validTimer = false;
     ui->speedSpinBox->setValue(1.0);
-
-    connect(&modele, &Modele::setPowerOn, this, &MainWindow::newTimer);
-    connect(&modele, &Modele::setPowerOff, this, &MainWindow::stopTimer);
+    connect(&cadence, &Cadence::tempsPuce, this,
+            [this](double secondes) { ui->labelTime->setText(QLocale().toString(secondes, 'f', 3)); });
+    connect(&cadence, &Cadence::balayage, oscillos, &FenetreOscillos::miseAJour);
+    connect(&cadence, &Cadence::mesure, this, [this](int charge, double secondesMur) {
+        ui->progressBar->setStyleSheet(styleCharge(charge));
+        ui->progressBar->setValue(std::min(charge, 100));
+        ui->speedLabel->setText(QLocale().toString(secondesMur, 'f', 3));
+    });
     connect(ui->action_Barre_de_vitesse, &QAction::toggled, ui->widgetSpeedBar, &QWidget::setVisible);
 
     apropos = new Apropos;
@@ -65,10 +72,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new Ui::MainWi
 
 MainWindow::~MainWindow()
 {
-    stopTimer();
     delete apropos;
-    // The windows hold pointers into the model: they go before it does.
-    delete ui->mdiArea;
     delete ui;
 }
 
@@ -94,26 +98,18 @@ QMdiSubWindow* MainWindow::sousFenetre(int n) const
 
 void MainWindow::newTimer()
 {
-    if (validTimer)
-        killTimer(timerID);
-    timerID = startTimer(speed, Qt::PreciseTimer);
-    validTimer = true;
+    cadence.demarre();
 }
 
 void MainWindow::stopTimer()
 {
-    if (!validTimer)
-        return;
-    killTimer(timerID);
-    validTimer = false;
+    cadence.arrete();
 }
 
 void MainWindow::on_speedSlider_valueChanged(int v)
 {
-    speed = v;
+    cadence.setPeriode(v);
     ui->speedSpinBox->setValue(v / 10.0);
-    if (validTimer)
-        newTimer();
 }
 
 void MainWindow::on_speedSpinBox_valueChanged(double x)
@@ -121,9 +117,9 @@ void MainWindow::on_speedSpinBox_valueChanged(double x)
     ui->speedSlider->setValue(qRound(x * 10.0));
 }
 
-int MainWindow::chargePourcent(int calcul, int speed)
+void MainWindow::setVitesse(double facteur)
 {
-    return (calcul * 70 + 7000) / (speed * 100);
+    ui->speedSpinBox->setValue(facteur);
 }
 
 QString MainWindow::styleCharge(int pc)
@@ -133,37 +129,6 @@ QString MainWindow::styleCharge(int pc)
     if (pc < 50)
         return QStringLiteral("::chunk { background-color: rgb(0,220,0); }");
     return QStringLiteral("::chunk { background-color: rgb(255,170,40); }");
-}
-
-void MainWindow::timerEvent(QTimerEvent* event)
-{
-    if (event->timerId() != timerID || !validTimer) {
-        QMainWindow::timerEvent(event);
-        return;
-    }
-    if (!mesure.isValid())
-        mesure.start();
-    calcul -= mesure.elapsed();
-    if (pilote)
-        pilote->tranche();
-    else
-        modele.clock();
-    const double secondes = static_cast<double>(modele.time()) / 48e6;
-    ui->labelTime->setText(QLocale().toString(secondes, 'f', 3));
-    ++boucle;
-    if (boucle % 10 == 0)
-        oscillos->miseAJour();
-    calcul += mesure.elapsed();
-    if (boucle < 100)
-        return;
-    int pc = chargePourcent(static_cast<int>(calcul), speed);
-    ui->progressBar->setStyleSheet(styleCharge(pc));
-    pc = std::min(pc, 100);
-    ui->progressBar->setValue(pc);
-    const qint64 duree = mesure.restart();
-    ui->speedLabel->setText(QLocale().toString(duree / 1000.0, 'f', 3));
-    boucle = 0;
-    calcul = 0;
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event)
@@ -232,58 +197,53 @@ void MainWindow::organiser()
 
 void MainWindow::on_action_Mode_simple_triggered()
 {
-    simple = true;
-    ui->action_Mode_simple->setVisible(false);
-    ui->action_Mode_complet->setVisible(true);
-    subWindow3->hide();
-    subWindow4->hide();
-    subWindow2->hide();
-    ui->action_Rombine->setEnabled(false);
-    ui->action_Rombine->setVisible(false);
-    ui->action_Piste->setEnabled(false);
-    ui->action_Piste->setVisible(false);
-    ui->action_Organiser->setVisible(true);
-    ui->action_Organiser->setEnabled(true);
-    ui->action_Cascader->setVisible(false);
+    appliqueMode(false);
+}
+
+void MainWindow::on_action_Mode_complet_triggered()
+{
+    appliqueMode(true);
+}
+
+void MainWindow::appliqueMode(bool complet)
+{
+    simple = !complet;
+    ui->action_Mode_simple->setVisible(complet);
+    ui->action_Mode_complet->setVisible(!complet);
+    subWindow1->show();
+    // The robot and the track belong to the complete mode; the scopes open on demand
+    // in the simple one.
+    for (QMdiSubWindow* f : {subWindow3, subWindow4, subWindow2})
+        f->setVisible(complet);
+    for (QAction* a : {ui->action_Rombine, ui->action_Piste}) {
+        a->setEnabled(complet);
+        a->setVisible(complet);
+    }
+    ui->action_Organiser->setVisible(!complet);
+    ui->action_Organiser->setEnabled(!complet);
+    ui->action_Cascader->setVisible(complet);
     show();
-    resize(subWindow1->frameGeometry().width(),
-           subWindow1->frameGeometry().height() + ui->widgetSpeedBar->frameGeometry().height() +
-               menuBar()->frameGeometry().height());
+    if (!complet)
+        resize(subWindow1->frameGeometry().width(),
+               subWindow1->frameGeometry().height() + ui->widgetSpeedBar->frameGeometry().height() +
+                   menuBar()->frameGeometry().height());
     organiser();
-    subWindow1->showMaximized();
+    complet ? subWindow1->showNormal() : subWindow1->showMaximized();
     for (const QMetaObject::Connection& c : liensModeSimple)
         disconnect(c);
+    liensModeSimple.clear();
+    if (complet) {
+        placerRobotEtPiste();
+        return;
+    }
+    // In the simple mode the main window tiles itself again whenever the board or the
+    // scopes are shown or closed.
     liensModeSimple = {
         connect(ui->action_Microcontroleur, &QAction::triggered, this, &MainWindow::organiser),
         connect(ui->action_Oscilloscopes, &QAction::triggered, this, &MainWindow::organiser),
         connect(micro, &FenetreCarteMicro::estCache, this, &MainWindow::organiser),
         connect(oscillos, &FenetreOscillos::estCache, this, &MainWindow::organiser),
     };
-}
-
-void MainWindow::on_action_Mode_complet_triggered()
-{
-    simple = false;
-    ui->action_Mode_simple->setVisible(true);
-    ui->action_Mode_complet->setVisible(false);
-    subWindow1->show();
-    subWindow3->show();
-    subWindow4->show();
-    subWindow2->show();
-    ui->action_Rombine->setEnabled(true);
-    ui->action_Rombine->setVisible(true);
-    ui->action_Piste->setEnabled(true);
-    ui->action_Piste->setVisible(true);
-    ui->action_Organiser->setVisible(false);
-    ui->action_Organiser->setEnabled(false);
-    ui->action_Cascader->setVisible(true);
-    show();
-    organiser();
-    subWindow1->showNormal();
-    for (const QMetaObject::Connection& c : liensModeSimple)
-        disconnect(c);
-    liensModeSimple.clear();
-    placerRobotEtPiste();
 }
 
 void MainWindow::placerRobotEtPiste()
@@ -303,4 +263,48 @@ void MainWindow::placerRobotEtPiste()
     if (const QScreen* ecran = screen())
         voulue = voulue.boundedTo(ecran->availableGeometry().size() - (frameGeometry().size() - size()));
     resize(voulue.expandedTo(size()));
+}
+
+void MainWindow::montrePiste()
+{
+    // The track beside the board, in front, framed on the circuit; the main window
+    // grows to hold both, within the screen,
+    subWindow4->resize(subWindow4->widget()->size().expandedTo(QSize(742, 682)) +
+                       (subWindow4->size() - subWindow4->widget()->size()));
+    subWindow4->move(subWindow1->frameGeometry().right() + 1, 0);
+    subWindow4->raise();
+    const QSize marge = size() - ui->mdiArea->size();
+    QSize voulu(subWindow4->frameGeometry().right() + 1,
+                std::max(subWindow1->frameGeometry().bottom(), subWindow4->frameGeometry().bottom()) + 1);
+    // and room for the document area's scroll bars, which would otherwise show.
+    const int barre = style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4;
+    voulu += marge + QSize(barre, barre);
+    if (const QScreen* ecran = screen())
+        voulu = voulu.boundedTo(ecran->availableGeometry().size());
+    resize(voulu);
+    QCoreApplication::processEvents();
+    piste->cadrerPiste();
+}
+
+void MainWindow::montreOngletRobot(int onglet)
+{
+    rombo->formulaire()->tabWidget->setCurrentIndex(onglet);
+    if (!subWindow3->isVisible())
+        return;
+    // In front, whole: the main window grows when the robot window does not fit.
+    ui->mdiArea->setActiveSubWindow(subWindow3);
+    subWindow3->resize(subWindow3->sizeHint());
+    subWindow3->move(0, 0);
+    const QSize manque = subWindow3->frameGeometry().size() - ui->mdiArea->viewport()->size();
+    resize(size() + manque.expandedTo(QSize(0, 0)));
+}
+
+void MainWindow::montreOscillos()
+{
+    ui->action_Oscilloscopes->trigger();
+}
+
+void MainWindow::joue(const Action& a)
+{
+    micro->joue(a);
 }

@@ -3,44 +3,42 @@
 
 #include <vector>
 
-#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QMetaObject>
 #include <QString>
 
-#include "modele.h"
+#include "cadence.h"
 
 class Apropos;
 class FenetreCarteMicro;
 class FenetreOscillos;
 class FenetrePiste;
-class LigneCommande;
 class QMdiSubWindow;
+struct Action;
 class Rombo;
 
 namespace Ui {
 class MainWindow;
 }
 
-// The desktop program's window: the board and robot model, the four sub-windows in
-// the document area, the menus, and the pacing loop that runs the simulation in
-// slices of 10 ms of chip time against the wall clock.
+// The desktop program's window: the four sub-windows in the document area, the menus
+// and the speed bar, over a simulation that outlives it (the board, its run and the
+// pacing of slices of 10 ms of chip time against the wall clock).
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    explicit MainWindow(QWidget* parent = nullptr);
+    explicit MainWindow(Simulation& simulation, QWidget* parent = nullptr);
     ~MainWindow() override;
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
 
-    // The load meter: the share of the timer period spent simulating over a window
-    // of 100 events (calcul ms), on a scale where 70 means the period is full.
-    static int chargePourcent(int calcul, int speed);
+    // The load meter's colour for a load on the scale where 70 means the period is full.
     static QString styleCharge(int pc);
 
     Modele& getModele() { return modele; }
+    Cadence& getCadence() { return cadence; }
     Ui::MainWindow* formulaire() const { return ui; }
     FenetreCarteMicro* getMicro() const { return micro; }
     FenetreOscillos* getOscillos() const { return oscillos; }
@@ -48,11 +46,21 @@ public:
     FenetrePiste* getPiste() const { return piste; }
     Apropos* getApropos() const { return apropos; }
     QMdiSubWindow* sousFenetre(int n) const;
-    bool timerActif() const { return validTimer; }
-    int periode() const { return speed; }
+    bool timerActif() const { return cadence.actif(); }
+    int periode() const { return cadence.periode(); }
     bool modeSimple() const { return simple; }
-    // The command line's actions take their turn inside the slices.
-    void setPilote(LigneCommande* p) { pilote = p; }
+
+    // What the command line asks for, said as a user would do it.
+    // The simple mode (board and scopes) or the complete one (robot and track too).
+    void appliqueMode(bool complet);
+    // The track beside the board, in front, framed on the circuit.
+    void montrePiste();
+    // The robot window on its tab n (0 jack ... 5 mechanics), in front when shown.
+    void montreOngletRobot(int onglet);
+    void montreOscillos();
+    void setVitesse(double facteur);
+    // An action with the widgets following it: a pressed button is drawn down.
+    void joue(const Action& action);
 
 public slots:
     void on_speedSpinBox_valueChanged(double x);
@@ -65,7 +73,6 @@ public slots:
     void organiser();
 
 protected:
-    void timerEvent(QTimerEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
 
@@ -74,7 +81,8 @@ private:
     void placerRobotEtPiste();
 
     Ui::MainWindow* ui;
-    Modele modele;
+    Modele& modele;
+    Cadence& cadence;
     QMdiSubWindow* subWindow1 = nullptr;
     FenetreCarteMicro* micro = nullptr;
     QMdiSubWindow* subWindow2 = nullptr;
@@ -84,17 +92,8 @@ private:
     QMdiSubWindow* subWindow4 = nullptr;
     FenetrePiste* piste = nullptr;
     Apropos* apropos = nullptr;
-    int timerID = 0;
-    int speed = 1;
-    bool validTimer = false;
     bool simple = true;
     std::vector<QMetaObject::Connection> liensModeSimple;
-    LigneCommande* pilote = nullptr;
-
-    // The load meter's window of 100 timer events; kept across stops of the timer.
-    QElapsedTimer mesure;
-    qint64 calcul = 0;
-    int boucle = 0;
 };
 
 #endif

@@ -93,7 +93,7 @@ void TestCarte::chargementHex()
     // A name outside Latin-1 opens as any other.
     const QString grec = dossier.filePath(QStringLiteral("Ζωή Łódź.hex"));
     QVERIFY(QFile::copy(QStringLiteral(TAVREX_EXAMPLES_DIR "/demo.hex"), grec));
-    QVERIFY(carte.chargerProgramme(grec));
+    QVERIFY(carte.chargerProgramme(grec).reussi());
     QCOMPARE(ui->fichier->text(), grec);
     QVERIFY(ui->pushButtonRefresh->isEnabled());
     QCOMPARE(rechargeable.count(), 1);
@@ -101,7 +101,7 @@ void TestCarte::chargementHex()
     QVERIFY(modele.getProcesseur()->getFM()->bilan().lignes > 0);
 
     // A file that cannot be read says so on the label, in red, with the reason.
-    QVERIFY(!carte.chargerProgramme(dossier.filePath(QStringLiteral("absent.hex"))));
+    QVERIFY(!carte.chargerProgramme(dossier.filePath(QStringLiteral("absent.hex"))).reussi());
     QVERIFY(ui->fichier->styleSheet().contains(QStringLiteral("color")));
     QVERIFY(ui->fichier->toolTip().contains(QStringLiteral("absent.hex")));
 
@@ -111,7 +111,7 @@ void TestCarte::chargementHex()
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(":020000040000FA\nnot a record\n:00000001FF\n");
     f.close();
-    QVERIFY(carte.chargerProgramme(abime));
+    QVERIFY(carte.chargerProgramme(abime).reussi());
     QVERIFY(ui->fichier->toolTip().contains(QStringLiteral("1")));
     QVERIFY(!ui->fichier->styleSheet().isEmpty());
 }

@@ -30,7 +30,6 @@ class TestMainWindow : public QObject
 private slots:
     void etatInitial();
     void vitesse();
-    void chargeDeCalcul();
     void minuterieEtAlimentation();
     void touches();
     void modeSimple();

@@ -20,7 +20,8 @@
 
 void TestMainWindow::etatInitial()
 {
-    MainWindow w;
+    Simulation simulation;
+    MainWindow w(simulation);
     Ui::MainWindow* ui = w.formulaire();
     QCOMPARE(ui->speedSlider->value(), 10);
     QCOMPARE(ui->speedSpinBox->value(), 1.0);
@@ -40,7 +41,8 @@ void TestMainWindow::etatInitial()
 
 void TestMainWindow::vitesse()
 {
-    MainWindow w;
+    Simulation simulation;
+    MainWindow w(simulation);
     Ui::MainWindow* ui = w.formulaire();
     ui->speedSpinBox->setValue(0.1);
     QCOMPARE(ui->speedSlider->value(), 1);
@@ -53,23 +55,10 @@ void TestMainWindow::vitesse()
     QVERIFY(!w.timerActif());   // moving the bar while stopped only stores the period
 }
 
-void TestMainWindow::chargeDeCalcul()
-{
-    QCOMPARE(MainWindow::chargePourcent(300, 10), 28);
-    QCOMPARE(MainWindow::chargePourcent(900, 10), 70);
-    QCOMPARE(MainWindow::chargePourcent(620, 10), 50);
-    QCOMPARE(MainWindow::chargePourcent(610, 10), 49);
-    QCOMPARE(MainWindow::chargePourcent(300, 1), 280);   // shown as 100
-    QVERIFY(MainWindow::styleCharge(28).contains(QStringLiteral("rgb(0,220,0)")));
-    QVERIFY(MainWindow::styleCharge(49).contains(QStringLiteral("rgb(0,220,0)")));
-    QVERIFY(MainWindow::styleCharge(50).contains(QStringLiteral("rgb(255,170,40)")));
-    QVERIFY(MainWindow::styleCharge(69).contains(QStringLiteral("rgb(255,170,40)")));
-    QVERIFY(MainWindow::styleCharge(70).contains(QStringLiteral("rgb(250,0,0)")));
-}
-
 void TestMainWindow::minuterieEtAlimentation()
 {
-    MainWindow w;
+    Simulation simulation;
+    MainWindow w(simulation);
     Ui::FenetreCarteMicro* carte = w.getMicro()->formulaire();
     carte->boutonPower->click();
     QVERIFY(w.timerActif());
@@ -91,7 +80,8 @@ void TestMainWindow::minuterieEtAlimentation()
 
 void TestMainWindow::touches()
 {
-    MainWindow w;
+    Simulation simulation;
+    MainWindow w(simulation);
     Modele& m = w.getModele();
     QTest::keyPress(&w, '1');
     QVERIFY(m.getBouton(1)->estAppuye());
@@ -126,7 +116,8 @@ void TestMainWindow::touches()
 
 void TestMainWindow::modeSimple()
 {
-    MainWindow w;
+    Simulation simulation;
+    MainWindow w(simulation);
     QMdiSubWindow* carte = w.sousFenetre(1);
     QMdiSubWindow* oscillos = w.sousFenetre(2);
     w.formulaire()->action_Oscilloscopes->trigger();
@@ -165,7 +156,8 @@ void TestMainWindow::modeSimple()
 
 void TestMainWindow::apropos()
 {
-    MainWindow w;
+    Simulation simulation;
+    MainWindow w(simulation);
     Modele& m = w.getModele();
     w.formulaire()->action_propos->trigger();
     Apropos* boite = w.getApropos();
@@ -200,7 +192,8 @@ void TestMainWindow::traductionComplete()
     QVERIFY(anglais.load(QStringLiteral(TAVREX_QM)));
     QCoreApplication::installTranslator(&anglais);
     {
-        MainWindow w;
+        Simulation simulation;
+        MainWindow w(simulation);
         QCOMPARE(w.formulaire()->action_Mode_simple->text(), QStringLiteral("Simple mode"));
         QCOMPARE(w.getMicro()->windowTitle(), QStringLiteral("Microcontroller board"));
     }
@@ -209,7 +202,7 @@ void TestMainWindow::traductionComplete()
 
 void TestMainWindow::ligneDeCommande()
 {
-    auto lire = [](QStringList args, OptionsFenetre& o, std::string& erreur) {
+    auto lire = [](QStringList args, OptionsLancement& o, std::string& erreur) {
         args.prepend(QStringLiteral("tavrex"));
         std::vector<QByteArray> octets;
         std::vector<char*> argv;
@@ -217,7 +210,7 @@ void TestMainWindow::ligneDeCommande()
             octets.push_back(a.toLocal8Bit());
         for (QByteArray& b : octets)
             argv.push_back(b.data());
-        return lireOptionsFenetre(static_cast<int>(argv.size()), argv.data(), o, erreur);
+        return lireOptions(Programme::Fenetre, static_cast<int>(argv.size()), argv.data(), o, erreur);
     };
     const QString demo = QStringLiteral(TAVREX_EXAMPLES_DIR "/demo.hex");
     for (const QStringList& mauvaise : {QStringList{"--speed", "0.05"}, QStringList{"--speed"},
@@ -225,19 +218,20 @@ void TestMainWindow::ligneDeCommande()
                                         QStringList{"--quit-after", "10", "--screenshot", "x.png", "/nonexistent.hex"},
                                         QStringList{"--screenshot", "x.png", demo}, QStringList{demo, demo},
                                         QStringList{"/tmp"}}) {
-        OptionsFenetre o;
+        OptionsLancement o;
         std::string erreur;
         QVERIFY2(!lire(mauvaise, o, erreur), qPrintable(mauvaise.join(' ')));
         QVERIFY(!erreur.empty());
     }
 
-    OptionsFenetre o;
+    OptionsLancement o;
     std::string erreur;
     QVERIFY(lire({"--power-on", "--speed", "0.1", "--at", "20", "pot 2.5", "--at", "0", "press", "BP2",
                   "--quit-after", "40", demo},
                  o, erreur));
-    MainWindow w;
-    LigneCommande ligne(w, o);
+    Simulation simulation;
+    MainWindow w(simulation);
+    LigneCommande ligne(w, simulation, o);
     QSignalSpy fin(&ligne, &LigneCommande::termine);
     QVERIFY(ligne.demarrer(erreur));
     Ui::FenetreCarteMicro* carte = w.getMicro()->formulaire();
@@ -250,14 +244,15 @@ void TestMainWindow::ligneDeCommande()
     QCOMPARE(fin.at(0).at(0).toInt(), 0);
     QCOMPARE(carte->an0SpinBox->value(), 2.5);
     QCOMPARE(carte->an0Dial->value(), 2500);
-    QVERIFY(ligne.horloge() >= 40 * 48000u);
+    QVERIFY(simulation.seance.horloge() >= 40 * 48000u);
 }
 
 void TestMainWindow::demoDeBoutEnBout()
 {
-    MainWindow w;
+    Simulation simulation;
+    MainWindow w(simulation);
     FenetreCarteMicro* carte = w.getMicro();
-    QVERIFY(carte->chargerProgramme(QStringLiteral(TAVREX_EXAMPLES_DIR "/demo.hex")));
+    QVERIFY(carte->chargerProgramme(QStringLiteral(TAVREX_EXAMPLES_DIR "/demo.hex")).reussi());
     w.formulaire()->speedSpinBox->setValue(0.1);
     carte->formulaire()->boutonPower->click();
     const QByteArray salut = "Bonjour";

@@ -67,7 +67,8 @@ void TestOscillos::basesDeTemps()
 
 void TestOscillos::fenetrePrincipale()
 {
-    MainWindow w;
+    Simulation simulation;
+    MainWindow w(simulation);
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QMdiSubWindow* carte = w.sousFenetre(1);
     QMdiSubWindow* scopes = w.sousFenetre(2);
@@ -82,7 +83,7 @@ void TestOscillos::fenetrePrincipale()
 
     // The demo's PWM1 on the left motor: the main window restarts the sweeps every
     // 100 ms of chip time, and the trace triggers once the program drives the PWM.
-    QVERIFY(w.getMicro()->chargerProgramme(QStringLiteral(TAVREX_EXAMPLES_DIR "/demo.hex")));
+    QVERIFY(w.getMicro()->chargerProgramme(QStringLiteral(TAVREX_EXAMPLES_DIR "/demo.hex")).reussi());
     w.getMicro()->formulaire()->an0SpinBox->setValue(2.0);
     w.formulaire()->speedSpinBox->setValue(0.1);
     w.getMicro()->setPower(true);

@@ -247,17 +247,18 @@ void TestPiste::ligneDeCommande()
     const QByteArray exemple = QByteArrayLiteral(TAVREX_EXAMPLES_DIR "/piste001.pis");
     const QByteArray robot = QByteArrayLiteral(TAVREX_EXAMPLES_SRC_DIR "/rombo001.rbo");
     const QByteArray absent = QFile::encodeName(dossier.chemin("absent.pis"));
-    OptionsFenetre o;
+    OptionsLancement o;
     std::string erreur;
     {
         const char* argv[] = {"tavrex", "--piste", absent.constData()};
-        QVERIFY(!lireOptionsFenetre(3, const_cast<char**>(argv), o, erreur));
+        QVERIFY(!lireOptions(Programme::Fenetre, 3, const_cast<char**>(argv), o, erreur));
         QVERIFY(erreur.find("absent.pis") != std::string::npos);
     }
     const char* argv[] = {"tavrex", "--complete", "--robot", robot.constData(), "--piste", exemple.constData()};
-    QVERIFY(lireOptionsFenetre(6, const_cast<char**>(argv), o, erreur));
-    MainWindow f;
-    LigneCommande ligne(f, o);
+    QVERIFY(lireOptions(Programme::Fenetre, 6, const_cast<char**>(argv), o, erreur));
+    Simulation simulation;
+    MainWindow f(simulation);
+    LigneCommande ligne(f, simulation, o);
     QVERIFY(ligne.demarrer(erreur));
     QVERIFY(f.getModele().getPiste()->size() > 10);
     QCOMPARE(f.getModele().nbCaptIr(), 3);

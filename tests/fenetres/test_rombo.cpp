@@ -380,23 +380,23 @@ void TestRombo::fichiers()
 
 void TestRombo::ligneDeCommande()
 {
-    auto lire = [](std::vector<std::string> args, OptionsFenetre& o, std::string& erreur) {
+    auto lire = [](std::vector<std::string> args, OptionsLancement& o, std::string& erreur) {
         args.insert(args.begin(), "tavrex");
         std::vector<char*> argv;
         for (std::string& a : args)
             argv.push_back(a.data());
-        return lireOptionsFenetre(static_cast<int>(argv.size()), argv.data(), o, erreur);
+        return lireOptions(Programme::Fenetre, static_cast<int>(argv.size()), argv.data(), o, erreur);
     };
     const std::string exemple = TAVREX_ROBOT_EXEMPLE;
-    OptionsFenetre o;
+    OptionsLancement o;
     std::string erreur;
     QVERIFY(lire({"--robot", exemple, "--robot-tab", "3"}, o, erreur));
-    QCOMPARE(o.robot, QString::fromStdString(exemple));
+    QCOMPARE(o.robot, exemple);
     QCOMPARE(o.ongletRobot, 3);
     for (const std::vector<std::string>& faux : std::vector<std::vector<std::string>>{
              {"--robot", "/absent.rbo"}, {"--robot", TAVREX_EXAMPLES_DIR}, {"--robot"}, {"--robot-tab", "7"},
              {"--robot-tab", "2.5"}}) {
-        OptionsFenetre x;
+        OptionsLancement x;
         erreur.clear();
         QVERIFY(!lire(faux, x, erreur));
         QVERIFY(!erreur.empty());

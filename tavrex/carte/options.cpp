@@ -1,0 +1,381 @@
+#include "options.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+
+#include "preparation.h"
+#include "types.h"
+
+namespace {
+
+// The arguments after an option, taken one by one.
+class Arguments
+{
+public:
+    Arguments(int argc, char** argv, int& i, const std::string& option)
+        : argc(argc), argv(argv), i(i), option(option) {}
+
+    bool prend(std::string& v, std::string& erreur)
+    {
+        if (i + 1 >= argc) {
+            erreur = option + " needs a value";
+            return false;
+        }
+        v = argv[++i];
+        return true;
+    }
+    // The next argument, when there is one.
+    bool prendSiPresent(std::string& v)
+    {
+        if (i + 1 >= argc)
+            return false;
+        v = argv[++i];
+        return true;
+    }
+    const std::string& nom() const { return option; }
+
+private:
+    int argc;
+    char** argv;
+    int& i;
+    const std::string& option;
+};
+
+bool lireEntier(const std::string& texte, uint64_t& valeur)
+{
+    if (texte.empty() || texte[0] == '-')
+        return false;
+    char* fin = nullptr;
+    errno = 0;
+    const unsigned long long v = std::strtoull(texte.c_str(), &fin, 0);
+    if (errno != 0 || *fin != '\0')
+        return false;
+    valeur = v;
+    return true;
+}
+
+// A whole number from `min` to `max`, written as an integer or a real with no fraction.
+bool lireEntierEntre(const std::string& texte, int min, int max, int& n)
+{
+    double d = 0.0;
+    if (!lireReel(texte, d) || d < min || d > max || d != static_cast<int>(d))
+        return false;
+    n = static_cast<int>(d);
+    return true;
+}
+
+bool lirePose(const std::string& texte, OptionsLancement& o)
+{
+    const size_t a = texte.find(',');
+    const size_t b = a == std::string::npos ? a : texte.find(',', a + 1);
+    if (b == std::string::npos)
+        return false;
+    double x, y, deg;
+    if (!lireReel(texte.substr(0, a), x) || !lireReel(texte.substr(a + 1, b - a - 1), y) ||
+        !lireReel(texte.substr(b + 1), deg))
+        return false;
+    o.pose = true;
+    o.poseX = x;
+    o.poseY = y;
+    o.poseDeg = deg;
+    return true;
+}
+
+bool lireDuree(Arguments& a, OptionsLancement& o, std::string& erreur)
+{
+    std::string v;
+    if (!a.prend(v, erreur))
+        return false;
+    uint64_t ticks;
+    if (a.nom() == "--cycles") {
+        uint64_t n;
+        if (!lireEntier(v, n) || n > UINT64_MAX / 8) {
+            erreur = "--cycles: not a cycle count: " + v;
+            return false;
+        }
+        ticks = n * ticksParCycle;
+    } else if (!lireInstant(v, ticks)) {
+        erreur = "--ms: not a duration in milliseconds: " + v;
+        return false;
+    }
+    if (o.dureeDonnee) {
+        erreur = "give one of --cycles and --ms";
+        return false;
+    }
+    o.ticks = ticks;
+    o.dureeDonnee = true;
+    return true;
+}
+
+bool estMotAction(const std::string& mot)
+{
+    return mot == "press" || mot == "release" || mot == "pot";
+}
+
+// "--at T ACTION": the action as one argument ("press BP1") or as two.
+bool lireAt(Arguments& a, OptionsLancement& o, std::string& erreur)
+{
+    std::string instant, texte, argument;
+    if (!a.prend(instant, erreur))
+        return false;
+    Action action;
+    if (!lireInstant(instant, action.ticks)) {
+        erreur = "--at: bad time '" + instant + "' (milliseconds)";
+        return false;
+    }
+    if (!a.prend(texte, erreur))
+        return false;
+    if (estMotAction(texte) && a.prendSiPresent(argument))
+        texte += " " + argument;
+    std::string raison;
+    if (!lireAction(texte, action, raison)) {
+        erreur = "--at " + instant + ": " + raison;
+        return false;
+    }
+    o.actions.push_back(action);
+    return true;
+}
+
+// One option: its name, what follows it, its help line, which programs take it, and
+// how it is read.
+struct DescOption
+{
+    const char* nom;
+    const char* arguments;
+    const char* aide;
+    bool runner;
+    bool fenetre;
+    bool (*lire)(Arguments&, OptionsLancement&, std::string& erreur);
+};
+
+// A flag sets one member; an option with a file name stores it in one.
+#define DRAPEAU(membre) [](Arguments&, OptionsLancement& o, std::string&) { o.membre = true; return true; }
+#define CHEMIN(membre) [](Arguments& a, OptionsLancement& o, std::string& e) { return a.prend(o.membre, e); }
+
+const DescOption tableOptions[] = {
+    {"--cycles", "N", "run N instruction cycles (4N oscillator ticks)", true, false, lireDuree},
+    {"--ms", "T", "run T ms of chip time (or, with --check, at least T ms)", true, false, lireDuree},
+    {"--at", "T ACTION", "do ACTION at T ms of chip time (repeatable)", true, true, lireAt},
+    {"--script", "FILE", "the same from a file: one \"T ACTION\" a line, # starts a comment", true, true,
+     [](Arguments& a, OptionsLancement& o, std::string& e) {
+         std::string chemin;
+         return a.prend(chemin, e) && lireScript(chemin, o.actions, e);
+     }},
+    {"--piste", "FILE.pis", "load the track (the desktop program places the robot on its start)", true, true,
+     CHEMIN(piste)},
+    {"--robot", "FILE.rbo", "load the robot: contacts, sensors, motors, mechanics", true, true, CHEMIN(robot)},
+    {"--pose", "X,Y,DEG", "place the robot (mm, mm, heading in degrees)", true, false,
+     [](Arguments& a, OptionsLancement& o, std::string& e) {
+         std::string v;
+         if (!a.prend(v, e))
+             return false;
+         if (!lirePose(v, o)) {
+             e = "--pose: expected X,Y,DEG (mm, mm, degrees): " + v;
+             return false;
+         }
+         return true;
+     }},
+    {"--seed", "N", "seed of the random source (TTL levels between thresholds, A/D noise)", true, false,
+     [](Arguments& a, OptionsLancement& o, std::string& e) {
+         std::string v;
+         if (!a.prend(v, e))
+             return false;
+         if (!lireEntier(v, o.graine)) {
+             e = "--seed: not a number: " + v;
+             return false;
+         }
+         return true;
+     }},
+    {"--lcd", "", "at the end, print the LCD's two lines", true, false, DRAPEAU(lcd)},
+    {"--led", "", "at the end, print the current through the LED on RA6", true, false, DRAPEAU(led)},
+    {"--dump", "", "at the end, print pc, w, status, bsr, the tick count and the data memory", true, false,
+     DRAPEAU(dump)},
+    {"--vcd", "FILE", "write a Value Change Dump of the pins", true, false, CHEMIN(vcd)},
+    {"--trace", "N", "print the first N instructions executed", true, false,
+     [](Arguments& a, OptionsLancement& o, std::string& e) {
+         std::string v;
+         if (!a.prend(v, e))
+             return false;
+         if (!lireEntier(v, o.trace)) {
+             e = "--trace: not a count: " + v;
+             return false;
+         }
+         return true;
+     }},
+    {"--trajectory", "FILE.csv", "write the robot's pose every simulated millisecond", true, false,
+     CHEMIN(trajectoire)},
+    {"--bench", "", "print the speed, in cycles per second and against real time", true, false, DRAPEAU(bench)},
+    {"--check", "FILE.chk", "grade the programs against a check file", true, false, CHEMIN(check)},
+    {"--junit", "FILE.xml", "with --check: write a JUnit report", true, false, CHEMIN(junit)},
+    {"--tap", "", "with --check: report in TAP", true, false, DRAPEAU(tap)},
+    {"--symbols", "FILE.lst", "with --check: the symbols of this listing (default: NAME.lst beside each program)",
+     true, false, CHEMIN(symboles)},
+    {"--power-on", "", "switch the board on once the window is shown", false, true, DRAPEAU(powerOn)},
+    {"--complete", "", "start in the complete mode (robot and track windows shown)", false, true,
+     DRAPEAU(complet)},
+    {"--scopes", "", "open the oscilloscopes as their menu entry does", false, true, DRAPEAU(oscillos)},
+    {"--timebase", "D", "turn the scopes' time-base dial to D, 0 to 99 (29: 57 us a sweep, 57: 0.7 ms)", false,
+     true,
+     [](Arguments& a, OptionsLancement& o, std::string& e) {
+         std::string v;
+         if (!a.prend(v, e))
+             return false;
+         if (!lireEntierEntre(v, 0, 99, o.baseTemps)) {
+             e = "--timebase: not a dial position from 0 to 99: " + v;
+             return false;
+         }
+         return true;
+     }},
+    {"--speed", "F", "slowing factor, 0.1 to 50 (1 = real time)", false, true,
+     [](Arguments& a, OptionsLancement& o, std::string& e) {
+         std::string v;
+         if (!a.prend(v, e))
+             return false;
+         if (!lireReel(v, o.vitesse) || o.vitesse < 0.1 || o.vitesse > 50.0) {
+             e = "--speed: not a slowing factor from 0.1 to 50: " + v;
+             return false;
+         }
+         return true;
+     }},
+    {"--robot-tab", "N", "open the robot window on its tab N (1 jack ... 3 sensors ... 6 mechanics)", false, true,
+     [](Arguments& a, OptionsLancement& o, std::string& e) {
+         std::string v;
+         if (!a.prend(v, e))
+             return false;
+         if (!lireEntierEntre(v, 1, 6, o.ongletRobot)) {
+             e = "--robot-tab: not a tab from 1 to 6: " + v;
+             return false;
+         }
+         return true;
+     }},
+    {"--quit-after", "T", "quit after T ms of chip time (of wall-clock time while the board is off)", false, true,
+     [](Arguments& a, OptionsLancement& o, std::string& e) {
+         std::string v;
+         if (!a.prend(v, e))
+             return false;
+         if (!lireInstant(v, o.quitterApres)) {
+             e = "--quit-after: not a duration in milliseconds: " + v;
+             return false;
+         }
+         o.quitter = true;
+         return true;
+     }},
+    {"--screenshot", "FILE.png", "with --quit-after: save the main window as a PNG first", false, true,
+     CHEMIN(capture)},
+};
+
+#undef DRAPEAU
+#undef CHEMIN
+
+bool prendOption(Programme p, const DescOption& d)
+{
+    return p == Programme::Runner ? d.runner : d.fenetre;
+}
+
+// What the options say together, once all are read.
+bool verifieEnsemble(Programme p, OptionsLancement& o, std::string& erreur)
+{
+    if (p == Programme::Fenetre) {
+        if (o.programmes.size() > 1) {
+            erreur = "more than one program given: " + o.programmes[1];
+            return false;
+        }
+        if (!o.capture.empty() && !o.quitter) {
+            erreur = "--screenshot needs --quit-after";
+            return false;
+        }
+        return true;
+    }
+    if (o.programmes.empty()) {
+        erreur = "no program given (--help for the options)";
+        return false;
+    }
+    if (o.check.empty()) {
+        if (o.programmes.size() > 1) {
+            erreur = "more than one program given: " + o.programmes[1] + " (several only with --check)";
+            return false;
+        }
+        if (!o.junit.empty() || o.tap || !o.symboles.empty()) {
+            erreur = std::string(!o.junit.empty() ? "--junit" : o.tap ? "--tap" : "--symbols") + " goes with --check";
+            return false;
+        }
+        return true;
+    }
+    // The check file holds the actions; the expectations say what to report.
+    const char* autre = !o.actions.empty() ? "--at and --script" : !o.vcd.empty() ? "--vcd" : o.trace ? "--trace"
+                      : o.dump ? "--dump" : o.lcd ? "--lcd" : o.led ? "--led"
+                      : !o.trajectoire.empty() ? "--trajectory" : nullptr;
+    if (autre) {
+        erreur = std::string(autre) + " cannot be combined with --check";
+        return false;
+    }
+    return true;
+}
+
+// The files to be read, checked before anything runs: one line naming the file and
+// what is wrong with it.
+bool verifieFichiers(const OptionsLancement& o, std::string& erreur)
+{
+    for (const std::string& programme : o.programmes)
+        if (!(erreur = defautFichierLu(programme)).empty())
+            return false;
+    if (!o.piste.empty() && !(erreur = defautDocumentXml(o.piste, "piste")).empty())
+        return false;
+    if (!o.robot.empty() && !(erreur = defautDocumentXml(o.robot, "rombo")).empty())
+        return false;
+    return true;
+}
+
+}  // namespace
+
+bool lireOptions(Programme programme, int argc, char** argv, OptionsLancement& o, std::string& erreur)
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "-h" || arg == "--help") {
+            o.aide = true;
+            return true;
+        }
+        if (arg.empty() || arg[0] != '-') {
+            o.programmes.push_back(arg);
+            continue;
+        }
+        const DescOption* desc = nullptr;
+        for (const DescOption& d : tableOptions)
+            if (arg == d.nom && prendOption(programme, d))
+                desc = &d;
+        if (!desc) {
+            erreur = "unknown option " + arg + " (--help for the options)";
+            return false;
+        }
+        Arguments arguments(argc, argv, i, arg);
+        if (!desc->lire(arguments, o, erreur))
+            return false;
+    }
+    if (!verifieEnsemble(programme, o, erreur) || !verifieFichiers(o, erreur))
+        return false;
+    ordonneActions(o.actions);
+    return true;
+}
+
+std::string usage(Programme programme)
+{
+    std::string texte;
+    if (programme == Programme::Runner)
+        texte = "usage: tavrex-cli [options] PROGRAM.hex\n"
+                "       tavrex-cli --check FILE.chk [options] PROGRAM.hex...\n";
+    else
+        texte = "usage: tavrex [options] [PROGRAM.hex]\n"
+                "  PROGRAM.hex         loaded as the board window's open button does\n";
+    for (const DescOption& d : tableOptions) {
+        if (!prendOption(programme, d))
+            continue;
+        std::string tete = std::string("  ") + d.nom + (*d.arguments ? " " : "") + d.arguments;
+        tete.resize(std::max<size_t>(tete.size() + 1, 22), ' ');
+        texte += tete + d.aide + "\n";
+    }
+    texte += "actions: press BPn, release BPn (n = 1 to 3), pot V (0 to 5 volts), reset-press, reset-release,\n"
+             "         power-off, power-on, jack-in, jack-out, fdc-press, fdc-release";
+    return texte;
+}

@@ -1,0 +1,65 @@
+#ifndef TAVREX_OPTIONS_H
+#define TAVREX_OPTIONS_H
+
+// The command lines of the runner (tavrex-cli) and of the desktop program (tavrex):
+// one table of options, each said once with its arguments, its reader and its help
+// line, from which both parsers and both usage texts come. Errors are returned, one
+// line each, never acted on here: a bad input gets the same words in both programs.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "actions.h"
+#include "aleatoire.h"
+
+enum class Programme { Runner, Fenetre };
+
+// Everything either program reads from its command line.
+struct OptionsLancement
+{
+    // Both programs.
+    std::vector<std::string> programmes;   // HEX files; several only with --check
+    std::vector<Action> actions;           // in time order once read
+    std::string piste;
+    std::string robot;
+    bool aide = false;
+
+    // The runner.
+    uint64_t ticks = 0;
+    bool dureeDonnee = false;
+    bool dump = false;
+    bool bench = false;
+    bool lcd = false;
+    bool led = false;
+    uint64_t trace = 0;
+    std::string vcd;
+    uint64_t graine = Aleatoire::graineParDefaut;
+    std::string check;
+    std::string junit;
+    bool tap = false;
+    std::string symboles;
+    std::string trajectoire;
+    bool pose = false;
+    double poseX = 0.0, poseY = 0.0, poseDeg = 0.0;
+
+    // The desktop program.
+    bool powerOn = false;
+    bool complet = false;
+    bool oscillos = false;
+    int baseTemps = -1;       // the scopes' time-base dial, 0 to 99; -1: the window's own
+    double vitesse = 0.0;     // the slowing factor; 0: the window's own
+    int ongletRobot = 0;      // 1 to 6; 0: the window's own
+    bool quitter = false;
+    uint64_t quitterApres = 0;   // ticks
+    std::string capture;
+};
+
+// Reads the options of `programme` (argv[0] is the program's name; the desktop
+// program's Qt options already taken out). Returns false with one line in `erreur`
+// on a bad option or a file that cannot be read; with --help, true and `aide` set.
+bool lireOptions(Programme programme, int argc, char** argv, OptionsLancement& o, std::string& erreur);
+// The usage text, from the option table.
+std::string usage(Programme programme);
+
+#endif

@@ -1,0 +1,115 @@
+#include "preparation.h"
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+
+#include <QDomDocument>
+#include <QFile>
+
+#include "modele.h"
+
+std::string defautFichierLu(const std::string& chemin)
+{
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::file_status etat = fs::status(chemin, ec);
+    if (!fs::exists(etat))
+        return chemin + ": no such file";
+    if (fs::is_directory(etat))
+        return chemin + ": is a directory, not a file";
+    errno = 0;
+    std::ifstream in(chemin, std::ios::binary);
+    if (!in.is_open())
+        return chemin + ": cannot be read (" + (errno ? std::strerror(errno) : "open failed") + ")";
+    if (in.peek() == std::ifstream::traits_type::eof())
+        return chemin + ": is empty";
+    return {};
+}
+
+std::string defautDocumentXml(const std::string& chemin, const char* racine)
+{
+    std::string defaut = defautFichierLu(chemin);
+    if (!defaut.empty())
+        return defaut;
+    QFile f(QString::fromLocal8Bit(chemin.c_str()));
+    if (!f.open(QIODevice::ReadOnly))
+        return chemin + ": cannot be read";
+    QDomDocument doc;
+    QString message;
+    int ligne = 0, colonne = 0;
+    if (!doc.setContent(&f, &message, &ligne, &colonne))
+        return chemin + ": not an XML document (line " + std::to_string(ligne) + ", column " +
+               std::to_string(colonne) + ": " + message.toStdString() + ")";
+    const QString trouve = doc.documentElement().tagName();
+    if (trouve != QLatin1String(racine))
+        return chemin + ": not a " + (std::strcmp(racine, "rombo") == 0 ? "robot" : "track") +
+               " file (root element <" + trouve.toStdString() + ">, expected <" + racine + ">)";
+    return {};
+}
+
+std::string ChargementHex::message(const std::string& chemin) const
+{
+    const auto pluriel = [](int n) { return n > 1 ? "s" : ""; };
+    switch (issue) {
+    case Charge: return {};
+    case ChargeEnPartie:
+        return chemin + ": " + std::to_string(lignesIgnorees) + " line" + pluriel(lignesIgnorees) +
+               " skipped (not a valid record)";
+    case Illisible: return chemin + ": cannot be read";
+    case AucunEnregistrement:
+        return chemin + ": no valid Intel HEX record (" + std::to_string(lignes) + " line" + pluriel(lignes) +
+               " read)";
+    }
+    return {};
+}
+
+ChargementHex bilanChargement(const BilanLecture& bilan)
+{
+    ChargementHex c;
+    c.lignes = bilan.lignes;
+    c.lignesIgnorees = bilan.lignesIgnorees;
+    if (!bilan.ouvert)
+        c.issue = ChargementHex::Illisible;
+    else if (bilan.lignesIgnorees == bilan.lignes)
+        c.issue = ChargementHex::AucunEnregistrement;
+    else
+        c.issue = bilan.lignesIgnorees > 0 ? ChargementHex::ChargeEnPartie : ChargementHex::Charge;
+    return c;
+}
+
+ChargementHex chargeProgramme(Modele& m, const std::string& chemin)
+{
+    P18f4550& pic = *m.getProcesseur();
+    pic.readFromHex(chemin.c_str());
+    return bilanChargement(pic.getFM()->bilan());
+}
+
+std::unique_ptr<Modele> prepareCarte(const DonneesCarte& d, std::string& erreur, std::string& note)
+{
+    // Seeded first: the ports draw their first levels as the board is built.
+    Aleatoire::graine(d.graine);
+    auto modele = std::make_unique<Modele>();
+    const ChargementHex hex = chargeProgramme(*modele, d.programme);
+    if (!hex.reussi()) {
+        erreur = hex.message(d.programme);
+        return nullptr;
+    }
+    note = hex.message(d.programme);
+    if (!d.piste.empty() && !modele->getPiste()->openData(QString::fromLocal8Bit(d.piste.c_str()))) {
+        erreur = d.piste + ": cannot be read as a track";
+        return nullptr;
+    }
+    if (!d.robot.empty()) {
+        if (!modele->openData(QString::fromLocal8Bit(d.robot.c_str()))) {
+            erreur = d.robot + ": cannot be read as a robot";
+            return nullptr;
+        }
+        // The motors follow the file's assignment, as the configuration window does.
+        modele->setPwm1aGauche(modele->isPwm1aGauche());
+    }
+    if (d.pose)
+        modele->romboSurPiste(d.poseX, d.poseY, d.poseDeg);
+    return modele;
+}

@@ -1,0 +1,113 @@
+#include "seance.h"
+
+#include <algorithm>
+
+#include "modele.h"
+
+Seance::Seance(Modele& m) : modele(m), enMarche(m.isPowered())
+{
+    surMarche = QObject::connect(&modele, &Modele::setPowerOn, [this] { enMarche = true; });
+    surArret = QObject::connect(&modele, &Modele::setPowerOff, [this] { enMarche = false; });
+    demarre();
+}
+
+Seance::~Seance()
+{
+    QObject::disconnect(surMarche);
+    QObject::disconnect(surArret);
+}
+
+void Seance::demarre()
+{
+    origine = modele.time();
+    attente = 0;
+}
+
+uint64_t Seance::horloge() const
+{
+    return modele.time() - origine + attente;
+}
+
+void Seance::planifie(uint64_t instant, int ordre, std::function<void()> faire)
+{
+    // Never before what has been played: an entry added late is played next.
+    const auto apres = std::upper_bound(agenda.begin() + static_cast<std::ptrdiff_t>(prochaine), agenda.end(),
+                                        std::make_pair(instant, ordre), [](const auto& cle, const Entree& e) {
+                                            return cle.first != e.instant ? cle.first < e.instant
+                                                                          : cle.second < e.ordre;
+                                        });
+    agenda.insert(apres, Entree{instant, ordre, std::move(faire)});
+}
+
+void Seance::planifie(const std::vector<Action>& actions)
+{
+    for (const Action& a : actions)
+        planifie(a.ticks, a.ordre, [this, a] { a.appliquer(modele); });
+}
+
+bool Seance::joueDues()
+{
+    while (prochaine < agenda.size() && agenda[prochaine].instant <= horloge()) {
+        // The entry may add others: it is taken out of the list before it is played.
+        const std::function<void()> faire = std::move(agenda[prochaine++].faire);
+        faire();
+        if (interrompue)
+            return false;
+    }
+    return true;
+}
+
+void Seance::execute(uint64_t limite)
+{
+    const uint64_t arret = modele.time() + (limite - horloge());
+    // Only entries switch the board on and off: none comes inside a stretch.
+    while (suivi && modele.time() < arret) {
+        const uint64_t debut = horloge();
+        modele.pas();
+        if (!suivi(debut))
+            suivi = nullptr;
+    }
+    modele.executeJusqua(arret);
+}
+
+void Seance::avanceJusqua(uint64_t fin)
+{
+    interrompue = false;
+    while (joueDues() && horloge() < fin) {
+        const uint64_t limite = entreesRestantes() ? std::min(agenda[prochaine].instant, fin) : fin;
+        if (enMarche) {
+            execute(limite);
+            continue;
+        }
+        // The board is off or held in reset: chip time passes with nothing to run.
+        const uint64_t duree = limite - horloge();
+        attente += duree;
+        if (surAttente)
+            surAttente(duree);
+    }
+}
+
+uint64_t Seance::tranche(uint64_t duree)
+{
+    interrompue = false;
+    uint64_t fait = 0;
+    // An entry may switch the board off or hold it in reset.
+    while (fait < duree && joueDues() && enMarche) {
+        uint64_t limite = horloge() + (duree - fait);
+        if (entreesRestantes())
+            limite = std::min(limite, agenda[prochaine].instant);
+        const uint64_t avant = modele.time();
+        execute(limite);
+        fait += modele.time() - avant;
+    }
+    return fait;
+}
+
+void Seance::passeHorsTension(uint64_t duree)
+{
+    interrompue = false;
+    attente += duree;
+    if (surAttente)
+        surAttente(duree);
+    joueDues();
+}

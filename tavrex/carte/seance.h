@@ -1,0 +1,92 @@
+#ifndef TAVREX_SEANCE_H
+#define TAVREX_SEANCE_H
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include <QMetaObject>
+
+#include "actions.h"
+
+class Modele;
+
+// One run of the board in chip time: the only way the front ends drive it. The run
+// has a clock of its own, the chip ticks since it started plus the time the board
+// spent off or held in reset (time goes on for the user while nothing runs), and a
+// timeline of entries (the user's actions, the instants a check looks at) that are
+// played at the first instruction boundary at or after their instant, those of one
+// instant in their order. Between two entries the board runs through
+// `Modele::executeJusqua`, so that the quiet runs and wait loops keep their speed.
+class Seance
+{
+public:
+    explicit Seance(Modele& modele);
+    ~Seance();
+    Seance(const Seance&) = delete;
+    Seance& operator=(const Seance&) = delete;
+
+    // The clock's zero is now. The board is not switched on: that is an entry, or the
+    // front end's own call.
+    void demarre();
+    uint64_t horloge() const;
+    // Chip time run since the start, the time off left out.
+    uint64_t ticksExecutes() const { return horloge() - attente; }
+    // Whether chip time runs: the board on and not held in reset.
+    bool tourne() const { return enMarche; }
+
+    // An entry at `instant` of the run's clock; `ordre` ranks the entries of one
+    // instant (an entry added later at the same instant and rank comes after).
+    void planifie(uint64_t instant, int ordre, std::function<void()> faire);
+    // Each action at its instant and in its order, done to the model.
+    void planifie(const std::vector<Action>& actions);
+    size_t entreesJouees() const { return prochaine; }
+    bool entreesRestantes() const { return prochaine < agenda.size(); }
+
+    // Headless: runs until the clock reaches `fin` (at the first instruction boundary
+    // at or after it); time while the board is off passes at once.
+    void avanceJusqua(uint64_t fin);
+    // Paced by a front end: at most `duree` ticks of chip time while the board runs,
+    // the entries due inside played in turn. Returns the ticks run; fewer when an
+    // entry switched the board off or held it in reset.
+    uint64_t tranche(uint64_t duree);
+    // Paced by a front end while the board does not run: `duree` ticks of the clock
+    // pass (at the wall clock's pace), the entries due played.
+    void passeHorsTension(uint64_t duree);
+    // From an entry: the run returns once that entry is played, at its instruction
+    // boundary.
+    void interrompre() { interrompue = true; }
+
+    // Told of every stretch of time the board spends off (a waveform keeps its time).
+    void setSurAttente(std::function<void(uint64_t duree)> f) { surAttente = std::move(f); }
+    // Called after each instruction, instead of the quiet runs, for as long as it
+    // returns true; `debut` is the clock when the instruction started.
+    void suisInstructions(std::function<bool(uint64_t debut)> f) { suivi = std::move(f); }
+
+    // Plays the entries due now; false when one asked to stop.
+    bool joueDues();
+
+private:
+    struct Entree
+    {
+        uint64_t instant;
+        int ordre;
+        std::function<void()> faire;
+    };
+
+    // Runs the board until the clock reaches `limite` or an entry's instant.
+    void execute(uint64_t limite);
+
+    Modele& modele;
+    std::vector<Entree> agenda;
+    size_t prochaine = 0;
+    uint64_t origine = 0;
+    uint64_t attente = 0;
+    bool enMarche = false;
+    bool interrompue = false;
+    std::function<void(uint64_t)> surAttente;
+    std::function<bool(uint64_t)> suivi;
+    QMetaObject::Connection surMarche, surArret;
+};
+
+#endif
