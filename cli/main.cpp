@@ -228,7 +228,7 @@ int main(int argc, char** argv)
     }
     if (o.bench) {
         const double secondes = std::chrono::duration<double>(mur1 - mur0).count();
-        const double cycles = static_cast<double>(ticksExecutes) / 4.0;
+        const double cycles = static_cast<double>(ticksExecutes) / ticksParCycle;
         const double parSeconde = secondes > 0 ? cycles / secondes : 0.0;
         std::printf("cycles %.0f\n", cycles);
         std::printf("seconds %.3f (cpu %.3f)\n", secondes, double(cpu1 - cpu0) / CLOCKS_PER_SEC);
