@@ -162,7 +162,7 @@ const DescOption tableOptions[] = {
          std::string chemin;
          return a.prend(chemin, e) && lireScript(chemin, o.actions, e);
      }},
-    {"--piste", "FILE.pis", "load the track (the desktop program places the robot on its start)", true, true,
+    {"--piste", "FILE.pis", "load the track; the desktop program places the robot on its start", true, true,
      CHEMIN(piste)},
     {"--robot", "FILE.rbo", "load the robot: contacts, sensors, motors, mechanics", true, true, CHEMIN(robot)},
     {"--pose", "X,Y,DEG", "place the robot (mm, mm, heading in degrees)", true, false,
@@ -367,12 +367,12 @@ std::string usage(Programme programme)
                 "       tavrex-cli --check FILE.chk [options] PROGRAM.hex...\n";
     else
         texte = "usage: tavrex [options] [PROGRAM.hex]\n"
-                "  PROGRAM.hex         loaded as the board window's open button does\n";
+                "  PROGRAM.hex           loaded as the board window's open button does\n";
     for (const DescOption& d : tableOptions) {
         if (!prendOption(programme, d))
             continue;
         std::string tete = std::string("  ") + d.nom + (*d.arguments ? " " : "") + d.arguments;
-        tete.resize(std::max<size_t>(tete.size() + 1, 22), ' ');
+        tete.resize(std::max<size_t>(tete.size() + 1, 24), ' ');
         texte += tete + d.aide + "\n";
     }
     texte += "actions: press BPn, release BPn (n = 1 to 3), pot V (0 to 5 volts), reset-press, reset-release,\n"
