@@ -17,12 +17,10 @@ FenetreCarteMicro::FenetreCarteMicro(Modele& m, QWidget* parent)
     ui->setupUi(this);
     // After setupUi: its translated texts would replace the picture.
     ui->label->setPixmap(QPixmap(QStringLiteral(":/images/lcd.png")));
-    connect(ui->bp0, &QPushButton::pressed, modele, &Modele::appuyeBP0);
-    connect(ui->bp0, &QPushButton::released, modele, &Modele::relacheBP0);
-    connect(ui->bp1, &QPushButton::pressed, modele, &Modele::appuyeBP1);
-    connect(ui->bp1, &QPushButton::released, modele, &Modele::relacheBP1);
-    connect(ui->bp2, &QPushButton::pressed, modele, &Modele::appuyeBP2);
-    connect(ui->bp2, &QPushButton::released, modele, &Modele::relacheBP2);
+    for (int n = 0; n < 3; ++n) {
+        connect(bouton(n), &QPushButton::pressed, this, [this, n] { appuie(n, true); });
+        connect(bouton(n), &QPushButton::released, this, [this, n] { appuie(n, false); });
+    }
     connect(ui->reset, &QPushButton::pressed, modele, &Modele::appuyeReset);
     connect(ui->reset, &QPushButton::released, modele, &Modele::relacheReset);
     connect(ui->an0SpinBox, QOverload<double>::of(&QDoubleSpinBox::valueChanged), modele,
@@ -44,9 +42,18 @@ QPushButton* FenetreCarteMicro::bouton(int n) const
 
 void FenetreCarteMicro::appuie(int n, bool enfonce)
 {
-    bouton(n)->setDown(enfonce);
+    tenu[n] = enfonce;
+    actualiseBouton(n);
+}
+
+void FenetreCarteMicro::actualiseBouton(int n)
+{
+    // A lock holds the pin low whatever the key or the mouse do; unlocked, the button
+    // is down while either holds it.
+    if (!verrou[n])
+        bouton(n)->setDown(tenu[n]);
     BoutonCNX* b = modele->getBouton(n);
-    enfonce ? b->appuye() : b->relache();
+    verrou[n] || tenu[n] ? b->appuye() : b->relache();
 }
 
 void FenetreCarteMicro::set_bp0Pressed() { appuie(0, true); }
@@ -81,9 +88,9 @@ void FenetreCarteMicro::diminueAn0()
 void FenetreCarteMicro::verrouille(int n, bool on)
 {
     // A locked button is held down: its disabled look is its pressed colour.
+    verrou[n] = on;
     bouton(n)->setEnabled(!on);
-    BoutonCNX* b = modele->getBouton(n);
-    on ? b->appuye() : b->relache();
+    actualiseBouton(n);
 }
 
 void FenetreCarteMicro::on_checkBoxMaintienBP0_clicked(bool on) { verrouille(0, on); }

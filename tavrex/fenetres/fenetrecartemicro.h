@@ -75,12 +75,16 @@ private:
     QPushButton* bouton(int n) const;
     void appuie(int n, bool enfonce);
     void verrouille(int n, bool on);
+    void actualiseBouton(int n);
     // Reads the file named by the file label and shows how it went.
     ChargementHex lireFichier();
 
     Ui::FenetreCarteMicro* ui;
     Modele* modele;
     LcdScreenView lcd;
+    // Per button: held by its key or the mouse, held by its lock.
+    bool tenu[3] = {};
+    bool verrou[3] = {};
 };
 
 #endif

@@ -43,14 +43,23 @@ void TestCarte::verrous()
     QVERIFY(!ui->bp0->isEnabled());
     QVERIFY(bp1->estAppuye());
     QVERIFY(ui->bp1->isEnabled());
-    // The keyboard still reaches a locked button.
-    carte.set_bp0Released();
-    QVERIFY(!bp1->estAppuye());
+    // Neither a tap of its key nor a release undoes the lock.
     carte.set_bp0Pressed();
+    carte.set_bp0Released();
     QVERIFY(bp1->estAppuye());
-    QVERIFY(ui->bp0->isDown());
+    // Unlocked while its key holds it: down until the key lets go.
+    carte.set_bp0Pressed();
     ui->checkBoxMaintienBP0->click();
     QVERIFY(ui->bp0->isEnabled());
+    QVERIFY(bp1->estAppuye());
+    QVERIFY(ui->bp0->isDown());
+    carte.set_bp0Released();
+    QVERIFY(!bp1->estAppuye());
+    QVERIFY(!ui->bp0->isDown());
+    // The mouse goes the same way.
+    QTest::mousePress(ui->bp0, Qt::LeftButton);
+    QVERIFY(bp1->estAppuye());
+    QTest::mouseRelease(ui->bp0, Qt::LeftButton);
     QVERIFY(!bp1->estAppuye());
 
     carte.set_bp2Pressed();
