@@ -8,6 +8,7 @@
 #include <QDomDocument>
 #include <QFile>
 
+#include "hex_file.h"
 #include "modele.h"
 
 std::string defautFichierLu(const std::string& chemin)
@@ -58,6 +59,7 @@ std::string ChargementHex::message(const std::string& chemin) const
         return chemin + ": " + std::to_string(lignesIgnorees) + " line" + pluriel(lignesIgnorees) +
                " skipped (not a valid record)";
     case Illisible: return chemin + ": cannot be read";
+    case Vide: return chemin + ": is empty";
     case AucunEnregistrement:
         return chemin + ": no valid Intel HEX record (" + std::to_string(lignes) + " line" + pluriel(lignes) +
                " read)";
@@ -72,6 +74,8 @@ ChargementHex bilanChargement(const BilanLecture& bilan)
     c.lignesIgnorees = bilan.lignesIgnorees;
     if (!bilan.ouvert)
         c.issue = ChargementHex::Illisible;
+    else if (bilan.lignes == 0)
+        c.issue = ChargementHex::Vide;
     else if (bilan.lignesIgnorees == bilan.lignes)
         c.issue = ChargementHex::AucunEnregistrement;
     else
@@ -81,6 +85,11 @@ ChargementHex bilanChargement(const BilanLecture& bilan)
 
 ChargementHex chargeProgramme(Modele& m, const std::string& chemin)
 {
+    // A file that would load nothing is refused before the chip is touched: the
+    // program in it keeps running.
+    const ChargementHex examen = bilanChargement(lisFichierHex(chemin.c_str(), nullptr));
+    if (!examen.reussi())
+        return examen;
     P18f4550& pic = *m.getProcesseur();
     pic.readFromHex(chemin.c_str());
     return bilanChargement(pic.getFM()->bilan());

@@ -27,6 +27,7 @@ struct ChargementHex
         Charge,               // every line a valid record
         ChargeEnPartie,       // loaded, some lines skipped
         Illisible,            // the file could not be opened
+        Vide,                 // not a line in it
         AucunEnregistrement   // no valid record: nothing loaded
     };
     Issue issue = Illisible;
@@ -39,7 +40,8 @@ struct ChargementHex
     std::string message(const std::string& chemin) const;
 };
 ChargementHex bilanChargement(const BilanLecture& bilan);
-// Loads the program into the board's chip (which is reset, as after any load).
+// Loads the program into the board's chip, which is reset as after any load; a file
+// that would load nothing leaves the chip as it was.
 ChargementHex chargeProgramme(Modele& m, const std::string& chemin);
 
 // What a board is prepared from.

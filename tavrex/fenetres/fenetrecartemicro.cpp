@@ -130,34 +130,47 @@ void FenetreCarteMicro::on_pushButtonOuvrir_clicked()
 ChargementHex FenetreCarteMicro::chargerProgramme(const QString& chemin)
 {
     ui->fichier->setText(chemin);
-    const ChargementHex lu = lireFichier();
-    ui->pushButtonRefresh->setEnabled(true);
-    emit refreshEnabled(true);
-    return lu;
+    return lireFichier(chemin);
 }
 
 void FenetreCarteMicro::on_pushButtonRefresh_clicked()
 {
-    lireFichier();
+    // The last program that loaded, even when a later file was refused.
+    if (!dernierCharge.isEmpty())
+        chargerProgramme(dernierCharge);
 }
 
-ChargementHex FenetreCarteMicro::lireFichier()
+ChargementHex FenetreCarteMicro::lireFichier(const QString& chemin)
 {
-    const QString chemin = ui->fichier->text();
     // The file system's own encoding: a name outside Latin-1 opens as well.
     const ChargementHex lu = chargeProgramme(*modele, QFile::encodeName(chemin).toStdString());
     // No dialog box: the file label says how the load went, in red when it failed.
-    if (lu.issue == ChargementHex::Illisible) {
-        ui->fichier->setStyleSheet(QStringLiteral("color: rgb(200,0,0);"));
-        ui->fichier->setToolTip(tr("Fichier illisible : %1").arg(chemin));
-    } else if (lu.lignesIgnorees > 0) {
+    QString raison;
+    switch (lu.issue) {
+    case ChargementHex::Charge:
+        ui->fichier->setStyleSheet(QString());
+        ui->fichier->setToolTip(tr("Programme chargé"));
+        break;
+    case ChargementHex::ChargeEnPartie:
         ui->fichier->setStyleSheet(QStringLiteral("color: rgb(170,90,0);"));
         ui->fichier->setToolTip(tr("Programme chargé ; %n ligne(s) ignorée(s), non conforme(s) au format HEX", "",
                                    lu.lignesIgnorees));
-    } else {
-        ui->fichier->setStyleSheet(QString());
-        ui->fichier->setToolTip(tr("Programme chargé"));
+        break;
+    case ChargementHex::Illisible: raison = tr("fichier illisible"); break;
+    case ChargementHex::Vide: raison = tr("fichier vide"); break;
+    case ChargementHex::AucunEnregistrement: raison = tr("aucun enregistrement Intel HEX valide"); break;
     }
+    if (lu.reussi()) {
+        dernierCharge = chemin;
+        ui->pushButtonRefresh->setEnabled(true);
+        emit refreshEnabled(true);
+        return lu;
+    }
+    ui->fichier->setStyleSheet(QStringLiteral("color: rgb(200,0,0);"));
+    ui->fichier->setToolTip(dernierCharge.isEmpty()
+                                ? tr("Chargement refusé : %1 (%2)").arg(chemin, raison)
+                                : tr("Chargement refusé : %1 (%2). Le programme %3 reste chargé.")
+                                      .arg(chemin, raison, dernierCharge));
     return lu;
 }
 

@@ -76,13 +76,14 @@ private:
     void appuie(int n, bool enfonce);
     void verrouille(int n, bool on);
     void actualiseBouton(int n);
-    // Reads the file named by the file label and shows how it went.
-    ChargementHex lireFichier();
+    // Reads the file and shows how it went on the file label.
+    ChargementHex lireFichier(const QString& chemin);
 
     Ui::FenetreCarteMicro* ui;
     Modele* modele;
     LcdScreenView lcd;
     // Per button: held by its key or the mouse, held by its lock.
+    QString dernierCharge;   // the last program that loaded
     bool tenu[3] = {};
     bool verrou[3] = {};
 };

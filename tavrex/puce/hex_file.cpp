@@ -72,13 +72,13 @@ int decode(const char* s, LigneDecode* ld)
     return ((somme + checksum) & 0xFF) ? -11 : 0;
 }
 
-int FlashMemory::readFromHex(const char* filename)
+BilanLecture lisFichierHex(const char* filename, FlashMemory* cible)
 {
-    dernierBilan = BilanLecture();
+    BilanLecture bilan;
     std::ifstream fichier(filename ? filename : "");
     if (!fichier.is_open())
-        return 0;
-    dernierBilan.ouvert = true;
+        return bilan;
+    bilan.ouvert = true;
 
     int adresseEtendue = 0;
     std::string ligne;
@@ -87,13 +87,15 @@ int FlashMemory::readFromHex(const char* filename)
     // skipped, not taken for the end of the file; a last line without a line feed
     // counts like the others.
     while (std::getline(fichier, ligne)) {
-        ++dernierBilan.lignes;
+        ++bilan.lignes;
         while (!ligne.empty() && (ligne.back() == '\r' || ligne.back() == ' ' || ligne.back() == '\t'))
             ligne.pop_back();
         if (ligne.size() > static_cast<size_t>(longueurMaxEnregistrement) || decode(ligne.c_str(), &ld) < 0) {
-            ++dernierBilan.lignesIgnorees;
+            ++bilan.lignesIgnorees;
             continue;
         }
+        if (!cible)
+            continue;
         switch (ld.t) {
         case 0: {
             // Computed wide: a record near the top of the 4 GB space must not wrap
@@ -101,18 +103,18 @@ int FlashMemory::readFromHex(const char* filename)
             const uint64_t base = static_cast<uint64_t>(adresseEtendue) * 65536 + static_cast<uint64_t>(ld.a);
             auto dansEspace = [](uint64_t adr) { return adr <= 0xFFFFFFFFu; };
             if (ld.b == 1) {
-                writeByte(static_cast<DWord>(base), static_cast<Byte>(ld.data[0]));
+                cible->writeByte(static_cast<DWord>(base), static_cast<Byte>(ld.data[0]));
                 break;
             }
             int i = 0;
             for (; i + 1 < ld.b; i += 2) {
                 if (dansEspace(base + i + 1))
-                    write(static_cast<DWord>(base + i), static_cast<Word>(ld.data[i] + 256 * ld.data[i + 1]));
+                    cible->write(static_cast<DWord>(base + i), static_cast<Word>(ld.data[i] + 256 * ld.data[i + 1]));
                 else if (dansEspace(base + i))
-                    writeByte(static_cast<DWord>(base + i), static_cast<Byte>(ld.data[i]));
+                    cible->writeByte(static_cast<DWord>(base + i), static_cast<Byte>(ld.data[i]));
             }
             if (i < ld.b && dansEspace(base + i))
-                writeByte(static_cast<DWord>(base + i), static_cast<Byte>(ld.data[i]));
+                cible->writeByte(static_cast<DWord>(base + i), static_cast<Byte>(ld.data[i]));
             break;
         }
         case 4:
@@ -124,5 +126,11 @@ int FlashMemory::readFromHex(const char* filename)
             break;
         }
     }
+    return bilan;
+}
+
+int FlashMemory::readFromHex(const char* filename)
+{
+    dernierBilan = lisFichierHex(filename, this);
     return 0;
 }

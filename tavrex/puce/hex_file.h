@@ -21,4 +21,10 @@ int hexByte(const char* s);
 // 0 for a valid record, otherwise the negative code of the first fault found.
 int decode(const char* s, LigneDecode* ld);
 
+class FlashMemory;
+struct BilanLecture;
+// Reads a HEX file into `cible`; with no target, only counts its lines and faults
+// (a load can then be refused before anything is written).
+BilanLecture lisFichierHex(const char* filename, FlashMemory* cible);
+
 #endif

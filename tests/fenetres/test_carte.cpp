@@ -109,10 +109,28 @@ void TestCarte::chargementHex()
     QVERIFY(ui->fichier->styleSheet().isEmpty());
     QVERIFY(modele.getProcesseur()->getFM()->bilan().lignes > 0);
 
-    // A file that cannot be read says so on the label, in red, with the reason.
-    QVERIFY(!carte.chargerProgramme(dossier.filePath(QStringLiteral("absent.hex"))).reussi());
-    QVERIFY(ui->fichier->styleSheet().contains(QStringLiteral("color")));
-    QVERIFY(ui->fichier->toolTip().contains(QStringLiteral("absent.hex")));
+    // A file that cannot be read, an empty one and one without a record are refused,
+    // in red with the reason; the program that loaded stays in the chip, named, and
+    // the reload button reloads it.
+    const Word premier = modele.getProcesseur()->getFM()->getInstr(0)->getInstr();
+    const QString vide = dossier.filePath(QStringLiteral("vide.hex"));
+    const QString texte = dossier.filePath(QStringLiteral("texte.hex"));
+    QFile(vide).open(QIODevice::WriteOnly);
+    QFile t(texte);
+    QVERIFY(t.open(QIODevice::WriteOnly));
+    t.write("mov w, 1\nnot a record\n");
+    t.close();
+    for (const auto& [fichier, raison] : {std::pair{dossier.filePath(QStringLiteral("absent.hex")), "illisible"},
+                                          std::pair{vide, "vide"}, std::pair{texte, "aucun enregistrement"}}) {
+        QVERIFY(!carte.chargerProgramme(fichier).reussi());
+        QCOMPARE(ui->fichier->styleSheet(), QStringLiteral("color: rgb(200,0,0);"));
+        QVERIFY2(ui->fichier->toolTip().contains(QLatin1String(raison)), qPrintable(ui->fichier->toolTip()));
+        QVERIFY(ui->fichier->toolTip().contains(grec));
+        QCOMPARE(modele.getProcesseur()->getFM()->getInstr(0)->getInstr(), premier);
+    }
+    ui->pushButtonRefresh->click();
+    QCOMPARE(ui->fichier->text(), grec);
+    QVERIFY(ui->fichier->styleSheet().isEmpty());
 
     // Skipped lines load the rest and are counted in the tooltip.
     const QString abime = dossier.filePath(QStringLiteral("abime.hex"));
