@@ -63,6 +63,7 @@ private slots:
     void comparateurEtTest();
     void moteurs();
     void fichiers();
+    void champsParLesTables();
     void ligneDeCommande();
 };
 
