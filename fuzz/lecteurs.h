@@ -37,7 +37,6 @@ inline const char* essaieRobot(Modele& modele, Modele& relu, const QString& chem
 {
     if (!modele.openData(chemin))
         return nullptr;
-    modele.setPwm1aGauche(modele.isPwm1aGauche());
     P18f4550& pic = *modele.getProcesseur();
     for (int k = 0; k < 6; ++k) {
         for (int i = 0; i < 200; ++i)

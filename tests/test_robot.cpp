@@ -351,6 +351,23 @@ TEST_F(InfraredSensor, ReflectionAcrossTheTapeAndPlacementFromThePose)
             }
 }
 
+// What the white-line test shows on the pin: the sensor stays on the floor it was
+// forced onto, which a read of its port would end.
+TEST_F(InfraredSensor, PinVoltageWithoutEndingTheForcedFloor)
+{
+    v0Force(c, true);
+    EXPECT_EQ(c.tensionBroche(), c.getVs());   // unwired: the output itself
+    ASSERT_TRUE(m->captIrConnecte(0, QStringLiteral("RA1")));
+    // An input: 33 kohm into the chip's 1 Gohm, over the tape and not the carpet.
+    EXPECT_NEAR(c.tensionBroche(), 1.24, 0.01);
+    EXPECT_EQ(c.getVin(), c.tensionBroche());
+    // An output driven high: the chip's 1 ohm wins.
+    ecrit(*m, DM::TRISA, 0xFD);
+    ecrit(*m, DM::LATA, 0x02);
+    EXPECT_NEAR(c.tensionBroche(), 5.0, 1e-3);
+    EXPECT_TRUE(c.estForce() && c.estSurLigne());
+}
+
 TEST_F(InfraredSensor, AddingCopiesTheLastSensorUpToTwelve)
 {
     EXPECT_EQ(c.getY(), -4.5);
@@ -608,6 +625,8 @@ TEST_F(RobotFile, SaveThenReadGivesTheSameRobot)
     EXPECT_EQ(b->getCaptIr(1)->getX(), 3.14159);
     EXPECT_EQ(b->getCaptIr(2)->getPort(), nullptr);
     EXPECT_EQ(b->getRayon(), 30.1235);
+    // The file's PWM assignment is wired as it is read: PWM2 (RC1) on the left motor.
+    EXPECT_EQ(b->getProcesseur()->getPortC()->getConnexion(1), b->getMoteurG());
 }
 
 TEST_F(RobotFile, SensorNumbersCreateTheMissingSensorsOrAreIgnored)

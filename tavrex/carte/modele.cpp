@@ -452,15 +452,6 @@ ChampRobot<O> booleen(const char* balise, Recalcul apres)
 }
 
 template <class O>
-const ChampRobot<O>* champ(const Modele::Champs<O>& table, const QString& balise)
-{
-    for (const ChampRobot<O>& c : table)
-        if (balise == QLatin1String(c.balise))
-            return &c;
-    return nullptr;
-}
-
-template <class O>
 void ecrireChamps(QDomDocument& doc, QDomElement& e, const Modele::Champs<O>& table, const O& objet)
 {
     for (const ChampRobot<O>& c : table) {
@@ -495,11 +486,10 @@ const Modele::Champs<ContactCNX>& Modele::champsContact()
 const Modele::Champs<Modele>& Modele::champsHacheurs()
 {
     using M = Modele;
-    // The file sets the flag only: the robot window rewires the motors when it finds
-    // its own assignment different.
+    // The assignment is carried out as it is read: the motors' wiring never disagrees
+    // with the flag, whoever reads the file.
     static const Champs<M> table = {
-        {"pwm1agauche", true, [](const M& m) { return m.pwm1aGauche ? 1.0 : 0.0; },
-         [](M& m, double v) { m.pwm1aGauche = v != 0.0; }, Recalcul::Rien},
+        booleen<M, &M::isPwm1aGauche, &M::setPwm1aGauche>("pwm1agauche", Recalcul::Rien),
         reel<M, &M::getVf, &M::setVf>("vf", Recalcul::Moteurs),
         reel<M, &M::getRdson, &M::setRdson>("rdson", Recalcul::Moteurs),
     };

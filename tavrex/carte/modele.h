@@ -290,6 +290,15 @@ public:
     static const Champs<Modele>& champsParams();        // "params"
     static const Champs<MoteurCNX>& champsMoteur();     // "moteur_g" and "moteur_d"
     static const char* const baliseConnexion;
+    // The value of `table` saved under `balise`; null when there is none.
+    template <class Objet>
+    static const ChampRobot<Objet>* champ(const Champs<Objet>& table, const QString& balise)
+    {
+        for (const ChampRobot<Objet>& c : table)
+            if (balise == QLatin1String(c.balise))
+                return &c;
+        return nullptr;
+    }
     // Writes one value and computes again what depends on it.
     template <class Objet>
     void regle(const ChampRobot<Objet>& champ, Objet& objet, double valeur)

@@ -1,6 +1,7 @@
 #include "rombo.h"
 
 #include <algorithm>
+#include <functional>
 #include <vector>
 
 #include <QCheckBox>
@@ -13,7 +14,6 @@
 #include <QSignalBlocker>
 #include <QTabBar>
 
-#include "datamemory.h"
 #include "modele.h"
 #include "ui_rombo.h"
 
@@ -42,6 +42,78 @@ void affiche(QComboBox* champ, int index)
 {
     const QSignalBlocker bloque(champ);
     champ->setCurrentIndex(index);
+}
+
+// How a field shows a value of the model. Each way keeps the arithmetic the fields
+// have always used: a product by 0.001 and a quotient by 1000 differ in the last bit.
+enum class Unite
+{
+    Meme,       // the model's own unit
+    Kilo,       // kilo-ohms for ohms
+    Milli,      // millihenries for henries
+    Pourcent,   // a percentage for a fraction
+    Diametre,   // the wheel's diameter for its radius
+};
+
+double versModele(Unite u, double v)
+{
+    switch (u) {
+    case Unite::Kilo: return v * 1000.0;
+    case Unite::Milli: return v * 0.001;
+    case Unite::Pourcent: return v / 100.0;
+    case Unite::Diametre: return v / 2.0;
+    case Unite::Meme: break;
+    }
+    return v;
+}
+
+double versChamp(Unite u, double v)
+{
+    switch (u) {
+    case Unite::Kilo: return v / 1000.0;
+    case Unite::Milli: return v * 1000.0;
+    case Unite::Pourcent: return v * 100.0;
+    case Unite::Diametre: return v * 2.0;
+    case Unite::Meme: break;
+    }
+    return v;
+}
+
+// A numeric field, the value of the model's tables it shows (saved under `balise`), in
+// which unit, and what follows once the model took a new value from it.
+struct Ligne
+{
+    QDoubleSpinBox* champ;
+    const char* balise;
+    Unite unite = Unite::Meme;
+    std::function<void(double)> ensuite = {};
+};
+
+// Binds each field of `lignes` to its value of `table` on the object that `objet()`
+// gives at the time (none: the field does nothing). A change is written through
+// Modele::regle, then `ensuite` runs with the field's value; `affiches` receives for
+// each field the function that shows the model's value in it.
+template <class Objet, class Acces>
+void lieLignes(QObject* contexte, Modele& modele, Acces objet, const Modele::Champs<Objet>& table,
+               const std::vector<Ligne>& lignes, std::vector<std::function<void()>>& affiches)
+{
+    for (const Ligne& l : lignes) {
+        const ChampRobot<Objet>* c = Modele::champ(table, QString::fromLatin1(l.balise));
+        Q_ASSERT(c);
+        QObject::connect(l.champ, qOverload<double>(&QDoubleSpinBox::valueChanged), contexte,
+                         [&modele, c, objet, l](double v) {
+                             Objet* o = objet();
+                             if (!o)
+                                 return;
+                             modele.regle(*c, *o, versModele(l.unite, v));
+                             if (l.ensuite)
+                                 l.ensuite(v);
+                         });
+        affiches.push_back([c, objet, l] {
+            if (const Objet* o = objet())
+                affiche(l.champ, versChamp(l.unite, c->lire(*o)));
+        });
+    }
 }
 
 QString imageContact(const ContactCNX& c)
@@ -77,9 +149,11 @@ QVariant FocusItemCNY::itemChange(GraphicsItemChange change, const QVariant& val
 
 Rombo::Rombo(Modele& m, QWidget* parent)
     : QFrame(parent), ui(new Ui::Rombo), scene(-150, -10, 300, 320), echelle(1.25), delta(6.5), modele(&m),
-      fichier(QStringLiteral("rombo001")), pwm1aGauche(true), captIrIndex(0)
+      fichier(QStringLiteral("rombo001")), captIrIndex(0)
 {
     ui->setupUi(this);
+    brochePwm1 = ui->motGPin->text();
+    brochePwm2 = ui->motDPin->text();
     // Every tab's title shows, in either language.
     ui->tabWidget->setMinimumWidth(ui->tabWidget->tabBar()->sizeHint().width() + 8);
 
@@ -110,6 +184,7 @@ Rombo::Rombo(Modele& m, QWidget* parent)
     ui->graphicsView->setScene(&scene);
     ui->labelFichier->hide();
 
+    lieChamps();
     viewModele();
 
     connect(ui->jack, &QCheckBox::toggled, modele, &Modele::metJack);
@@ -120,6 +195,78 @@ Rombo::Rombo(Modele& m, QWidget* parent)
     connect(focusItem, &FocusItemCNY::moved, this, &Rombo::moveCapteur);
     connect(modele, &Modele::fdcChange, this, &Rombo::fdcChange);
     connect(modele, &Modele::captCNYChange, this, &Rombo::afficheDataTest);
+    connect(modele, &Modele::cnxMotChange, this, &Rombo::afficheBrochesMoteurs);
+}
+
+void Rombo::lieChamps()
+{
+    Modele& m = *modele;
+    const auto lie = [this, &m](auto objet, const auto& table, std::vector<std::function<void()>>& affiches,
+                                const std::vector<Ligne>& lignes) {
+        lieLignes(this, m, objet, table, lignes, affiches);
+    };
+    const auto robot = [&m] { return &m; };
+    // A sensor's electrical values change its voltages; its place moves its picture.
+    const auto tensions = [this](double) { afficheDataTest(); };
+    const auto deplace = [this](double) { placeCapteur(captIrIndex); };
+
+    lie([&m] { return m.getJack(); }, Modele::champsContact(), affichesRobot,
+        {{ui->jackResistance, "resistance", Unite::Kilo}});
+    lie([&m] { return m.getFdc(); }, Modele::champsContact(), affichesRobot,
+        {{ui->fdcResistance, "resistance", Unite::Kilo}});
+    lie([this] { return capteur(); }, Modele::champsCapteur(), affichesCapteur,
+        {
+            {ui->doubleRd, "rd", Unite::Kilo, tensions},
+            {ui->doubleRt, "rt", Unite::Kilo, tensions},
+            {ui->doubleRc, "rc", Unite::Kilo, tensions},
+            {ui->doubleVseuil, "vseuil", Unite::Meme, tensions},
+            {ui->doubleX, "x", Unite::Meme, deplace},
+            {ui->doubleY, "y", Unite::Meme, deplace},
+            {ui->doubleH, "h", Unite::Meme, tensions},
+        });
+    lie(robot, Modele::champsHacheurs(), affichesRobot, {{ui->doubleVdiode, "vf"}, {ui->doubleRdson, "rdson"}});
+    lie(robot, Modele::champsParams(), affichesRobot,
+        {
+            {ui->doubleMasse, "masse"},
+            {ui->doubleVbat, "vbat"},
+            {ui->doubleRapport, "reduction"},
+            {ui->doubleKroul, "roulement"},
+            {ui->doubleDiametreRoue, "rayon", Unite::Diametre},
+            {ui->doubleRendement, "rendement", Unite::Pourcent},
+            {ui->doubleVoie, "voie"},
+            {ui->doubleScotch, "scotch"},
+            {ui->doubleMoquette, "moquette"},
+        });
+
+    // Each motor value has a field on either side. While the two motors are linked, the
+    // left field sets the right motor too and shows it in the right field.
+    struct Moteur
+    {
+        QDoubleSpinBox* gauche;
+        QDoubleSpinBox* droit;
+        const char* balise;
+        Unite unite;
+    };
+    const Moteur moteurs[] = {
+        {ui->doubleRmotG, ui->doubleRmotD, "res", Unite::Meme},
+        {ui->doubleLmotG, ui->doubleLmotD, "induc", Unite::Milli},
+        {ui->doubleKphiG, ui->doubleKphiD, "kphi", Unite::Meme},
+        {ui->doubleI0motG, ui->doubleI0motD, "i0", Unite::Meme},
+        {ui->doubleInertieG, ui->doubleInertieD, "inertie", Unite::Meme},
+    };
+    std::vector<Ligne> gauche, droit;
+    for (const Moteur& l : moteurs) {
+        const ChampRobot<MoteurCNX>* c = Modele::champ(Modele::champsMoteur(), QString::fromLatin1(l.balise));
+        gauche.push_back({l.gauche, l.balise, l.unite, [this, l, c](double v) {
+                              if (ui->toolButtonDiffMot->isChecked())
+                                  return;
+                              modele->regle(*c, *modele->getMoteurD(), versModele(l.unite, v));
+                              affiche(l.droit, v);
+                          }});
+        droit.push_back({l.droit, l.balise, l.unite});
+    }
+    lie([&m] { return m.getMoteurG(); }, Modele::champsMoteur(), affichesRobot, gauche);
+    lie([&m] { return m.getMoteurD(); }, Modele::champsMoteur(), affichesRobot, droit);
 }
 
 Rombo::~Rombo()
@@ -234,11 +381,6 @@ void Rombo::on_jackSchema_currentIndexChanged(int i)
     changerJackSchema();
 }
 
-void Rombo::on_jackResistance_valueChanged(double v)
-{
-    modele->getJack()->setResistance(v * 1000.0);
-}
-
 void Rombo::on_fdcPin_currentIndexChanged(int i)
 {
     if (i < 0)
@@ -258,11 +400,6 @@ void Rombo::on_fdcSchema_currentIndexChanged(int i)
 {
     modele->getFdc()->setPullUp(i == 0);
     changerFdcSchema();
-}
-
-void Rombo::on_fdcResistance_valueChanged(double v)
-{
-    modele->getFdc()->setResistance(v * 1000.0);
 }
 
 // --- Sensors -------------------------------------------------------------------------------
@@ -336,13 +473,8 @@ void Rombo::viewCaptIrModele()
     affiche(ui->comboComparateur, c->getNoComp() ? 0 : c->getSup() ? 1 : 2);
     ui->doubleRc->setEnabled(!c->getNoComp());
     ui->doubleVseuil->setEnabled(!c->getNoComp());
-    affiche(ui->doubleRd, c->getRd() / 1000.0);
-    affiche(ui->doubleRt, c->getRt() / 1000.0);
-    affiche(ui->doubleRc, c->getRc() / 1000.0);
-    affiche(ui->doubleVseuil, c->getVseuil());
-    affiche(ui->doubleX, c->getX());
-    affiche(ui->doubleY, c->getY());
-    affiche(ui->doubleH, c->getH());
+    for (const auto& a : affichesCapteur)
+        a();
     remplirComboPins(*ui->cnyPin, *c);
     ui->schemaPinCny->setText(ui->cnyPin->currentText());
     changerCaptIrSchema();
@@ -363,18 +495,7 @@ void Rombo::afficheDataTest()
         return;
     const QLocale locale;
     ui->labelV0->setText(locale.toString(c->getV0(), 'f', 3) + QStringLiteral(" V"));
-    double vs = c->getSrc();
-    if (Port* port = c->getPort()) {
-        // The pin as the port computes it from the chip's side and the sensor's. Not
-        // through a whole evaluation of the port: its PORTx read would refresh the
-        // sensor from the track and end the white-line test at once.
-        DataMemory* dm = port->getDM();
-        const Word n = static_cast<Word>(port->getNumero());
-        const Byte tris = dm->read(static_cast<Word>(DataMemory::TRISA + n));
-        const Byte lat = dm->read(static_cast<Word>(DataMemory::LATA + n));
-        vs = port->setCnxValue(c->getPin(), lat, (tris >> c->getPin()) & 1);
-    }
-    ui->labelVs->setText(locale.toString(vs, 'f', 3) + QStringLiteral(" V"));
+    ui->labelVs->setText(locale.toString(c->tensionBroche(), 'f', 3) + QStringLiteral(" V"));
 }
 
 void Rombo::on_cnyPin_currentIndexChanged(int i)
@@ -407,71 +528,6 @@ void Rombo::on_comboComparateur_currentIndexChanged(int i)
     c->setSup(i != 2);
     c->evalue(nullptr);
     viewCaptIrModele();
-}
-
-void Rombo::on_doubleRd_valueChanged(double v)
-{
-    if (CaptIrCNX* c = capteur()) {
-        c->setRd(v * 1000.0);
-        c->preCalcul();
-        c->evalue(nullptr);
-        afficheDataTest();
-    }
-}
-
-void Rombo::on_doubleRt_valueChanged(double v)
-{
-    if (CaptIrCNX* c = capteur()) {
-        c->setRt(v * 1000.0);
-        c->evalue(nullptr);
-        afficheDataTest();
-    }
-}
-
-void Rombo::on_doubleRc_valueChanged(double v)
-{
-    if (CaptIrCNX* c = capteur()) {
-        c->setRc(v * 1000.0);
-        c->evalue(nullptr);
-        afficheDataTest();
-    }
-}
-
-void Rombo::on_doubleVseuil_valueChanged(double v)
-{
-    if (CaptIrCNX* c = capteur()) {
-        c->setVseuil(v);
-        c->evalue(nullptr);
-        afficheDataTest();
-    }
-}
-
-void Rombo::on_doubleH_valueChanged(double v)
-{
-    if (CaptIrCNX* c = capteur()) {
-        c->setH(v);
-        c->preCalcul();
-        c->evalue(nullptr);
-        afficheDataTest();
-    }
-}
-
-void Rombo::on_doubleX_valueChanged(double v)
-{
-    if (CaptIrCNX* c = capteur()) {
-        c->setX(v);
-        c->evalue(nullptr);
-        placeCapteur(captIrIndex);
-    }
-}
-
-void Rombo::on_doubleY_valueChanged(double v)
-{
-    if (CaptIrCNX* c = capteur()) {
-        c->setY(v);
-        c->evalue(nullptr);
-        placeCapteur(captIrIndex);
-    }
 }
 
 void Rombo::moveCapteur()
@@ -547,92 +603,14 @@ void Rombo::on_tabWidget_currentChanged(int i)
 
 void Rombo::on_motPinsButton_clicked()
 {
-    const QString gauche = ui->motGPin->text();
-    ui->motGPin->setText(ui->motDPin->text());
-    ui->motDPin->setText(gauche);
-    pwm1aGauche = !pwm1aGauche;
-    modele->setPwm1aGauche(pwm1aGauche);
+    modele->setPwm1aGauche(!modele->isPwm1aGauche());
 }
 
-void Rombo::on_doubleVdiode_valueChanged(double v)
+void Rombo::afficheBrochesMoteurs()
 {
-    modele->setVf(v);
-    modele->preCalculMoteurs();
-}
-
-void Rombo::on_doubleRdson_valueChanged(double v)
-{
-    modele->setRdson(v);
-    modele->preCalculMoteurs();
-}
-
-void Rombo::regleMoteurG(void (MoteurCNX::*ecrit)(double), double valeur, QDoubleSpinBox& champDroit,
-                         double affiche)
-{
-    MoteurCNX* g = modele->getMoteurG();
-    (g->*ecrit)(valeur);
-    g->preCalcul();
-    if (ui->toolButtonDiffMot->isChecked())
-        return;
-    regleMoteurD(ecrit, valeur);
-    ::affiche(&champDroit, affiche);
-}
-
-void Rombo::regleMoteurD(void (MoteurCNX::*ecrit)(double), double valeur)
-{
-    MoteurCNX* d = modele->getMoteurD();
-    (d->*ecrit)(valeur);
-    d->preCalcul();
-}
-
-void Rombo::on_doubleRmotG_valueChanged(double v)
-{
-    regleMoteurG(&MoteurCNX::setRes, v, *ui->doubleRmotD, v);
-}
-
-void Rombo::on_doubleLmotG_valueChanged(double v)
-{
-    regleMoteurG(&MoteurCNX::setInduc, v * 0.001, *ui->doubleLmotD, v);
-}
-
-void Rombo::on_doubleKphiG_valueChanged(double v)
-{
-    regleMoteurG(&MoteurCNX::setKphi, v, *ui->doubleKphiD, v);
-}
-
-void Rombo::on_doubleI0motG_valueChanged(double v)
-{
-    regleMoteurG(&MoteurCNX::setI0, v, *ui->doubleI0motD, v);
-}
-
-void Rombo::on_doubleInertieG_valueChanged(double v)
-{
-    regleMoteurG(&MoteurCNX::setInertie, v, *ui->doubleInertieD, v);
-}
-
-void Rombo::on_doubleRmotD_valueChanged(double v)
-{
-    regleMoteurD(&MoteurCNX::setRes, v);
-}
-
-void Rombo::on_doubleLmotD_valueChanged(double v)
-{
-    regleMoteurD(&MoteurCNX::setInduc, v * 0.001);
-}
-
-void Rombo::on_doubleKphiD_valueChanged(double v)
-{
-    regleMoteurD(&MoteurCNX::setKphi, v);
-}
-
-void Rombo::on_doubleI0motD_valueChanged(double v)
-{
-    regleMoteurD(&MoteurCNX::setI0, v);
-}
-
-void Rombo::on_doubleInertieD_valueChanged(double v)
-{
-    regleMoteurD(&MoteurCNX::setInertie, v);
+    const bool gauche = modele->isPwm1aGauche();
+    ui->motGPin->setText(gauche ? brochePwm1 : brochePwm2);
+    ui->motDPin->setText(gauche ? brochePwm2 : brochePwm1);
 }
 
 void Rombo::on_toolButtonDiffMot_toggled(bool on)
@@ -641,74 +619,19 @@ void Rombo::on_toolButtonDiffMot_toggled(bool on)
     if (on)
         return;
     // Linked again: the right motor becomes the left one's twin.
-    const MoteurCNX* g = modele->getMoteurG();
-    regleMoteurD(&MoteurCNX::setRes, g->getRes());
-    regleMoteurD(&MoteurCNX::setInduc, g->getInduc());
-    regleMoteurD(&MoteurCNX::setKphi, g->getKphi());
-    regleMoteurD(&MoteurCNX::setInertie, g->getInertie());
-    regleMoteurD(&MoteurCNX::setI0, g->getI0());
+    const MoteurCNX& g = *modele->getMoteurG();
+    for (const ChampRobot<MoteurCNX>& c : Modele::champsMoteur())
+        modele->regle(c, *modele->getMoteurD(), c.lire(g));
     viewModele();
-}
-
-void Rombo::on_doubleMasse_valueChanged(double v)
-{
-    modele->setMasse(v);
-    modele->preCalculMoteurs();
-}
-
-void Rombo::on_doubleVoie_valueChanged(double v)
-{
-    modele->setVoie(v);
-}
-
-void Rombo::on_doubleMoquette_valueChanged(double v)
-{
-    CaptIrCNX::setRefMoquette(v);
-}
-
-void Rombo::on_doubleScotch_valueChanged(double v)
-{
-    CaptIrCNX::setRefScotch(v);
-}
-
-void Rombo::on_doubleKroul_valueChanged(double v)
-{
-    modele->setKroul(v);
-    modele->preCalculMoteurs();
-}
-
-void Rombo::on_doubleDiametreRoue_valueChanged(double v)
-{
-    modele->setRayon(v / 2.0);
-    modele->preCalculMoteurs();
-}
-
-void Rombo::on_doubleVbat_valueChanged(double v)
-{
-    modele->setVbat(v);
-    modele->preCalculMoteurs();
-}
-
-void Rombo::on_doubleRapport_valueChanged(double v)
-{
-    modele->setReduc(v);
-    modele->preCalculMoteurs();
-}
-
-void Rombo::on_doubleRendement_valueChanged(double v)
-{
-    modele->setRendement(v / 100.0);
-    modele->preCalculMoteurs();
 }
 
 // --- The whole robot -----------------------------------------------------------------------
 
 void Rombo::afficheContact(const ContactCNX& c, QComboBox& pin, QComboBox& contactNO, QComboBox& schema,
-                           QDoubleSpinBox& resistance, QLabel& schemaPin)
+                           QLabel& schemaPin)
 {
     affiche(&schema, c.getPullUp() ? 0 : 1);
     affiche(&contactNO, c.getContactNO() ? 0 : 1);
-    affiche(&resistance, c.getResistance() / 1000.0);
     remplirComboPins(pin, c);
     schemaPin.setText(pin.currentText());
 }
@@ -716,45 +639,21 @@ void Rombo::afficheContact(const ContactCNX& c, QComboBox& pin, QComboBox& conta
 void Rombo::viewModele()
 {
     const ContactCNX& jack = *modele->getJack();
-    afficheContact(jack, *ui->jackPin, *ui->jackContact, *ui->jackSchema, *ui->jackResistance, *ui->schemaPinJack);
+    afficheContact(jack, *ui->jackPin, *ui->jackContact, *ui->jackSchema, *ui->schemaPinJack);
     {
         const QSignalBlocker bloque(ui->jack);
         ui->jack->setChecked(jack.isActif());
     }
     changerJackSchema();
     const ContactFdcCNX& contactFdc = *modele->getFdc();
-    afficheContact(contactFdc, *ui->fdcPin, *ui->fdcContact, *ui->fdcSchema, *ui->fdcResistance, *ui->schemaPinFdc);
+    afficheContact(contactFdc, *ui->fdcPin, *ui->fdcContact, *ui->fdcSchema, *ui->schemaPinFdc);
     fdcChange();
     changerFdcSchema();
 
-    if (pwm1aGauche != modele->isPwm1aGauche())
-        on_motPinsButton_clicked();
+    afficheBrochesMoteurs();
     viewCaptIrModele();
-
-    affiche(ui->doubleScotch, CaptIrCNX::getRefScotch());
-    affiche(ui->doubleMoquette, CaptIrCNX::getRefMoquette());
-    affiche(ui->doubleVoie, modele->getVoie());
-    affiche(ui->doubleVbat, modele->getVbat());
-    affiche(ui->doubleMasse, modele->getMasse());
-    affiche(ui->doubleKroul, modele->getKroul());
-    affiche(ui->doubleRapport, modele->getReduc());
-    affiche(ui->doubleDiametreRoue, modele->getRayon() * 2.0);
-    affiche(ui->doubleRendement, modele->getRendement() * 100.0);
-    affiche(ui->doubleVdiode, modele->getVf());
-    affiche(ui->doubleRdson, modele->getRdson());
-
-    const MoteurCNX* g = modele->getMoteurG();
-    const MoteurCNX* d = modele->getMoteurD();
-    affiche(ui->doubleRmotG, g->getRes());
-    affiche(ui->doubleLmotG, g->getInduc() * 1000.0);
-    affiche(ui->doubleKphiG, g->getKphi());
-    affiche(ui->doubleInertieG, g->getInertie());
-    affiche(ui->doubleI0motG, g->getI0());
-    affiche(ui->doubleRmotD, d->getRes());
-    affiche(ui->doubleLmotD, d->getInduc() * 1000.0);
-    affiche(ui->doubleKphiD, d->getKphi());
-    affiche(ui->doubleInertieD, d->getInertie());
-    affiche(ui->doubleI0motD, d->getI0());
+    for (const auto& a : affichesRobot)
+        a();
 }
 
 // --- Files ---------------------------------------------------------------------------------

@@ -1,6 +1,9 @@
 #ifndef TAVREX_ROMBO_H
 #define TAVREX_ROMBO_H
 
+#include <functional>
+#include <vector>
+
 #include <QFrame>
 #include <QGraphicsPixmapItem>
 #include <QGraphicsScene>
@@ -10,11 +13,9 @@ class CaptIrCNX;
 class Connexion;
 class ContactCNX;
 class Modele;
-class MoteurCNX;
 class QCheckBox;
 class QCloseEvent;
 class QComboBox;
-class QDoubleSpinBox;
 class QLabel;
 
 namespace Ui {
@@ -44,7 +45,8 @@ private:
 // the infrared sensors, the H-bridges and motors, the mechanics, and the robot file.
 // Every field writes the model at once; what the window shows is read back from the
 // model (viewModele, viewCaptIrModele) with the fields' signals blocked, so that no
-// field echoes into the model.
+// field echoes into the model. The numeric fields go through the model's tables of
+// robot values, as the robot file does.
 class Rombo : public QFrame
 {
     Q_OBJECT
@@ -65,7 +67,6 @@ public:
     QCheckBox* interrupteurFdc() const { return fdc; }
     const QString& getFichier() const { return fichier; }
     int getCaptIrIndex() const { return captIrIndex; }
-    bool getPwm1aGauche() const { return pwm1aGauche; }
     // The robot file read or written without a dialog (the file dialogs and the command
     // line come here). Returns whether it worked; on failure the window says so and
     // `fichier` stays as it was.
@@ -89,22 +90,13 @@ public slots:
     void on_jackPin_currentIndexChanged(int i);
     void on_jackContact_currentIndexChanged(int i);
     void on_jackSchema_currentIndexChanged(int i);
-    void on_jackResistance_valueChanged(double v);
     void on_fdcPin_currentIndexChanged(int i);
     void on_fdcContact_currentIndexChanged(int i);
     void on_fdcSchema_currentIndexChanged(int i);
-    void on_fdcResistance_valueChanged(double v);
 
     void on_cnyPin_currentIndexChanged(int i);
     void on_cnySchPullup_currentIndexChanged(int i);
     void on_comboComparateur_currentIndexChanged(int i);
-    void on_doubleRd_valueChanged(double v);
-    void on_doubleRt_valueChanged(double v);
-    void on_doubleRc_valueChanged(double v);
-    void on_doubleVseuil_valueChanged(double v);
-    void on_doubleX_valueChanged(double v);
-    void on_doubleY_valueChanged(double v);
-    void on_doubleH_valueChanged(double v);
     void on_toolButtonAdd_clicked();
     void on_toolButtonSuppr_clicked();
     void on_buttonPrev_clicked();
@@ -112,29 +104,7 @@ public slots:
     void on_checkBoxTestBlanc_toggled(bool on);
 
     void on_motPinsButton_clicked();
-    void on_doubleVdiode_valueChanged(double v);
-    void on_doubleRdson_valueChanged(double v);
-    void on_doubleRmotG_valueChanged(double v);
-    void on_doubleLmotG_valueChanged(double v);
-    void on_doubleKphiG_valueChanged(double v);
-    void on_doubleI0motG_valueChanged(double v);
-    void on_doubleInertieG_valueChanged(double v);
-    void on_doubleRmotD_valueChanged(double v);
-    void on_doubleLmotD_valueChanged(double v);
-    void on_doubleKphiD_valueChanged(double v);
-    void on_doubleI0motD_valueChanged(double v);
-    void on_doubleInertieD_valueChanged(double v);
     void on_toolButtonDiffMot_toggled(bool on);
-
-    void on_doubleMasse_valueChanged(double v);
-    void on_doubleVoie_valueChanged(double v);
-    void on_doubleMoquette_valueChanged(double v);
-    void on_doubleScotch_valueChanged(double v);
-    void on_doubleKroul_valueChanged(double v);
-    void on_doubleDiametreRoue_valueChanged(double v);
-    void on_doubleVbat_valueChanged(double v);
-    void on_doubleRapport_valueChanged(double v);
-    void on_doubleRendement_valueChanged(double v);
 
     void on_saveButton_clicked();
     void on_openButton_clicked();
@@ -145,19 +115,19 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Binds each numeric field to its value in the model's tables.
+    void lieChamps();
     void remplirComboPins(QComboBox& combo, const Connexion& connexion);
     void changePinsInUse();
     void changerJackSchema();
     void changerFdcSchema();
     void changerCaptIrSchema();
     void afficheContact(const ContactCNX& contact, QComboBox& pin, QComboBox& contactNO, QComboBox& schema,
-                        QDoubleSpinBox& resistance, QLabel& schemaPin);
+                        QLabel& schemaPin);
+    // Which PWM output drives which motor, as the model has it wired.
+    void afficheBrochesMoteurs();
     // The selected sensor; null when there is none.
     CaptIrCNX* capteur() const;
-    // A motor parameter of the left panel: the right motor follows while the two are linked.
-    void regleMoteurG(void (MoteurCNX::*ecrit)(double), double valeur, QDoubleSpinBox& champDroit,
-                      double affiche);
-    void regleMoteurD(void (MoteurCNX::*ecrit)(double), double valeur);
     void placeCapteur(int n);
     void signaleFichier(const QString& texte);
 
@@ -170,8 +140,12 @@ private:
     QCheckBox* fdc = nullptr;
     Modele* modele;
     QString fichier;
-    bool pwm1aGauche;
     int captIrIndex;
+    // The form's captions of the two PWM outputs, shown by the motor each drives.
+    QString brochePwm1, brochePwm2;
+    // Each shows one numeric field from the model: those of the whole robot, those of
+    // the selected sensor.
+    std::vector<std::function<void()>> affichesRobot, affichesCapteur;
 };
 
 #endif

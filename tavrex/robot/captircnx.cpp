@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "datamemory.h"
 #include "modele.h"
 #include "piste.h"
 
@@ -97,4 +98,15 @@ void CaptIrCNX::miseAJour()
     forceSurface = false;
     place(modele->getX(), modele->getY(), modele->getCosTheta(), modele->getSinTheta());
     evalue(modele->getPiste());
+}
+
+double CaptIrCNX::tensionBroche()
+{
+    if (!port)
+        return valueSrc;
+    DataMemory* dm = port->getDM();
+    const Word n = static_cast<Word>(port->getNumero());
+    const Byte tris = dm->read(static_cast<Word>(DataMemory::TRISA + n));
+    const Byte lat = dm->read(static_cast<Word>(DataMemory::LATA + n));
+    return port->setCnxValue(pin, lat, (tris >> pin) & 1);
 }

@@ -51,6 +51,11 @@ public:
     double getYPiste() const { return yPiste; }
     double getV0() const { return v0; }
     double getVs() const { return valueSrc; }
+    // The voltage on its pin, where the chip's side of the pin meets the sensor's
+    // output; unwired, the output itself. What the program would read, without the
+    // program's read: a PORTx read refreshes the sensor from the track, which would
+    // end a forced floor (the white-line test) at once.
+    double tensionBroche();
     void forceSurLigne()
     {
         forceSurface = true;

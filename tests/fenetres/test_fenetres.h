@@ -62,6 +62,7 @@ private slots:
     void comparateurEtTest();
     void moteurs();
     void fichiers();
+    void champsParLesTables();
     void ligneDeCommande();
 };
 

@@ -371,11 +371,43 @@ void TestRombo::fichiers()
     QVERIFY(!f.rombo.ouvrirFichier(texte.fileName()));
     QCOMPARE(f.modele.nbCaptIr(), 2);
     QCOMPARE(f.rombo.getFichier(), chemin);
-    // The motors' wiring read from the file is carried out by the window.
-    QVERIFY(!f.rombo.getPwm1aGauche());
+    // The motors' wiring read from the file is carried out and shown.
     QVERIFY(!f.modele.isPwm1aGauche());
     QCOMPARE(f.ui->motGPin->text(), QStringLiteral("Pin RC1\n(PWM2)"));
     QCOMPARE(f.modele.getMoteurG()->getPort()->getConnexion(1), f.modele.getMoteurG());
+}
+
+void TestRombo::champsParLesTables()
+{
+    // Every numeric field set through its widget reaches the model, which saves it; a
+    // window on another model shows it again in the same field once the file is read.
+    QTemporaryDir dir;
+    const QString chemin = dir.filePath(QStringLiteral("champs.rbo"));
+    const double scotch = CaptIrCNX::getRefScotch(), moquette = CaptIrCNX::getRefMoquette();
+    Fenetre a;
+    Fenetre b;
+    a.ui->toolButtonAdd->click();
+    a.ui->toolButtonDiffMot->click();   // each motor its own values
+    const QList<QDoubleSpinBox*> champs = a.rombo.findChildren<QDoubleSpinBox*>();
+    QVERIFY(!champs.isEmpty());
+    for (int i = 0; i < champs.size(); ++i) {
+        QDoubleSpinBox* champ = champs[i];
+        const double avant = champ->value();
+        champ->setValue(champ->minimum() + (champ->maximum() - champ->minimum()) * (0.3 + 0.4 * i / champs.size()));
+        QVERIFY2(champ->value() != avant, qPrintable(champ->objectName()));
+    }
+    QVERIFY(a.rombo.sauverFichier(chemin));
+
+    auto dansB = [&](const QDoubleSpinBox* champ) {
+        return b.rombo.findChild<QDoubleSpinBox*>(champ->objectName())->value();
+    };
+    for (const QDoubleSpinBox* champ : champs)
+        QVERIFY2(dansB(champ) != champ->value(), qPrintable(champ->objectName()));
+    QVERIFY(b.rombo.ouvrirFichier(chemin));
+    for (const QDoubleSpinBox* champ : champs)
+        QVERIFY2(qFuzzyCompare(dansB(champ), champ->value()), qPrintable(champ->objectName()));
+    CaptIrCNX::setRefScotch(scotch);
+    CaptIrCNX::setRefMoquette(moquette);
 }
 
 void TestRombo::ligneDeCommande()
