@@ -94,8 +94,9 @@ TEST(Seance, BrokenRunsEndWhereOneRunEnds)
             ++reprises;
         }
         EXPECT_EQ(etat(*m), attendu) << "essai " << essai;
-        if (essai == 0)
+        if (essai == 0) {
             EXPECT_EQ(reprises, arrets + 1);
+        }
     }
 }
 

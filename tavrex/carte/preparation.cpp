@@ -110,13 +110,9 @@ std::unique_ptr<Modele> prepareCarte(const DonneesCarte& d, std::string& erreur,
         erreur = d.piste + ": cannot be read as a track";
         return nullptr;
     }
-    if (!d.robot.empty()) {
-        if (!modele->openData(QString::fromLocal8Bit(d.robot.c_str()))) {
-            erreur = d.robot + ": cannot be read as a robot";
-            return nullptr;
-        }
-        // The motors follow the file's assignment, as the configuration window does.
-        modele->setPwm1aGauche(modele->isPwm1aGauche());
+    if (!d.robot.empty() && !modele->openData(QString::fromLocal8Bit(d.robot.c_str()))) {
+        erreur = d.robot + ": cannot be read as a robot";
+        return nullptr;
     }
     if (d.pose)
         modele->romboSurPiste(d.poseX, d.poseY, d.poseDeg);

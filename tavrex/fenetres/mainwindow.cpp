@@ -17,7 +17,6 @@
 #include "fenetrepiste.h"
 #include "rombo.h"
 #include "ui_mainwindow.h"
-#include "ui_rombo.h"
 
 MainWindow::MainWindow(Simulation& simulation, QWidget* parent)
     : QMainWindow(parent), ui(new Ui::MainWindow), modele(simulation.modele), cadence(simulation.cadence)
@@ -288,7 +287,7 @@ void MainWindow::montrePiste()
 
 void MainWindow::montreOngletRobot(int onglet)
 {
-    rombo->formulaire()->tabWidget->setCurrentIndex(onglet);
+    rombo->montreOnglet(onglet);
     if (!subWindow3->isVisible())
         return;
     // In front, whole: the main window grows when the robot window does not fit.

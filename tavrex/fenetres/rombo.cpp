@@ -712,3 +712,8 @@ void Rombo::closeEvent(QCloseEvent* event)
     (parentWidget() ? parentWidget() : this)->hide();
     emit estCache(true);
 }
+
+void Rombo::montreOnglet(int n)
+{
+    ui->tabWidget->setCurrentIndex(n);
+}
