@@ -5,11 +5,9 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <fstream>
 #include <map>
 #include <memory>
@@ -18,6 +16,7 @@
 #include <vector>
 
 #include "harness.h"
+#include "lanceur.h"
 #include "modele.h"
 
 namespace {
@@ -49,39 +48,10 @@ std::string ligne(Modele& m, int y)
 
 // --- The runner ------------------------------------------------------------------------
 
-struct Resultat
-{
-    int code = -1;
-    std::string sortie, erreurs;
-};
-
 std::string fichierTemp(const std::string& suffixe)
 {
     static int n = 0;
     return testing::TempDir() + "carte_" + std::to_string(getpid()) + "_" + std::to_string(n++) + suffixe;
-}
-
-std::string lit(const std::string& chemin)
-{
-    std::ifstream in(chemin);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-Resultat lance(const std::string& arguments)
-{
-    const std::string out = fichierTemp(".out"), err = fichierTemp(".err");
-    const std::string commande =
-        std::string("'") + TAVREX_CLI + "' " + arguments + " >'" + out + "' 2>'" + err + "'";
-    const int r = std::system(commande.c_str());
-    Resultat res;
-    res.code = WIFEXITED(r) ? WEXITSTATUS(r) : -1;
-    res.sortie = lit(out);
-    res.erreurs = lit(err);
-    std::remove(out.c_str());
-    std::remove(err.c_str());
-    return res;
 }
 
 std::vector<std::string> lignes(const std::string& texte)
@@ -219,15 +189,15 @@ TEST(BoardDemo, GreetingVoltageAndDutyCycleFollowThePotentiometer)
         {"5", "AN0 = 5.00 V    ", 0xFF, 0x3C},    // code 1023: 499.5
     };
     for (const Cas& c : cas) {
-        const Resultat r = lance("--ms 60 --at 0 'pot " + std::string(c.pot) + "' --lcd --dump '" + demo + "'");
+        const Sortie r = lanceCli({"--ms", "60", "--at", "0", "pot " + std::string(c.pot), "--lcd", "--dump", demo});
         ASSERT_EQ(r.code, 0) << r.erreurs;
-        EXPECT_EQ(lcdDe(r.sortie), (std::vector<std::string>{"Bonjour tavrex !", c.ligne1})) << c.pot;
-        EXPECT_EQ(octetDe(r.sortie, DM::CCPR1L), c.ccpr1l) << c.pot;
-        EXPECT_EQ(octetDe(r.sortie, DM::CCP1CON), c.ccp1con) << c.pot;
+        EXPECT_EQ(lcdDe(r.texte), (std::vector<std::string>{"Bonjour tavrex !", c.ligne1})) << c.pot;
+        EXPECT_EQ(octetDe(r.texte, DM::CCPR1L), c.ccpr1l) << c.pot;
+        EXPECT_EQ(octetDe(r.texte, DM::CCP1CON), c.ccp1con) << c.pot;
     }
     // The line follows a later move of the potentiometer.
-    const Resultat r = lance("--ms 80 --at 0 'pot 1' --at 60 'pot 4.2' --lcd '" + demo + "'");
-    EXPECT_EQ(lcdDe(r.sortie), (std::vector<std::string>{"Bonjour tavrex !", "AN0 = 4.20 V    "}));
+    const Sortie r = lanceCli({"--ms", "80", "--at", "0", "pot 1", "--at", "60", "pot 4.2", "--lcd", demo});
+    EXPECT_EQ(lcdDe(r.texte), (std::vector<std::string>{"Bonjour tavrex !", "AN0 = 4.20 V    "}));
 }
 
 TEST(BoardDemo, LedLitWhileBP1IsPressed)
@@ -235,18 +205,20 @@ TEST(BoardDemo, LedLitWhileBP1IsPressed)
     // 5 V through 1 ohm against 1.5 V through 175 ohm: 4.980 V on the pin.
     const double allumee = ((175.0 * 5.0 + 1.5) / 176.0 - 1.5) / 175.0 * 1000.0;
     EXPECT_NEAR(allumee, 19.886, 1e-3);
-    EXPECT_NEAR(ledDe(lance("--ms 60 --at 40 'press BP1' --led '" + demo + "'").sortie), allumee, 0.01);
-    EXPECT_NEAR(ledDe(lance("--ms 60 --led '" + demo + "'").sortie), 0.0, 0.005);
-    EXPECT_NEAR(ledDe(lance("--ms 60 --at 40 'press BP1' --at 50 'release BP1' --led '" + demo + "'").sortie), 0.0,
-                0.005);
-    EXPECT_NEAR(ledDe(lance("--ms 60 --at 40 'press BP2' --at 40 'press BP3' --led '" + demo + "'").sortie), 0.0,
-                0.005);
+    EXPECT_NEAR(ledDe(lanceCli({"--ms", "60", "--at", "40", "press BP1", "--led", demo}).texte), allumee, 0.01);
+    EXPECT_NEAR(ledDe(lanceCli({"--ms", "60", "--led", demo}).texte), 0.0, 0.005);
+    EXPECT_NEAR(
+        ledDe(lanceCli({"--ms", "60", "--at", "40", "press BP1", "--at", "50", "release BP1", "--led", demo}).texte),
+        0.0, 0.005);
+    EXPECT_NEAR(
+        ledDe(lanceCli({"--ms", "60", "--at", "40", "press BP2", "--at", "40", "press BP3", "--led", demo}).texte),
+        0.0, 0.005);
 }
 
 TEST(BoardDemo, Pwm1SignalOnRC2)
 {
     const std::string vcd = fichierTemp(".vcd");
-    const Resultat r = lance("--ms 40 --at 0 'pot 2.5' --vcd '" + vcd + "' '" + demo + "'");
+    const Sortie r = lanceCli({"--ms", "40", "--at", "0", "pot 2.5", "--vcd", vcd, demo});
     ASSERT_EQ(r.code, 0) << r.erreurs;
     const Vcd v = litVcd(vcd);
     std::remove(vcd.c_str());
@@ -358,24 +330,30 @@ TEST(LcdDisplay, OpacityFollowsContrastAndPower)
 
 TEST(RunnerBoard, ResetHoldsTheBoardAndRestartsIt)
 {
-    const std::string prog = "'" + cheminHex("carte_entrees") + "'";
-    auto tours = [](const Resultat& r) {
-        return octetDe(r.sortie, 0x24) | octetDe(r.sortie, 0x25) << 8 | octetDe(r.sortie, 0x26) << 16;
+    const std::string prog = cheminHex("carte_entrees");
+    auto tours = [](const Sortie& r) {
+        return octetDe(r.texte, 0x24) | octetDe(r.texte, 0x25) << 8 | octetDe(r.texte, 0x26) << 16;
     };
-    const int en10ms = tours(lance("--ms 10 --dump " + prog));
+    const int en10ms = tours(lanceCli({"--ms", "10", "--dump", prog}));
     EXPECT_GT(en10ms, 10000);
     // Held: the reset cleared the RAM and nothing has run since.
-    EXPECT_EQ(tours(lance("--ms 30 --at 20 reset-press --dump " + prog)), 0);
+    EXPECT_EQ(tours(lanceCli({"--ms", "30", "--at", "20", "reset-press", "--dump", prog})), 0);
     // Released at 20 ms: 10 ms of a fresh start.
-    EXPECT_EQ(tours(lance("--ms 30 --at 5 reset-press --at 20 reset-release --dump " + prog)), en10ms);
+    EXPECT_EQ(
+        tours(lanceCli({"--ms", "30", "--at", "5", "reset-press", "--at", "20", "reset-release", "--dump", prog})),
+        en10ms);
 
     // The demo: its text stays while held and after the release, until the program
     // (restarted, waiting for the LCD) writes again.
-    const std::string texte = "--at 0 'pot 1' --at 50 reset-press --at 55 'pot 4.2' --lcd '" + demo + "'";
+    auto texte = [](std::vector<std::string> arguments) {
+        arguments.insert(arguments.end(), {"--at", "0", "pot 1", "--at", "50", "reset-press", "--at", "55", "pot 4.2",
+                                           "--lcd", demo});
+        return lcdDe(lanceCli(arguments).texte);
+    };
     const std::vector<std::string> avant{"Bonjour tavrex !", "AN0 = 1.00 V    "};
-    EXPECT_EQ(lcdDe(lance("--ms 70 " + texte).sortie), avant);
-    EXPECT_EQ(lcdDe(lance("--ms 70 --at 60 reset-release " + texte).sortie), avant);
-    EXPECT_EQ(lcdDe(lance("--ms 110 --at 60 reset-release " + texte).sortie),
+    EXPECT_EQ(texte({"--ms", "70"}), avant);
+    EXPECT_EQ(texte({"--ms", "70", "--at", "60", "reset-release"}), avant);
+    EXPECT_EQ(texte({"--ms", "110", "--at", "60", "reset-release"}),
               (std::vector<std::string>{"Bonjour tavrex !", "AN0 = 4.20 V    "}));
 }
 
@@ -417,13 +395,14 @@ TEST(BoardReset, WithoutPowerNothingHappens)
 
 TEST(RunnerBoard, PowerCutAndReturn)
 {
-    const Resultat coupee = lance("--ms 60 --at 40 power-off --lcd '" + demo + "'");
-    EXPECT_EQ(lcdDe(coupee.sortie), (std::vector<std::string>{"                ", "                "}));
+    const Sortie coupee = lanceCli({"--ms", "60", "--at", "40", "power-off", "--lcd", demo});
+    EXPECT_EQ(lcdDe(coupee.texte), (std::vector<std::string>{"                ", "                "}));
     // Back on: the module shows its uninitialised look while the program waits.
-    const Resultat remise = lance("--ms 60 --at 40 power-off --at 50 power-on --lcd '" + demo + "'");
-    EXPECT_EQ(lcdDe(remise.sortie), (std::vector<std::string>{"################", "                "}));
-    const Resultat relance = lance("--ms 100 --at 40 power-off --at 50 power-on --lcd '" + demo + "'");
-    EXPECT_EQ(lcdDe(relance.sortie), (std::vector<std::string>{"Bonjour tavrex !", "AN0 = 0.00 V    "}));
+    const Sortie remise = lanceCli({"--ms", "60", "--at", "40", "power-off", "--at", "50", "power-on", "--lcd", demo});
+    EXPECT_EQ(lcdDe(remise.texte), (std::vector<std::string>{"################", "                "}));
+    const Sortie relance =
+        lanceCli({"--ms", "100", "--at", "40", "power-off", "--at", "50", "power-on", "--lcd", demo});
+    EXPECT_EQ(lcdDe(relance.texte), (std::vector<std::string>{"Bonjour tavrex !", "AN0 = 0.00 V    "}));
 }
 
 // --- Board devices and contacts --------------------------------------------------------------
@@ -649,8 +628,8 @@ TEST(RunnerOptions, ActionAtTheFirstInstructionBoundaryAfterT)
     // A button changes its pin at the boundary; the port takes it at the end of the
     // next tick: (boundary + 1) x 125 / 6 ns.
     const std::string vcd = fichierTemp(".vcd");
-    const Resultat r = lance("--cycles 2000 --at 0.1 'press BP1' --at 0.1000208333 'press BP2' --at 0.1000833333 "
-                             "'press BP3' --vcd '" + vcd + "' '" + cheminHex("carte_clignote") + "'");
+    const Sortie r = lanceCli({"--cycles", "2000", "--at", "0.1", "press BP1", "--at", "0.1000208333", "press BP2",
+                               "--at", "0.1000833333", "press BP3", "--vcd", vcd, cheminHex("carte_clignote")});
     ASSERT_EQ(r.code, 0) << r.erreurs;
     const Vcd v = litVcd(vcd);
     std::remove(vcd.c_str());
@@ -663,7 +642,7 @@ TEST(RunnerOptions, ActionAtTheFirstInstructionBoundaryAfterT)
 TEST(RunnerOptions, VcdReadableWithTheEdgesOfRA6)
 {
     const std::string vcd = fichierTemp(".vcd");
-    const Resultat r = lance("--cycles 1200 --vcd '" + vcd + "' '" + cheminHex("carte_clignote") + "'");
+    const Sortie r = lanceCli({"--cycles", "1200", "--vcd", vcd, cheminHex("carte_clignote")});
     ASSERT_EQ(r.code, 0) << r.erreurs;
     const Vcd v = litVcd(vcd);
     std::remove(vcd.c_str());
@@ -684,8 +663,8 @@ TEST(RunnerOptions, VcdReadableWithTheEdgesOfRA6)
 TEST(RunnerOptions, VcdCountsTheTimeSpentInReset)
 {
     const std::string vcd = fichierTemp(".vcd");
-    const Resultat r = lance("--ms 1 --at 0.5 reset-press --at 0.7 reset-release --at 0.8 'press BP1' --vcd '" + vcd +
-                             "' '" + cheminHex("carte_clignote") + "'");
+    const Sortie r = lanceCli({"--ms", "1", "--at", "0.5", "reset-press", "--at", "0.7", "reset-release", "--at", "0.8",
+                               "press BP1", "--vcd", vcd, cheminHex("carte_clignote")});
     ASSERT_EQ(r.code, 0) << r.erreurs;
     const Vcd v = litVcd(vcd);
     std::remove(vcd.c_str());
@@ -705,14 +684,18 @@ TEST(RunnerOptions, VcdCountsTheTimeSpentInReset)
 TEST(RunnerOptions, ScriptAndAtInCommandLineOrder)
 {
     const std::string script = fichierTemp(".txt");
-    const std::string prog = " --ms 2 --dump '" + cheminHex("carte_entrees") + "'";
+    // The port as the program last read it.
+    auto portb = [&](std::vector<std::string> arguments) {
+        arguments.insert(arguments.end(), {"--ms", "2", "--dump", cheminHex("carte_entrees")});
+        return octetDe(lanceCli(arguments).texte, 0x20);
+    };
     std::ofstream(script) << "# BP2 at 1 ms\n\n  1 press BP2   # pressed\n0.5 press BP3\n";
-    EXPECT_EQ(octetDe(lance("--script '" + script + "'" + prog).sortie, 0x20), 0x08);
+    EXPECT_EQ(portb({"--script", script}), 0x08);
     // Same moment: the order of the command line decides.
-    EXPECT_EQ(octetDe(lance("--script '" + script + "' --at 1 release BP2" + prog).sortie, 0x20), 0x18);
-    EXPECT_EQ(octetDe(lance("--at 1 release BP2 --script '" + script + "'" + prog).sortie, 0x20), 0x08);
+    EXPECT_EQ(portb({"--script", script, "--at", "1", "release", "BP2"}), 0x18);
+    EXPECT_EQ(portb({"--at", "1", "release", "BP2", "--script", script}), 0x08);
     // Later in time wins, whatever the order.
-    EXPECT_EQ(octetDe(lance("--at 1.5 release BP2 --script '" + script + "'" + prog).sortie, 0x20), 0x18);
+    EXPECT_EQ(portb({"--at", "1.5", "release", "BP2", "--script", script}), 0x18);
     std::remove(script.c_str());
 }
 
@@ -732,23 +715,23 @@ TEST(RunnerOptions, FaultyScriptLineNamedAndStatus2)
     };
     for (const auto& c : cas) {
         std::ofstream(script) << c.contenu;
-        const Resultat r = lance("--ms 1 --script '" + script + "' '" + cheminHex("carte_entrees") + "'");
+        const Sortie r = lanceCli({"--ms", "1", "--script", script, cheminHex("carte_entrees")});
         EXPECT_EQ(r.code, 2) << c.contenu;
-        EXPECT_EQ(r.sortie, "") << c.contenu;
+        EXPECT_EQ(r.texte, "") << c.contenu;
         EXPECT_EQ(lignes(r.erreurs).size(), 1u) << r.erreurs;
         EXPECT_NE(r.erreurs.find(script + c.attendu), std::string::npos) << r.erreurs;
     }
     std::remove(script.c_str());
-    const Resultat r = lance("--ms 1 --at 1 'press BP0' '" + cheminHex("carte_entrees") + "'");
+    const Sortie r = lanceCli({"--ms", "1", "--at", "1", "press BP0", cheminHex("carte_entrees")});
     EXPECT_EQ(r.code, 2);
     EXPECT_EQ(lignes(r.erreurs).size(), 1u);
 }
 
 TEST(RunnerOptions, TraceOfNInstructions)
 {
-    const Resultat r = lance("--cycles 1000 --trace 5 '" + cheminHex("carte_clignote") + "'");
+    const Sortie r = lanceCli({"--cycles", "1000", "--trace", "5", cheminHex("carte_clignote")});
     ASSERT_EQ(r.code, 0);
-    const std::vector<std::string> l = lignes(r.sortie);
+    const std::vector<std::string> l = lignes(r.texte);
     ASSERT_EQ(l.size(), 5u);
     // The start tick and address of each instruction: the pipeline's first NOP,
     // then the program.
@@ -758,7 +741,7 @@ TEST(RunnerOptions, TraceOfNInstructions)
     EXPECT_EQ(l[3].rfind("12 0x0004 BTG", 0), 0u) << l[3];
     EXPECT_EQ(l[4].rfind("16 0x0006 NOP", 0), 0u) << l[4];
     // Longer than the run: the run's own instructions only.
-    EXPECT_EQ(lignes(lance("--cycles 10 --trace 100 '" + cheminHex("carte_clignote") + "'").sortie).size(), 10u);
+    EXPECT_EQ(lignes(lanceCli({"--cycles", "10", "--trace", "100", cheminHex("carte_clignote")}).texte).size(), 10u);
 }
 
 }  // namespace

@@ -9,7 +9,6 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -19,11 +18,11 @@
 
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QString>
 
+#include "lanceur.h"
 #include "lecteurs.h"
 #include "modele.h"
 #include "piste.h"
@@ -114,21 +113,6 @@ TEST(HostileFiles, EveryReaderSurvivesTheDamagedFiles)
 
 // --- The runner's errors -----------------------------------------------------------------
 
-struct Resultat
-{
-    int code = -1;
-    std::string sortie, erreurs;
-};
-
-Resultat lance(const std::string& dossier, const std::string& arguments)
-{
-    const std::string out = dossier + "/stdout", err = dossier + "/stderr";
-    const std::string commande = "cd '" + dossier + "' && '" + TAVREX_CLI + "' " + arguments + " >'" + out +
-                                 "' 2>'" + err + "'";
-    const int r = std::system(commande.c_str());
-    return {WIFEXITED(r) ? WEXITSTATUS(r) : -1, lit(out), lit(err)};
-}
-
 TEST(RunnerErrors, OneLineNamingTheFileAndTheReasonThenStatus2)
 {
     const std::string d = dossierTemp();
@@ -143,49 +127,50 @@ TEST(RunnerErrors, OneLineNamingTheFileAndTheReasonThenStatus2)
 
     const struct
     {
-        std::string arguments, fichier, raison;
+        std::vector<std::string> arguments;
+        std::string fichier, raison;
     } cas[] = {
-        {"absent.hex", "absent.hex", ": no such file"},
-        {"dossier.hex", "dossier.hex", ": is a directory"},
-        {"vide.hex", "vide.hex", ": is empty"},
-        {"'" + hostiles + "/hex/octets_au_hasard.hex'", "octets_au_hasard.hex", ": no valid Intel HEX record"},
-        {"texte.hex", "texte.hex", ": no valid Intel HEX record (3 lines read)"},
-        {"--piste '" + robot + "' '" + hex + "'", "rombo001.rbo", ": not a track file (root element <rombo>"},
-        {"--robot '" + piste + "' '" + hex + "'", "piste001.pis", ": not a robot file (root element <piste>"},
-        {"--piste autre.pis '" + hex + "'", "autre.pis", ": not a track file (root element <dessin>"},
-        {"--robot '" + hostiles + "/robot/tronque.rbo' '" + hex + "'", "tronque.rbo", ": not an XML document (line"},
-        {"--robot '" + hostiles + "/hex/octets_au_hasard.hex' '" + hex + "'", "octets_au_hasard.hex",
-         ": not an XML document"},
-        {"--piste vide.hex '" + hex + "'", "vide.hex", ": is empty"},
-        {"--robot dossier.hex '" + hex + "'", "dossier.hex", ": is a directory"},
-        {"--script absent.txt '" + hex + "'", "absent.txt", ": no such file"},
-        {"--script vide.hex '" + hex + "'", "vide.hex", ": is empty"},
-        {"--ms 1 --trajectory absent/t.csv '" + hex + "'", "absent/t.csv", ": cannot be written (No such file"},
-        {"--ms 1 --vcd dossier.hex '" + hex + "'", "dossier.hex", ": cannot be written (Is a directory)"},
-        {"--ms 1 --pose 1,2,nan '" + hex + "'", "--pose", "expected X,Y,DEG"},
-        {"--ms -3 '" + hex + "'", "--ms", "not a duration"},
+        {{"absent.hex"}, "absent.hex", ": no such file"},
+        {{"dossier.hex"}, "dossier.hex", ": is a directory"},
+        {{"vide.hex"}, "vide.hex", ": is empty"},
+        {{hostiles + "/hex/octets_au_hasard.hex"}, "octets_au_hasard.hex", ": no valid Intel HEX record"},
+        {{"texte.hex"}, "texte.hex", ": no valid Intel HEX record (3 lines read)"},
+        {{"--piste", robot, hex}, "rombo001.rbo", ": not a track file (root element <rombo>"},
+        {{"--robot", piste, hex}, "piste001.pis", ": not a robot file (root element <piste>"},
+        {{"--piste", "autre.pis", hex}, "autre.pis", ": not a track file (root element <dessin>"},
+        {{"--robot", hostiles + "/robot/tronque.rbo", hex}, "tronque.rbo", ": not an XML document (line"},
+        {{"--robot", hostiles + "/hex/octets_au_hasard.hex", hex}, "octets_au_hasard.hex", ": not an XML document"},
+        {{"--piste", "vide.hex", hex}, "vide.hex", ": is empty"},
+        {{"--robot", "dossier.hex", hex}, "dossier.hex", ": is a directory"},
+        {{"--script", "absent.txt", hex}, "absent.txt", ": no such file"},
+        {{"--script", "vide.hex", hex}, "vide.hex", ": is empty"},
+        {{"--ms", "1", "--trajectory", "absent/t.csv", hex}, "absent/t.csv", ": cannot be written (No such file"},
+        {{"--ms", "1", "--vcd", "dossier.hex", hex}, "dossier.hex", ": cannot be written (Is a directory)"},
+        {{"--ms", "1", "--pose", "1,2,nan", hex}, "--pose", "expected X,Y,DEG"},
+        {{"--ms", "-3", hex}, "--ms", "not a duration"},
     };
     for (const auto& c : cas) {
-        const Resultat r = lance(d, c.arguments);
-        EXPECT_EQ(r.code, 2) << c.arguments;
-        EXPECT_EQ(r.sortie, "") << c.arguments;
+        const Sortie r = lanceCli(c.arguments, d);
+        const std::string quoi = testing::PrintToString(c.arguments);
+        EXPECT_EQ(r.code, 2) << quoi;
+        EXPECT_EQ(r.texte, "") << quoi;
         EXPECT_EQ(std::count(r.erreurs.begin(), r.erreurs.end(), '\n'), 1) << r.erreurs;
         EXPECT_NE(r.erreurs.find(c.fichier), std::string::npos) << r.erreurs;
         EXPECT_NE(r.erreurs.find(c.raison), std::string::npos) << r.erreurs;
     }
 
     // A disk that fills up during the run: the trajectory is cut short, and that is
-    // no success.
+    // no success. The runner inherits the limit, and SIGXFSZ ignored, from this process.
     {
         DisquePlein plein(2000);
-        const Resultat r = lance(d, "--ms 200 --piste '" + piste + "' --trajectory t.csv '" + hex + "'");
+        const Sortie r = lanceCli({"--ms", "200", "--piste", piste, "--trajectory", "t.csv", hex}, d);
         EXPECT_EQ(r.code, 2);
         EXPECT_NE(r.erreurs.find("t.csv: could not be written whole"), std::string::npos) << r.erreurs;
     }
     if (geteuid() != 0) {
         std::ofstream(d + "/ferme.hex") << ":00000001FF\n";
         chmod((d + "/ferme.hex").c_str(), 0);
-        const Resultat r = lance(d, "ferme.hex");
+        const Sortie r = lanceCli({"ferme.hex"}, d);
         EXPECT_EQ(r.code, 2);
         EXPECT_NE(r.erreurs.find("ferme.hex: cannot be read (Permission denied)"), std::string::npos) << r.erreurs;
     }
