@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -18,14 +16,9 @@
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 
-namespace {
+#include "lanceur.h"
 
-struct Sortie
-{
-    int code = -1;
-    std::string texte;
-    std::string erreurs;
-};
+namespace {
 
 class Check : public testing::Test
 {
@@ -38,22 +31,6 @@ protected:
     {
         std::ofstream(chemin(nom)) << contenu;
         return chemin(nom);
-    }
-
-    Sortie lance(const std::string& arguments) const
-    {
-        const std::string out = chemin("sortie.txt"), err = chemin("erreurs.txt");
-        const int r = std::system(
-            (std::string("'") + TAVREX_CLI + "' " + arguments + " >'" + out + "' 2>'" + err + "'").c_str());
-        Sortie s;
-        s.code = WIFEXITED(r) ? WEXITSTATUS(r) : -1;
-        std::ifstream o(out), e(err);
-        std::stringstream so, se;
-        so << o.rdbuf();
-        se << e.rdbuf();
-        s.texte = so.str();
-        s.erreurs = se.str();
-        return s;
     }
 
     static std::vector<std::string> lignes(const std::string& texte)
@@ -126,7 +103,7 @@ const char* const checkBoard = R"(
 TEST_F(Check, EveryKindPassesAndFailsOnTheBoard)
 {
     const std::string check = ecrit("carte.chk", checkBoard);
-    const Sortie s = lance("--check '" + check + "' '" + hex("check_pwm") + "'");
+    const Sortie s = lanceCli({"--check", check, hex("check_pwm")});
     EXPECT_EQ(s.code, 1) << s.erreurs;
     verdictsAttendus(checkBoard, s.texte);
     EXPECT_NE(s.texte.find(": 50 ms lcd 0: expected \"Bonjour\", found \"################\"\n"), std::string::npos)
@@ -140,13 +117,12 @@ TEST_F(Check, EveryKindPassesAndFailsOnTheBoard)
 
 TEST_F(Check, TheExamplesPass)
 {
-    const Sortie demo = lance("--check '" + source("demo.chk") + "' '" + exemple("demo.hex") + "'");
+    const Sortie demo = lanceCli({"--check", source("demo.chk"), exemple("demo.hex")});
     EXPECT_EQ(demo.code, 0) << demo.texte << demo.erreurs;
     EXPECT_EQ(demo.texte.find("FAIL"), std::string::npos) << demo.texte;
 
-    const Sortie suiveur = lance("--check '" + source("suiveur.chk") + "' --piste '" + source("piste001.pis") +
-                                 "' --robot '" + source("rombo001.rbo") + "' '" +
-                                 exemple("suiveur.hex") + "'");
+    const Sortie suiveur = lanceCli({"--check", source("suiveur.chk"), "--piste", source("piste001.pis"), "--robot",
+                                     source("rombo001.rbo"), exemple("suiveur.hex")});
     EXPECT_EQ(suiveur.code, 0) << suiveur.texte << suiveur.erreurs;
     EXPECT_NE(suiveur.texte.find("robot tape: expected <= 25 mm, found "), std::string::npos) << suiveur.texte;
     EXPECT_EQ(lignes(suiveur.texte).back(), "11 passed, 0 failed");
@@ -158,9 +134,11 @@ TEST_F(Check, RobotTapeMeasuredOnTheStepsAndGapsLeftOut)
     const std::string check = ecrit("robot.chk", "0..20 expect robot tape <= 25 mm\n"
                                                  "0..20 expect robot tape 29..31 mm\n"
                                                  "20 expect robot near 0,30 < 1 mm\n");
-    const std::string commun = "--check '" + check + "' --piste '" + source("piste001.pis") + "' --robot '" +
-                               source("rombo001.rbo") + "' '" + exemple("suiveur.hex") + "'";
-    Sortie s = lance(commun + " --pose 0,30,0");
+    const auto avecPose = [&](const std::string& pose) {
+        return lanceCli({"--check", check, "--piste", source("piste001.pis"), "--robot", source("rombo001.rbo"),
+                         exemple("suiveur.hex"), "--pose", pose});
+    };
+    Sortie s = avecPose("0,30,0");
     EXPECT_EQ(s.code, 1);
     EXPECT_NE(s.texte.find("FAIL " + exemple("suiveur.hex") +
                            ": 0..20 ms robot tape: expected <= 25 mm, found 30.0 mm\n"),
@@ -168,7 +146,7 @@ TEST_F(Check, RobotTapeMeasuredOnTheStepsAndGapsLeftOut)
         << s.texte;
     EXPECT_EQ(lignes(s.texte).back(), "2 passed, 1 failed");
     // The front point 120 mm ahead, over the gap from x = 1200 to 1280.
-    s = lance(commun + " --pose 1120,0,0");
+    s = avecPose("1120,0,0");
     EXPECT_NE(s.texte.find("robot tape: expected <= 25 mm, found the front point never beside the tape"),
               std::string::npos)
         << s.texte;
@@ -183,13 +161,13 @@ TEST_F(Check, SymbolsSeveralProgramsAndReports)
                                                 "100 expect pc == fin\n");
     // A copy of check_pwm without its listing.
     QFile::copy(QString::fromStdString(hex("check_pwm")), QString::fromStdString(chemin("seul.hex")));
-    Sortie s = lance("--check '" + check + "' '" + chemin("seul.hex") + "'");
+    Sortie s = lanceCli({"--check", check, chemin("seul.hex")});
     EXPECT_EQ(s.code, 2);
     EXPECT_NE(s.erreurs.find("seul.lst"), std::string::npos) << s.erreurs;
 
     const std::string junit = chemin("rapport.xml");
-    s = lance("--check '" + check + "' --symbols '" + std::string(TAVREX_TEST_HEX_DIR) + "/check_pwm.lst' --junit '" +
-              junit + "' '" + exemple("demo.hex") + "' '" + chemin("seul.hex") + "'");
+    s = lanceCli({"--check", check, "--symbols", TAVREX_TEST_HEX_DIR "/check_pwm.lst", "--junit", junit,
+                  exemple("demo.hex"), chemin("seul.hex")});
     EXPECT_EQ(s.code, 1) << s.erreurs;
     // demo.hex shows its greeting, but has no `fin` there; the second program never
     // writes the LCD: nothing of the first run remains.
@@ -230,8 +208,7 @@ TEST_F(Check, SymbolsSeveralProgramsAndReports)
     EXPECT_EQ(echecs, 2);
     EXPECT_EQ(premierEchec, l[1].substr(5 + exemple("demo.hex").size() + 2));
 
-    s = lance("--check '" + check + "' --tap --symbols '" + std::string(TAVREX_TEST_HEX_DIR) + "/check_pwm.lst' '" +
-              hex("check_pwm") + "'");
+    s = lanceCli({"--check", check, "--tap", "--symbols", TAVREX_TEST_HEX_DIR "/check_pwm.lst", hex("check_pwm")});
     const std::vector<std::string> t = lignes(s.texte);
     ASSERT_EQ(t.size(), 5u) << s.texte;
     EXPECT_EQ(t[0], "TAP version 13");
@@ -270,7 +247,7 @@ TEST_F(Check, BadCheckFilesAndOptionsAreErrors)
     };
     for (const std::string& m : mauvaises) {
         const std::string check = ecrit("mauvais.chk", "0 pot 1\n5 expect led off # \"quoted\" comment\n" + m + "\n");
-        const Sortie s = lance("--check '" + check + "' '" + hex("check_pwm") + "'");
+        const Sortie s = lanceCli({"--check", check, hex("check_pwm")});
         EXPECT_EQ(s.code, 2) << m;
         EXPECT_EQ(s.erreurs.rfind("tavrex-cli: " + check + ":3: ", 0), 0u) << m << "\n" << s.erreurs;
         EXPECT_EQ(lignes(s.erreurs).size(), 1u) << s.erreurs;
@@ -279,18 +256,20 @@ TEST_F(Check, BadCheckFilesAndOptionsAreErrors)
     const std::string bon = ecrit("bon.chk", "10 expect led off\n");
     const std::string sansAttente = ecrit("vide.chk", "# nothing\n10 press BP1\n");
     const std::string tape = ecrit("tape.chk", "0..10 expect robot tape <= 1 mm\n");
-    for (const std::string& arguments :
-         {"--check '" + sansAttente + "' '" + hex("check_pwm") + "'",
-          "--check '" + tape + "' '" + hex("check_pwm") + "'",
-          "--check '" + bon + "' '" + hex("check_pwm") + "' '" + chemin("absent.hex") + "'",
-          "--check '" + bon + "' --vcd '" + chemin("x.vcd") + "' '" + hex("check_pwm") + "'",
-          "--check '" + bon + "' --junit '" + chemin("absent/r.xml") + "' '" + hex("check_pwm") + "'",
-          "--junit '" + chemin("r.xml") + "' --ms 1 '" + hex("check_pwm") + "'",
-          "--check '" + chemin("absent.chk") + "' '" + hex("check_pwm") + "'"}) {
-        const Sortie s = lance(arguments);
-        EXPECT_EQ(s.code, 2) << arguments;
-        EXPECT_EQ(lignes(s.erreurs).size(), 1u) << arguments << "\n" << s.erreurs;
-        EXPECT_TRUE(s.texte.empty()) << arguments << "\n" << s.texte;
+    const std::vector<std::vector<std::string>> fausses = {
+        {"--check", sansAttente, hex("check_pwm")},
+        {"--check", tape, hex("check_pwm")},
+        {"--check", bon, hex("check_pwm"), chemin("absent.hex")},
+        {"--check", bon, "--vcd", chemin("x.vcd"), hex("check_pwm")},
+        {"--check", bon, "--junit", chemin("absent/r.xml"), hex("check_pwm")},
+        {"--junit", chemin("r.xml"), "--ms", "1", hex("check_pwm")},
+        {"--check", chemin("absent.chk"), hex("check_pwm")}};
+    for (const std::vector<std::string>& arguments : fausses) {
+        const Sortie s = lanceCli(arguments);
+        const std::string quoi = testing::PrintToString(arguments);
+        EXPECT_EQ(s.code, 2) << quoi;
+        EXPECT_EQ(lignes(s.erreurs).size(), 1u) << quoi << "\n" << s.erreurs;
+        EXPECT_TRUE(s.texte.empty()) << quoi << "\n" << s.texte;
     }
 }
 

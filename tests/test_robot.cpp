@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -23,6 +21,7 @@
 #include <QTemporaryDir>
 
 #include "harness.h"
+#include "lanceur.h"
 #include "modele.h"
 #include "piste.h"
 
@@ -742,17 +741,13 @@ TEST(RobotLineFollower, FollowsTheExampleTrackAndStopsAtTheObstacle)
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const std::string csv = dir.filePath(QStringLiteral("trajet.csv")).toStdString();
-    const std::string sortie = dir.filePath(QStringLiteral("sortie.txt")).toStdString();
     const std::string piste = exemple("piste001.pis");
     // No pose given: a fresh robot stands at the origin heading along +x, which is
     // where the circuit starts. The jack pulled after 100 ms; the lap takes about 51 s.
-    const std::string commande = std::string("'") + TAVREX_CLI + "' --ms 54000 --at 100 jack-out --piste '" + piste +
-                                 "' --robot '" + exemple("rombo001.rbo") + "' --trajectory '" + csv + "' '" +
-                                 TAVREX_EXAMPLES_DIR + "/suiveur.hex' >'" + sortie + "' 2>&1";
-    const int r = std::system(commande.c_str());
-    std::ifstream so(sortie);
-    const std::string texte((std::istreambuf_iterator<char>(so)), std::istreambuf_iterator<char>());
-    ASSERT_TRUE(WIFEXITED(r) && WEXITSTATUS(r) == 0) << texte;
+    const Sortie r = lanceCli({"--ms", "54000", "--at", "100", "jack-out", "--piste", piste, "--robot",
+                               exemple("rombo001.rbo"), "--trajectory", csv, TAVREX_EXAMPLES_DIR "/suiveur.hex"});
+    const std::string& texte = r.texte;
+    ASSERT_EQ(r.code, 0) << texte << r.erreurs;
     EXPECT_NE(texte.find("switch pressed"), std::string::npos) << texte;
     // The runner's own measure of the same thing as below.
     double ecartAnnonce = -1.0;
