@@ -1,6 +1,7 @@
 #include "cadence.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include <QTimerEvent>
 
@@ -32,6 +33,8 @@ void Cadence::arrete()
         return;
     killTimer(timerId);
     timerId = 0;
+    chrono.invalidate();
+    emit mesure(0, 0.0, false);
 }
 
 void Cadence::suisTempsHorsTension()
@@ -40,32 +43,33 @@ void Cadence::suisTempsHorsTension()
     minuterieArret.start();
 }
 
-int Cadence::chargePourcent(int calcul, int periode)
-{
-    return (calcul * 70 + 7000) / (periode * 100);
-}
-
 void Cadence::timerEvent(QTimerEvent* event)
 {
     if (event->timerId() != timerId || timerId == 0) {
         QObject::timerEvent(event);
         return;
     }
-    if (!chrono.isValid())
+    if (!chrono.isValid()) {
         chrono.start();
-    calcul -= chrono.elapsed();
+        calculNs = 0;
+        puceAuDebut = modele.time();
+    }
+    const qint64 debut = chrono.nsecsElapsed();
     seance.tranche(Modele::ticksParTranche);
     emit tempsPuce(enSecondes(modele.time()));
-    ++tranches;
-    if (tranches % tranchesParBalayage == 0)
+    if (++tranches % tranchesParBalayage == 0)
         emit balayage();
-    calcul += chrono.elapsed();
-    if (tranches >= tranchesParMesure) {
-        const int charge = chargePourcent(static_cast<int>(calcul), periodeMs);
-        const qint64 duree = chrono.restart();
-        tranches = 0;
-        calcul = 0;
-        emit mesure(charge, static_cast<double>(duree) / 1000.0);
+    const qint64 maintenant = chrono.nsecsElapsed();
+    calculNs += maintenant - debut;
+    if (maintenant >= nsParMesure) {
+        const double secondesPuce = enSecondes(modele.time() - puceAuDebut);
+        const double rapport = secondesPuce > 0.0 ? maintenant / 1e9 / secondesPuce : 0.0;
+        const double demande = periodeMs / (1000.0 * enSecondes(Modele::ticksParTranche));
+        const int charge = static_cast<int>(std::lround(100.0 * calculNs / maintenant));
+        chrono.restart();
+        calculNs = 0;
+        puceAuDebut = modele.time();
+        emit mesure(std::min(charge, 100), rapport, rapport > demande * toleranceRetard);
     }
     emit avance();
 }

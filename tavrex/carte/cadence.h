@@ -13,8 +13,9 @@
 // Paces a run against the wall clock for a front end that shows it: while the board
 // runs, one slice of 10 ms of chip time every `periode` ms of wall time (10 ms is
 // real time); while it does not, and when asked, the run's clock goes on at the wall
-// clock's pace so that timed entries still come. It measures, over 100 slices, the
-// share of the period spent computing and the wall time a simulated second took.
+// clock's pace so that timed entries still come. It measures, over half a second of
+// wall time or more, the share of it spent computing and the wall time a simulated
+// second took, and says when the run falls behind the pace asked.
 class Cadence : public QObject
 {
     Q_OBJECT
@@ -22,8 +23,11 @@ class Cadence : public QObject
 public:
     static constexpr int periodeMin = 1;
     static constexpr int periodeMax = 500;
-    static constexpr int tranchesParMesure = 100;
     static constexpr int tranchesParBalayage = 10;
+    static constexpr qint64 nsParMesure = 500'000'000;
+    // The run keeps the pace while a simulated second takes at most this much more
+    // wall time than asked: timers of the desktop are not more exact.
+    static constexpr double toleranceRetard = 1.1;
 
     explicit Cadence(Seance& seance, Modele& modele, QObject* parent = nullptr);
 
@@ -38,17 +42,15 @@ public:
     // Lets the run's clock go on at the wall clock's pace while the board is off.
     void suisTempsHorsTension();
 
-    // The load over a measure: the share of the periods spent computing (`calcul` ms
-    // over 100 slices of `periode` ms) on a scale where 70 means the period is full.
-    static int chargePourcent(int calcul, int periode);
-
 signals:
     // After each slice: the chip time, in seconds.
     void tempsPuce(double secondes);
     // Every tenth slice: the scopes start a new sweep.
     void balayage();
-    // Every 100 slices (one simulated second): the load and the wall seconds it took.
-    void mesure(int chargePourcent, double secondesMur);
+    // Every half second of wall time while the slices run: the share of it spent
+    // computing, in %, the wall seconds a simulated second took, and whether that is
+    // slower than asked. Once more when they stop: no load, no ratio (0).
+    void mesure(int chargePourcent, double secondesMurParSeconde, bool enRetard);
     // After each slice and each wall-clock step while the board is off.
     void avance();
 
@@ -65,9 +67,10 @@ private:
     QTimer minuterieArret;
     QElapsedTimer mur;
 
-    // The measure's window of 100 slices; kept across stops of the slices.
+    // The measure under way, from the first slice after a start.
     QElapsedTimer chrono;
-    qint64 calcul = 0;
+    qint64 calculNs = 0;
+    uint64_t puceAuDebut = 0;
     int tranches = 0;
 };
 

@@ -8,6 +8,7 @@
 #include <QDebug>
 #include <QFile>
 #include <QIcon>
+#include <QLocale>
 #include <QTimer>
 #include <QTranslator>
 
@@ -56,8 +57,11 @@ int main(int argc, char* argv[])
 
     // Looked for in the working directory; without it the texts stay French.
     QTranslator traduction;
-    (void)traduction.load(QStringLiteral("tavrex_en"));
+    const bool anglais = traduction.load(QStringLiteral("tavrex_en"));
     QApplication::installTranslator(&traduction);
+    // Numbers written as the texts' language writes them: 2,110 in French, 2.110 in English.
+    QLocale::setDefault(anglais ? QLocale(QLocale::English, QLocale::UnitedKingdom)
+                                : QLocale(QLocale::French, QLocale::France));
 
     QFile journal(QStringLiteral("./sortie.txt"));
     // A log that cannot be opened writes nowhere; the program starts all the same.

@@ -53,12 +53,20 @@ MainWindow::MainWindow(Simulation& simulation, QWidget* parent)
     connect(&cadence, &Cadence::tempsPuce, this,
             [this](double secondes) { ui->labelTime->setText(QLocale().toString(secondes, 'f', 3)); });
     connect(&cadence, &Cadence::balayage, oscillos, &FenetreOscillos::miseAJour);
-    connect(&cadence, &Cadence::mesure, this, [this](int charge, double secondesMur) {
-        ui->progressBar->setStyleSheet(styleCharge(charge));
-        ui->progressBar->setValue(std::min(charge, 100));
-        ui->speedLabel->setText(QLocale().toString(secondesMur, 'f', 3));
+    connect(&cadence, &Cadence::mesure, this, [this](int charge, double rapport, bool enRetard) {
+        ui->progressBar->setStyleSheet(styleCharge(charge, enRetard));
+        ui->progressBar->setValue(charge);
+        if (rapport > 0.0)
+            ui->speedLabel->setText(QLocale().toString(rapport, 'f', 3));
     });
-    connect(ui->action_Barre_de_vitesse, &QAction::toggled, ui->widgetSpeedBar, &QWidget::setVisible);
+    // In the language of the texts from the first frame on.
+    ui->labelTime->setText(QLocale().toString(0.0, 'f', 3));
+    connect(ui->action_Barre_de_vitesse, &QAction::toggled, this, [this](bool visible) {
+        ui->widgetSpeedBar->setVisible(visible);
+        // The board fills the room the bar leaves, or makes room for it.
+        if (simple)
+            organiser();
+    });
 
     apropos = new Apropos;
     connect(ui->action_propos, &QAction::triggered, this, &MainWindow::action_apropos);
@@ -121,9 +129,9 @@ void MainWindow::setVitesse(double facteur)
     ui->speedSpinBox->setValue(facteur);
 }
 
-QString MainWindow::styleCharge(int pc)
+QString MainWindow::styleCharge(int pc, bool enRetard)
 {
-    if (pc >= 70)
+    if (enRetard)
         return QStringLiteral("::chunk { background-color: rgb(250,0,0); }");
     if (pc < 50)
         return QStringLiteral("::chunk { background-color: rgb(0,220,0); }");

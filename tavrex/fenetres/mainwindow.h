@@ -34,8 +34,9 @@ public:
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
 
-    // The load meter's colour for a load on the scale where 70 means the period is full.
-    static QString styleCharge(int pc);
+    // The load meter's colour: red when the run falls behind the pace asked, orange
+    // when computing takes half the time or more, green below.
+    static QString styleCharge(int pc, bool enRetard);
 
     Modele& getModele() { return modele; }
     Cadence& getCadence() { return cadence; }

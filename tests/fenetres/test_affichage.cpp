@@ -4,7 +4,16 @@
 
 #include "lcdscreenview.h"
 #include "ledalpha.h"
-#include "test_fenetres.h"
+#include "principal.h"
+
+class TestAffichage : public QObject
+{
+    Q_OBJECT
+private slots:
+    void ledSuitLeCourant();
+    void policeLcd();
+    void vueLcdSuitLeControleur();
+};
 
 void TestAffichage::ledSuitLeCourant()
 {
@@ -106,3 +115,6 @@ void TestAffichage::vueLcdSuitLeControleur()
     QCOMPARE(vue.opacite(), 0.0);
     QCOMPARE(vue.codeAffiche(0, 0), 32);
 }
+
+TAVREX_TESTS_FENETRE(TestAffichage)
+#include "test_affichage.moc"

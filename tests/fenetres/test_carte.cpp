@@ -4,8 +4,18 @@
 
 #include "fenetrecartemicro.h"
 #include "modele.h"
-#include "test_fenetres.h"
+#include "principal.h"
 #include "ui_fenetrecartemicro.h"
+
+class TestCarte : public QObject
+{
+    Q_OBJECT
+private slots:
+    void potentiometreEtClavier();
+    void verrous();
+    void alimentation();
+    void chargementHex();
+};
 
 void TestCarte::potentiometreEtClavier()
 {
@@ -142,3 +152,6 @@ void TestCarte::chargementHex()
     QVERIFY(ui->fichier->toolTip().contains(QStringLiteral("1")));
     QVERIFY(!ui->fichier->styleSheet().isEmpty());
 }
+
+TAVREX_TESTS_FENETRE(TestCarte)
+#include "test_carte.moc"

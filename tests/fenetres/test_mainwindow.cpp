@@ -14,9 +14,24 @@
 #include "fenetreoscillos.h"
 #include "lignecommande.h"
 #include "mainwindow.h"
-#include "test_fenetres.h"
+#include "principal.h"
 #include "ui_fenetrecartemicro.h"
 #include "ui_mainwindow.h"
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void etatInitial();
+    void vitesse();
+    void minuterieEtAlimentation();
+    void touches();
+    void modeSimple();
+    void apropos();
+    void traductionComplete();
+    void ligneDeCommande();
+    void demoDeBoutEnBout();
+};
 
 void TestMainWindow::etatInitial()
 {
@@ -270,3 +285,6 @@ void TestMainWindow::demoDeBoutEnBout()
     QTest::keyRelease(&w, '0');
     carte->formulaire()->boutonPower->click();
 }
+
+TAVREX_TESTS_FENETRE(TestMainWindow)
+#include "test_mainwindow.moc"

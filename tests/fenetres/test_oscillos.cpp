@@ -9,10 +9,19 @@
 #include "fenetreoscillos.h"
 #include "mainwindow.h"
 #include "oscillo.h"
-#include "test_fenetres.h"
+#include "principal.h"
 #include "ui_fenetrecartemicro.h"
 #include "ui_fenetreoscillos.h"
 #include "ui_mainwindow.h"
+
+class TestOscillos : public QObject
+{
+    Q_OBJECT
+private slots:
+    void listesSuiventLesMoteurs();
+    void basesDeTemps();
+    void fenetrePrincipale();
+};
 
 void TestOscillos::listesSuiventLesMoteurs()
 {
@@ -98,3 +107,6 @@ void TestOscillos::fenetrePrincipale()
     QVERIFY(!scopes->isVisible());
     QCOMPARE(w.width(), etroite);
 }
+
+TAVREX_TESTS_FENETRE(TestOscillos)
+#include "test_oscillos.moc"

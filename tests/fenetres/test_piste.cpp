@@ -17,8 +17,19 @@
 #include "lignecommande.h"
 #include "mainwindow.h"
 #include "modele.h"
-#include "test_fenetres.h"
+#include "principal.h"
 #include "ui_fenetrepiste.h"
+
+class TestPiste : public QObject
+{
+    Q_OBJECT
+private slots:
+    void pisteVide();
+    void editionDeLaChaine();
+    void romboEntreMainEtModele();
+    void fichiers();
+    void ligneDeCommande();
+};
 
 namespace {
 
@@ -265,3 +276,6 @@ void TestPiste::ligneDeCommande()
     QVERIFY(f.getPiste()->getRombo()->isVisible());
     QCOMPARE(f.getModele().getX(), 0.0);
 }
+
+TAVREX_TESTS_FENETRE(TestPiste)
+#include "test_piste.moc"

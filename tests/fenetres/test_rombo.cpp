@@ -6,8 +6,24 @@
 #include "lignecommande.h"
 #include "modele.h"
 #include "rombo.h"
-#include "test_fenetres.h"
+#include "principal.h"
 #include "ui_rombo.h"
+
+class TestRombo : public QObject
+{
+    Q_OBJECT
+private slots:
+    void etatInitial();
+    void contactsEtBroches();
+    void interrupteurFdc();
+    void capteurs();
+    void glisserLeMarqueur();
+    void comparateurEtTest();
+    void moteurs();
+    void fichiers();
+    void champsParLesTables();
+    void ligneDeCommande();
+};
 
 namespace {
 
@@ -434,3 +450,6 @@ void TestRombo::ligneDeCommande()
         QVERIFY(!erreur.empty());
     }
 }
+
+TAVREX_TESTS_FENETRE(TestRombo)
+#include "test_rombo.moc"
