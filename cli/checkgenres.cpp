@@ -191,7 +191,7 @@ constexpr Observation pas = Observation::Pas;
 // The kinds of one word in the order the error messages list their keywords or
 // first words; the words in the order "unknown expectation" lists them.
 constexpr GenreAttente genres[] = {
-    // kind              word     object after it  keyword   value                   observed  judged by
+    // kind                word     object           keyword   value                   observed  judged by
     {Attente::Led,         "led",   Objet::Rien,     nullptr,  etat("on", "off"),      instant,  evalueLed},
     {Attente::LedCourant,  "led",   Objet::Rien,     nullptr,  reel("mA"),             instant,  evalueLedCourant},
     {Attente::Lcd,         "lcd",   Objet::LigneLcd, nullptr,  texte(),                instant,  evalueLcd},
