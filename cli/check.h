@@ -34,6 +34,8 @@ struct Critere
 
 struct Attente
 {
+    // Each kind has its row in the table of kinds (checkgenres.cpp): how it is
+    // written, observed and judged.
     enum Sujet {
         Led,            // on (above 1 mA) or off (below)
         LedCourant,     // mA

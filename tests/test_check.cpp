@@ -218,6 +218,41 @@ TEST_F(Check, SymbolsSeveralProgramsAndReports)
     EXPECT_EQ(t[4], "# 1 passed, 1 failed");
 }
 
+// The report and the errors say what was read and what could have been: the word,
+// its object, the keyword and the value's first words, as each kind is written.
+TEST_F(Check, ReportsAndErrorsFollowHowEachKindIsWritten)
+{
+    const Sortie s = lance("--check '" + ecrit("carte.chk", checkBoard) + "' '" + hex("check_pwm") + "'");
+    for (const char* debut : {": 50 ms lcd 1: expected a line containing \"x\", found \"",
+                              ": 40..80 ms pwm RC2 period: expected < 0.3 ms, found 341.",
+                              ": 50 ms robot near 100,0: expected < 50 mm, found 99.5 mm (robot at ",
+                              ": 50 ms ram 0x020: expected != 0x64, found 0x64 (100)\n",
+                              ": 10 ms pin RA6: expected high, found low (",
+                              ": 50 ms fdc: expected pressed, found released\n"})
+        EXPECT_NE(s.texte.find(debut), std::string::npos) << debut << "\n" << s.texte;
+
+    const std::pair<const char*, const char*> erreurs[] = {
+        {"10 expect lamp on", "unknown expectation 'lamp' (led, lcd, pin, ram, w, pc, pwm, robot, fdc)"},
+        {"10 expect", "expect what? (led, lcd, pin, ram, w, pc, pwm, robot, fdc)"},
+        {"10..20 expect pwm RC2 wave", "expected duty or period after the pin"},
+        {"10 expect robot", "expected tape or near after robot"},
+        {"10 expect robot near 1;2 < 3 mm", "expected X,Y in mm after near"},
+        {"10 expect fdc closed", "expected pressed or released after fdc"},
+        {"10 expect ram == 1", "expected an address or a symbol after ram"},
+        {"10..20 expect pwm RC2 period < 3 s", "expected the unit us, not 's'"},
+        {"10 expect led == 1 A", "expected the unit mA, not 'A'"},
+        {"10 expect lcd 1 ~ x", "expected the text between double quotes"},
+        {"10 expect robot near 1,2 < 3 mm cm", "unexpected 'cm' after the expectation"},
+        {"10 expect robot tape < 3 mm", "robot tape is measured over an interval: give T1..T2"},
+        {"10..20 expect robot near 1,2 < 3 mm", "robot near 1,2 is checked at one time, not over an interval"},
+    };
+    for (const auto& [ligne, message] : erreurs) {
+        const std::string check = ecrit("mauvais.chk", std::string(ligne) + "\n");
+        EXPECT_EQ(lance("--check '" + check + "' '" + hex("check_pwm") + "'").erreurs,
+                  "tavrex-cli: " + check + ":1: " + message + "\n");
+    }
+}
+
 TEST_F(Check, BadCheckFilesAndOptionsAreErrors)
 {
     // Two good lines, then the bad one: the message names line 3.
