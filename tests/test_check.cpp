@@ -222,7 +222,7 @@ TEST_F(Check, SymbolsSeveralProgramsAndReports)
 // its object, the keyword and the value's first words, as each kind is written.
 TEST_F(Check, ReportsAndErrorsFollowHowEachKindIsWritten)
 {
-    const Sortie s = lance("--check '" + ecrit("carte.chk", checkBoard) + "' '" + hex("check_pwm") + "'");
+    const Sortie s = lanceCli({"--check", ecrit("carte.chk", checkBoard), hex("check_pwm")});
     for (const char* debut : {": 50 ms lcd 1: expected a line containing \"x\", found \"",
                               ": 40..80 ms pwm RC2 period: expected < 0.3 ms, found 341.",
                               ": 50 ms robot near 100,0: expected < 50 mm, found 99.5 mm (robot at ",
@@ -248,7 +248,7 @@ TEST_F(Check, ReportsAndErrorsFollowHowEachKindIsWritten)
     };
     for (const auto& [ligne, message] : erreurs) {
         const std::string check = ecrit("mauvais.chk", std::string(ligne) + "\n");
-        EXPECT_EQ(lance("--check '" + check + "' '" + hex("check_pwm") + "'").erreurs,
+        EXPECT_EQ(lanceCli({"--check", check, hex("check_pwm")}).erreurs,
                   "tavrex-cli: " + check + ":1: " + message + "\n");
     }
 }
