@@ -82,7 +82,7 @@ int executerCheck(const ParametresCheck& par)
     std::string erreur;
     if (!lireCheck(par.fichier, f, erreur))
         return echec(erreur);
-    if (par.piste.empty())
+    if (par.carte.piste.empty())
         for (const Attente& a : f.attentes)
             if (genreDe(a.sujet).observation == Observation::Pas)
                 return echec(par.fichier + ":" + std::to_string(a.ligne) + ": " + a.nom + " needs a track (--piste)");
@@ -104,15 +104,8 @@ int executerCheck(const ParametresCheck& par)
     double secondes = 0.0, cpu = 0.0, cycles = 0.0;
     for (Programme& p : programmes) {
         // Every program on a fresh board, with the same random sequence.
-        DonneesCarte donnees;
+        DonneesCarte donnees = par.carte;
         donnees.programme = p.chemin;
-        donnees.piste = par.piste;
-        donnees.robot = par.robot;
-        donnees.pose = par.pose;
-        donnees.poseX = par.poseX;
-        donnees.poseY = par.poseY;
-        donnees.poseDeg = par.poseDeg;
-        donnees.graine = par.graine;
         std::string note;
         const std::unique_ptr<Modele> modele = prepareCarte(donnees, erreur, note);
         if (!modele)

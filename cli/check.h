@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "actions.h"
+#include "preparation.h"
 
 // A number of the check file, or a symbol of the program's listing, which each
 // program resolves for itself.
@@ -93,11 +94,7 @@ struct ParametresCheck
     std::string junit;
     bool tap = false;
     std::string symboles;   // empty: each program's NAME.lst beside it
-    std::string piste;
-    std::string robot;
-    bool pose = false;
-    double poseX = 0.0, poseY = 0.0, poseDeg = 0.0;
-    uint64_t graine = 0;
+    DonneesCarte carte;   // the program left out: each has its own
     uint64_t ticksMin = 0;   // --ms or --cycles: the run lasts at least that long
     bool bench = false;
 };

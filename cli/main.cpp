@@ -118,13 +118,7 @@ int lanceCheck(const OptionsLancement& o)
     p.junit = o.junit;
     p.tap = o.tap;
     p.symboles = o.symboles;
-    p.piste = o.piste;
-    p.robot = o.robot;
-    p.pose = o.pose;
-    p.poseX = o.poseX;
-    p.poseY = o.poseY;
-    p.poseDeg = o.poseDeg;
-    p.graine = o.graine;
+    p.carte = o.carte({});
     p.ticksMin = o.ticks;
     p.bench = o.bench;
     return executerCheck(p);
@@ -145,17 +139,8 @@ int main(int argc, char** argv)
     if (!o.check.empty())
         return lanceCheck(o);
 
-    DonneesCarte donnees;
-    donnees.programme = o.programmes[0];
-    donnees.piste = o.piste;
-    donnees.robot = o.robot;
-    donnees.pose = o.pose;
-    donnees.poseX = o.poseX;
-    donnees.poseY = o.poseY;
-    donnees.poseDeg = o.poseDeg;
-    donnees.graine = o.graine;
     std::string note;
-    const std::unique_ptr<Modele> modele = prepareCarte(donnees, defaut, note);
+    const std::unique_ptr<Modele> modele = prepareCarte(o.carte(o.programmes[0]), defaut, note);
     if (!modele)
         erreur(defaut);
     if (!note.empty())

@@ -359,6 +359,20 @@ bool lireOptions(Programme programme, int argc, char** argv, OptionsLancement& o
     return true;
 }
 
+DonneesCarte OptionsLancement::carte(const std::string& programme) const
+{
+    DonneesCarte d;
+    d.programme = programme;
+    d.piste = piste;
+    d.robot = robot;
+    d.pose = pose;
+    d.poseX = poseX;
+    d.poseY = poseY;
+    d.poseDeg = poseDeg;
+    d.graine = graine;
+    return d;
+}
+
 std::string usage(Programme programme)
 {
     std::string texte;

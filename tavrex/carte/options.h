@@ -12,6 +12,7 @@
 
 #include "actions.h"
 #include "aleatoire.h"
+#include "preparation.h"
 
 enum class Programme { Runner, Fenetre };
 
@@ -42,6 +43,9 @@ struct OptionsLancement
     std::string trajectoire;
     bool pose = false;
     double poseX = 0.0, poseY = 0.0, poseDeg = 0.0;
+
+    // What a board running `programme` is prepared from.
+    DonneesCarte carte(const std::string& programme) const;
 
     // The desktop program.
     bool powerOn = false;
