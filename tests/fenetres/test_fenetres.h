@@ -44,6 +44,7 @@ class TestPiste : public QObject
 {
     Q_OBJECT
 private slots:
+    void dessin();
     void pisteVide();
     void editionDeLaChaine();
     void romboEntreMainEtModele();
