@@ -19,8 +19,8 @@ void demo(benchmark::State& etat, bool avecOscillos)
     modele->getProcesseur()->readFromHex((std::string(TAVREX_EXAMPLES_DIR) + "/demo.hex").c_str());
     modele->setPotAN0Value(2.0);
     modele->powerOn();
-    Oscillo voie1(modele->getProcesseur(), nullptr);
-    Oscillo voie2(modele->getProcesseur(), nullptr);
+    Oscillo voie1(modele->getProcesseur());
+    Oscillo voie2(modele->getProcesseur());
     if (avecOscillos) {
         voie1.observer(modele->getMoteurD(), 0);
         voie2.observer(modele->getMoteurG(), 0);

@@ -244,39 +244,39 @@ const char* designation(Objet objet)
 }
 
 // The words a value starts with when they tell its kind from its word's others.
-std::vector<const char*> premiersMots(const Forme& f)
+std::vector<const char*> premiersMots(const FormeAttendue& f)
 {
     switch (f.genre) {
-    case Forme::Etat: return {f.vrai, f.faux};
-    case Forme::Contenu: return {"~"};
-    case Forme::Texte:
-    case Forme::Entier:
-    case Forme::Reel: break;
+    case FormeAttendue::Etat: return {f.vrai, f.faux};
+    case FormeAttendue::Contenu: return {"~"};
+    case FormeAttendue::Texte:
+    case FormeAttendue::Entier:
+    case FormeAttendue::Reel: break;
     }
     return {};
 }
 
 // The value, once its first words (on/off, ~) have picked the kind.
-bool lireValeur(Lecteur& l, const Forme& f, Attente& a)
+bool lireValeur(Lecteur& l, const FormeAttendue& f, Attente& a)
 {
     switch (f.genre) {
-    case Forme::Etat:
+    case FormeAttendue::Etat:
         a.attendu = l.m[l.i - 1].texte;
         a.etat = a.attendu == f.vrai;
         return true;
-    case Forme::Texte:
-    case Forme::Contenu:
+    case FormeAttendue::Texte:
+    case FormeAttendue::Contenu:
         if (l.fini() || !l.m[l.i].cite)
             return l.echec("expected the text between double quotes");
         a.texte = l.mot();
         ++l.i;
         if (a.texte.size() > static_cast<size_t>(largeurLcd))
             return l.echec("an LCD line holds 16 characters");
-        a.attendu = f.genre == Forme::Texte ? cite(a.texte) : "a line containing " + cite(a.texte);
+        a.attendu = f.genre == FormeAttendue::Texte ? cite(a.texte) : "a line containing " + cite(a.texte);
         return true;
-    case Forme::Entier:
+    case FormeAttendue::Entier:
         return l.critere(a.critere, true, a.attendu);
-    case Forme::Reel:
+    case FormeAttendue::Reel:
         if (!l.critere(a.critere, false, a.attendu))
             return false;
         if (f.uniteMille && l.prend(f.uniteMille)) {

@@ -34,7 +34,7 @@ enum class Observation {
 enum class Objet { Rien, LigneLcd, Pin, Adresse, Point };
 
 // The shape of the awaited value, last on the line.
-struct Forme
+struct FormeAttendue
 {
     enum Genre {
         Etat,      // one of two words: `vrai` or `faux`
@@ -50,13 +50,13 @@ struct Forme
     const char* uniteMille = nullptr;
 };
 
-constexpr Forme etat(const char* vrai, const char* faux) { return {Forme::Etat, vrai, faux, nullptr, nullptr}; }
-constexpr Forme texte() { return {Forme::Texte, nullptr, nullptr, nullptr, nullptr}; }
-constexpr Forme contenu() { return {Forme::Contenu, nullptr, nullptr, nullptr, nullptr}; }
-constexpr Forme entier() { return {Forme::Entier, nullptr, nullptr, nullptr, nullptr}; }
-constexpr Forme reel(const char* unite, const char* uniteMille = nullptr)
+constexpr FormeAttendue etat(const char* vrai, const char* faux) { return {FormeAttendue::Etat, vrai, faux, nullptr, nullptr}; }
+constexpr FormeAttendue texte() { return {FormeAttendue::Texte, nullptr, nullptr, nullptr, nullptr}; }
+constexpr FormeAttendue contenu() { return {FormeAttendue::Contenu, nullptr, nullptr, nullptr, nullptr}; }
+constexpr FormeAttendue entier() { return {FormeAttendue::Entier, nullptr, nullptr, nullptr, nullptr}; }
+constexpr FormeAttendue reel(const char* unite, const char* uniteMille = nullptr)
 {
-    return {Forme::Reel, nullptr, nullptr, unite, uniteMille};
+    return {FormeAttendue::Reel, nullptr, nullptr, unite, uniteMille};
 }
 
 // What an interval has seen so far.
@@ -105,7 +105,7 @@ struct GenreAttente
     const char* mot;
     Objet objet;
     const char* precision;   // nullptr when the kind has no keyword
-    Forme forme;
+    FormeAttendue forme;
     Observation observation;
     Evaluation evalue;
 };

@@ -1,5 +1,5 @@
 // The oscilloscope trace without its window: sampling from the event list, the
-// trigger on a PWM edge of the chip, the timeout, the time axis.
+// trigger on a PWM edge of the chip, the timeout, the time axis, what its screen is told.
 
 #include <gtest/gtest.h>
 
@@ -33,9 +33,25 @@ private:
     const P18f4550* proc;
 };
 
+// Counts what the scope tells its screen, and checks it is told about itself.
+class Ecran : public EcranOscillo
+{
+public:
+    explicit Ecran(const Oscillo& o) : attendu(&o) {}
+    void traceFinie(const Oscillo& o) override { traces += &o == attendu; }
+    void baseTempsChangee(const Oscillo& o) override { basesDeTemps += &o == attendu; }
+    int traces = 0;
+    int basesDeTemps = 0;
+
+private:
+    const Oscillo* attendu;
+};
+
 class OscilloTest : public ::testing::Test
 {
 protected:
+    void SetUp() override { scope.setEcran(&ecran); }
+
     void ecrit(Word adr, Byte v) { p->getDM()->write(adr, v); }
     // Ticks until the sweep ends (the event leaves the list), at most `max`.
     uint64_t jusquaFin(uint64_t max = 200000)
@@ -59,7 +75,8 @@ protected:
     std::unique_ptr<P18f4550> p = std::make_unique<P18f4550>();
     Sonde rc2{p.get()};
     Connexion rb0;
-    Oscillo scope{p.get(), nullptr};
+    Oscillo scope{p.get()};
+    Ecran ecran{scope};
 };
 
 TEST_F(OscilloTest, TimeBaseSetsTheIntervalTheAxisAndStopsTheSweep)
@@ -78,6 +95,7 @@ TEST_F(OscilloTest, TimeBaseSetsTheIntervalTheAxisAndStopsTheSweep)
     }
     // A 25 ms sweep at the last position of the dial.
     EXPECT_NEAR(scope.getX()[249] - scope.getX()[0], 24.9, 0.01);
+    EXPECT_EQ(ecran.basesDeTemps, 5);
 
     p->getPortB()->connecte(0, &rb0);
     scope.observer(&rb0, 0);
@@ -139,6 +157,7 @@ TEST_F(OscilloTest, AFlatPinEndsByTheTimeout)
     EXPECT_FALSE(scope.estDeclenche());
     for (int k = 0; k < Oscillo::nbPoints; ++k)
         ASSERT_GT(scope.getY()[k], 4.9) << k;
+    EXPECT_EQ(ecran.traces, 2);
 }
 
 TEST_F(OscilloTest, TriggersOnThePwmEdgeToTheTick)
@@ -182,6 +201,13 @@ TEST_F(OscilloTest, APeriodLongerThanTheSweepIsFlatAfterTheEdge)
     scope.debut();
     jusquaFin();
     ASSERT_TRUE(scope.estDeclenche());
+    EXPECT_EQ(ecran.traces, 1);
+    // Without a screen it samples all the same.
+    scope.setEcran(nullptr);
+    scope.debut();
+    jusquaFin();
+    EXPECT_EQ(scope.getNbTraces(), 2);
+    EXPECT_EQ(ecran.traces, 1);
     const double* y = scope.getY();
     EXPECT_LT(y[0], 2.5);
     for (int k = 1; k < Oscillo::nbPoints; ++k)

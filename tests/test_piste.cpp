@@ -1,4 +1,4 @@
-// The track: element geometry and drawing, chaining and editing, the whole-track
+// The track: element geometry and shapes, chaining and editing, the whole-track
 // queries, the track file (round trip and damaged files) and the delivered circuit.
 
 #include <gtest/gtest.h>
@@ -8,13 +8,10 @@
 #include <memory>
 #include <vector>
 
-#include <QApplication>
 #include <QDir>
 #include <QDomDocument>
 #include <QFile>
 #include <QFileInfo>
-#include <QGraphicsRectItem>
-#include <QGraphicsScene>
 
 #include "piste.h"
 
@@ -158,53 +155,38 @@ TEST(TrackElementGeometry, ObstacleAndMarker)
     EXPECT_EQ(a.getScotchDistance(500, 0), -1.0);
 }
 
-TEST(TrackElementDrawing, ShapesPositionAndHighlight)
+TEST(TrackElementDrawing, ShapesAndPlaceInTheScene)
 {
     auto r = repere(100, 200, 90);
     PortionLigneDroite d(-1, r.get());
     d.calculPosition();
-    ASSERT_NE(d.getItem(), nullptr);
-    EXPECT_EQ(d.getItem()->boundingRect(), QRectF(0, -9.5, 1000, 19));
-    EXPECT_DOUBLE_EQ(d.getItem()->rotation(), -90.0);
-    EXPECT_EQ(d.getItem()->pos(), QPointF(100, -200));
-    EXPECT_EQ(d.getItemFocus()->pos(), QPointF(100, -200));
-    EXPECT_EQ(d.getItemFocus()->zValue(), 2.0);
-    EXPECT_FALSE(d.getItemFocus()->isVisible());
-    d.setFocus(true);
-    // A new length reshapes the same items and keeps the highlight shown.
-    QGraphicsItem* avant = d.getItem();
+    EXPECT_EQ(std::get<QRectF>(d.forme()), QRectF(0, -9.5, 1000, 19));
+    EXPECT_EQ(std::get<QRectF>(d.formeFocus()), QRectF(0, -9.5, 1000, 19));
+    EXPECT_DOUBLE_EQ(d.rotationScene(), -90.0);
+    EXPECT_EQ(d.posScene(), QPointF(100, -200));
     d.modifArg(0, 250);
-    EXPECT_EQ(d.getItem(), avant);
-    EXPECT_EQ(d.getItem()->boundingRect(), QRectF(0, -9.5, 250, 19));
-    EXPECT_TRUE(d.getItemFocus()->isVisible());
+    EXPECT_EQ(std::get<QRectF>(d.forme()), QRectF(0, -9.5, 250, 19));
 
     PortionLigneCourbe g;
     g.calculPosition();
-    const QRectF bg = g.getItem()->boundingRect();
+    const QRectF bg = std::get<QPainterPath>(g.forme()).boundingRect();
     EXPECT_NEAR(bg.left(), 0, 1e-6);
     EXPECT_NEAR(bg.top(), -1000, 1e-6);
     EXPECT_NEAR(bg.right(), 1009.5, 1e-6);
     EXPECT_NEAR(bg.bottom(), 9.5, 1e-6);
     g.modifArg(1, -90);
-    EXPECT_NEAR(g.getItem()->boundingRect().bottom(), 1000, 1e-6);
+    EXPECT_NEAR(std::get<QPainterPath>(g.formeFocus()).boundingRect().bottom(), 1000, 1e-6);
 
     PortionMarqueurGauche m;
-    m.calculPosition();
-    EXPECT_EQ(m.getItem()->boundingRect(), QRectF(-9.5, -300, 19, 300));
+    EXPECT_EQ(std::get<QRectF>(m.forme()), QRectF(-9.5, -300, 19, 300));
     PortionLigneAveugle a;
-    a.calculPosition();
-    EXPECT_EQ(a.getItem(), nullptr);
-    EXPECT_EQ(a.getItemFocus()->boundingRect(), QRectF(0, -8, 1000, 16));
+    EXPECT_TRUE(std::holds_alternative<std::monostate>(a.forme()));
+    EXPECT_EQ(std::get<QRectF>(a.formeFocus()), QRectF(0, -8, 1000, 16));
     PortionObstacle o;
-    o.calculPosition();
-    auto* bois = dynamic_cast<QGraphicsRectItem*>(o.getItem());
-    ASSERT_NE(bois, nullptr);
-    EXPECT_EQ(bois->rect(), QRectF(-25, -500, 50, 1000));
-    EXPECT_EQ(bois->brush().style(), Qt::TexturePattern);
+    EXPECT_EQ(std::get<QRectF>(o.forme()), QRectF(-25, -500, 50, 1000));
     std::unique_ptr<Portion> depart(Piste::eltCreate(0));
-    EXPECT_EQ(depart->getItem(), nullptr);
-    ASSERT_NE(depart->getItemFocus(), nullptr);
-    EXPECT_EQ(depart->getItemFocus()->boundingRect(), QRectF(-100, -100, 300, 200));
+    EXPECT_TRUE(std::holds_alternative<std::monostate>(depart->forme()));
+    EXPECT_EQ(std::get<QPolygonF>(depart->formeFocus()).boundingRect(), QRectF(-100, -100, 300, 200));
 }
 
 TEST(TrackEditing, EmptyTrackAndIndicesOutOfRange)
@@ -236,11 +218,9 @@ TEST(TrackEditing, ChainingAndModification)
     attendPose(p.getElt(4), 400, 1000, 0);
     EXPECT_TRUE(p.getObstacleCollision(400, 1000));
 
-    // A longer straight carries every later element and its items along.
+    // A longer straight carries every later element along.
     p.eltModifArg(1, 0, 800);
     attendPose(p.getElt(4), 400, 1300, 0);
-    EXPECT_EQ(p.getElt(4)->getItem()->pos(), QPointF(400, -1300));
-    EXPECT_EQ(p.getElt(4)->getItemFocus()->pos(), QPointF(400, -1300));
     p.eltModifArg(0, 0, 0);
     attendPose(p.getElt(4), 300, 1300, 0);
 }
@@ -284,7 +264,7 @@ TEST(TrackEditing, HighlightAndQueries)
 {
     Piste p;
     construire(p, {{0, {}}, {1, {}}, {1, {}}, {4, {}}});
-    auto visible = [&p](unsigned i) { return p.getElt(i)->getItemFocus()->isVisible(); };
+    auto visible = [&p](unsigned i) { return p.getElt(i)->hasFocus(); };
     p.setFocus(2);
     p.setFocus(1);
     EXPECT_FALSE(visible(2));
@@ -491,39 +471,4 @@ TEST(TrackExample, ClosedCircuitWithAnObstacleOnTheLine)
     // The obstacle stands across the tape.
     EXPECT_TRUE(p.getObstacleCollision(obstacle->getX0(), obstacle->getY0()));
     EXPECT_LT(p.getScotchDistance(obstacle->getX0(), obstacle->getY0()), 1.0);
-}
-
-TEST(TrackScene, ElementsEnterAndLeaveTheScene)
-{
-    std::unique_ptr<QApplication> app;
-    if (!QCoreApplication::instance()) {
-        static int argc = 1;
-        static char nom[] = "tavrex_tests";
-        static char* argv[] = {nom, nullptr};
-        qputenv("QT_QPA_PLATFORM", "minimal");
-        app = std::make_unique<QApplication>(argc, argv);
-    } else if (!qobject_cast<QApplication*>(QCoreApplication::instance())) {
-        GTEST_SKIP() << "a non-widget application object already exists";
-    }
-    const QString f = cheminTemp("scene.pis");
-    Piste p;
-    construire(p, {{0, {}}, {1, {}}, {3, {}}});
-    ASSERT_TRUE(p.saveData(f));
-    auto scene = std::make_unique<QGraphicsScene>();
-    p.ajouterDansScene(*scene);
-    p.ajouterDansScene(*scene);
-    EXPECT_EQ(scene->items().size(), 5);
-    p.eltInsert(1, 2);
-    EXPECT_EQ(scene->items().size(), 7);
-    p.eltSupprime(3);
-    p.eltRemplace(0, 4);
-    EXPECT_EQ(scene->items().size(), 5);
-    ASSERT_TRUE(p.openData(f));
-    EXPECT_EQ(scene->items().size(), 5);
-    // The scene may go first: the elements must not delete its items again.
-    scene.reset();
-    EXPECT_EQ(p.getElt(1)->getScene(), nullptr);
-    p.eltModifArg(1, 0, 10);
-    p.eltSupprime(0);
-    EXPECT_NE(p.getElt(0)->getItem(), nullptr);
 }

@@ -2,11 +2,6 @@
 
 #include <cmath>
 
-#include <QCoreApplication>
-#include <QPen>
-
-#include <qwt_plot.h>
-
 #include "ports.h"
 #include "processeur.h"
 
@@ -16,21 +11,8 @@ constexpr double frequence = 48e6;   // ticks per second
 
 }  // namespace
 
-Oscillo::Oscillo(P18f4550* p, QwtPlot* plot) : qwtPlot(plot), processeur(p)
+Oscillo::Oscillo(P18f4550* p) : processeur(p)
 {
-    courbe.setStyle(QwtPlotCurve::Steps);
-    courbe.setYAxis(QwtPlot::yLeft);
-    // The curve reads the two arrays in place: a finished sweep is shown by a replot.
-    courbe.setRawSamples(x, y, nbPoints);
-    grille.setMajorPen(Qt::white, 0, Qt::DotLine);
-    if (qwtPlot) {
-        // The curve and the grid are members, not the plot's to delete.
-        qwtPlot->setAutoDelete(false);
-        courbe.attach(qwtPlot);
-        grille.attach(qwtPlot);
-        qwtPlot->setAxisScale(QwtPlot::yLeft, 0.0, 5.0);
-        qwtPlot->setAxisTitle(QwtPlot::yLeft, QCoreApplication::translate("Oscillo", "Volts"));
-    }
     setBaseTemps(29);
 }
 
@@ -78,14 +60,8 @@ void Oscillo::setBaseTemps(int d)
     }
     for (int k = 0; k < nbPoints; ++k)
         x[k] = facteur * (k - trigTemps) * dt / frequence;
-    if (qwtPlot) {
-        qwtPlot->setAxisScale(QwtPlot::xBottom, x[0], x[nbPoints - 1]);
-        // The title keeps the look that the window gave it.
-        QwtText titre = qwtPlot->axisTitle(QwtPlot::xBottom);
-        titre.setText(unite);
-        qwtPlot->setAxisTitle(QwtPlot::xBottom, titre);
-        qwtPlot->replot();
-    }
+    if (ecran)
+        ecran->baseTempsChangee(*this);
 }
 
 void Oscillo::suivant(uint16_t ticks)
@@ -154,6 +130,6 @@ void Oscillo::afficheTrace(bool surDeclenchement)
 {
     declenche = surDeclenchement;
     ++nbTraces;
-    if (qwtPlot)
-        qwtPlot->replot();
+    if (ecran)
+        ecran->traceFinie(*this);
 }

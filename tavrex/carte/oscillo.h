@@ -5,19 +5,30 @@
 
 #include <QString>
 
-#include <qwt_plot_curve.h>
-#include <qwt_plot_grid.h>
-
 #include "evenement.h"
 
 class Connexion;
+class Oscillo;
 class P18f4550;
-class QwtPlot;
+
+// Where a trace is shown. It is told from inside the tick loop when a sweep ends: it
+// should do no more than have itself redrawn.
+class EcranOscillo
+{
+public:
+    // The 250 points of getY() are a new trace.
+    virtual void traceFinie(const Oscillo& o) = 0;
+    // getX() and getUnite() changed with the time base.
+    virtual void baseTempsChangee(const Oscillo& o) = 0;
+
+protected:
+    ~EcranOscillo() = default;
+};
 
 // One trace of the oscilloscope window: samples the voltage that a connection sees
 // every `dt` ticks from the processor's event list, waits for a rising edge through
 // the trigger level and shows 250 points around it. Between two samples it costs
-// nothing: no polling, and the buffers are fixed arrays that the curve reads in place.
+// nothing: no polling, and the buffers are fixed arrays that a screen reads in place.
 //
 // An acquisition goes through four states:
 //   0 fills the pre-trigger buffer once, 1 waits for the level to be low,
@@ -26,13 +37,13 @@ class QwtPlot;
 // After `trigAuto` samples in a state without reaching the next one, the pre-trigger
 // buffer is shown as it stands (a flat line, or a signal that never crosses the level).
 //
-// Without a plot (tests, benchmarks) it samples all the same and draws nothing.
+// Without a screen (runner, tests, benchmarks) it samples all the same.
 class Oscillo final : public Evenement
 {
 public:
     static constexpr int nbPoints = 250;
 
-    Oscillo(P18f4550* processeur, QwtPlot* plot);
+    explicit Oscillo(P18f4550* processeur);
     ~Oscillo();
     Oscillo(const Oscillo&) = delete;
     Oscillo& operator=(const Oscillo&) = delete;
@@ -52,9 +63,9 @@ public:
     const double* getY() const { return y; }
     const QString& getUnite() const { return unite; }
     Connexion* getObserve() const { return observ; }
-    // For the window's colours.
-    QwtPlotCurve& getCourbe() { return courbe; }
-    // Traces handed to the plot since construction, and whether the last one was
+    // Null: no screen. The screen is not owned.
+    void setEcran(EcranOscillo* e) { ecran = e; }
+    // Traces finished since construction, and whether the last one was
     // triggered (not shown by the timeout), and the tick of its trigger sample.
     int getNbTraces() const { return nbTraces; }
     bool estDeclenche() const { return declenche; }
@@ -64,9 +75,7 @@ private:
     void afficheTrace(bool surDeclenchement);
     void suivant(uint16_t ticks);
 
-    QwtPlot* qwtPlot;
-    QwtPlotCurve courbe;
-    QwtPlotGrid grille;
+    EcranOscillo* ecran = nullptr;
     Connexion* observ = nullptr;
     int dt = 1;
     P18f4550* processeur;

@@ -7,6 +7,7 @@
 #include <qwt_plot.h>
 #include <qwt_plot_canvas.h>
 
+#include "ecranqwt.h"
 #include "modele.h"
 #include "oscillo.h"
 #include "ui_fenetreoscillos.h"
@@ -51,12 +52,14 @@ FenetreOscillos::FenetreOscillos(Modele& m, QWidget* parent)
     : QFrame(parent), ui(new Ui::FenetreOscillos), modele(&m)
 {
     ui->setupUi(this);
-    oscillo1 = new Oscillo(modele->getProcesseur(), ui->qwtPlotOscillo1);
+    oscillo1 = new Oscillo(modele->getProcesseur());
+    ecran1 = new EcranQwt(ui->qwtPlotOscillo1, *oscillo1);
     oscillo1->observer(modele->getMoteurD(), 0);
-    oscillo2 = new Oscillo(modele->getProcesseur(), ui->qwtPlotOscillo2);
+    oscillo2 = new Oscillo(modele->getProcesseur());
+    ecran2 = new EcranQwt(ui->qwtPlotOscillo2, *oscillo2);
     oscillo2->observer(modele->getMoteurG(), 0);
-    habille(ui->qwtPlotOscillo1, oscillo1->getCourbe(), traceVoie1);
-    habille(ui->qwtPlotOscillo2, oscillo2->getCourbe(), traceVoie2);
+    habille(ui->qwtPlotOscillo1, ecran1->getCourbe(), traceVoie1);
+    habille(ui->qwtPlotOscillo2, ecran2->getCourbe(), traceVoie2);
     ui->comboBoxOscillo1->addItem(QString());
     ui->comboBoxOscillo2->addItem(QString());
     cnxChange();
@@ -65,7 +68,10 @@ FenetreOscillos::FenetreOscillos(Modele& m, QWidget* parent)
 
 FenetreOscillos::~FenetreOscillos()
 {
-    // Before the plots, which their curves are attached to.
+    // Before the plots, which their curves are attached to, and before the scopes,
+    // whose arrays the curves read.
+    delete ecran1;
+    delete ecran2;
     delete oscillo1;
     delete oscillo2;
     delete ui;

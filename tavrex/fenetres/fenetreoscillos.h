@@ -3,6 +3,7 @@
 
 #include <QFrame>
 
+class EcranQwt;
 class Modele;
 class Oscillo;
 class QCloseEvent;
@@ -51,6 +52,8 @@ protected:
 private:
     Ui::FenetreOscillos* ui;
     Modele* modele;
+    EcranQwt* ecran1;
+    EcranQwt* ecran2;
 };
 
 #endif

@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QPen>
 
+#include "dessinpiste.h"
 #include "modele.h"
 #include "piste.h"
 #include "ui_fenetrepiste.h"
@@ -80,7 +81,7 @@ FenetrePiste::FenetrePiste(Modele& m, QWidget* parent)
     Piste* piste = modele->getPiste();
     // Without the file the track starts empty.
     (void)piste->openData(fichier);
-    piste->ajouterDansScene(scene);
+    dessin = std::make_unique<DessinPiste>(*piste, scene);
 
     rombo = new RomboItem;
     scene.addItem(rombo);
@@ -129,12 +130,7 @@ void FenetrePiste::on_toolButtonZoomFit_clicked()
 
 void FenetrePiste::cadrerPiste()
 {
-    const Piste* piste = modele->getPiste();
-    QRectF cadre;
-    for (unsigned int i = 0; i < piste->size(); ++i)
-        for (const QGraphicsItem* item : {piste->getElt(i)->getItem(), piste->getElt(i)->getItemFocus()})
-            if (item)
-                cadre |= item->sceneBoundingRect();
+    const QRectF cadre = dessin->cadre();
     if (!cadre.isEmpty())
         ui->graphicsView->fitInView(cadre.adjusted(-300.0, -300.0, 300.0, 300.0), Qt::KeepAspectRatio);
 }
@@ -324,8 +320,8 @@ void FenetrePiste::signale(const QString& message)
 
 void FenetrePiste::drawPiste()
 {
+    // The drawing followed the file as it was read.
     Piste* piste = modele->getPiste();
-    piste->ajouterDansScene(scene);
     numEdit = 0;
     editPiste();
     if (!ui->toolButtonEdit->isChecked())

@@ -1,12 +1,15 @@
 #ifndef TAVREX_FENETREPISTE_H
 #define TAVREX_FENETREPISTE_H
 
+#include <memory>
+
 #include <QFrame>
 #include <QGraphicsPixmapItem>
 #include <QGraphicsScene>
 #include <QObject>
 #include <QString>
 
+class DessinPiste;
 class Modele;
 class QCloseEvent;
 class QDoubleSpinBox;
@@ -72,6 +75,7 @@ public:
     Ui::FenetrePiste* formulaire() const { return ui; }
     RomboItem* getRombo() const { return rombo; }
     QGraphicsScene* getScene() { return &scene; }
+    DessinPiste* getDessin() const { return dessin.get(); }
     const QString& getFichier() const { return fichier; }
     unsigned int getNumEdit() const { return numEdit; }
 
@@ -109,6 +113,8 @@ private:
     Ui::FenetrePiste* ui;
     Modele* modele;
     QGraphicsScene scene;
+    // Gone before the scene it draws in.
+    std::unique_ptr<DessinPiste> dessin;
     RomboItem* rombo = nullptr;
     QString fichier;
     unsigned int numEdit = 0;

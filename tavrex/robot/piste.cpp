@@ -4,78 +4,14 @@
 #include <cmath>
 #include <iterator>
 
-#include <QBrush>
-#include <QColor>
 #include <QDomImplementation>
-#include <QGraphicsPathItem>
-#include <QGraphicsPolygonItem>
-#include <QGraphicsRectItem>
-#include <QGraphicsScene>
-#include <QImage>
-#include <QPainterPath>
-#include <QPen>
-#include <QPolygonF>
-
-// The library is static: its resources reach a program only when some code registers
-// them, so the one user of the texture does it itself (registering twice is harmless).
-// Kept outside any namespace, as the macro's declaration requires.
-static QImage chargerTextureBois()
-{
-    Q_INIT_RESOURCE(ressources);
-    return QImage(QStringLiteral(":/images/wood.png"));
-}
 
 namespace {
-
-// A QImage brush rather than a pixmap one: the track is built by programs that have
-// no GUI application, where a QPixmap cannot exist.
-QBrush brosseBois()
-{
-    static const QImage texture = chargerTextureBois();
-    if (texture.isNull())
-        return QBrush(QColor(150, 100, 50));
-    return QBrush(texture);
-}
-
-const QBrush& brosseScotch()
-{
-    static const QBrush b(Qt::white);
-    return b;
-}
-
-const QBrush& brosseFocus()
-{
-    static const QBrush b(Qt::red);
-    return b;
-}
-
-// The shape item in `slot`, created with its look on first use. Highlights lie above
-// the tape and the robot picture.
-template <class I>
-I* forme(QGraphicsItem*& slot, const QBrush& brosse, bool surbrillance)
-{
-    if (!slot) {
-        I* nouveau = new I;
-        nouveau->setPen(Qt::NoPen);
-        nouveau->setBrush(brosse);
-        if (surbrillance)
-            nouveau->setZValue(2.0);
-        slot = nouveau;
-    }
-    return static_cast<I*>(slot);
-}
 
 // Distance from (u, v) to the segment from the origin to (l, 0), l of either sign.
 double distanceSegment(double u, double v, double l)
 {
     return std::hypot(u - std::clamp(u, std::min(0.0, l), std::max(0.0, l)), v);
-}
-
-// A rectangle of `brosse` and its highlight, both covering `r`.
-void rectangle(QGraphicsItem*& item, QGraphicsItem*& itemFocus, const QRectF& r, const QBrush& brosse)
-{
-    forme<QGraphicsRectItem>(item, brosse, false)->setRect(r);
-    forme<QGraphicsRectItem>(itemFocus, brosseFocus(), true)->setRect(r);
 }
 
 // Distance to a straight band of tape from a point `leLong` along it and `travers`
@@ -161,18 +97,6 @@ const char* Portion::balise(int type)
 
 Portion::Portion(int id, Portion* source) : id(id), source(source) {}
 
-Portion::~Portion()
-{
-    if (scene) {
-        if (item && item->scene() == scene)
-            scene->removeItem(item);
-        if (itemFocus && itemFocus->scene() == scene)
-            scene->removeItem(itemFocus);
-    }
-    delete item;
-    delete itemFocus;
-}
-
 double Portion::getScotchDistance(double, double) const
 {
     return -1.0;
@@ -232,7 +156,7 @@ void Portion::modifArg(int n, double value)
     if (!d)
         return;
     d->ecrire(*this, value);
-    calculItem();
+    redessiner();
 }
 
 QString Portion::suffixArg(int n) const
@@ -254,12 +178,10 @@ void Portion::saveXML(QDomDocument& doc, QDomElement& parent) const
         XMLOpenSaveData::creation(doc, e, QString::fromLatin1(d.balise), d.lire(*this), 'g', 6);
 }
 
-void Portion::calculItem()
+void Portion::redessiner() const
 {
-    itemCalc = true;
-    moveItem();
-    if (itemFocus)
-        itemFocus->setVisible(focus);
+    if (vue)
+        vue->eltModifie(*this);
 }
 
 void Portion::calculPosition()
@@ -277,46 +199,13 @@ void Portion::calculPosition()
         cosTheta0 = std::cos(theta0);
         sinTheta0 = std::sin(theta0);
     }
-    if (itemCalc)
-        moveItem();
-    else
-        calculItem();
-}
-
-void Portion::moveItem()
-{
-    const double rotation = -theta0 * radEnDeg;
-    for (QGraphicsItem* i : {item, itemFocus}) {
-        if (i) {
-            i->setRotation(rotation);
-            i->setPos(x0, -y0);
-        }
-    }
-}
-
-void Portion::ajouterDansScene(QGraphicsScene& s)
-{
-    calculItem();
-    // The track is added again after every file read; items already there stay.
-    for (QGraphicsItem* i : {item, itemFocus})
-        if (i && i->scene() != &s)
-            s.addItem(i);
-    scene = &s;
+    redessiner();
 }
 
 void Portion::setFocus(bool f)
 {
     focus = f;
-    if (itemFocus)
-        itemFocus->setVisible(f);
-}
-
-void Portion::oublierItems()
-{
-    item = nullptr;
-    itemFocus = nullptr;
-    itemCalc = false;
-    scene = nullptr;
+    redessiner();
 }
 
 // ---------------------------------------------------------------------------------
@@ -334,12 +223,12 @@ void PortionRepere::setTheta0(double theta)
     sinTheta0 = std::sin(theta);
 }
 
-void PortionRepere::calculItem()
+Forme PortionRepere::formeFocus() const
 {
+    // An arrow head pointing along the heading.
     QPolygonF fleche;
     fleche << QPointF(0, 0) << QPointF(-100, 100) << QPointF(200, 0) << QPointF(-100, -100) << QPointF(0, 0);
-    forme<QGraphicsPolygonItem>(itemFocus, brosseFocus(), true)->setPolygon(fleche);
-    Portion::calculItem();
+    return fleche;
 }
 
 // ---------------------------------------------------------------------------------
@@ -355,10 +244,9 @@ double PortionLigneDroite::distanceAxe(double x, double y) const
     return distanceSegment(avant(x, y), gauche(x, y), longueur);
 }
 
-void PortionLigneDroite::calculItem()
+Forme PortionLigneDroite::forme() const
 {
-    rectangle(item, itemFocus, QRectF(0.0, -largeur / 2.0, longueur, largeur), brosseScotch());
-    Portion::calculItem();
+    return QRectF(0.0, -largeur / 2.0, longueur, largeur);
 }
 
 // ---------------------------------------------------------------------------------
@@ -425,7 +313,7 @@ double PortionLigneCourbe::distanceAxe(double x, double y) const
     return std::min(std::hypot(u, v), versFin);
 }
 
-void PortionLigneCourbe::calculItem()
+Forme PortionLigneCourbe::forme() const
 {
     // The ring sector between radii R - w/2 and R + w/2; each arc begins with a
     // straight segment from the current point, which closes the sector's ends.
@@ -443,9 +331,7 @@ void PortionLigneCourbe::calculItem()
         chemin.arcTo(QRectF(-r - h, -h - 2.0 * r, 2.0 * r + w, 2.0 * r + w), a - 90.0, -a);
     }
     chemin.closeSubpath();
-    forme<QGraphicsPathItem>(item, brosseScotch(), false)->setPath(chemin);
-    forme<QGraphicsPathItem>(itemFocus, brosseFocus(), true)->setPath(chemin);
-    Portion::calculItem();
+    return chemin;
 }
 
 // ---------------------------------------------------------------------------------
@@ -458,10 +344,9 @@ bool PortionObstacle::getObstacleCollision(double x, double y) const
     return u >= 0.0 && u <= largeur && v >= 0.0 && v <= longueur;
 }
 
-void PortionObstacle::calculItem()
+Forme PortionObstacle::forme() const
 {
-    rectangle(item, itemFocus, QRectF(-largeur / 2.0, -longueur / 2.0, largeur, longueur), brosseBois());
-    Portion::calculItem();
+    return QRectF(-largeur / 2.0, -longueur / 2.0, largeur, longueur);
 }
 
 // ---------------------------------------------------------------------------------
@@ -472,11 +357,10 @@ double PortionLigneAveugle::distanceAxe(double x, double y) const
     return distanceSegment(avant(x, y), gauche(x, y), longueur);
 }
 
-void PortionLigneAveugle::calculItem()
+Forme PortionLigneAveugle::formeFocus() const
 {
     // Nothing to see on the carpet; the highlight is a narrow band along the gap.
-    forme<QGraphicsRectItem>(itemFocus, brosseFocus(), true)->setRect(QRectF(0.0, -8.0, longueur, 16.0));
-    Portion::calculItem();
+    return QRectF(0.0, -8.0, longueur, 16.0);
 }
 
 // ---------------------------------------------------------------------------------
@@ -492,10 +376,9 @@ double PortionMarqueurGauche::distanceAxe(double x, double y) const
     return distanceSegment(gauche(x, y), avant(x, y), longueur);
 }
 
-void PortionMarqueurGauche::calculItem()
+Forme PortionMarqueurGauche::forme() const
 {
-    rectangle(item, itemFocus, QRectF(-largeur / 2.0, -longueur, largeur, longueur), brosseScotch());
-    Portion::calculItem();
+    return QRectF(-largeur / 2.0, -longueur, largeur, longueur);
 }
 
 // ---------------------------------------------------------------------------------
@@ -506,13 +389,13 @@ Piste::Piste() : XMLOpenSaveData(nullptr) {}
 Piste::~Piste()
 {
     for (Portion* p : tab)
-        delete p;
+        detruire(p);
 }
 
 void Piste::initialise()
 {
     for (Portion* p : tab)
-        delete p;
+        detruire(p);
     tab.clear();
     focus = static_cast<unsigned int>(-1);
 }
@@ -543,7 +426,7 @@ void Piste::decode(const QString& obj, const QString& num, const QString& attr, 
     }
     if (!modifie)
         return;
-    modifie->calculItem();
+    modifie->redessiner();
     // Normally the element just read is the last one. A number that comes back after
     // later elements were chained to it must still carry them along.
     const auto it = std::find(tab.begin(), tab.end(), modifie);
@@ -593,24 +476,25 @@ bool Piste::getObstacleCollision(double x, double y) const
     return std::any_of(tab.begin(), tab.end(), [x, y](const Portion* p) { return p->getObstacleCollision(x, y); });
 }
 
-void Piste::ajouterDansScene(QGraphicsScene& s)
+void Piste::setVue(VuePiste* v)
 {
-    if (scene != &s) {
-        QObject::disconnect(surFinScene);
-        scene = &s;
-        // A scene deletes the items left in it when it goes; the elements must not
-        // delete them a second time.
-        QGraphicsScene* const sc = &s;
-        surFinScene = connect(sc, &QObject::destroyed, this, [this, sc]() {
-            for (Portion* p : tab)
-                if (p->scene == sc)
-                    p->oublierItems();
-            if (scene == sc)
-                scene = nullptr;
-        });
-    }
+    vue = v;
     for (Portion* p : tab)
-        p->ajouterDansScene(s);
+        montrer(p);
+}
+
+void Piste::montrer(Portion* p)
+{
+    p->vue = vue;
+    if (vue)
+        vue->eltAjoute(*p);
+}
+
+void Piste::detruire(Portion* p)
+{
+    if (p->vue)
+        p->vue->eltRetire(*p);
+    delete p;
 }
 
 Portion* Piste::getPortion(int numero, int type)
@@ -623,8 +507,7 @@ Portion* Piste::getPortion(int numero, int type)
         return nullptr;
     nouveau->calculPosition();
     tab.push_back(nouveau);
-    if (scene)
-        nouveau->ajouterDansScene(*scene);
+    montrer(nouveau);
     return nouveau;
 }
 
@@ -643,11 +526,7 @@ Portion* Piste::nouvelElement(int type, int id, Portion* source)
 
 Portion* Piste::eltCreate(int type)
 {
-    Portion* nouveau = nouvelElement(type, -1, nullptr);
-    // The start marker has a pose of its own: its items are ready at once.
-    if (type == 0)
-        nouveau->calculItem();
-    return nouveau;
+    return nouvelElement(type, -1, nullptr);
 }
 
 void Piste::setIDs()
@@ -672,7 +551,7 @@ void Piste::eltSupprime(unsigned int n)
 {
     if (n >= tab.size())
         return;
-    delete tab[n];
+    detruire(tab[n]);
     tab.erase(tab.begin() + n);
     if (n < tab.size())
         chainer(n);
@@ -687,15 +566,14 @@ void Piste::eltRemplace(unsigned int n, int type)
     Portion* nouveau = eltCreate(type);
     if (!nouveau)
         return;
-    delete tab[n];
+    detruire(tab[n]);
     tab[n] = nouveau;
     chainer(n);
     if (n + size_t(1) < tab.size())
         chainer(n + size_t(1));
     eltChange(n);
     setIDs();
-    if (scene)
-        nouveau->ajouterDansScene(*scene);
+    montrer(nouveau);
 }
 
 void Piste::eltInsert(unsigned int n, int type)
@@ -711,8 +589,7 @@ void Piste::eltInsert(unsigned int n, int type)
         chainer(n + size_t(1));
     eltChange(n);
     setIDs();
-    if (scene)
-        nouveau->ajouterDansScene(*scene);
+    montrer(nouveau);
 }
 
 void Piste::eltModifArg(unsigned int n, int arg, double value)

@@ -1,19 +1,39 @@
 #ifndef TAVREX_PISTE_H
 #define TAVREX_PISTE_H
 
+#include <variant>
 #include <vector>
 
 #include <QDomDocument>
 #include <QDomElement>
-#include <QMetaObject>
+#include <QPainterPath>
+#include <QPointF>
+#include <QPolygonF>
+#include <QRectF>
 #include <QString>
 
 #include "types.h"
 #include "xmlopensavedata.h"
 
-class QGraphicsItem;
-class QGraphicsScene;
 class Portion;
+
+// A shape in an element's own frame: nothing, a rectangle, a polygon or any outline.
+// Rectangles and polygons stay such so that a view draws them as such.
+using Forme = std::variant<std::monostate, QRectF, QPolygonF, QPainterPath>;
+
+// What shows a track. The track tells it of every element that comes, changes (shape,
+// pose or highlight) or goes; a view given to a track hears of all its elements at once.
+class VuePiste
+{
+public:
+    virtual void eltAjoute(const Portion& e) = 0;
+    virtual void eltModifie(const Portion& e) = 0;
+    // Just before the element is deleted.
+    virtual void eltRetire(const Portion& e) = 0;
+
+protected:
+    ~VuePiste() = default;
+};
 
 // One value of a track element: its tag in the track file and, for the values the
 // track editor shows, its name, suffix, bounds and decimals there. Values are read
@@ -34,16 +54,16 @@ struct DescArg
 // is a list of lengths, radii and angles rather than of coordinates. Lengths are in
 // mm, headings in radians counter-clockwise from the x axis (track y points up).
 //
-// Items are drawn in a scene whose y axis points down: they sit at (x0, -y0) rotated
-// by -theta0 in degrees, so in an item's own frame x runs along the heading and +y is
-// to the right of it.
+// Its drawing is given in its own frame, where x runs along the heading and +y is to
+// the right of it: that frame lies in a scene whose y axis points down at (x0, -y0),
+// turned by -theta0 in degrees.
 class Portion
 {
     friend class Piste;
 
 public:
     explicit Portion(int id = -1, Portion* source = nullptr);
-    virtual ~Portion();
+    virtual ~Portion() = default;
     Portion(const Portion&) = delete;
     Portion& operator=(const Portion&) = delete;
 
@@ -79,22 +99,22 @@ public:
     double valArg(int n) const;
     double maxArg(int n) const;
     double minArg(int n) const;
-    // Stores the value and rebuilds the items; the following elements are moved by
-    // the track (Piste::eltModifArg), not here.
+    // Stores the value and has the element redrawn; the following elements are moved
+    // by the track (Piste::eltModifArg), not here.
     void modifArg(int n, double value);
     QString suffixArg(int n) const;
     int decimalsArg(int n) const;
 
-    // Builds the items on the first call and afterwards only updates their geometry.
-    virtual void calculItem();
+    // What the carpet shows of the element (the tape, or the block), and the highlight
+    // of the element being edited.
+    virtual Forme forme() const { return {}; }
+    virtual Forme formeFocus() const { return forme(); }
+    QPointF posScene() const { return {x0, -y0}; }
+    double rotationScene() const { return -theta0 * radEnDeg; }
 
     void setSrc(Portion* src) { source = src; }
-    // Takes the start pose from the source (origin, heading 0, when there is none) and
-    // moves or builds the items accordingly.
+    // Takes the start pose from the source (origin, heading 0, when there is none).
     void calculPosition();
-    void moveItem();
-    void ajouterDansScene(QGraphicsScene& s);
-    QGraphicsScene* getScene() const { return scene; }
     int getID() const { return id; }
     void setID(int n) { id = n; }
     void setFocus(bool f);
@@ -104,8 +124,6 @@ public:
     double getTheta0() const { return theta0; }
     Portion* getSource() const { return source; }
     bool hasFocus() const { return focus; }
-    QGraphicsItem* getItem() const { return item; }
-    QGraphicsItem* getItemFocus() const { return itemFocus; }
 
 protected:
     // The editable argument numbered n, null when there is none.
@@ -114,8 +132,8 @@ protected:
     // the left of it.
     double avant(double x, double y) const { return (x - x0) * cosTheta0 + (y - y0) * sinTheta0; }
     double gauche(double x, double y) const { return (y - y0) * cosTheta0 - (x - x0) * sinTheta0; }
-    // Forgets items that their scene has already deleted.
-    void oublierItems();
+    // Tells the view, if any, that the element's shape, pose or highlight changed.
+    void redessiner() const;
 
     double x0 = 0.0;
     double y0 = 0.0;
@@ -124,12 +142,9 @@ protected:
     double sinTheta0 = 0.0;
     bool noSrc = false;
     bool focus = false;
-    bool itemCalc = false;
     int id;
     Portion* source;
-    QGraphicsItem* item = nullptr;
-    QGraphicsItem* itemFocus = nullptr;
-    QGraphicsScene* scene = nullptr;
+    VuePiste* vue = nullptr;
 };
 
 // Start marker: the only element with a pose of its own.
@@ -138,7 +153,7 @@ class PortionRepere : public Portion
 public:
     explicit PortionRepere(int id = -1, Portion* source = nullptr);
     int typeIndex() const override { return 0; }
-    void calculItem() override;
+    Forme formeFocus() const override;
     void setX0(double x) { x0 = x; }
     void setY0(double y) { y0 = y; }
     // Sets the heading with its cosine and sine.
@@ -154,7 +169,7 @@ public:
     double getScotchDistance(double x, double y) const override;
     double distanceAxe(double x, double y) const override;
     int typeIndex() const override { return 1; }
-    void calculItem() override;
+    Forme forme() const override;
 
     double longueur = 1000.0;
     double largeur = 19.0;
@@ -172,7 +187,7 @@ public:
     double getScotchDistance(double x, double y) const override;
     double distanceAxe(double x, double y) const override;
     int typeIndex() const override { return 2; }
-    void calculItem() override;
+    Forme forme() const override;
 
     double rayon = 1000.0;
     double largeur = 19.0;
@@ -187,7 +202,7 @@ public:
     using Portion::Portion;
     bool getObstacleCollision(double x, double y) const override;
     int typeIndex() const override { return 3; }
-    void calculItem() override;
+    Forme forme() const override;
 
     double longueur = 1000.0;
     double largeur = 50.0;
@@ -203,7 +218,7 @@ public:
     double distanceAxe(double x, double y) const override;
     bool avecScotch() const override { return false; }
     int typeIndex() const override { return 4; }
-    void calculItem() override;
+    Forme formeFocus() const override;
 
     double longueur = 1000.0;
 };
@@ -217,7 +232,7 @@ public:
     double getScotchDistance(double x, double y) const override;
     double distanceAxe(double x, double y) const override;
     int typeIndex() const override { return 5; }
-    void calculItem() override;
+    Forme forme() const override;
 
     double longueur = 300.0;
     double largeur = 19.0;
@@ -248,7 +263,8 @@ public:
     // track without tape. The sensors keep getScotchDistance's rule.
     double distanceAuScotch(double x, double y) const;
 
-    void ajouterDansScene(QGraphicsScene& s);
+    // Null: none. The view is not owned; the previous one hears nothing more.
+    void setVue(VuePiste* v);
 
     // A new detached element of type index `type` (0 start marker, 1 straight line,
     // 2 curve, 3 obstacle, 4 gap, 5 left marker), or null for another index.
@@ -278,11 +294,14 @@ private:
     // Gives element i its predecessor and recomputes its pose.
     void chainer(size_t i);
     void effacerFocus();
+    // A new element of the track, shown by the view.
+    void montrer(Portion* p);
+    // Deletes an element, its view told first.
+    void detruire(Portion* p);
 
     std::vector<Portion*> tab;
     unsigned int focus = static_cast<unsigned int>(-1);
-    QGraphicsScene* scene = nullptr;
-    QMetaObject::Connection surFinScene;
+    VuePiste* vue = nullptr;
 };
 
 #endif

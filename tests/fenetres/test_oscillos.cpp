@@ -5,6 +5,8 @@
 #include <QDial>
 #include <QMdiSubWindow>
 
+#include <qwt_plot.h>
+
 #include "fenetrecartemicro.h"
 #include "fenetreoscillos.h"
 #include "mainwindow.h"
@@ -57,6 +59,10 @@ void TestOscillos::basesDeTemps()
     QCOMPARE(ui->baseTpsOscillo2->value(), 99);
     QCOMPARE(f.oscillo1->getDt(), 4799);
     QCOMPARE(f.oscillo2->getDt(), 4799);
+    // The time axes with them: 25 ms, in milliseconds.
+    const QwtPlot* plot = ui->qwtPlotOscillo2;
+    QCOMPARE(plot->axisInterval(QwtPlot::xBottom).maxValue(), f.oscillo2->getX()[Oscillo::nbPoints - 1]);
+    QCOMPARE(plot->axisTitle(QwtPlot::xBottom).text(), QStringLiteral("ms"));
 
     // Checked, the two time bases part.
     QTest::mouseClick(ui->checkBoxBaseTps2, Qt::LeftButton);

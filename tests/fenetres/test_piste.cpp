@@ -1,5 +1,5 @@
-// The track window: the editor on an empty and a full track, the robot's picture
-// between the user's hand and the model, and the track files.
+// The track window: the track's drawing, the editor on an empty and a full track, the
+// robot's picture between the user's hand and the model, and the track files.
 
 #include <QtTest>
 
@@ -8,11 +8,13 @@
 
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QGraphicsRectItem>
 #include <QGraphicsView>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QToolButton>
 
+#include "dessinpiste.h"
 #include "fenetrepiste.h"
 #include "lignecommande.h"
 #include "mainwindow.h"
@@ -24,6 +26,7 @@ class TestPiste : public QObject
 {
     Q_OBJECT
 private slots:
+    void dessin();
     void pisteVide();
     void editionDeLaChaine();
     void romboEntreMainEtModele();
@@ -72,6 +75,65 @@ void glisse(QGraphicsView* vue, QPointF depart, QPointF arrivee)
 
 }  // namespace
 
+void TestPiste::dessin()
+{
+    QTemporaryDir dossier;
+    QGraphicsScene scene;
+    auto piste = std::make_unique<Piste>();
+    for (int type : {0, 1, 3})
+        piste->eltInsert(piste->size(), type);
+    {
+        DessinPiste d(*piste, scene);
+        // The start marker shows only its highlight.
+        QCOMPARE(scene.items().size(), 5);
+        QVERIFY(!d.getItem(piste->getElt(0)) && d.getItemFocus(piste->getElt(0)));
+        const Portion* droite = piste->getElt(1);
+        auto* bande = qgraphicsitem_cast<QGraphicsRectItem*>(d.getItem(droite));
+        QVERIFY(bande);
+        QCOMPARE(bande->rect(), QRectF(0, -9.5, 1000, 19));
+        QCOMPARE(bande->brush().color(), QColor(Qt::white));
+        auto* bois = qgraphicsitem_cast<QGraphicsRectItem*>(d.getItem(piste->getElt(2)));
+        QVERIFY(bois && bois->brush().style() == Qt::TexturePattern);
+        QGraphicsItem* surligne = d.getItemFocus(droite);
+        QCOMPARE(surligne->zValue(), 2.0);
+        QVERIFY(!surligne->isVisible());
+        piste->setFocus(1);
+        QVERIFY(surligne->isVisible());
+
+        // A new heading turns the later elements; a new length reshapes the same item,
+        // which keeps its place in the stack.
+        piste->eltModifArg(0, 2, 90);
+        piste->eltModifArg(1, 0, 250);
+        QCOMPARE(d.getItem(droite), static_cast<QGraphicsItem*>(bande));
+        QCOMPARE(bande->rect().width(), 250.0);
+        QCOMPARE(bande->rotation(), -90.0);
+        QCOMPARE(d.getItemFocus(piste->getElt(2))->pos(), QPointF(0, -250));
+        QCOMPARE(d.cadre(), QRectF(-500, -275, 1000, 375));
+        piste->setFocus(2);
+        QVERIFY(!surligne->isVisible());
+
+        // Edits bring items and take them away; a file read replaces them all.
+        const QString f = dossier.filePath(QStringLiteral("dessin.pis"));
+        QVERIFY(piste->saveData(f));
+        piste->eltInsert(1, 2);
+        QCOMPARE(scene.items().size(), 7);
+        piste->eltSupprime(3);
+        piste->eltRemplace(0, 4);
+        QCOMPARE(scene.items().size(), 5);
+        QVERIFY(piste->openData(f));
+        QCOMPARE(scene.items().size(), 5);
+        QCOMPARE(d.getItem(piste->getElt(1))->pos(), QPointF(0, 0));
+    }
+    // Either may go first.
+    QCOMPARE(scene.items().size(), 0);
+    piste->eltModifArg(1, 0, 10);
+    {
+        DessinPiste d(*piste, scene);
+        piste.reset();
+        QCOMPARE(scene.items().size(), 0);
+    }
+}
+
 void TestPiste::pisteVide()
 {
     DossierDeTravail dossier;
@@ -96,7 +158,7 @@ void TestPiste::pisteVide()
     QVERIFY(!ui->comboBoxTypes->isHidden() && !ui->doubleSpinBox3->isHidden());
     QCOMPARE(ui->label3->text(), QStringLiteral("angle"));
     QVERIFY(ui->toolButtonSuppr->isEnabled());
-    QVERIFY(m.getPiste()->getElt(0)->getItemFocus()->isVisible());
+    QVERIFY(w.getDessin()->getItemFocus(m.getPiste()->getElt(0))->isVisible());
 
     // The next one goes after the edited one, of the type shown in the list.
     ui->toolButtonNew->click();
@@ -135,7 +197,7 @@ void TestPiste::editionDeLaChaine()
     QCOMPARE(p.getElt(2)->getX0(), 1500.0);
     QCOMPARE(p.getElt(3)->getX0(), 2500.0);
     QCOMPARE(p.getElt(3)->getY0(), 1000.0);
-    QCOMPARE(p.getElt(3)->getItemFocus()->pos(), QPointF(2500.0, -1000.0));
+    QCOMPARE(w.getDessin()->getItemFocus(p.getElt(3))->pos(), QPointF(2500.0, -1000.0));
 
     // Another type: same place in the chain, its own arguments, the rest follows it.
     ui->comboBoxTypes->setCurrentIndex(2);
@@ -152,7 +214,7 @@ void TestPiste::editionDeLaChaine()
 
     // Hiding the editor takes the highlight away.
     ui->toolButtonEdit->setChecked(false);
-    QVERIFY(!p.getElt(1)->getItemFocus()->isVisible());
+    QVERIFY(!w.getDessin()->getItemFocus(p.getElt(1))->isVisible());
 }
 
 void TestPiste::romboEntreMainEtModele()
@@ -229,7 +291,7 @@ void TestPiste::fichiers()
     Ui::FenetrePiste* ui = w.formulaire();
     QCOMPARE(m.getPiste()->size(), 4u);
     QCOMPARE(w.getFichier(), QStringLiteral("piste001.pis"));
-    QVERIFY(m.getPiste()->getElt(3)->getItem()->scene() == w.getScene());
+    QVERIFY(w.getDessin()->getItem(m.getPiste()->getElt(3))->scene() == w.getScene());
     QVERIFY(!m.getPiste()->getElt(0)->hasFocus());
 
     // A place that cannot be written: said under the editor, the name kept.
@@ -249,7 +311,7 @@ void TestPiste::fichiers()
     QVERIFY(w.ouvrir(dossier.chemin("piste001.pis")));
     QCOMPARE(m.getPiste()->size(), 4u);
     QCOMPARE(w.getNumEdit(), 0u);
-    QVERIFY(m.getPiste()->getElt(3)->getItem()->scene() == w.getScene());
+    QVERIFY(w.getDessin()->getItem(m.getPiste()->getElt(3))->scene() == w.getScene());
 }
 
 void TestPiste::ligneDeCommande()

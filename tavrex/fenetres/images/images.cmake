@@ -2,7 +2,7 @@
 # time to images/NAME.png in the build tree with the shared style sheet images/style.css;
 # a picture kept as a PNG (images/NAME.png) is copied beside them. The resource file
 # ressources.qrc names them all and is compiled from the build tree's copy.
-# Sets TAVREX_RESSOURCES_CPP, the compiled resources, for the simulation library.
+# Sets TAVREX_RESSOURCES_CPP, the compiled resources, for the windows' library.
 
 find_package(Qt${TAVREX_QT_MAJOR} REQUIRED COMPONENTS Svg)
 add_executable(tavrex-svgpng ${CMAKE_SOURCE_DIR}/cmake/svgpng.cpp)
