@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include <QCloseEvent>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -12,7 +11,7 @@
 #include "ui_fenetrecartemicro.h"
 
 FenetreCarteMicro::FenetreCarteMicro(Modele& m, QWidget* parent)
-    : QFrame(parent), ui(new Ui::FenetreCarteMicro), modele(&m), lcd(*m.getLcd())
+    : SousFenetre(parent), ui(new Ui::FenetreCarteMicro), modele(&m), lcd(*m.getLcd())
 {
     ui->setupUi(this);
     // After setupUi: its translated texts would replace the picture.
@@ -188,10 +187,3 @@ void FenetreCarteMicro::joue(const Action& a)
     }
 }
 
-void FenetreCarteMicro::closeEvent(QCloseEvent* event)
-{
-    event->ignore();
-    QWidget* cadre = parentWidget() ? parentWidget() : this;
-    cadre->hide();
-    emit estCache(true);
-}

@@ -6,11 +6,11 @@
 
 #include "lcdscreenview.h"
 #include "preparation.h"
+#include "sousfenetre.h"
 
 struct Action;
 
 class Modele;
-class QCloseEvent;
 class QPushButton;
 
 namespace Ui {
@@ -20,7 +20,7 @@ class FenetreCarteMicro;
 // The picture of the microcontroller board: the program file, the power switch and
 // lamp, the reset button, the LCD and its contrast knob, the LED on RA6, the three
 // push buttons with their locks and the potentiometer on AN0.
-class FenetreCarteMicro : public QFrame
+class FenetreCarteMicro : public SousFenetre
 {
     Q_OBJECT
 
@@ -55,7 +55,6 @@ public:
     const LcdScreenView& vueLcd() const { return lcd; }
 
 signals:
-    void estCache(bool);
     void refreshEnabled(bool);
 
 public slots:
@@ -67,9 +66,6 @@ public slots:
     void on_boutonPower_toggled(bool on);
     void on_pushButtonOuvrir_clicked();
     void on_pushButtonRefresh_clicked();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     QPushButton* bouton(int n) const;

@@ -1,6 +1,5 @@
 #include "fenetreoscillos.h"
 
-#include <QCloseEvent>
 #include <QPalette>
 #include <QPen>
 
@@ -49,7 +48,7 @@ void habille(QwtPlot* plot, QwtPlotCurve& courbe, const QColor& couleur)
 }  // namespace
 
 FenetreOscillos::FenetreOscillos(Modele& m, QWidget* parent)
-    : QFrame(parent), ui(new Ui::FenetreOscillos), modele(&m)
+    : SousFenetre(parent), ui(new Ui::FenetreOscillos), modele(&m)
 {
     ui->setupUi(this);
     oscillo1 = new Oscillo(modele->getProcesseur());
@@ -109,12 +108,6 @@ void FenetreOscillos::cnxChange()
     ui->comboBoxOscillo2->setItemText(0, modele->getMoteurG()->getNameParam(0));
 }
 
-void FenetreOscillos::closeEvent(QCloseEvent* event)
-{
-    event->ignore();
-    (parentWidget() ? parentWidget() : this)->hide();
-    emit estCache(true);
-}
 
 void FenetreOscillos::setBaseTemps(int d)
 {

@@ -3,10 +3,11 @@
 
 #include <QFrame>
 
+#include "sousfenetre.h"
+
 class EcranQwt;
 class Modele;
 class Oscillo;
-class QCloseEvent;
 
 namespace Ui {
 class FenetreOscillos;
@@ -16,7 +17,7 @@ class FenetreOscillos;
 // traces, voie 1 the right motor, voie 2 the left one. The traces follow the motors
 // when their pins are swapped. Dial 1 sets both time bases until "activer" gives
 // voie 2 its own.
-class FenetreOscillos : public QFrame
+class FenetreOscillos : public SousFenetre
 {
     Q_OBJECT
 
@@ -34,9 +35,6 @@ public:
     // Turns the first scope's time-base dial, as the user would.
     void setBaseTemps(int d);
 
-signals:
-    void estCache(bool);
-
 public slots:
     void on_baseTpsOscillo1_valueChanged(int d);
     void on_baseTpsOscillo2_valueChanged(int d);
@@ -45,9 +43,6 @@ public slots:
     void miseAJour();
     // The motors' pin names again, after a swap.
     void cnxChange();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     Ui::FenetreOscillos* ui;

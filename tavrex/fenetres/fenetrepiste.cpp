@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include <QBrush>
-#include <QCloseEvent>
 #include <QFileDialog>
 #include <QPen>
 
@@ -70,7 +69,7 @@ void RomboItem::deplacement(double x, double y, double theta)
 // The window
 
 FenetrePiste::FenetrePiste(Modele& m, QWidget* parent)
-    : QFrame(parent), ui(new Ui::FenetrePiste), modele(&m), scene(tapis), fichier(QStringLiteral("piste001.pis"))
+    : SousFenetre(parent), ui(new Ui::FenetrePiste), modele(&m), scene(tapis), fichier(QStringLiteral("piste001.pis"))
 {
     ui->setupUi(this);
 
@@ -328,12 +327,6 @@ void FenetrePiste::drawPiste()
         piste->noFocus();
 }
 
-void FenetrePiste::closeEvent(QCloseEvent* event)
-{
-    event->ignore();
-    (parentWidget() ? parentWidget() : this)->hide();
-    emit estCache(true);
-}
 
 void FenetrePiste::poseRomboAuDepart()
 {

@@ -9,9 +9,10 @@
 #include <QObject>
 #include <QString>
 
+#include "sousfenetre.h"
+
 class DessinPiste;
 class Modele;
-class QCloseEvent;
 class QDoubleSpinBox;
 class QLabel;
 
@@ -50,7 +51,7 @@ protected:
 };
 
 // The track on its carpet, the robot's picture, and the track editor.
-class FenetrePiste : public QFrame
+class FenetrePiste : public SousFenetre
 {
     Q_OBJECT
 
@@ -79,9 +80,6 @@ public:
     const QString& getFichier() const { return fichier; }
     unsigned int getNumEdit() const { return numEdit; }
 
-signals:
-    void estCache(bool);
-
 public slots:
     void on_toolButtonZoomP_clicked();
     void on_toolButtonZoomM_clicked();
@@ -100,9 +98,6 @@ public slots:
     void on_toolButtonSave_clicked();
     void on_toolButtonEdit_toggled(bool on);
     void on_toolButtonZoomFit_clicked();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     void drawPiste();

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -148,7 +147,7 @@ QVariant FocusItemCNY::itemChange(GraphicsItemChange change, const QVariant& val
 }
 
 Rombo::Rombo(Modele& m, QWidget* parent)
-    : QFrame(parent), ui(new Ui::Rombo), scene(-150, -10, 300, 320), echelle(1.25), delta(6.5), modele(&m),
+    : SousFenetre(parent), ui(new Ui::Rombo), scene(-150, -10, 300, 320), echelle(1.25), delta(6.5), modele(&m),
       fichier(QStringLiteral("rombo001")), captIrIndex(0)
 {
     ui->setupUi(this);
@@ -706,12 +705,6 @@ void Rombo::on_openButton_clicked()
         ouvrirFichier(nom);
 }
 
-void Rombo::closeEvent(QCloseEvent* event)
-{
-    event->ignore();
-    (parentWidget() ? parentWidget() : this)->hide();
-    emit estCache(true);
-}
 
 void Rombo::montreOnglet(int n)
 {

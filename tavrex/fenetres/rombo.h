@@ -9,12 +9,13 @@
 #include <QGraphicsScene>
 #include <QString>
 
+#include "sousfenetre.h"
+
 class CaptIrCNX;
 class Connexion;
 class ContactCNX;
 class Modele;
 class QCheckBox;
-class QCloseEvent;
 class QComboBox;
 class QLabel;
 
@@ -47,7 +48,7 @@ private:
 // model (viewModele, viewCaptIrModele) with the fields' signals blocked, so that no
 // field echoes into the model. The numeric fields go through the model's tables of
 // robot values, as the robot file does.
-class Rombo : public QFrame
+class Rombo : public SousFenetre
 {
     Q_OBJECT
 
@@ -77,9 +78,6 @@ public:
 
     // Top view: robot millimetres to the scene point of a sensor picture's corner.
     QPointF versScene(double x, double y) const;
-
-signals:
-    void estCache(bool);
 
 public slots:
     void viewModele();
@@ -112,9 +110,6 @@ public slots:
     void on_openButton_clicked();
     void on_tabWidget_currentChanged(int i);
     void on_checkBoxAxes_toggled(bool on);
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     // Binds each numeric field to its value in the model's tables.
