@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr double frequence = 48e6;   // ticks per second
+constexpr double frequence = ticksParSeconde;
 
 }  // namespace
 

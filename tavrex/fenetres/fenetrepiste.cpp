@@ -13,9 +13,8 @@
 
 namespace {
 
-constexpr double degresParRadian = 57.29577951308232;
 // The carpet: a 10 m square centred on the origin, in scene mm.
-const QRectF tapis(-5000.0, -5000.0, 10000.0, 10000.0);
+const QRectF tapis(Modele::xMin, Modele::yMin, Modele::xMax - Modele::xMin, Modele::yMax - Modele::yMin);
 
 // The track names the arguments of its elements in French; the editor shows them
 // translated.
@@ -61,7 +60,7 @@ void RomboItem::deplacement(double x, double y, double theta)
 {
     setFlag(ItemSendsGeometryChanges, false);
     setPos(std::clamp(x, xMin, xMax), std::clamp(-y, yMin, yMax));
-    setRotation(-theta * degresParRadian);
+    setRotation(-theta * radEnDeg);
     setFlag(ItemSendsGeometryChanges, true);
 }
 

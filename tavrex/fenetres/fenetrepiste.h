@@ -9,10 +9,10 @@
 #include <QObject>
 #include <QString>
 
+#include "modele.h"
 #include "sousfenetre.h"
 
 class DessinPiste;
-class Modele;
 class QDoubleSpinBox;
 class QLabel;
 
@@ -30,11 +30,11 @@ class RomboItem : public QObject, public QGraphicsPixmapItem
 public:
     explicit RomboItem(QGraphicsItem* parent = nullptr);
 
-    // Limits of the position on the carpet, in scene mm.
-    double xMax = 5000.0;
-    double xMin = -5000.0;
-    double yMax = 5000.0;
-    double yMin = -5000.0;
+    // Limits of the position on the carpet, in scene mm (y downwards).
+    double xMax = Modele::xMax;
+    double xMin = Modele::xMin;
+    double yMax = -Modele::yMin;
+    double yMin = -Modele::yMax;
 
     // The pose as the model takes it: track mm and a heading in degrees.
     void envoiePose();

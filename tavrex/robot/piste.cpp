@@ -6,6 +6,8 @@
 
 #include <QDomImplementation>
 
+#include "modele.h"
+
 namespace {
 
 // Distance from (u, v) to the segment from the origin to (l, 0), l of either sign.
@@ -57,9 +59,9 @@ using Marqueur = PortionMarqueurGauche;
 
 // Indexed by type index. The start marker is the only element with a pose of its own.
 const std::vector<DescArg> descriptionsParType[] = {
-    {{"x", "x", " mm", -5000.0, 5000.0, 0, [](const Portion& p) { return p.getX0(); },
+    {{"x", "x", " mm", Modele::xMin, Modele::xMax, 0, [](const Portion& p) { return p.getX0(); },
       [](Portion& p, double v) { static_cast<Repere&>(p).setX0(v); }},
-     {"y", "y", " mm", -5000.0, 5000.0, 0, [](const Portion& p) { return p.getY0(); },
+     {"y", "y", " mm", Modele::yMin, Modele::yMax, 0, [](const Portion& p) { return p.getY0(); },
       [](Portion& p, double v) { static_cast<Repere&>(p).setY0(v); }},
      angleDeg("theta", [](const Portion& p) { return p.getTheta0() * radEnDeg; },
               [](Portion& p, double v) { static_cast<Repere&>(p).setTheta0(v * degEnRad); })},
