@@ -37,7 +37,9 @@ constexpr double cyclesTempsReel = ticksParSeconde / ticksParCycle;
 void afficheMemoire(P18f4550& p)
 {
     DataMemory* dm = p.getDM();
-    std::printf("pc 0x%04x\n", static_cast<unsigned>(dm->getPC()));
+    // The next instruction's address, as the check says it (the program counter register
+    // is already past the word fetched).
+    std::printf("pc 0x%04x\n", static_cast<unsigned>(p.getFetchPC()));
     std::printf("w 0x%02x\n", dm->w());
     std::printf("status 0x%02x\n", dm->readStatus());
     std::printf("bsr 0x%02x\n", dm->readBSR());

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <random>
 #include <string>
@@ -130,4 +131,23 @@ TEST(Seance, EntriesInOrderAndOffTimeAtTheWallClocksPace)
     s.passeHorsTension(17 * ticksParMs);
     EXPECT_TRUE(s.tourne());
     EXPECT_EQ(m->time() - puce, fait);
+}
+
+TEST(Seance, RunsStopBetweenInstructionsNeverInsideOne)
+{
+    DonneesCarte d;
+    d.programme = cheminHex("limites_instructions");
+    std::string erreur, note;
+    const auto m = prepareCarte(d, erreur, note);
+    ASSERT_TRUE(m) << erreur;
+    Seance s(*m);
+    m->powerOn();
+    s.demarre();
+    const std::vector<DWord> debuts = {0x00, 0x02, 0x06, 0x08, 0x0e, 0x12, 0x14};
+    for (uint64_t t = 1; t < 200; ++t) {
+        s.avanceJusqua(t);
+        const DWord pc = m->getProcesseur()->getFetchPC();
+        EXPECT_NE(std::find(debuts.begin(), debuts.end(), pc), debuts.end()) << "tick " << t << ": " << pc;
+        EXPECT_FALSE(m->getProcesseur()->entreDeuxCycles()) << "tick " << t;
+    }
 }

@@ -68,6 +68,10 @@ void Seance::execute(uint64_t limite)
             suivi = nullptr;
     }
     modele.executeJusqua(arret);
+    // Entries and the run's end fall between instructions, never between a jump and
+    // the NOP of the word it flushed.
+    while (modele.getProcesseur()->entreDeuxCycles())
+        modele.pas();
 }
 
 void Seance::avanceJusqua(uint64_t fin)

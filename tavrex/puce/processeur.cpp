@@ -81,6 +81,24 @@ void P18f4550::stackReset()
     redemarre();
 }
 
+bool P18f4550::entreDeuxCycles() const
+{
+    // Power-on and reset leave the same NOP in the fetch stage: a cycle to come, but
+    // nothing half done.
+    if (fetchPtr == nopProto)
+        return instrPtr != nopProto;
+    if (instrPtr != nopProto || fetchPC < 2)
+        return false;
+    // The flush's NOP has run: the word now fetched may be the second of a skipped
+    // two-word instruction, which runs as a NOP too.
+    const Word avant = fm.getInstr(fetchPC - 2)->getInstr();
+    const bool premierDeDeux = (avant & 0xF000) == 0xC000      // MOVFF
+                               || (avant & 0xFE00) == 0xEC00   // CALL
+                               || (avant & 0xFFC0) == 0xEE00   // LFSR
+                               || (avant & 0xFF00) == 0xEF00;  // GOTO
+    return premierDeDeux;
+}
+
 int P18f4550::readFromHex(const char* filename)
 {
     const int resultat = fm.readFromHex(filename);

@@ -99,6 +99,10 @@ public:
     ListeEvts* getListeEvts() { return &evts; }
     uint64_t time() const { return temps; }
 
+    // Whether the cycle just run left its instruction half done, its last cycle to
+    // come: the NOP of a word flushed by a jump, call, return or skip, or the second
+    // word of a skipped two-word instruction. Between the two, no instruction begins.
+    bool entreDeuxCycles() const;
     Word getFetch() const { return fetchPtr->getInstr(); }
     void resetFetch() { fetchPtr = jeu.nop(); }
     InstructionPtr getFetchPtr() const { return fetchPtr; }
