@@ -6,7 +6,7 @@ set -euo pipefail
 
 paquets=(
   build-essential cmake pkg-config
-  qtbase5-dev qtbase5-dev-tools libqt5svg5-dev libqwt-qt5-dev qttools5-dev-tools
+  qtbase5-dev qtbase5-dev-tools libqt5svg5-dev libqwt-qt5-dev qttools5-dev-tools qttranslations5-l10n
   libgtest-dev googletest libbenchmark-dev
   gputils gpsim
   clang-14 libclang-rt-14-dev

@@ -26,6 +26,7 @@
 #include "lecteurs.h"
 #include "modele.h"
 #include "piste.h"
+#include "xmlopensavedata.h"
 
 namespace {
 
@@ -108,6 +109,56 @@ TEST(HostileFiles, EveryReaderSurvivesTheDamagedFiles)
     ASSERT_FALSE(pistes.empty());
     for (const std::string& f : pistes)
         EXPECT_EQ(texte(essaiePiste(QString::fromStdString(f), sortie)), "") << f;
+    fs::remove_all(d);
+}
+
+// Texts nested far deeper than any robot or track, made here (megabytes each): Qt's
+// DOM parser would overflow the stack on them, so the runner refuses them in one line
+// and the readers read nothing. The same depth behind a fault the DOM parser passes
+// over (a repeated attribute, an entity opening an element at each reference) is
+// refused too.
+TEST(HostileFiles, DeepNestingIsRefusedBeforeTheDomParser)
+{
+    const std::string d = dossierTemp();
+    const auto imbrique = [](int niveaux, const std::string& ouvre = "<a>") {
+        std::string t;
+        for (int i = 0; i < niveaux; ++i)
+            t += ouvre;
+        if (ouvre == "<a>")
+            for (int i = 0; i < niveaux; ++i)
+                t += "</a>";
+        return t;
+    };
+    EXPECT_EQ(XMLOpenSaveData::defautAvantDom(QByteArray::fromStdString(imbrique(64))), "");
+    EXPECT_EQ(XMLOpenSaveData::defautAvantDom(QByteArray::fromStdString(imbrique(65))), "nested deeper than 64 levels");
+
+    const int n = 200000;
+    const struct
+    {
+        const char* option;
+        std::string fichier, texte, raison;
+    } cas[] = {
+        {"--robot", "profond.rbo", "<rombo>" + imbrique(n) + "</rombo>", "(nested deeper than 64 levels)"},
+        {"--piste", "profond.pis", "<piste>" + imbrique(n) + "</piste>", "(nested deeper than 64 levels)"},
+        {"--robot", "attribut.rbo", "<rombo a='1' a='2'>" + imbrique(n) + "</rombo>",
+         "(line 1, column 19: Attribute 'a' redefined)"},
+        {"--piste", "entite.pis", "<!DOCTYPE piste [<!ENTITY e '<a>'>]><piste>" + imbrique(n, "&e;") + "</piste>",
+         "(line 1, column 46: Invalid entity value)"},
+    };
+    const std::string hex = std::string(TAVREX_EXAMPLES_DIR) + "/suiveur.hex";
+    for (const auto& c : cas) {
+        std::ofstream(d + "/" + c.fichier) << c.texte;
+        const Sortie r = lanceCli({c.option, c.fichier, hex}, d);
+        EXPECT_EQ(r.code, 2) << c.fichier;
+        EXPECT_EQ(r.texte, "") << c.fichier;
+        EXPECT_EQ(r.erreurs, "tavrex-cli: " + c.fichier + ": not an XML document " + c.raison + "\n");
+
+        const QString chemin = QString::fromStdString(d + "/" + c.fichier);
+        if (c.fichier.back() == 'o')
+            EXPECT_FALSE(Modele().openData(chemin)) << c.fichier;
+        else
+            EXPECT_FALSE(Piste().openData(chemin)) << c.fichier;
+    }
     fs::remove_all(d);
 }
 

@@ -10,6 +10,7 @@
 
 #include "hex_file.h"
 #include "modele.h"
+#include "xmlopensavedata.h"
 
 std::string defautFichierLu(const std::string& chemin)
 {
@@ -37,10 +38,14 @@ std::string defautDocumentXml(const std::string& chemin, const char* racine)
     QFile f(QString::fromLocal8Bit(chemin.c_str()));
     if (!f.open(QIODevice::ReadOnly))
         return chemin + ": cannot be read";
+    const QByteArray texte = f.readAll();
+    const QString refus = XMLOpenSaveData::defautAvantDom(texte);
+    if (!refus.isEmpty())
+        return chemin + ": not an XML document (" + refus.toStdString() + ")";
     QDomDocument doc;
     QString message;
     int ligne = 0, colonne = 0;
-    if (!doc.setContent(&f, &message, &ligne, &colonne))
+    if (!doc.setContent(texte, &message, &ligne, &colonne))
         return chemin + ": not an XML document (line " + std::to_string(ligne) + ", column " +
                std::to_string(colonne) + ": " + message.toStdString() + ")";
     const QString trouve = doc.documentElement().tagName();

@@ -16,8 +16,8 @@ struct BilanLecture;
 // Why a file given to be read cannot be, as "FILE: reason" (missing, a directory,
 // unreadable, empty); an empty text when it can.
 std::string defautFichierLu(const std::string& chemin);
-// The same for a robot or track file, which must also be well-formed XML with the
-// root element `racine` ("rombo", "piste").
+// The same for a robot or track file, which must also be well-formed XML, no deeper
+// than the readers take, with the root element `racine` ("rombo", "piste").
 std::string defautDocumentXml(const std::string& chemin, const char* racine);
 
 // How loading a HEX program went.

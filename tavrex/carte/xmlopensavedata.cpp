@@ -3,18 +3,49 @@
 #include <QFile>
 #include <QSaveFile>
 #include <QTextStream>
+#include <QXmlStreamReader>
+
+QString XMLOpenSaveData::defautAvantDom(const QByteArray& texte)
+{
+    QXmlStreamReader lecteur(texte);
+    // The DOM parser reads without namespaces: an undeclared prefix does not stop it,
+    // and must not stop this reader short of the depth.
+    lecteur.setNamespaceProcessing(false);
+    int profondeur = 0;
+    while (!lecteur.atEnd()) {
+        switch (lecteur.readNext()) {
+        case QXmlStreamReader::StartElement:
+            if (++profondeur > profondeurMax)
+                return QStringLiteral("nested deeper than %1 levels").arg(profondeurMax);
+            break;
+        case QXmlStreamReader::EndElement: --profondeur; break;
+        default: break;
+        }
+    }
+    if (!lecteur.hasError())
+        return {};
+    // The DOM parser passes over faults that stop this reader (a repeated attribute, an
+    // undeclared entity, an unknown encoding) and would build on, however deep, past
+    // the point where the depth was last known.
+    QString quoi = lecteur.errorString();
+    if (quoi.endsWith(QLatin1Char('.')))
+        quoi.chop(1);
+    return QStringLiteral("line %1, column %2: %3")
+        .arg(lecteur.lineNumber())
+        .arg(lecteur.columnNumber())
+        .arg(quoi);
+}
 
 bool XMLOpenSaveData::openData(const QString& fichier)
 {
     QFile f(fichier);
     if (!f.open(QIODevice::ReadOnly))
         return false;
-    QDomDocument doc;
-    if (!doc.setContent(&f)) {
-        f.close();
-        return false;
-    }
+    const QByteArray texte = f.readAll();
     f.close();
+    QDomDocument doc;
+    if (!defautAvantDom(texte).isEmpty() || !doc.setContent(texte))
+        return false;
     initialise();
     // Each level is walked along its sibling links from the first child and stops at
     // the first node that is not an element (a comment or a text node).

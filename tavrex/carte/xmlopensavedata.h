@@ -21,6 +21,16 @@ public:
     // (an unreadable or malformed file changes nothing).
     bool openData(const QString& fichier);
 
+    // Robot and track files are 3 or 4 elements deep. Qt's DOM parser goes down one
+    // call per level and overflows the stack on a text nested some hundred thousand
+    // deep, written out or through entities.
+    static constexpr int profondeurMax = 64;
+    // Why `texte` is not to be given to the DOM parser, in the words that follow "not
+    // an XML document": nested deeper than profondeurMax, or, since past a fault the
+    // depth can no longer be told, not read through as XML 1.0 ("line L, column C:
+    // what"). Empty when the parser can have it.
+    static QString defautAvantDom(const QByteArray& texte);
+
     static QDomElement creation(QDomDocument& doc, QDomElement& parent, const QString& nom);
     static QDomElement creation(QDomDocument& doc, QDomElement& parent, const QString& nom, const QString& valeur);
     static QDomElement creation(QDomDocument& doc, QDomElement& parent, const QString& nom, bool valeur);

@@ -8,11 +8,10 @@
 #include <QDebug>
 #include <QFile>
 #include <QIcon>
-#include <QLocale>
 #include <QTimer>
-#include <QTranslator>
 
 #include "cadence.h"
+#include "langue.h"
 #include "lignecommande.h"
 #include "mainwindow.h"
 
@@ -55,13 +54,8 @@ int main(int argc, char* argv[])
         return 2;
     }
 
-    // Looked for in the working directory; without it the texts stay French.
-    QTranslator traduction;
-    const bool anglais = traduction.load(QStringLiteral("tavrex_en"));
-    QApplication::installTranslator(&traduction);
-    // Numbers written as the texts' language writes them: 2,110 in French, 2.110 in English.
-    QLocale::setDefault(anglais ? QLocale(QLocale::English, QLocale::UnitedKingdom)
-                                : QLocale(QLocale::French, QLocale::France));
+    Langue langue;
+    (void)langue.installe();
 
     QFile journal(QStringLiteral("./sortie.txt"));
     // A log that cannot be opened writes nowhere; the program starts all the same.

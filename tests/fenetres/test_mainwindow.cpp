@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include <QDialogButtonBox>
 #include <QDomDocument>
 #include <QLabel>
 #include <QMdiArea>
@@ -12,6 +13,7 @@
 #include "apropos.h"
 #include "fenetrecartemicro.h"
 #include "fenetreoscillos.h"
+#include "langue.h"
 #include "lignecommande.h"
 #include "mainwindow.h"
 #include "principal.h"
@@ -29,6 +31,7 @@ private slots:
     void modeSimple();
     void apropos();
     void traductionComplete();
+    void motsDeQt();
     void ligneDeCommande();
     void demoDeBoutEnBout();
 };
@@ -213,6 +216,27 @@ void TestMainWindow::traductionComplete()
         QCOMPARE(w.getMicro()->windowTitle(), QStringLiteral("Microcontroller board"));
     }
     QCoreApplication::removeTranslator(&anglais);
+}
+
+// The file dialog and the standard buttons speak the program's language.
+void TestMainWindow::motsDeQt()
+{
+    const QString ici = QDir::currentPath();
+    {
+        Langue francais;
+        QVERIFY(!francais.installe());
+        QCOMPARE(QCoreApplication::translate("QFileDialog", "Look in:"), QStringLiteral("Voir dans :"));
+        QCOMPARE(QDialogButtonBox(QDialogButtonBox::Cancel).button(QDialogButtonBox::Cancel)->text(),
+                 QStringLiteral("Annuler"));
+    }
+    QVERIFY(QDir::setCurrent(QFileInfo(QStringLiteral(TAVREX_QM)).absolutePath()));
+    {
+        Langue anglais;
+        QVERIFY(anglais.installe());
+        QCOMPARE(QCoreApplication::translate("QFileDialog", "Look in:"), QStringLiteral("Look in:"));
+    }
+    QDir::setCurrent(ici);
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
 }
 
 void TestMainWindow::ligneDeCommande()
