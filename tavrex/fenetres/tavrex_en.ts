@@ -815,5 +815,9 @@
         <source>Fichier RBO (*.rbo)</source>
         <translation>RBO file (*.rbo)</translation>
     </message>
+    <message>
+        <source>Rombine — %1</source>
+        <translation>Rombine — %1</translation>
+    </message>
 </context>
 </TS>
