@@ -1,6 +1,7 @@
 #include "rombo.h"
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <vector>
 
@@ -190,7 +191,11 @@ Rombo::Rombo(Modele& m, QWidget* parent)
     connect(fdc, &QCheckBox::toggled, this, &Rombo::fdcClick);
     connect(fdc, &QCheckBox::pressed, modele, qOverload<>(&Modele::appuyeFdc));
     connect(fdc, &QCheckBox::released, modele, qOverload<>(&Modele::relacheFdc));
-    connect(modele, &Modele::openNew, this, &Rombo::viewModele);
+    // A robot read from a file is seen from its first sensor on, whichever was selected.
+    connect(modele, &Modele::openNew, this, [this] {
+        captIrIndex = 0;
+        viewModele();
+    });
     connect(focusItem, &FocusItemCNY::moved, this, &Rombo::moveCapteur);
     connect(modele, &Modele::fdcChange, this, &Rombo::fdcChange);
     connect(modele, &Modele::captCNYChange, this, &Rombo::afficheDataTest);
@@ -547,9 +552,45 @@ void Rombo::moveCapteur()
 
 void Rombo::on_toolButtonAdd_clicked()
 {
+    const int dernier = modele->nbCaptIr() - 1;
     modele->addCaptIr(captIrIndex);
     captIrIndex = modele->nbCaptIr() - 1;
+    // A copy of the selected sensor would stand on it, its picture hiding the other one.
+    if (CaptIrCNX* c = capteur(); c && dernier >= 0 && captIrIndex > dernier) {
+        c->setX(placeLibre(dernier));
+        c->evalue(nullptr);
+        c->setY(modele->getCaptIr(dernier)->getY());
+        c->evalue(nullptr);
+    }
     viewCaptIrModele();
+}
+
+double Rombo::placeLibre(int dernier) const
+{
+    // Along the row of the last sensor, the nearest place beside it that no other sensor
+    // covers, to its right first, within the x field's limits.
+    const CaptIrCNX& d = *modele->getCaptIr(dernier);
+    const double xMin = ui->doubleX->minimum(), xMax = ui->doubleX->maximum();
+    auto libre = [&](double x) {
+        for (int i = 0; i <= dernier; ++i) {
+            const CaptIrCNX& c = *modele->getCaptIr(i);
+            if (std::abs(c.getX() - x) < ecartCapteurs && std::abs(c.getY() - d.getY()) < ecartCapteurs)
+                return false;
+        }
+        return true;
+    };
+    for (int k = 1;; ++k) {
+        bool dansLesLimites = false;
+        for (const double x : {d.getX() + k * ecartCapteurs, d.getX() - k * ecartCapteurs}) {
+            if (x < xMin || x > xMax)
+                continue;
+            dansLesLimites = true;
+            if (libre(x))
+                return x;
+        }
+        if (!dansLesLimites)
+            return std::clamp(d.getX() + ecartCapteurs, xMin, xMax);
+    }
 }
 
 void Rombo::on_toolButtonSuppr_clicked()
@@ -672,6 +713,7 @@ bool Rombo::sauverFichier(const QString& nom)
     }
     fichier = nom;
     signaleFichier(QString());
+    montreNomFichier();
     return true;
 }
 
@@ -686,7 +728,13 @@ bool Rombo::ouvrirFichier(const QString& nom)
     }
     fichier = nom;
     signaleFichier(QString());
+    montreNomFichier();
     return true;
+}
+
+void Rombo::montreNomFichier()
+{
+    setWindowTitle(tr("Rombine — %1").arg(QFileInfo(fichier).fileName()));
 }
 
 void Rombo::on_saveButton_clicked()

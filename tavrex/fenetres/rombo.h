@@ -126,7 +126,11 @@ private:
     // The selected sensor; null when there is none.
     CaptIrCNX* capteur() const;
     void placeCapteur(int n);
+    // Where a new sensor goes across the robot, beside sensor `dernier`, the last one.
+    double placeLibre(int dernier) const;
     void signaleFichier(const QString& texte);
+    // The robot file's name in the window's title, once one was read or written.
+    void montreNomFichier();
 
     Ui::Rombo* ui;
     QGraphicsScene scene;
@@ -134,6 +138,9 @@ private:
     FocusItemCNY* focusItem = nullptr;
     const double echelle;
     const double delta;
+    // Between two neighbouring sensors, in mm: the spacing of the example robot's row,
+    // where the pictures (10.4 mm across) stand apart.
+    static constexpr double ecartCapteurs = 15.0;
     QCheckBox* fdc = nullptr;
     Modele* modele;
     QString fichier;

@@ -103,16 +103,32 @@
         <source>Fichier HEX (*.hex)</source>
         <translation>HEX file (*.hex)</translation>
     </message>
-    <message>
-        <source>Fichier illisible : %1</source>
-        <translation>Cannot read the file: %1</translation>
-    </message>
     <message numerus="yes">
         <source>Programme chargé ; %n ligne(s) ignorée(s), non conforme(s) au format HEX</source>
         <translation>
             <numerusform>Program loaded; %n line skipped, not in HEX format</numerusform>
             <numerusform>Program loaded; %n lines skipped, not in HEX format</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>fichier illisible</source>
+        <translation>the file cannot be read</translation>
+    </message>
+    <message>
+        <source>fichier vide</source>
+        <translation>empty file</translation>
+    </message>
+    <message>
+        <source>aucun enregistrement Intel HEX valide</source>
+        <translation>no valid Intel HEX record</translation>
+    </message>
+    <message>
+        <source>Chargement refusé : %1 (%2)</source>
+        <translation>Load refused: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Chargement refusé : %1 (%2). Le programme %3 reste chargé.</source>
+        <translation>Load refused: %1 (%2). The program %3 stays loaded.</translation>
     </message>
 </context>
 <context>
@@ -814,6 +830,10 @@
     <message>
         <source>Fichier RBO (*.rbo)</source>
         <translation>RBO file (*.rbo)</translation>
+    </message>
+    <message>
+        <source>Rombine — %1</source>
+        <translation>Rombine — %1</translation>
     </message>
 </context>
 </TS>

@@ -5,6 +5,7 @@
 #include "fenetrecartemicro.h"
 #include "modele.h"
 #include "principal.h"
+#include "saisiereelle.h"
 #include "ui_fenetrecartemicro.h"
 
 class TestCarte : public QObject
@@ -12,6 +13,7 @@ class TestCarte : public QObject
     Q_OBJECT
 private slots:
     void potentiometreEtClavier();
+    void saisieDuPotentiometre();
     void verrous();
     void alimentation();
     void chargementHex();
@@ -40,6 +42,42 @@ void TestCarte::potentiometreEtClavier()
     QCOMPARE(modele.getPotAN0()->getValue(0.0), 1.234);
     ui->an0SpinBox->setValue(0.1);
     QCOMPARE(ui->an0Dial->value(), 100);
+}
+
+void TestCarte::saisieDuPotentiometre()
+{
+    // What is typed applies on Enter, read with either separator, and nothing tied to
+    // the field rewrites it meanwhile; the arrows and the wheel act at once.
+    Modele modele;
+    FenetreCarteMicro carte(modele);
+    carte.show();
+    Ui::FenetreCarteMicro* ui = carte.formulaire();
+    SaisieReelle* champ = ui->an0SpinBox;
+    champ->setFocus();
+    auto tape = [&](const char* texte) {
+        QTest::keyClick(champ, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(champ, QString::fromLatin1(texte));
+    };
+    tape("1.6");
+    QCOMPARE(champ->text(), QStringLiteral("1,6 V"));
+    QCOMPARE(ui->an0Dial->value(), 0);
+    QTest::keyClick(champ, Qt::Key_Enter);
+    QCOMPARE(ui->an0Dial->value(), 1600);
+    QCOMPARE(modele.getPotAN0()->getValue(0.0), 1.6);
+    tape("4");
+    QTest::keyClick(champ, Qt::Key_Return);
+    QCOMPARE(ui->an0Dial->value(), 4000);
+    QTest::keyClick(champ, Qt::Key_Down);
+    QCOMPARE(ui->an0Dial->value(), 3995);
+    QWheelEvent roue(QPointF(5, 5), QPointF(champ->mapToGlobal(QPoint(5, 5))), QPoint(), QPoint(0, 120), Qt::NoButton,
+                     Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(champ, &roue);
+    QCOMPARE(ui->an0Dial->value(), 4000);
+    // In English the point is the separator, and a comma reads as one too.
+    champ->setLocale(QLocale(QLocale::English, QLocale::UnitedKingdom));
+    tape("1,25");
+    QTest::keyClick(champ, Qt::Key_Enter);
+    QCOMPARE(champ->text(), QStringLiteral("1.250 V"));
 }
 
 void TestCarte::verrous()

@@ -17,6 +17,7 @@
 #include "lignecommande.h"
 #include "mainwindow.h"
 #include "principal.h"
+#include "saisiereelle.h"
 #include "ui_fenetrecartemicro.h"
 #include "ui_mainwindow.h"
 
@@ -28,6 +29,7 @@ private slots:
     void vitesse();
     void minuterieEtAlimentation();
     void touches();
+    void touchesApresUnChamp();
     void modeSimple();
     void apropos();
     void traductionComplete();
@@ -130,6 +132,45 @@ void TestMainWindow::touches()
     QVERIFY(m.getFdc()->isActif());
     QTest::keyRelease(&w, 'f');
     QVERIFY(!m.getFdc()->isActif());
+}
+
+void TestMainWindow::touchesApresUnChamp()
+{
+    // The keys go to a field while it has the focus, which it shows, and to the board
+    // again once the user clicks the board's background or presses Escape.
+    Simulation simulation;
+    MainWindow w(simulation);
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QWindow* fenetre = w.windowHandle();
+    auto clique = [&](QWidget* cible, QPoint p) {
+        QTest::mouseClick(fenetre, Qt::LeftButton, {}, cible->mapTo(&w, p));
+    };
+    auto bp1 = [&] {
+        QTest::keyPress(fenetre, '0');
+        const bool appuye = w.getModele().getBouton(0)->estAppuye();
+        QTest::keyRelease(fenetre, '0');
+        return appuye;
+    };
+    auto cadre = [](QWidget* c) {
+        return c->grab().toImage().pixelColor(1, c->height() / 2) == SaisieReelle::couleurFocus;
+    };
+
+    Ui::FenetreCarteMicro* carte = w.getMicro()->formulaire();
+    clique(carte->an0SpinBox, QPoint(5, 5));
+    QVERIFY(!bp1());
+    QVERIFY(cadre(carte->an0SpinBox));
+    const QPoint fond = carte->bp0->geometry().topLeft() - QPoint(4, 0);
+    QVERIFY(!w.getMicro()->childAt(fond));
+    clique(w.getMicro(), fond);
+    QVERIFY(bp1());
+    QVERIFY(!cadre(carte->an0SpinBox));
+
+    clique(w.formulaire()->speedSpinBox, QPoint(5, 5));
+    QTest::keyClick(fenetre, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(fenetre, '5');
+    QTest::keyClick(fenetre, Qt::Key_Escape);
+    QCOMPARE(w.formulaire()->speedSpinBox->value(), 1.0);
+    QVERIFY(bp1());
 }
 
 void TestMainWindow::modeSimple()

@@ -167,11 +167,20 @@ void TestRombo::capteurs()
     QVERIFY(f.ui->widgetExtension->isVisible());
     QVERIFY(!f.ui->cnyPin->isEnabled() && !f.ui->widgetExtension->isEnabled());
     QVERIFY(f.ui->toolButtonAdd->isEnabled());
+    // Each new sensor stands beside the last one, on no other, even from the first
+    // one selected; at the row's end it goes to the other side.
     for (int n = 1; n <= 12; ++n) {
         QVERIFY(f.ui->toolButtonAdd->isEnabled());
+        if (n == 3)
+            f.ui->buttonPrev->click();
         f.ui->toolButtonAdd->click();
         QCOMPARE(f.ui->labelNumero->text(), QStringLiteral("%1/%1").arg(n));
+        for (int i = 0; i + 1 < n; ++i)
+            QVERIFY(std::abs(f.modele.getCaptIr(i)->getX() - f.modele.getCaptIr(n - 1)->getX()) >= 15.0);
     }
+    QCOMPARE(f.modele.getCaptIr(2)->getX(), 30.0);
+    QCOMPARE(f.modele.getCaptIr(8)->getX(), 120.0);
+    QCOMPARE(f.modele.getCaptIr(9)->getX(), -15.0);
     QCOMPARE(f.modele.nbCaptIr(), 12);
     QVERIFY(!f.ui->toolButtonAdd->isEnabled());
     QVERIFY(!f.ui->buttonNext->isEnabled() && f.ui->buttonPrev->isEnabled());
@@ -186,7 +195,7 @@ void TestRombo::capteurs()
     QCOMPARE(f.rombo.imageCapteur(10)->pos(), QPointF(1.25 * 30 - 6.5, 1.25 * 4.5 - 6.5));
     QCOMPARE(f.rombo.marqueur()->pos(), f.rombo.imageCapteur(10)->pos());
     f.ui->buttonNext->click();
-    QCOMPARE(f.ui->doubleX->value(), 0.0);
+    QCOMPARE(f.ui->doubleX->value(), -45.0);
 
     // Wired sensors keep their pins as the others go; the last one gives "0/0".
     f.choisir(f.ui->cnyPin, QStringLiteral("Pin RE0"));
@@ -352,8 +361,10 @@ void TestRombo::fichiers()
         f.choisir(f.ui->comboComparateur, QStringLiteral("Inférieur"));
         f.ui->motPinsButton->click();
         f.saisir(f.ui->doubleVoie, 200.0);
+        QCOMPARE(f.rombo.windowTitle(), QStringLiteral("Rombine"));
         QVERIFY(f.rombo.sauverFichier(chemin));
         QCOMPARE(f.rombo.getFichier(), chemin);
+        QCOMPARE(f.rombo.windowTitle(), QStringLiteral("Rombine — essai.rbo"));
         QVERIFY(!f.ui->labelFichier->isVisible());
 
         // A place that cannot be written: said in the window, the name kept.
@@ -368,6 +379,7 @@ void TestRombo::fichiers()
     QVERIFY(!f.rombo.ouvrirFichier(dir.filePath(QStringLiteral("aucun.rbo"))));
     QVERIFY(f.ui->labelFichier->isVisible());
     QCOMPARE(f.rombo.getFichier(), QStringLiteral("rombo001"));
+    QCOMPARE(f.rombo.windowTitle(), QStringLiteral("Rombine"));
     QCOMPARE(f.modele.nbCaptIr(), 0);
 
     QVERIFY(f.rombo.ouvrirFichier(chemin));
@@ -387,6 +399,11 @@ void TestRombo::fichiers()
     QVERIFY(!f.rombo.ouvrirFichier(texte.fileName()));
     QCOMPARE(f.modele.nbCaptIr(), 2);
     QCOMPARE(f.rombo.getFichier(), chemin);
+    QCOMPARE(f.rombo.windowTitle(), QStringLiteral("Rombine — essai.rbo"));
+    // Read again, the robot shows from its first sensor, whichever was selected.
+    QCOMPARE(f.ui->labelNumero->text(), QStringLiteral("2/2"));
+    QVERIFY(f.rombo.ouvrirFichier(chemin));
+    QCOMPARE(f.ui->labelNumero->text(), QStringLiteral("1/2"));
     // The motors' wiring read from the file is carried out and shown.
     QVERIFY(!f.modele.isPwm1aGauche());
     QCOMPARE(f.ui->motGPin->text(), QStringLiteral("Pin RC1\n(PWM2)"));
