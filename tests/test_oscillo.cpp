@@ -131,7 +131,7 @@ TEST_F(OscilloTest, AFlatPinEndsByTheTimeout)
     const int dt = scope.getDt();
 
     // At 0 V: armed after 250 samples, the first armed sample is low, and from then
-    // on it waits for the edge sampling every tick.
+    // on it waits for the edge sampling every tick, as long as the longest PWM period.
     rb0.setSrc(0.0, 100.0);
     p->clock();
     scope.debut();
@@ -139,8 +139,8 @@ TEST_F(OscilloTest, AFlatPinEndsByTheTimeout)
     const uint64_t remplissage = 251 * static_cast<uint64_t>(dt);
     const uint64_t bas = jusquaFin();
     EXPECT_FALSE(scope.estEnregistre());
-    EXPECT_GE(bas, remplissage + dt + 5000);
-    EXPECT_LE(bas, remplissage + dt + 5003);
+    EXPECT_GE(bas, remplissage + dt + Oscillo::attenteFront);
+    EXPECT_LE(bas, remplissage + dt + Oscillo::attenteFront + 3);
     EXPECT_EQ(scope.getNbTraces(), 1);
     EXPECT_FALSE(scope.estDeclenche());
     for (int k = 0; k < Oscillo::nbPoints; ++k)
@@ -189,6 +189,21 @@ TEST_F(OscilloTest, TriggersOnThePwmEdgeToTheTick)
         for (int k = 2; k <= 12; ++k)
             EXPECT_GT(y[k], 2.5) << decalage << " point " << k;
         EXPECT_LT(y[13], 2.5) << decalage;
+    }
+}
+
+TEST_F(OscilloTest, TheSlowestPwmTriggersEverySweep)
+{
+    // Prescaler 16, PR2 = 255: a period of 16,384 ticks, high for 1,920 of them.
+    pwm(255, 30);
+    ecrit(DM::T2CON, 0x06);
+    scope.observer(&rc2, 0);
+    for (int decalage : {0, 3000, 9000}) {
+        for (int i = 0; i < decalage; ++i)
+            p->clock();
+        scope.debut();
+        jusquaFin(100000);
+        EXPECT_TRUE(scope.estDeclenche()) << decalage;
     }
 }
 

@@ -72,7 +72,7 @@ void Oscillo::suivant(uint16_t ticks)
 void Oscillo::executer()
 {
     supprimer();
-    if (nbAcq > trigAuto) {
+    if (nbAcq > (trigEtat == 2 ? attenteFront : trigAuto)) {
         // No trigger came: the last 250 samples, oldest first.
         for (int k = 0; k < nbPoints; ++k)
             y[k] = ymem[(index + k) % nbPoints];

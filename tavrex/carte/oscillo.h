@@ -34,14 +34,18 @@ protected:
 //   0 fills the pre-trigger buffer once, 1 waits for the level to be low,
 //   2 waits for it to rise (sampling every tick, so the trigger point is exact to the
 //   tick), 3 fills the trace after the edge.
-// After `trigAuto` samples in a state without reaching the next one, the pre-trigger
-// buffer is shown as it stands (a flat line, or a signal that never crosses the level).
+// After `trigAuto` samples in a state without reaching the next one (the wait for the
+// edge: `attenteFront` ticks, the longest period a PWM output can have, so that a
+// slow PWM's long low phase does not pass for a flat line), the pre-trigger buffer is
+// shown as it stands (a flat line, or a signal that never crosses the level).
 //
 // Without a screen (runner, tests, benchmarks) it samples all the same.
 class Oscillo final : public Evenement
 {
 public:
     static constexpr int nbPoints = 250;
+    // Timer2's prescaler 16 and PR2 = 255: 4 x 16 x 256 ticks, 341 us.
+    static constexpr int attenteFront = 4 * 16 * 256;
 
     explicit Oscillo(P18f4550* processeur);
     ~Oscillo();
