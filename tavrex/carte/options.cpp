@@ -42,6 +42,19 @@ private:
     const std::string& option;
 };
 
+// The option's one value, read by `lit`; otherwise "OPTION: ATTENDU: VALUE".
+template <class Lecteur>
+bool valeur(Arguments& a, std::string& erreur, const char* attendu, Lecteur lit)
+{
+    std::string v;
+    if (!a.prend(v, erreur))
+        return false;
+    if (lit(v))
+        return true;
+    erreur = a.nom() + ": " + attendu + ": " + v;
+    return false;
+}
+
 bool lireEntier(const std::string& texte, uint64_t& valeur)
 {
     if (texte.empty() || texte[0] == '-')
@@ -167,25 +180,13 @@ const DescOption tableOptions[] = {
     {"--robot", "FILE.rbo", "load the robot: contacts, sensors, motors, mechanics", true, true, CHEMIN(robot)},
     {"--pose", "X,Y,DEG", "place the robot (mm, mm, heading in degrees)", true, false,
      [](Arguments& a, OptionsLancement& o, std::string& e) {
-         std::string v;
-         if (!a.prend(v, e))
-             return false;
-         if (!lirePose(v, o)) {
-             e = "--pose: expected X,Y,DEG (mm, mm, degrees): " + v;
-             return false;
-         }
-         return true;
+         return valeur(a, e, "expected X,Y,DEG (mm, mm, degrees)",
+                       [&o](const std::string& v) { return lirePose(v, o); });
      }},
     {"--seed", "N", "seed of the random source (TTL levels between thresholds, A/D noise)", true, false,
      [](Arguments& a, OptionsLancement& o, std::string& e) {
-         std::string v;
-         if (!a.prend(v, e))
-             return false;
-         if (!lireEntier(v, o.graine)) {
-             e = "--seed: not a number: " + v;
-             return false;
-         }
-         return true;
+         return valeur(a, e, "not a number",
+                       [&o](const std::string& v) { return lireEntier(v, o.graine); });
      }},
     {"--lcd", "", "at the end, print the LCD's two lines", true, false, DRAPEAU(lcd)},
     {"--led", "", "at the end, print the current through the LED on RA6", true, false, DRAPEAU(led)},
@@ -194,14 +195,8 @@ const DescOption tableOptions[] = {
     {"--vcd", "FILE", "write a Value Change Dump of the pins", true, false, CHEMIN(vcd)},
     {"--trace", "N", "print the first N instructions executed", true, false,
      [](Arguments& a, OptionsLancement& o, std::string& e) {
-         std::string v;
-         if (!a.prend(v, e))
-             return false;
-         if (!lireEntier(v, o.trace)) {
-             e = "--trace: not a count: " + v;
-             return false;
-         }
-         return true;
+         return valeur(a, e, "not a count",
+                       [&o](const std::string& v) { return lireEntier(v, o.trace); });
      }},
     {"--trajectory", "FILE.csv", "write the robot's pose every simulated millisecond", true, false,
      CHEMIN(trajectoire)},
@@ -218,48 +213,25 @@ const DescOption tableOptions[] = {
     {"--timebase", "D", "turn the scopes' time-base dial to D, 0 to 99 (29: 57 us a sweep, 57: 0.7 ms)", false,
      true,
      [](Arguments& a, OptionsLancement& o, std::string& e) {
-         std::string v;
-         if (!a.prend(v, e))
-             return false;
-         if (!lireEntierEntre(v, 0, 99, o.baseTemps)) {
-             e = "--timebase: not a dial position from 0 to 99: " + v;
-             return false;
-         }
-         return true;
+         return valeur(a, e, "not a dial position from 0 to 99",
+                       [&o](const std::string& v) { return lireEntierEntre(v, 0, 99, o.baseTemps); });
      }},
     {"--speed", "F", "slowing factor, 0.1 to 50 (1 = real time)", false, true,
      [](Arguments& a, OptionsLancement& o, std::string& e) {
-         std::string v;
-         if (!a.prend(v, e))
-             return false;
-         if (!lireReel(v, o.vitesse) || o.vitesse < 0.1 || o.vitesse > 50.0) {
-             e = "--speed: not a slowing factor from 0.1 to 50: " + v;
-             return false;
-         }
-         return true;
+         return valeur(a, e, "not a slowing factor from 0.1 to 50",
+                       [&o](const std::string& v) {
+                           return lireReel(v, o.vitesse) && o.vitesse >= 0.1 && o.vitesse <= 50.0;
+                       });
      }},
     {"--robot-tab", "N", "open the robot window on its tab N (1 jack ... 3 sensors ... 6 mechanics)", false, true,
      [](Arguments& a, OptionsLancement& o, std::string& e) {
-         std::string v;
-         if (!a.prend(v, e))
-             return false;
-         if (!lireEntierEntre(v, 1, 6, o.ongletRobot)) {
-             e = "--robot-tab: not a tab from 1 to 6: " + v;
-             return false;
-         }
-         return true;
+         return valeur(a, e, "not a tab from 1 to 6",
+                       [&o](const std::string& v) { return lireEntierEntre(v, 1, 6, o.ongletRobot); });
      }},
     {"--quit-after", "T", "quit after T ms of chip time (of wall-clock time while the board is off)", false, true,
      [](Arguments& a, OptionsLancement& o, std::string& e) {
-         std::string v;
-         if (!a.prend(v, e))
-             return false;
-         if (!lireInstant(v, o.quitterApres)) {
-             e = "--quit-after: not a duration in milliseconds: " + v;
-             return false;
-         }
-         o.quitter = true;
-         return true;
+         return valeur(a, e, "not a duration in milliseconds",
+                       [&o](const std::string& v) { return o.quitter = lireInstant(v, o.quitterApres); });
      }},
     {"--screenshot", "FILE.png", "with --quit-after: save the main window as a PNG first", false, true,
      CHEMIN(capture)},
