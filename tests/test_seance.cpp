@@ -78,6 +78,7 @@ TEST(Seance, BrokenRunsEndWhereOneRunEnds)
         Seance s(*m);
         planifieUtilisateur(s, *m);
         int arrets = 0;
+        int instructions = 0;
         if (essai == 0) {
             for (int i = 0; i < 25; ++i)
                 s.planifie(hasard() % duree, 1, [&s, &arrets] {
@@ -85,8 +86,7 @@ TEST(Seance, BrokenRunsEndWhereOneRunEnds)
                     s.interrompre();
                 });
         } else {
-            int n = 0;
-            s.suisInstructions([&n](uint64_t) { return ++n < 2000; });
+            s.suisInstructions([&instructions](uint64_t) { return ++instructions < 2000; });
         }
         m->powerOn();
         int reprises = 0;
