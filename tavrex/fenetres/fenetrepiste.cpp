@@ -111,6 +111,54 @@ FenetrePiste::~FenetrePiste()
     delete ui;
 }
 
+int FenetrePiste::largeurEdition() const
+{
+    const QLayout* rangee = ui->widgetEditPiste->layout();
+    int largeur = 0, n = 0;
+    for (int i = 0; i < rangee->count(); ++i)
+        if (const QWidget* w = rangee->itemAt(i)->widget()) {
+            largeur += std::max(w->minimumSizeHint().width(), w->minimumWidth());
+            ++n;
+        }
+    const QMargins marges = layout()->contentsMargins();
+    return largeur + (n - 1) * rangee->spacing() + marges.left() + marges.right() + 2 * frameWidth();
+}
+
+void FenetrePiste::resizeEvent(QResizeEvent* event)
+{
+    SousFenetre::resizeEvent(event);
+    disposeOutils();
+}
+
+void FenetrePiste::disposeOutils()
+{
+    QBoxLayout* outils = ui->layoutOutils;
+    int colonne = (outils->count() - 1) * outils->spacing();
+    for (int i = 0; i < outils->count(); ++i)
+        if (const QWidget* w = outils->itemAt(i)->widget())
+            colonne += w->sizeHint().height();
+    const QMargins marges = layout()->contentsMargins();
+    int hauteur = colonne + marges.top() + marges.bottom() + 2 * frameWidth();
+    for (const QWidget* w : {static_cast<QWidget*>(ui->widgetEditPiste), static_cast<QWidget*>(ui->labelMessage)})
+        if (!w->isHidden())
+            hauteur += w->sizeHint().height() + layout()->spacing();
+    const bool enRangee = height() < hauteur;
+    if (enRangee == (outils->direction() == QBoxLayout::LeftToRight))
+        return;
+    // Spread over the whole width a row would scatter its groups; packed on the left
+    // with small gaps, it reads as a toolbar.
+    ui->layoutVue->setDirection(enRangee ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight);
+    outils->setDirection(enRangee ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
+    for (QSpacerItem* s : {ui->spacerRotation, ui->spacerZoom}) {
+        if (enRangee)
+            s->changeSize(16, 0, QSizePolicy::Fixed, QSizePolicy::Minimum);
+        else
+            s->changeSize(20, 40, QSizePolicy::Minimum, QSizePolicy::Expanding);
+    }
+    ui->layoutVue->setAlignment(outils, enRangee ? Qt::AlignLeft : Qt::Alignment());
+    outils->invalidate();
+}
+
 void FenetrePiste::on_toolButtonZoomP_clicked()
 {
     ui->graphicsView->scale(1.1111111111111112, 1.1111111111111112);
@@ -264,6 +312,7 @@ void FenetrePiste::on_doubleSpinBox3_valueChanged(double value)
 void FenetrePiste::on_toolButtonEdit_toggled(bool on)
 {
     ui->widgetEditPiste->setVisible(on);
+    disposeOutils();
     if (on)
         modele->getPiste()->setFocus(numEdit);
     else
@@ -314,6 +363,7 @@ void FenetrePiste::signale(const QString& message)
     // No dialog box: a line under the editor, until the next file succeeds.
     ui->labelMessage->setText(message);
     ui->labelMessage->show();
+    disposeOutils();
 }
 
 void FenetrePiste::drawPiste()

@@ -79,6 +79,9 @@ public:
     DessinPiste* getDessin() const { return dessin.get(); }
     const QString& getFichier() const { return fichier; }
     unsigned int getNumEdit() const { return numEdit; }
+    // The edit row's width with all three of its fields: narrower, its widgets would
+    // run into each other.
+    int largeurEdition() const;
 
 public slots:
     void on_toolButtonZoomP_clicked();
@@ -99,7 +102,13 @@ public slots:
     void on_toolButtonEdit_toggled(bool on);
     void on_toolButtonZoomFit_clicked();
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
+    // The tools in a column beside the view, or in a row above it when the window is
+    // too short for the column.
+    void disposeOutils();
     void drawPiste();
     void editPiste();
     void tourne(double degres);

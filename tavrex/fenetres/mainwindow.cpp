@@ -3,12 +3,14 @@
 #include <algorithm>
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLocale>
 #include <QMdiSubWindow>
 #include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
+#include <QWindow>
 
 #include "actions.h"
 #include "apropos.h"
@@ -23,6 +25,7 @@ MainWindow::MainWindow(Simulation& simulation, QWidget* parent)
 {
     ui->setupUi(this);
     connect(ui->action_Organiser, &QAction::triggered, this, &MainWindow::organiser);
+    ui->mdiArea->installEventFilter(this);
 
     micro = new FenetreCarteMicro(modele);
     subWindow1 = ajouteSousFenetre(micro, ":/images/icone_lcd.png");
@@ -230,19 +233,20 @@ void MainWindow::appliqueMode(bool complet)
     ui->action_Organiser->setEnabled(!complet);
     ui->action_Cascader->setVisible(complet);
     show();
-    if (!complet)
-        resize(subWindow1->frameGeometry().width(),
-               subWindow1->frameGeometry().height() + ui->widgetSpeedBar->frameGeometry().height() +
-                   menuBar()->frameGeometry().height());
-    organiser();
-    complet ? subWindow1->showNormal() : subWindow1->showMaximized();
     for (const QMetaObject::Connection& c : liensModeSimple)
         disconnect(c);
     liensModeSimple.clear();
     if (complet) {
-        placerRobotEtPiste();
+        const QScreen* ecran = screen() ? screen() : QGuiApplication::primaryScreen();
+        organiserComplet(ecran->availableGeometry());
         return;
     }
+    zoneComplete = QRect();
+    resize(subWindow1->frameGeometry().width(),
+           subWindow1->frameGeometry().height() + ui->widgetSpeedBar->frameGeometry().height() +
+               menuBar()->frameGeometry().height());
+    organiser();
+    subWindow1->showMaximized();
     // In the simple mode the main window tiles itself again whenever the board or the
     // scopes are shown or closed.
     liensModeSimple = {
@@ -253,42 +257,110 @@ void MainWindow::appliqueMode(bool complet)
     };
 }
 
-void MainWindow::placerRobotEtPiste()
+void MainWindow::organiserComplet(const QRect& disponible)
 {
-    // The robot and track windows go in a row under the board and the oscilloscopes,
-    // and the main window grows to show them, as far as the screen allows.
-    const QRect g1 = subWindow1->frameGeometry();
-    const int y = g1.bottom() + 1;
-    for (QMdiSubWindow* f : {subWindow3, subWindow4}) {
-        f->showNormal();
-        f->resize(f->size().expandedTo(g1.size()));
+    zoneComplete = disponible;
+    // A window manager may frame the window after it was shown, without moving it;
+    // the window's coming on screen then tells.
+    if (QWindow* fenetre = windowHandle())
+        fenetre->installEventFilter(this);
+    if (!isMaximized() && !isFullScreen()) {
+        margesComptees = margesCadre();
+        setGeometry(disponible.marginsRemoved(margesComptees));
     }
-    subWindow3->move(0, y);
-    subWindow4->move(subWindow3->frameGeometry().right() + 1, y);
-    const QRect tout = g1 | subWindow2->frameGeometry() | subWindow3->frameGeometry() | subWindow4->frameGeometry();
-    QSize voulue(tout.width() + 4, height() + tout.height() - g1.height());
-    if (const QScreen* ecran = screen())
-        voulue = voulue.boundedTo(ecran->availableGeometry().size() - (frameGeometry().size() - size()));
-    resize(voulue.expandedTo(size()));
+    tuiler();
+}
+
+void MainWindow::tuiler()
+{
+    QMdiArea* zone = ui->mdiArea;
+    // At the area's origin, so that no scroll bar stays once everything fits.
+    zone->horizontalScrollBar()->setValue(0);
+    zone->verticalScrollBar()->setValue(0);
+    const QSize taille = zone->maximumViewportSize();
+    const int largeur = taille.width(), hauteur = taille.height();
+    for (QMdiSubWindow* f : {subWindow1, subWindow2, subWindow3, subWindow4})
+        f->showNormal();
+
+    // The board does not scale: its row is as tall as its picture, and the scopes,
+    // which do, take the rest of the row.
+    const QSize carte = subWindow1->sizeHint().boundedTo(taille);
+    const int haut = carte.height();
+    const int bas = std::max(0, hauteur - haut);
+
+    // The track keeps room for its widest edit row, its view scaling in what is left;
+    // the robot window, whose contents scroll, has all of its width when that leaves
+    // it, with a scroll bar's when it is too short for its tallest tab.
+    const QSize robot = subWindow3->sizeHint();
+    int largeurRobot = robot.width();
+    if (robot.height() > bas)
+        largeurRobot += rombo->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, rombo);
+    const int cadrePiste = subWindow4->sizeHint().width() - piste->sizeHint().width();
+    const int largeurPiste = piste->largeurEdition() + cadrePiste;
+    largeurRobot = std::max(std::min(largeurRobot, largeur - largeurPiste), largeur / 3);
+
+    tuiles = {QRect(0, 0, carte.width(), haut), QRect(carte.width(), 0, largeur - carte.width(), haut),
+              QRect(0, haut, largeurRobot, bas), QRect(largeurRobot, haut, largeur - largeurRobot, bas)};
+    subWindow1->setGeometry(tuiles[0]);
+    subWindow2->setGeometry(tuiles[1]);
+    subWindow3->setGeometry(tuiles[2]);
+    subWindow4->setGeometry(tuiles[3]);
+}
+
+bool MainWindow::tuilesIntactes() const
+{
+    const QMdiSubWindow* fenetres[] = {subWindow1, subWindow2, subWindow3, subWindow4};
+    for (std::size_t i = 0; i < tuiles.size(); ++i)
+        if (!fenetres[i]->isVisible() || fenetres[i]->isMaximized() || fenetres[i]->isMinimized() ||
+            fenetres[i]->geometry() != tuiles[i])
+            return false;
+    return true;
+}
+
+QMargins MainWindow::margesCadre() const
+{
+    const QRect cadre = frameGeometry(), g = geometry();
+    return {g.left() - cadre.left(), g.top() - cadre.top(), cadre.right() - g.right(), cadre.bottom() - g.bottom()};
+}
+
+void MainWindow::ajusteAuCadre()
+{
+    // A window manager frames the window once it is on screen, after it was fitted:
+    // its title bar would push the window past the screen's area.
+    if (simple || zoneComplete.isNull() || isMaximized() || isFullScreen() || margesCadre() == margesComptees)
+        return;
+    margesComptees = margesCadre();
+    setGeometry(zoneComplete.marginsRemoved(margesComptees));
+}
+
+void MainWindow::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    ajusteAuCadre();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    ajusteAuCadre();
+}
+
+bool MainWindow::eventFilter(QObject* objet, QEvent* event)
+{
+    if (objet == windowHandle() && event->type() == QEvent::Expose)
+        ajusteAuCadre();
+    // The tiles follow the document area's size until the user arranges the windows
+    // otherwise.
+    if (objet == ui->mdiArea && event->type() == QEvent::Resize && !simple && !zoneComplete.isNull() &&
+        tuilesIntactes())
+        tuiler();
+    return QMainWindow::eventFilter(objet, event);
 }
 
 void MainWindow::montrePiste()
 {
-    // The track beside the board, in front, framed on the circuit; the main window
-    // grows to hold both, within the screen,
-    subWindow4->resize(subWindow4->widget()->size().expandedTo(QSize(742, 682)) +
-                       (subWindow4->size() - subWindow4->widget()->size()));
-    subWindow4->move(subWindow1->frameGeometry().right() + 1, 0);
-    subWindow4->raise();
-    const QSize marge = size() - ui->mdiArea->size();
-    QSize voulu(subWindow4->frameGeometry().right() + 1,
-                std::max(subWindow1->frameGeometry().bottom(), subWindow4->frameGeometry().bottom()) + 1);
-    // and room for the document area's scroll bars, which would otherwise show.
-    const int barre = style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4;
-    voulu += marge + QSize(barre, barre);
-    if (const QScreen* ecran = screen())
-        voulu = voulu.boundedTo(ecran->availableGeometry().size());
-    resize(voulu);
+    // In front, framed on the circuit, in the place the tiling gave it.
+    ui->mdiArea->setActiveSubWindow(subWindow4);
     QCoreApplication::processEvents();
     piste->cadrerPiste();
 }
@@ -296,14 +368,8 @@ void MainWindow::montrePiste()
 void MainWindow::montreOngletRobot(int onglet)
 {
     rombo->montreOnglet(onglet);
-    if (!subWindow3->isVisible())
-        return;
-    // In front, whole: the main window grows when the robot window does not fit.
-    ui->mdiArea->setActiveSubWindow(subWindow3);
-    subWindow3->resize(subWindow3->sizeHint());
-    subWindow3->move(0, 0);
-    const QSize manque = subWindow3->frameGeometry().size() - ui->mdiArea->viewport()->size();
-    resize(size() + manque.expandedTo(QSize(0, 0)));
+    if (subWindow3->isVisible())
+        ui->mdiArea->setActiveSubWindow(subWindow3);
 }
 
 void MainWindow::montreOscillos()

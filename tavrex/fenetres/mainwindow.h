@@ -1,10 +1,13 @@
 #ifndef TAVREX_MAINWINDOW_H
 #define TAVREX_MAINWINDOW_H
 
+#include <array>
 #include <vector>
 
 #include <QMainWindow>
+#include <QMargins>
 #include <QMetaObject>
+#include <QRect>
 #include <QString>
 
 #include "cadence.h"
@@ -54,7 +57,11 @@ public:
     // What the command line asks for, said as a user would do it.
     // The simple mode (board and scopes) or the complete one (robot and track too).
     void appliqueMode(bool complet);
-    // The track beside the board, in front, framed on the circuit.
+    // The complete mode's tiling in `disponible`, a screen's available area: the main
+    // window takes all of it, the board and the scopes side by side above, the robot
+    // and the track side by side below.
+    void organiserComplet(const QRect& disponible);
+    // The track in front, framed on the circuit.
     void montrePiste();
     // The robot window on its tab n (0 jack ... 5 mechanics), in front when shown.
     void montreOngletRobot(int onglet);
@@ -76,10 +83,18 @@ public slots:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* objet, QEvent* event) override;
 
 private:
     QMdiSubWindow* ajouteSousFenetre(QWidget* fenetre, const char* icone);
-    void placerRobotEtPiste();
+    // The four sub-windows tiled in the document area as it is now.
+    void tuiler();
+    // The sub-windows are where the last tiling put them: the user has not moved them.
+    bool tuilesIntactes() const;
+    QMargins margesCadre() const;
+    void ajusteAuCadre();
 
     Ui::MainWindow* ui;
     Modele& modele;
@@ -95,6 +110,11 @@ private:
     Apropos* apropos = nullptr;
     bool simple = true;
     std::vector<QMetaObject::Connection> liensModeSimple;
+    // The area the complete mode fits the main window to, and the window frame it
+    // counted on; null in the simple mode.
+    QRect zoneComplete;
+    QMargins margesComptees;
+    std::array<QRect, 4> tuiles;
 };
 
 #endif

@@ -758,3 +758,18 @@ void Rombo::montreOnglet(int n)
 {
     ui->tabWidget->setCurrentIndex(n);
 }
+
+QSize Rombo::sizeHint() const
+{
+    // All of it without scrolling, whichever tab is shown (the sensors' panel goes
+    // under the others); the scroll area's own hint is a guess of a few lines of text.
+    QSize taille = ui->contenuRombo->minimumSizeHint();
+    if (ui->widgetExtension->isHidden()) {
+        const QSize panneau = ui->widgetExtension->minimumSizeHint();
+        const QMargins marges = ui->gridRombo->contentsMargins();
+        taille.rheight() += panneau.height() + ui->gridRombo->verticalSpacing();
+        taille.setWidth(std::max(taille.width(), panneau.width() + marges.left() + marges.right()));
+    }
+    const int cadre = 2 * (frameWidth() + ui->defilementRombo->frameWidth());
+    return taille + QSize(cadre, cadre);
+}

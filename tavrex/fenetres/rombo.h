@@ -64,6 +64,8 @@ public:
     Ui::Rombo* formulaire() const { return ui; }
     // Shows tab n (0 jack ... 5 mechanics), as a click on it would.
     void montreOnglet(int n);
+    // The least room that shows every tab whole, the sensors' panel included.
+    QSize sizeHint() const override;
     QGraphicsScene* vueDeDessus() { return &scene; }
     FocusItemCNY* marqueur() const { return focusItem; }
     QGraphicsPixmapItem* imageCapteur(int n) const { return (n >= 0 && n < 12) ? tabItems[n] : nullptr; }

@@ -13,13 +13,18 @@
 #include "apropos.h"
 #include "fenetrecartemicro.h"
 #include "fenetreoscillos.h"
+#include "fenetrepiste.h"
 #include "langue.h"
 #include "lignecommande.h"
 #include "mainwindow.h"
+#include "miseenpage.h"
 #include "principal.h"
 #include "saisiereelle.h"
+#include "rombo.h"
 #include "ui_fenetrecartemicro.h"
+#include "ui_fenetrepiste.h"
 #include "ui_mainwindow.h"
+#include "ui_rombo.h"
 
 class TestMainWindow : public QObject
 {
@@ -31,6 +36,9 @@ private slots:
     void touches();
     void touchesApresUnChamp();
     void modeSimple();
+    void modeCompletALEcran_data();
+    void modeCompletALEcran();
+    void tuilesSuiventLaFenetre();
     void apropos();
     void traductionComplete();
     void motsDeQt();
@@ -211,6 +219,106 @@ void TestMainWindow::modeSimple()
     w.on_action_Mode_simple_triggered();
     QVERIFY(w.modeSimple());
     QVERIFY(!w.sousFenetre(3)->isVisible() && !w.sousFenetre(4)->isVisible());
+}
+
+namespace {
+
+// The complete mode's tiles: in the document area's view, none over another, the
+// board and the scopes side by side above the robot and the track.
+QString fauteDesTuiles(const MainWindow& w)
+{
+    const QMdiArea* zone = w.formulaire()->mdiArea;
+    if (zone->horizontalScrollBar()->isVisible() || zone->verticalScrollBar()->isVisible())
+        return QStringLiteral("the document area scrolls");
+    QRect t[4];
+    for (int n = 1; n <= 4; ++n) {
+        t[n - 1] = w.sousFenetre(n)->geometry();
+        if (!w.sousFenetre(n)->isVisible() || !zone->viewport()->rect().contains(t[n - 1]))
+            return QStringLiteral("window %1 is not whole in view").arg(n);
+    }
+    for (int i = 0; i < 4; ++i)
+        for (int j = i + 1; j < 4; ++j)
+            if (t[i].intersects(t[j]))
+                return QStringLiteral("windows %1 and %2 overlap").arg(i + 1).arg(j + 1);
+    if (t[1].left() <= t[0].left() || t[3].left() <= t[2].left() || t[2].top() <= t[0].bottom() ||
+        t[3].top() <= t[1].bottom())
+        return QStringLiteral("the windows are not in their places");
+    return {};
+}
+
+}  // namespace
+
+void TestMainWindow::modeCompletALEcran_data()
+{
+    QTest::addColumn<QRect>("disponible");
+    QTest::newRow("1600x1000") << QRect(0, 0, 1600, 1000);
+    QTest::newRow("1280x800") << QRect(0, 0, 1280, 800);
+    QTest::newRow("1280x800 under a panel") << QRect(0, 32, 1280, 768);
+}
+
+void TestMainWindow::modeCompletALEcran()
+{
+    QFETCH(QRect, disponible);
+    Simulation simulation;
+    MainWindow w(simulation);
+    QVERIFY(w.getPiste()->ouvrir(QStringLiteral(TAVREX_EXAMPLES_DIR "/piste001.pis")));
+    w.appliqueMode(true);
+    w.organiserComplet(disponible);
+    QCoreApplication::processEvents();
+    QCOMPARE(w.frameGeometry(), disponible);
+    QCOMPARE(fauteDesTuiles(w), QString());
+
+    // Every button of every window is at hand, on every tab of the robot's and with
+    // the track's editor open.
+    w.getPiste()->formulaire()->toolButtonEdit->click();
+    QTabWidget* onglets = w.getRombo()->formulaire()->tabWidget;
+    for (int onglet = 0; onglet < onglets->count(); ++onglet) {
+        onglets->setCurrentIndex(onglet);
+        QCoreApplication::processEvents();
+        for (int n = 1; n <= 4; ++n) {
+            const QStringList defauts = defautsDeMiseEnPage(w.sousFenetre(n));
+            QVERIFY2(defauts.isEmpty(), qPrintable(QStringLiteral("window %1, robot tab %2: %3")
+                                                       .arg(n)
+                                                       .arg(onglet)
+                                                       .arg(defauts.join(QStringLiteral(", ")))));
+        }
+    }
+
+    // The command line's robot tab and track come in front where the tiling put them.
+    QRect avant[4];
+    for (int n = 1; n <= 4; ++n)
+        avant[n - 1] = w.sousFenetre(n)->geometry();
+    w.montreOngletRobot(2);
+    QCOMPARE(w.formulaire()->mdiArea->activeSubWindow(), w.sousFenetre(3));
+    w.montrePiste();
+    QCOMPARE(w.formulaire()->mdiArea->activeSubWindow(), w.sousFenetre(4));
+    QCOMPARE(w.frameGeometry(), disponible);
+    for (int n = 1; n <= 4; ++n)
+        QCOMPARE(w.sousFenetre(n)->geometry(), avant[n - 1]);
+}
+
+// Resized by hand or by the window manager's frame, the main window takes its tiles
+// along, until the user arranges them otherwise.
+void TestMainWindow::tuilesSuiventLaFenetre()
+{
+    Simulation simulation;
+    MainWindow w(simulation);
+    w.appliqueMode(true);
+    w.organiserComplet(QRect(0, 0, 1600, 1000));
+    w.resize(1400, 900);
+    QCoreApplication::processEvents();
+    QCOMPARE(fauteDesTuiles(w), QString());
+    QCOMPARE(w.sousFenetre(2)->geometry().right() + 1, w.formulaire()->mdiArea->viewport()->width());
+
+    w.formulaire()->action_Barre_de_vitesse->trigger();
+    QCoreApplication::processEvents();
+    QCOMPARE(w.sousFenetre(4)->geometry().bottom() + 1, w.formulaire()->mdiArea->viewport()->height());
+
+    const QRect ailleurs = w.sousFenetre(2)->geometry().translated(-30, 0);
+    w.sousFenetre(2)->move(ailleurs.topLeft());
+    w.resize(1500, 950);
+    QCoreApplication::processEvents();
+    QCOMPARE(w.sousFenetre(2)->geometry(), ailleurs);
 }
 
 void TestMainWindow::apropos()

@@ -18,6 +18,7 @@
 #include "fenetrepiste.h"
 #include "lignecommande.h"
 #include "mainwindow.h"
+#include "miseenpage.h"
 #include "modele.h"
 #include "principal.h"
 #include "ui_fenetrepiste.h"
@@ -32,6 +33,7 @@ private slots:
     void romboEntreMainEtModele();
     void fichiers();
     void ligneDeCommande();
+    void outilsDansUneTuileBasse();
 };
 
 namespace {
@@ -337,6 +339,39 @@ void TestPiste::ligneDeCommande()
     QCOMPARE(f.getModele().nbCaptIr(), 3);
     QVERIFY(f.getPiste()->getRombo()->isVisible());
     QCOMPARE(f.getModele().getX(), 0.0);
+}
+
+// As narrow as its edit row allows and as short as a tile under the board makes it, the
+// window still shows every tool and every field of every element, none on another.
+void TestPiste::outilsDansUneTuileBasse()
+{
+    DossierDeTravail dossier;
+    {
+        Piste p;
+        quatreElements(p);
+        QVERIFY(p.saveData(dossier.chemin("piste001.pis")));
+    }
+    Modele m;
+    QWidget hote;
+    hote.resize(1000, 700);
+    FenetrePiste* w = new FenetrePiste(m, &hote);
+    Ui::FenetrePiste* ui = w->formulaire();
+    hote.show();
+    ui->toolButtonEdit->click();
+    for (const int hauteur : {420, 200}) {
+        w->setGeometry(0, 0, w->largeurEdition(), hauteur);
+        while (ui->toolButtonPrev->isEnabled())
+            ui->toolButtonPrev->click();
+        for (unsigned int e = 0; e < m.getPiste()->size(); ++e) {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+            const QStringList defauts = defautsDeMiseEnPage(w);
+            QVERIFY2(defauts.isEmpty(), qPrintable(QStringLiteral("height %1, element %2: %3")
+                                                       .arg(hauteur)
+                                                       .arg(e)
+                                                       .arg(defauts.join(QStringLiteral(", ")))));
+            ui->toolButtonNext->click();
+        }
+    }
 }
 
 TAVREX_TESTS_FENETRE(TestPiste)

@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 
 #include "lignecommande.h"
+#include "miseenpage.h"
 #include "modele.h"
 #include "rombo.h"
 #include "principal.h"
@@ -23,6 +24,7 @@ private slots:
     void fichiers();
     void champsParLesTables();
     void ligneDeCommande();
+    void ongletsALEtroit();
 };
 
 namespace {
@@ -465,6 +467,31 @@ void TestRombo::ligneDeCommande()
         erreur.clear();
         QVERIFY(!lire(faux, x, erreur));
         QVERIFY(!erreur.empty());
+    }
+}
+
+// In a window shorter and narrower than its contents (as a tile of the document area
+// makes it) the contents scroll rather than run into each other, on every tab.
+void TestRombo::ongletsALEtroit()
+{
+    Modele modele;
+    QWidget hote;
+    hote.resize(1000, 700);
+    Rombo* rombo = new Rombo(modele, &hote);
+    QVERIFY(rombo->ouvrirFichier(QStringLiteral(TAVREX_ROBOT_EXEMPLE)));
+    hote.show();
+    for (const QSize taille : {QSize(920, 400), QSize(600, 200)}) {
+        rombo->setGeometry(QRect(QPoint(), taille));
+        for (int onglet = 0; onglet < rombo->formulaire()->tabWidget->count(); ++onglet) {
+            rombo->montreOnglet(onglet);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+            const QStringList defauts = defautsDeMiseEnPage(rombo);
+            QVERIFY2(defauts.isEmpty(), qPrintable(QStringLiteral("%1x%2, tab %3: %4")
+                                                       .arg(taille.width())
+                                                       .arg(taille.height())
+                                                       .arg(onglet)
+                                                       .arg(defauts.join(QStringLiteral(", ")))));
+        }
     }
 }
 
