@@ -55,6 +55,11 @@ std::string defautDocumentXml(const std::string& chemin, const char* racine)
     return {};
 }
 
+std::string illisibleComme(const std::string& chemin, const char* quoi)
+{
+    return chemin + ": cannot be read as a " + quoi;
+}
+
 std::string ChargementHex::message(const std::string& chemin) const
 {
     const auto pluriel = [](int n) { return n > 1 ? "s" : ""; };
@@ -112,11 +117,11 @@ std::unique_ptr<Modele> prepareCarte(const DonneesCarte& d, std::string& erreur,
     }
     note = hex.message(d.programme);
     if (!d.piste.empty() && !modele->getPiste()->openData(QString::fromLocal8Bit(d.piste.c_str()))) {
-        erreur = d.piste + ": cannot be read as a track";
+        erreur = illisibleComme(d.piste, "track");
         return nullptr;
     }
     if (!d.robot.empty() && !modele->openData(QString::fromLocal8Bit(d.robot.c_str()))) {
-        erreur = d.robot + ": cannot be read as a robot";
+        erreur = illisibleComme(d.robot, "robot");
         return nullptr;
     }
     if (d.pose)

@@ -20,6 +20,10 @@ std::string defautFichierLu(const std::string& chemin);
 // than the readers take, with the root element `racine` ("rombo", "piste").
 std::string defautDocumentXml(const std::string& chemin, const char* racine);
 
+// A robot or track file that passed the checks above and still could not be read, as
+// "FILE: cannot be read as a robot" (`quoi`: "robot", "track").
+std::string illisibleComme(const std::string& chemin, const char* quoi);
+
 // How loading a HEX program went.
 struct ChargementHex
 {

@@ -40,7 +40,6 @@ public:
     void planifie(uint64_t instant, int ordre, std::function<void()> faire);
     // Each action at its instant and in its order, done to the model.
     void planifie(const std::vector<Action>& actions);
-    size_t entreesJouees() const { return prochaine; }
     bool entreesRestantes() const { return prochaine < agenda.size(); }
 
     // Headless: runs until the clock reaches `fin` (at the first instruction boundary

@@ -29,12 +29,12 @@ bool LigneCommande::demarrer(std::string& erreur)
         }
     }
     if (!options.robot.empty() && !fenetre.getRombo()->ouvrirFichier(QFile::decodeName(options.robot.c_str()))) {
-        erreur = options.robot + ": cannot be read as a robot";
+        erreur = illisibleComme(options.robot, "robot");
         return false;
     }
     if (!options.piste.empty()) {
         if (!fenetre.getPiste()->ouvrir(QFile::decodeName(options.piste.c_str()))) {
-            erreur = options.piste + ": cannot be read as a track";
+            erreur = illisibleComme(options.piste, "track");
             return false;
         }
         fenetre.getPiste()->poseRomboAuDepart();
@@ -56,7 +56,7 @@ bool LigneCommande::demarrer(std::string& erreur)
     Seance& seance = simulation.seance;
     seance.demarre();
     for (const Action& a : options.actions)
-        seance.planifie(a.ticks, a.ordre, [this, a] { fenetre.joue(a); });
+        seance.planifie(a.ticks, a.ordre, [this, a] { fenetre.getMicro()->joue(a); });
     // Without actions nor an end, the window runs on its own.
     if (!options.actions.empty() || options.quitter) {
         connect(&simulation.cadence, &Cadence::avance, this, &LigneCommande::verifieFin);

@@ -12,7 +12,6 @@
 #include <QStyle>
 #include <QWindow>
 
-#include "actions.h"
 #include "apropos.h"
 #include "fenetrecartemicro.h"
 #include "fenetreoscillos.h"
@@ -375,9 +374,4 @@ void MainWindow::montreOngletRobot(int onglet)
 void MainWindow::montreOscillos()
 {
     ui->action_Oscilloscopes->trigger();
-}
-
-void MainWindow::joue(const Action& a)
-{
-    micro->joue(a);
 }

@@ -17,7 +17,6 @@ class FenetreCarteMicro;
 class FenetreOscillos;
 class FenetrePiste;
 class QMdiSubWindow;
-struct Action;
 class Rombo;
 
 namespace Ui {
@@ -42,7 +41,6 @@ public:
     static QString styleCharge(int pc, bool enRetard);
 
     Modele& getModele() { return modele; }
-    Cadence& getCadence() { return cadence; }
     Ui::MainWindow* formulaire() const { return ui; }
     FenetreCarteMicro* getMicro() const { return micro; }
     FenetreOscillos* getOscillos() const { return oscillos; }
@@ -67,8 +65,6 @@ public:
     void montreOngletRobot(int onglet);
     void montreOscillos();
     void setVitesse(double facteur);
-    // An action with the widgets following it: a pressed button is drawn down.
-    void joue(const Action& action);
 
 public slots:
     void on_speedSpinBox_valueChanged(double x);
