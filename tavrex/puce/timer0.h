@@ -43,7 +43,6 @@ private:
 
     P18f4550* processeur;
     bool timerOn = false;
-    bool tmr0Output = false;
     bool tmr8bits = false;
     bool extClock = false;
     bool risingEdge = true;
