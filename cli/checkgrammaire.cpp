@@ -426,6 +426,9 @@ bool lireCheck(const std::string& chemin, FichierCheck& f, std::string& erreur)
             a.ordre = ordre++;
             if (!lireAction(texte, a, raison))
                 return echoue(raison);
+            if (a.avecFichier())
+                return echoue("a check loads no file in its actions: the robot and track go with --robot and "
+                              "--piste");
             f.actions.push_back(a);
             continue;
         }

@@ -141,15 +141,25 @@ int main(int argc, char** argv)
     if (!o.check.empty())
         return lanceCheck(o);
 
+    // A scenario starts from a blank board: it loads its files and switches the board
+    // on itself.
+    const bool scenario = o.scenario.present;
+    DonneesCarte donnees = o.carte(scenario || o.programmes.empty() ? std::string() : o.programmes[0]);
+    if (scenario)
+        donnees.robot = donnees.piste = std::string();
     std::string note;
-    const std::unique_ptr<Modele> modele = prepareCarte(o.carte(o.programmes[0]), defaut, note);
+    const std::unique_ptr<Modele> modele = prepareCarte(donnees, defaut, note);
     if (!modele)
         erreur(defaut);
     if (!note.empty())
         std::fprintf(stderr, "tavrex-cli: %s\n", note.c_str());
     P18f4550& pic = *modele->getProcesseur();
 
-    SuiviRobot suivi(!o.piste.empty());
+    // A track given, or loaded by the actions (a scenario's).
+    const bool avecPiste = !o.piste.empty() || std::any_of(o.actions.begin(), o.actions.end(), [](const Action& a) {
+                               return a.type == Action::Piste;
+                           });
+    SuiviRobot suivi(avecPiste);
     if (!o.trajectoire.empty() && !suivi.ouvrir(o.trajectoire))
         erreur(o.trajectoire + ": cannot be written (" + std::strerror(errno) + ")");
     suivi.origine = pic.time();
@@ -184,7 +194,8 @@ int main(int argc, char** argv)
         });
     const std::clock_t cpu0 = std::clock();
     const auto mur0 = std::chrono::steady_clock::now();
-    modele->powerOn();
+    if (!scenario)
+        modele->powerOn();
     seance.demarre();
     seance.avanceJusqua(o.ticks);
     const uint64_t ticksExecutes = seance.ticksExecutes();
@@ -205,7 +216,7 @@ int main(int argc, char** argv)
         afficheLcd(*modele->getLcd());
     if (o.led)
         std::printf("led %.2f mA\n", modele->getLedA6()->getCourant() * 1000.0);
-    if (!o.piste.empty()) {
+    if (avecPiste) {
         std::printf("pose x %.1f mm, y %.1f mm, heading %.1f deg, switch %s\n", modele->getX(), modele->getY(),
                     modele->getTheta() * radEnDeg, modele->getFdc()->isActif() ? "pressed" : "released");
         if (suivi.ecartMax < 0.0)

@@ -1,12 +1,18 @@
 #include "actions.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <sstream>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 
 #include "modele.h"
 #include "preparation.h"
@@ -29,6 +35,11 @@ void Action::appliquer(Modele& m) const
     case JackOut: m.retireJack(true); break;
     case FdcAppuye: m.appuyeFdc(); break;
     case FdcRelache: m.relacheFdc(); break;
+    case Pose: m.romboSurPiste(x, y, cap); break;
+    // The files were checked before the run: one that has gone since changes nothing.
+    case Programme: chargeProgramme(m, fichier); break;
+    case Robot: m.chargeRobot(QFile::decodeName(fichier.c_str())); break;
+    case Piste: m.chargePiste(QFile::decodeName(fichier.c_str())); break;
     }
 }
 
@@ -42,15 +53,89 @@ bool lireReel(const std::string& texte, double& v)
     return errno == 0 && *fin == '\0' && std::isfinite(v);
 }
 
+std::string texteReel(double v)
+{
+    char texte[32];
+    const auto fin = std::to_chars(texte, texte + sizeof texte, v);
+    return std::string(texte, fin.ptr);
+}
+
 namespace {
 
-std::vector<std::string> mots(const std::string& texte)
+struct Mot
 {
-    std::istringstream in(texte);
-    std::vector<std::string> m;
-    for (std::string w; in >> w;)
-        m.push_back(w);
-    return m;
+    std::string texte;
+    bool cite = false;   // between double quotes
+};
+
+// Words and texts between double quotes (\" and \\ inside them).
+bool mots(const std::string& texte, std::vector<Mot>& m, std::string& erreur)
+{
+    size_t i = 0;
+    while (i < texte.size()) {
+        if (std::isspace(static_cast<unsigned char>(texte[i]))) {
+            ++i;
+            continue;
+        }
+        Mot mot;
+        if (texte[i] != '"') {
+            while (i < texte.size() && !std::isspace(static_cast<unsigned char>(texte[i])))
+                mot.texte += texte[i++];
+            m.push_back(mot);
+            continue;
+        }
+        mot.cite = true;
+        bool ferme = false;
+        for (++i; i < texte.size() && !ferme;) {
+            const char c = texte[i++];
+            if (c == '\\' && i < texte.size() && (texte[i] == '"' || texte[i] == '\\'))
+                mot.texte += texte[i++];
+            else if (c == '"')
+                ferme = true;
+            else
+                mot.texte += c;
+        }
+        if (!ferme) {
+            erreur = "text without its closing \"";
+            return false;
+        }
+        m.push_back(mot);
+    }
+    return true;
+}
+
+std::string cite(const std::string& texte)
+{
+    std::string c = "\"";
+    for (const char x : texte) {
+        if (x == '"' || x == '\\')
+            c += '\\';
+        c += x;
+    }
+    return c + '"';
+}
+
+// Where the comment of a script line starts ('#' outside a quoted text), or npos.
+size_t debutCommentaire(const std::string& ligne)
+{
+    bool dansTexte = false;
+    for (size_t i = 0; i < ligne.size(); ++i) {
+        const char c = ligne[i];
+        if (dansTexte && c == '\\' && i + 1 < ligne.size())
+            ++i;
+        else if (c == '"')
+            dansTexte = !dansTexte;
+        else if (c == '#' && !dansTexte)
+            return i;
+    }
+    return std::string::npos;
+}
+
+bool estEmpreinte(const std::string& t)
+{
+    return t.size() == 64 && std::all_of(t.begin(), t.end(), [](char c) {
+               return std::isdigit(static_cast<unsigned char>(c)) || (c >= 'a' && c <= 'f');
+           });
 }
 
 }  // namespace
@@ -65,9 +150,30 @@ bool lireInstant(const std::string& texte, uint64_t& ticks)
     return true;
 }
 
+std::string texteInstant(uint64_t ticks)
+{
+    // The fraction rounded to 1e-9 ms is within 2.5e-5 tick of the time; reading it
+    // back as a double adds at most 0.01 tick over ten days: llround finds the tick.
+    const uint64_t ms = ticks / ticksParMs;
+    const uint64_t reste = ticks % ticksParMs;
+    const uint64_t nanos = (reste * 1000000000u + ticksParMs / 2) / ticksParMs;
+    std::string t = std::to_string(ms);
+    if (nanos == 0)
+        return t;
+    std::string fraction = std::to_string(nanos);
+    fraction.insert(0, 9 - fraction.size(), '0');
+    fraction.erase(fraction.find_last_not_of('0') + 1);
+    return t + "." + fraction;
+}
+
 bool lireAction(const std::string& texte, Action& a, std::string& erreur)
 {
-    const std::vector<std::string> m = mots(texte);
+    std::vector<Mot> liste;
+    if (!mots(texte, liste, erreur))
+        return false;
+    std::vector<std::string> m;
+    for (const Mot& x : liste)
+        m.push_back(x.texte);
     if (m.empty()) {
         erreur = "missing action";
         return false;
@@ -108,8 +214,49 @@ bool lireAction(const std::string& texte, Action& a, std::string& erreur)
         a.valeur = v;
         return true;
     }
+    if (nom == "pose") {
+        if (m.size() != 4 || !lireReel(m[1], a.x) || !lireReel(m[2], a.y) || !lireReel(m[3], a.cap)) {
+            erreur = "pose needs X Y DEG (mm, mm, heading in degrees)";
+            return false;
+        }
+        a.type = Action::Pose;
+        return true;
+    }
+    const bool programme = nom == "program";
+    if (programme || nom == "robot" || nom == "track") {
+        const bool empreinte = programme && m.size() == 3 && estEmpreinte(m[2]);
+        if (m.size() != 2 && !empreinte) {
+            erreur = programme ? "program needs a HEX file, then its SHA-256 if known (64 hex digits)"
+                               : nom + " needs a file (between double quotes if its name has spaces)";
+            return false;
+        }
+        a.type = programme ? Action::Programme : nom == "robot" ? Action::Robot : Action::Piste;
+        a.fichier = m[1];
+        a.empreinte = empreinte ? m[2] : std::string();
+        return true;
+    }
     erreur = "unknown action '" + nom + "'";
     return false;
+}
+
+std::string texteAction(const Action& a)
+{
+    static const char* const noms[] = {"press", "release", "pot", "reset-press", "reset-release",
+                                       "power-off", "power-on", "jack-in", "jack-out", "fdc-press",
+                                       "fdc-release", "pose", "program", "robot", "track"};
+    std::string t = noms[a.type];
+    switch (a.type) {
+    case Action::Appuie:
+    case Action::Relache: return t + " BP" + std::to_string(a.bouton + 1);
+    case Action::Pot: return t + " " + texteReel(a.valeur);
+    case Action::Pose: return t + " " + texteReel(a.x) + " " + texteReel(a.y) + " " + texteReel(a.cap);
+    case Action::Programme:
+    case Action::Robot:
+    case Action::Piste:
+        t += " " + cite(a.fichier);
+        return a.empreinte.empty() ? t : t + " " + a.empreinte;
+    default: return t;
+    }
 }
 
 bool lireScript(const std::string& chemin, std::vector<Action>& actions, std::string& erreur)
@@ -117,12 +264,14 @@ bool lireScript(const std::string& chemin, std::vector<Action>& actions, std::st
     erreur = defautFichierLu(chemin);
     if (!erreur.empty())
         return false;
+    // The files a script names are found beside it.
+    const QFileInfo script(QFile::decodeName(chemin.c_str()));
     std::ifstream in(chemin);
     std::string ligne;
     int numero = 0;
     while (std::getline(in, ligne)) {
         ++numero;
-        const size_t diese = ligne.find('#');
+        const size_t diese = debutCommentaire(ligne);
         if (diese != std::string::npos)
             ligne.erase(diese);
         std::istringstream l(ligne);
@@ -141,6 +290,8 @@ bool lireScript(const std::string& chemin, std::vector<Action>& actions, std::st
             erreur = chemin + ":" + std::to_string(numero) + ": " + raison;
             return false;
         }
+        if (a.avecFichier())
+            a.fichier = QFile::encodeName(script.dir().filePath(QFile::decodeName(a.fichier.c_str()))).toStdString();
         actions.push_back(a);
     }
     return true;

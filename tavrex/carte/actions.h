@@ -12,24 +12,41 @@ struct Action
 {
     enum Type {
         Appuie, Relache, Pot, ResetAppuye, ResetRelache, PowerOff, PowerOn,
-        JackIn, JackOut, FdcAppuye, FdcRelache
+        JackIn, JackOut, FdcAppuye, FdcRelache,
+        Pose,        // the robot placed on the track: x, y (mm), cap (degrees)
+        Programme,   // a HEX file loaded: `fichier`, and its SHA-256 in `empreinte` when known
+        Robot,       // a robot file opened: `fichier`
+        Piste        // a track file opened: `fichier`
     };
     uint64_t ticks = 0;   // from the start of the run
     Type type = PowerOn;
     int bouton = 0;       // 0 to 2 for BP1 to BP3
     double valeur = 0.0;  // volts for the potentiometer
+    double x = 0.0, y = 0.0, cap = 0.0;
+    std::string fichier;     // as the file system names it
+    std::string empreinte;   // 64 lower-case hex digits, or empty
     int ordre = 0;        // actions at one moment run in the order given
 
+    bool avecFichier() const { return type == Programme || type == Robot || type == Piste; }
     void appliquer(Modele& m) const;
 };
 
-// Parses "ACTION [ARGUMENT]" (e.g. "press BP1", "pot 2.5"); on failure returns false
-// with the reason in `erreur`.
+// Parses "ACTION [ARGUMENTS]" (e.g. "press BP1", "pot 2.5", "robot \"my robot.rbo\"");
+// on failure returns false with the reason in `erreur`. A file name is taken as it is
+// written: the caller places a relative one.
 bool lireAction(const std::string& texte, Action& action, std::string& erreur);
+// The action as lireAction reads it back, every number to its last bit and file names
+// between double quotes.
+std::string texteAction(const Action& action);
 // Parses a finite real number, the whole text.
 bool lireReel(const std::string& texte, double& v);
+// The shortest text lireReel reads back as exactly `v`, whatever the C locale.
+std::string texteReel(double v);
 // Parses a time in milliseconds of chip time.
 bool lireInstant(const std::string& texte, uint64_t& ticks);
+// A time in milliseconds to 9 decimals, trailing zeros left out: finer than a tick
+// (1/48,000 ms), so that lireInstant reads back exactly `ticks`.
+std::string texteInstant(uint64_t ticks);
 // Reads a script: one "T ACTION" a line, '#' starts a comment. On failure returns
 // false with a message naming the line.
 bool lireScript(const std::string& chemin, std::vector<Action>& actions, std::string& erreur);

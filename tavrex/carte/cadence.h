@@ -7,7 +7,9 @@
 #include <QObject>
 #include <QTimer>
 
+#include "aleatoire.h"
 #include "modele.h"
+#include "scenario.h"
 #include "seance.h"
 
 // Paces a run against the wall clock for a front end that shows it: while the board
@@ -74,13 +76,26 @@ private:
     int tranches = 0;
 };
 
-// The simulation a desktop front end shows: the board, its run and its pacing, built
-// before the windows that show it and gone after them.
+// The simulation a desktop front end shows: the board, its run, its pacing and the
+// record of what is done to it, built before the windows that show it and gone after
+// them. The random source is seeded first: the ports draw their first levels as the
+// board is built.
 struct Simulation
 {
+    explicit Simulation(uint64_t graine = Aleatoire::graineParDefaut) : graine(seme(graine)) {}
+
+    const uint64_t graine;
     Modele modele;
     Seance seance{modele};
     Cadence cadence{seance, modele};
+    Enregistreur enregistreur{modele, seance, graine};
+
+private:
+    static uint64_t seme(uint64_t g)
+    {
+        Aleatoire::graine(g);
+        return g;
+    }
 };
 
 #endif

@@ -2,6 +2,10 @@
 
 #include <cmath>
 
+#include <QFile>
+
+#include "actions.h"
+
 // --- Board devices -----------------------------------------------------------------
 
 LedCNX::LedCNX()
@@ -38,6 +42,14 @@ void ContactFdcCNX::miseAJour()
 // --- The model -----------------------------------------------------------------------
 
 namespace {
+
+Action action(Action::Type type)
+{
+    Action a;
+    a.type = type;
+    return a;
+}
+
 struct PinRobot
 {
     const char* nom;
@@ -124,6 +136,7 @@ void Modele::executer()
 
 void Modele::powerOn()
 {
+    signale(action(Action::PowerOn));
     power = true;
     lcd.powerOn();
     pic.powerOnReset();
@@ -138,6 +151,7 @@ void Modele::powerOn()
 
 void Modele::powerOff()
 {
+    signale(action(Action::PowerOff));
     power = false;
     lcd.powerOff();
     pic.powerOff();
@@ -148,6 +162,7 @@ void Modele::powerOff()
 
 void Modele::appuyeReset()
 {
+    signale(action(Action::ResetAppuye));
     if (!power)
         return;
     emit setPowerOff();
@@ -157,6 +172,7 @@ void Modele::appuyeReset()
 
 void Modele::relacheReset()
 {
+    signale(action(Action::ResetRelache));
     if (!power)
         return;
     pic.powerOnReset();
@@ -164,8 +180,22 @@ void Modele::relacheReset()
     emit setPowerOn();
 }
 
+void Modele::actionneBouton(int n, bool appuye)
+{
+    BoutonCNX* b = getBouton(n);
+    if (!b)
+        return;
+    Action a = action(appuye ? Action::Appuie : Action::Relache);
+    a.bouton = n;
+    signale(a);
+    appuye ? b->appuye() : b->relache();
+}
+
 void Modele::setPotAN0Value(double value)
 {
+    Action a = action(Action::Pot);
+    a.valeur = value;
+    signale(a);
     const double t = value / 5.0;
     potAN0.setSrc(t * 5.0, t * (1.0 - t) * potAN0.getRes() + 100.0);
 }
@@ -174,12 +204,14 @@ void Modele::setPotAN0Value(double value)
 
 void Modele::metJack(bool b)
 {
+    signale(action(b ? Action::JackIn : Action::JackOut));
     b ? jack.active() : jack.desactive();
     jack.evalue();
 }
 
 void Modele::retireJack(bool b)
 {
+    signale(action(b ? Action::JackOut : Action::JackIn));
     b ? jack.desactive() : jack.active();
     jack.evalue();
 }
@@ -193,6 +225,7 @@ void Modele::appuyeFdc(bool b)
 
 void Modele::appuyeFdc()
 {
+    signale(action(Action::FdcAppuye));
     appuyeFdc(true);
 }
 
@@ -205,6 +238,7 @@ void Modele::relacheFdc(bool b)
 
 void Modele::relacheFdc()
 {
+    signale(action(Action::FdcRelache));
     relacheFdc(true);
 }
 
@@ -276,6 +310,11 @@ void Modele::romboSurPiste(qreal xm, qreal ym, qreal thetaDeg)
     // A pose that is not a number is refused: the robot stays where it is.
     if (!std::isfinite(xm) || !std::isfinite(ym) || !std::isfinite(thetaDeg))
         return;
+    Action a = action(Action::Pose);
+    a.x = xm;
+    a.y = ym;
+    a.cap = thetaDeg;
+    signale(a);
     x = std::min(std::max(static_cast<double>(xm), xMin), xMax);
     y = std::min(std::max(static_cast<double>(ym), yMin), yMax);
     theta = thetaDeg * degEnRad;
@@ -424,6 +463,26 @@ bool Modele::jackConnecte(int index)
 bool Modele::fdcConnecte(int index)
 {
     return contactConnecte(fdc, fdcPin, index);
+}
+
+bool Modele::chargeRobot(const QString& fichier)
+{
+    if (!openData(fichier))
+        return false;
+    Action a = action(Action::Robot);
+    a.fichier = QFile::encodeName(fichier).toStdString();
+    signale(a);
+    return true;
+}
+
+bool Modele::chargePiste(const QString& fichier)
+{
+    if (!piste.openData(fichier))
+        return false;
+    Action a = action(Action::Piste);
+    a.fichier = QFile::encodeName(fichier).toStdString();
+    signale(a);
+    return true;
 }
 
 void Modele::initialise()

@@ -16,6 +16,7 @@
 #include "xmlopensavedata.h"
 
 class Modele;
+struct Action;
 
 // One of the 14 pins to which the robot's devices may be wired.
 class Pin
@@ -145,6 +146,15 @@ class ObservateurPas
 public:
     virtual ~ObservateurPas() = default;
     virtual void pasEffectue(const Modele& m) = 0;
+};
+
+// Told of every action done to the board from outside: the user's hands on its
+// buttons, knob and switches, the robot placed, the files loaded (the recorder).
+class ObservateurActions
+{
+public:
+    virtual ~ObservateurActions() = default;
+    virtual void actionRecue(const Action& action) = 0;
 };
 
 // The board and the robot: the processor and every device around it. Runs the
@@ -279,6 +289,19 @@ public:
     void preCalculMoteurs();
     // Nothing is observed unless an observer is set: one test per motion step.
     void setObservateurPas(ObservateurPas* o) { observateurPas = o; }
+    // Every action from outside is told to `o` as it is done (a file once it was
+    // read); none while null.
+    void setObservateurActions(ObservateurActions* o) { observateurActions = o; }
+    // Tells the observer of an action done around the model's slots (a program loaded).
+    void signale(const Action& action)
+    {
+        if (observateurActions)
+            observateurActions->actionRecue(action);
+    }
+    // A robot or track file read as openData() reads it, told to the observer when it
+    // was read.
+    bool chargeRobot(const QString& fichier);
+    bool chargePiste(const QString& fichier);
 
     // The values of the robot file, in the file's order. A contact and a sensor end
     // with the pin they are wired to, under the tag `baliseConnexion`.
@@ -322,12 +345,14 @@ signals:
     void cnxMotChange();
 
 public slots:
-    void appuyeBP0() { bp0.appuye(); }
-    void relacheBP0() { bp0.relache(); }
-    void appuyeBP1() { bp1.appuye(); }
-    void relacheBP1() { bp1.relache(); }
-    void appuyeBP2() { bp2.appuye(); }
-    void relacheBP2() { bp2.relache(); }
+    // Push button n (0 to 2 for BP1 to BP3) pressed or released.
+    void actionneBouton(int n, bool appuye);
+    void appuyeBP0() { actionneBouton(0, true); }
+    void relacheBP0() { actionneBouton(0, false); }
+    void appuyeBP1() { actionneBouton(1, true); }
+    void relacheBP1() { actionneBouton(1, false); }
+    void appuyeBP2() { actionneBouton(2, true); }
+    void relacheBP2() { actionneBouton(2, false); }
     void setPotAN0Value(double value);
     void appuyeReset();
     void relacheReset();
@@ -382,6 +407,7 @@ private:
     double vbat = 12.0, masse = 2.0, kroul = 0.07, reduc = 5.0, rayon = 25.0, rendement = 0.9, rdson = 0.54,
            vf = 1.0;
     ObservateurPas* observateurPas = nullptr;
+    ObservateurActions* observateurActions = nullptr;
 };
 
 #endif

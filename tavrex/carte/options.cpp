@@ -4,6 +4,9 @@
 #include <cerrno>
 #include <cstdlib>
 
+#include <QFile>
+#include <QFileInfo>
+
 #include "preparation.h"
 #include "types.h"
 
@@ -170,11 +173,23 @@ const DescOption tableOptions[] = {
     {"--cycles", "N", "run N instruction cycles (4N oscillator ticks)", true, false, lireDuree},
     {"--ms", "T", "run T ms of chip time (or, with --check, at least T ms)", true, false, lireDuree},
     {"--at", "T ACTION", "do ACTION at T ms of chip time (repeatable)", true, true, lireAt},
-    {"--script", "FILE", "the same from a file: one \"T ACTION\" a line, # starts a comment", true, true,
+    {"--script", "FILE", "the same from a file: one \"T ACTION\" a line, # starts a comment; or a scenario", true,
+     true,
      [](Arguments& a, OptionsLancement& o, std::string& e) {
          std::string chemin;
-         return a.prend(chemin, e) && lireScript(chemin, o.actions, e);
+         EnteteScenario entete;
+         if (!a.prend(chemin, e) || !lireScenario(chemin, entete, o.actions, e))
+             return false;
+         if (entete.present && o.scenario.present) {
+             e = "--script: one scenario at a time: " + chemin;
+             return false;
+         }
+         if (entete.present)
+             o.scenario = entete;
+         return true;
      }},
+    {"--force", "", "replay a scenario even with a program whose SHA-256 is not the one recorded", true, true,
+     DRAPEAU(force)},
     {"--piste", "FILE.pis", "load the track; the desktop program places the robot on its start", true, true,
      CHEMIN(piste)},
     {"--robot", "FILE.rbo", "load the robot: contacts, sensors, motors, mechanics", true, true, CHEMIN(robot)},
@@ -183,10 +198,10 @@ const DescOption tableOptions[] = {
          return valeur(a, e, "expected X,Y,DEG (mm, mm, degrees)",
                        [&o](const std::string& v) { return lirePose(v, o); });
      }},
-    {"--seed", "N", "seed of the random source (TTL levels between thresholds, A/D noise)", true, false,
+    {"--seed", "N", "seed of the random source (TTL levels between thresholds, A/D noise)", true, true,
      [](Arguments& a, OptionsLancement& o, std::string& e) {
          return valeur(a, e, "not a number",
-                       [&o](const std::string& v) { return lireEntier(v, o.graine); });
+                       [&o](const std::string& v) { return o.graineDonnee = lireEntier(v, o.graine); });
      }},
     {"--lcd", "", "at the end, print the LCD's two lines", true, false, DRAPEAU(lcd)},
     {"--led", "", "at the end, print the current through the LED on RA6", true, false, DRAPEAU(led)},
@@ -235,6 +250,8 @@ const DescOption tableOptions[] = {
      }},
     {"--screenshot", "FILE.png", "with --quit-after: save the main window as a PNG first", false, true,
      CHEMIN(capture)},
+    {"--record", "FILE", "on quitting, write what was done to the board as a scenario", false, true,
+     CHEMIN(enregistrement)},
 };
 
 #undef DRAPEAU
@@ -259,7 +276,7 @@ bool verifieEnsemble(Programme p, OptionsLancement& o, std::string& erreur)
         }
         return true;
     }
-    if (o.programmes.empty()) {
+    if (o.programmes.empty() && !o.scenario.present) {
         erreur = "no program given (--help for the options)";
         return false;
     }
@@ -296,7 +313,29 @@ bool verifieFichiers(const OptionsLancement& o, std::string& erreur)
         return false;
     if (!o.robot.empty() && !(erreur = defautDocumentXml(o.robot, "rombo")).empty())
         return false;
+    if (!o.enregistrement.empty()) {
+        const QFileInfo dossier(QFileInfo(QFile::decodeName(o.enregistrement.c_str())).absolutePath());
+        if (!dossier.isDir()) {
+            erreur = o.enregistrement + ": its folder does not exist";
+            return false;
+        }
+    }
     return true;
+}
+
+// A scenario takes the files given in place of its own, and gives its seed and its
+// length where none is given; the files every action loads are then checked.
+bool adapteActions(Programme p, OptionsLancement& o, std::string& erreur)
+{
+    if (o.scenario.present) {
+        substitueFichiers(o.actions, {o.programmes.empty() ? std::string() : o.programmes[0], o.robot, o.piste});
+        if (!o.graineDonnee && o.scenario.graineDonnee)
+            o.graine = o.scenario.graine;
+        if (p == Programme::Runner && !o.dureeDonnee && o.scenario.finDonnee)
+            o.ticks = o.scenario.fin;
+    }
+    erreur = defautFichiersActions(o.actions, o.force);
+    return erreur.empty();
 }
 
 }  // namespace
@@ -325,7 +364,7 @@ bool lireOptions(Programme programme, int argc, char** argv, OptionsLancement& o
         if (!desc->lire(arguments, o, erreur))
             return false;
     }
-    if (!verifieEnsemble(programme, o, erreur) || !verifieFichiers(o, erreur))
+    if (!verifieEnsemble(programme, o, erreur) || !verifieFichiers(o, erreur) || !adapteActions(programme, o, erreur))
         return false;
     ordonneActions(o.actions);
     return true;
@@ -362,6 +401,7 @@ std::string usage(Programme programme)
         texte += tete + d.aide + "\n";
     }
     texte += "actions: press BPn, release BPn (n = 1 to 3), pot V (0 to 5 volts), reset-press, reset-release,\n"
-             "         power-off, power-on, jack-in, jack-out, fdc-press, fdc-release";
+             "         power-off, power-on, jack-in, jack-out, fdc-press, fdc-release, pose X Y DEG,\n"
+             "         program FILE [SHA256], robot FILE, track FILE (names with spaces between double quotes)";
     return texte;
 }

@@ -13,6 +13,7 @@
 #include "actions.h"
 #include "aleatoire.h"
 #include "preparation.h"
+#include "scenario.h"
 
 enum class Programme { Runner, Fenetre };
 
@@ -25,6 +26,12 @@ struct OptionsLancement
     std::string piste;
     std::string robot;
     bool aide = false;
+    // A scenario given to --script: its header. Its actions are among `actions`, the
+    // files given above in place of its own; the seed and the duration come from it
+    // unless given.
+    EnteteScenario scenario;
+    bool force = false;   // a program whose SHA-256 differs from the one recorded
+    bool graineDonnee = false;
 
     // The runner.
     uint64_t ticks = 0;
@@ -57,6 +64,7 @@ struct OptionsLancement
     bool quitter = false;
     uint64_t quitterApres = 0;   // ticks
     std::string capture;
+    std::string enregistrement;   // the scenario written on quitting
 };
 
 // Reads the options of `programme` (argv[0] is the program's name; the desktop

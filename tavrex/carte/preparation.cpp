@@ -8,6 +8,7 @@
 #include <QDomDocument>
 #include <QFile>
 
+#include "actions.h"
 #include "hex_file.h"
 #include "modele.h"
 #include "xmlopensavedata.h"
@@ -102,6 +103,10 @@ ChargementHex chargeProgramme(Modele& m, const std::string& chemin)
         return examen;
     P18f4550& pic = *m.getProcesseur();
     pic.readFromHex(chemin.c_str());
+    Action a;
+    a.type = Action::Programme;
+    a.fichier = chemin;
+    m.signale(a);
     return bilanChargement(pic.getFM()->bilan());
 }
 
@@ -110,17 +115,20 @@ std::unique_ptr<Modele> prepareCarte(const DonneesCarte& d, std::string& erreur,
     // Seeded first: the ports draw their first levels as the board is built.
     Aleatoire::graine(d.graine);
     auto modele = std::make_unique<Modele>();
-    const ChargementHex hex = chargeProgramme(*modele, d.programme);
-    if (!hex.reussi()) {
-        erreur = hex.message(d.programme);
-        return nullptr;
+    // No program: a scenario loads its own.
+    if (!d.programme.empty()) {
+        const ChargementHex hex = chargeProgramme(*modele, d.programme);
+        if (!hex.reussi()) {
+            erreur = hex.message(d.programme);
+            return nullptr;
+        }
+        note = hex.message(d.programme);
     }
-    note = hex.message(d.programme);
-    if (!d.piste.empty() && !modele->getPiste()->openData(QString::fromLocal8Bit(d.piste.c_str()))) {
+    if (!d.piste.empty() && !modele->chargePiste(QString::fromLocal8Bit(d.piste.c_str()))) {
         erreur = illisibleComme(d.piste, "track");
         return nullptr;
     }
-    if (!d.robot.empty() && !modele->openData(QString::fromLocal8Bit(d.robot.c_str()))) {
+    if (!d.robot.empty() && !modele->chargeRobot(QString::fromLocal8Bit(d.robot.c_str()))) {
         erreur = illisibleComme(d.robot, "robot");
         return nullptr;
     }

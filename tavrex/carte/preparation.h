@@ -45,13 +45,14 @@ struct ChargementHex
 };
 ChargementHex bilanChargement(const BilanLecture& bilan);
 // Loads the program into the board's chip, which is reset as after any load; a file
-// that would load nothing leaves the chip as it was.
+// that would load nothing leaves the chip as it was. A load is told to the model's
+// observer of actions.
 ChargementHex chargeProgramme(Modele& m, const std::string& chemin);
 
 // What a board is prepared from.
 struct DonneesCarte
 {
-    std::string programme;   // HEX
+    std::string programme;   // HEX; none: the flash memory left blank
     std::string piste;       // optional track file
     std::string robot;       // optional robot file
     bool pose = false;       // the robot's pose, mm, mm, degrees

@@ -51,8 +51,7 @@ void FenetreCarteMicro::actualiseBouton(int n)
     // is down while either holds it.
     if (!verrou[n])
         bouton(n)->setDown(tenu[n]);
-    BoutonCNX* b = modele->getBouton(n);
-    verrou[n] || tenu[n] ? b->appuye() : b->relache();
+    modele->actionneBouton(n, verrou[n] || tenu[n]);
 }
 
 void FenetreCarteMicro::set_bp0Pressed() { appuie(0, true); }
@@ -178,7 +177,15 @@ void FenetreCarteMicro::joue(const Action& a)
     switch (a.type) {
     case Action::Appuie: appuie(a.bouton, true); break;
     case Action::Relache: appuie(a.bouton, false); break;
-    case Action::Pot: ui->an0SpinBox->setValue(a.valeur); break;
+    case Action::Pot: {
+        // The knob shows the value its fields can hold; the model has it whole.
+        const QSignalBlocker champ(ui->an0SpinBox);
+        const QSignalBlocker bouton(ui->an0Dial);
+        ui->an0SpinBox->setValue(a.valeur);
+        ui->an0Dial->setValue(static_cast<int>(std::trunc(ui->an0SpinBox->value() * 1000.0 + 0.5)));
+        modele->setPotAN0Value(a.valeur);
+        break;
+    }
     case Action::ResetAppuye: set_resetPressed(); break;
     case Action::ResetRelache: set_resetReleased(); break;
     case Action::PowerOn: setPower(true); break;

@@ -78,7 +78,7 @@ FenetrePiste::FenetrePiste(Modele& m, QWidget* parent)
 
     Piste* piste = modele->getPiste();
     // Without the file the track starts empty.
-    (void)piste->openData(fichier);
+    (void)modele->chargePiste(fichier);
     dessin = std::make_unique<DessinPiste>(*piste, scene);
 
     rombo = new RomboItem;
@@ -337,7 +337,7 @@ void FenetrePiste::on_toolButtonSave_clicked()
 
 bool FenetrePiste::ouvrir(const QString& nom)
 {
-    if (!modele->getPiste()->openData(nom)) {
+    if (!modele->chargePiste(nom)) {
         signale(tr("Piste non chargée : %1 est illisible ou n'est pas un fichier XML.").arg(nom));
         return false;
     }
@@ -380,4 +380,14 @@ void FenetrePiste::drawPiste()
 void FenetrePiste::poseRomboAuDepart()
 {
     ui->toolButtonPoseRombo->setChecked(true);
+}
+
+void FenetrePiste::suitPose()
+{
+    {
+        const QSignalBlocker bloque(ui->toolButtonPoseRombo);
+        ui->toolButtonPoseRombo->setChecked(true);
+    }
+    rombo->show();
+    rombo->deplacement(modele->getX(), modele->getY(), modele->getTheta());
 }

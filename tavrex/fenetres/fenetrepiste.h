@@ -72,6 +72,8 @@ public:
     void cadrerPiste();
     // The robot on the start marker's place, as the place button puts it.
     void poseRomboAuDepart();
+    // The robot's picture shown where the model has it, the model told nothing.
+    void suitPose();
 
     Ui::FenetrePiste* formulaire() const { return ui; }
     RomboItem* getRombo() const { return rombo; }

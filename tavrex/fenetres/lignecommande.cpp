@@ -19,7 +19,10 @@ LigneCommande::LigneCommande(MainWindow& f, Simulation& s, OptionsLancement o)
 
 bool LigneCommande::demarrer(std::string& erreur)
 {
-    if (!options.programmes.empty()) {
+    // A scenario loads its files itself, those given in place of its own, and places
+    // the robot where it was.
+    const bool scenario = options.scenario.present;
+    if (!options.programmes.empty() && !scenario) {
         const std::string& chemin = options.programmes[0];
         const QString absolu = QFileInfo(QFile::decodeName(chemin.c_str())).absoluteFilePath();
         const ChargementHex lu = fenetre.getMicro()->chargerProgramme(absolu);
@@ -28,11 +31,12 @@ bool LigneCommande::demarrer(std::string& erreur)
             return false;
         }
     }
-    if (!options.robot.empty() && !fenetre.getRombo()->ouvrirFichier(QFile::decodeName(options.robot.c_str()))) {
+    if (!options.robot.empty() && !scenario &&
+        !fenetre.getRombo()->ouvrirFichier(QFile::decodeName(options.robot.c_str()))) {
         erreur = illisibleComme(options.robot, "robot");
         return false;
     }
-    if (!options.piste.empty()) {
+    if (!options.piste.empty() && !scenario) {
         if (!fenetre.getPiste()->ouvrir(QFile::decodeName(options.piste.c_str()))) {
             erreur = illisibleComme(options.piste, "track");
             return false;
@@ -56,7 +60,7 @@ bool LigneCommande::demarrer(std::string& erreur)
     Seance& seance = simulation.seance;
     seance.demarre();
     for (const Action& a : options.actions)
-        seance.planifie(a.ticks, a.ordre, [this, a] { fenetre.getMicro()->joue(a); });
+        seance.planifie(a.ticks, a.ordre, [this, a] { joue(a); });
     // Without actions nor an end, the window runs on its own.
     if (!options.actions.empty() || options.quitter) {
         connect(&simulation.cadence, &Cadence::avance, this, &LigneCommande::verifieFin);
@@ -66,6 +70,21 @@ bool LigneCommande::demarrer(std::string& erreur)
         fenetre.getMicro()->setPower(true);
     seance.joueDues();
     return true;
+}
+
+void LigneCommande::joue(const Action& a)
+{
+    const QString fichier = QFileInfo(QFile::decodeName(a.fichier.c_str())).absoluteFilePath();
+    switch (a.type) {
+    case Action::Programme: fenetre.getMicro()->chargerProgramme(fichier); break;
+    case Action::Robot: fenetre.getRombo()->ouvrirFichier(fichier); break;
+    case Action::Piste: fenetre.getPiste()->ouvrir(fichier); break;
+    case Action::Pose:
+        a.appliquer(fenetre.getModele());
+        fenetre.getPiste()->suitPose();
+        break;
+    default: fenetre.getMicro()->joue(a); break;
+    }
 }
 
 void LigneCommande::verifieFin()

@@ -31,6 +31,8 @@ signals:
     void termine(int code);
 
 private:
+    // An action with the widgets following it; the files loaded by their windows.
+    void joue(const Action& action);
     void verifieFin();
 
     MainWindow& fenetre;

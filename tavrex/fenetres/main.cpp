@@ -1,5 +1,6 @@
 // tavrex: the desktop simulator of the PIC18F4550 board and of the Rombine robot.
 
+#include <clocale>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -44,6 +45,9 @@ int main(int argc, char* argv[])
         return 2;
     }
     QApplication application(argc, argv);
+    // Qt took the user's locale for the C library too: numbers on the command line and
+    // in scripts are read, and written, with a decimal point whatever the language.
+    std::setlocale(LC_NUMERIC, "C");
     Q_INIT_RESOURCE(ressources);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/micropro.png")));
 
@@ -65,7 +69,7 @@ int main(int argc, char* argv[])
     int code = 0;
     {
         // The simulation outlives the windows that show it.
-        Simulation simulation;
+        Simulation simulation(options.graine);
         MainWindow fenetre(simulation);
         fenetre.show();
         LigneCommande ligne(fenetre, simulation, options);
@@ -78,6 +82,11 @@ int main(int argc, char* argv[])
             }
         });
         code = QApplication::exec();
+        std::string raison;
+        if (!options.enregistrement.empty() && !simulation.enregistreur.ecrire(options.enregistrement, raison)) {
+            std::fprintf(stderr, "tavrex: %s\n", raison.c_str());
+            code = 2;
+        }
     }
     delete dbg;
     dbg = nullptr;

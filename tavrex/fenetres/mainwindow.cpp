@@ -3,10 +3,14 @@
 #include <algorithm>
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLocale>
 #include <QMdiSubWindow>
+#include <QMessageBox>
 #include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
@@ -20,7 +24,8 @@
 #include "ui_mainwindow.h"
 
 MainWindow::MainWindow(Simulation& simulation, QWidget* parent)
-    : QMainWindow(parent), ui(new Ui::MainWindow), modele(simulation.modele), cadence(simulation.cadence)
+    : QMainWindow(parent), ui(new Ui::MainWindow), modele(simulation.modele), cadence(simulation.cadence),
+      enregistreur(simulation.enregistreur)
 {
     ui->setupUi(this);
     connect(ui->action_Organiser, &QAction::triggered, this, &MainWindow::organiser);
@@ -142,8 +147,14 @@ QString MainWindow::styleCharge(int pc, bool enRetard)
 
 void MainWindow::keyPressEvent(QKeyEvent* event)
 {
+    // A key held repeats: the knob turns on, a button stays down (it does not bounce
+    // with the repeats' releases), the jack is toggled once.
+    const bool repete = event->isAutoRepeat();
     for (const QChar c : event->text()) {
-        switch (c.toLatin1()) {
+        const char touche = c.toLatin1();
+        if (repete && touche != '+' && touche != '-')
+            continue;
+        switch (touche) {
         case '0': micro->set_bp0Pressed(); break;
         case '1': micro->set_bp1Pressed(); break;
         case '2': micro->set_bp2Pressed(); break;
@@ -160,7 +171,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
 
 void MainWindow::keyReleaseEvent(QKeyEvent* event)
 {
-    for (const QChar c : event->text()) {
+    for (const QChar c : event->isAutoRepeat() ? QString() : event->text()) {
         switch (c.toLatin1()) {
         case '0': micro->set_bp0Released(); break;
         case '1': micro->set_bp1Released(); break;
@@ -374,4 +385,22 @@ void MainWindow::montreOngletRobot(int onglet)
 void MainWindow::montreOscillos()
 {
     ui->action_Oscilloscopes->trigger();
+}
+
+bool MainWindow::enregistrerScenario(const QString& chemin)
+{
+    std::string erreur;
+    return enregistreur.ecrire(QFile::encodeName(chemin).toStdString(), erreur);
+}
+
+void MainWindow::on_action_Enregistrer_le_scenario_triggered()
+{
+    const QString nom = QFileDialog::getSaveFileName(this, tr("Enregistrer le scénario"),
+                                                     QDir::current().filePath(QStringLiteral("scenario.scn")),
+                                                     tr("Scénario (*.scn);;Tous les fichiers (*)"));
+    if (nom.isEmpty() || enregistrerScenario(nom))
+        return;
+    QMessageBox::warning(this, tr("Scénario non enregistré"),
+                         tr("Impossible d'écrire %1 : le scénario n'est pas enregistré.")
+                             .arg(QDir::toNativeSeparators(nom)));
 }

@@ -65,6 +65,8 @@ public:
     void montreOngletRobot(int onglet);
     void montreOscillos();
     void setVitesse(double facteur);
+    // Writes what was done to the board so far as a scenario; false when it cannot be.
+    bool enregistrerScenario(const QString& chemin);
 
 public slots:
     void on_speedSpinBox_valueChanged(double x);
@@ -72,6 +74,7 @@ public slots:
     void action_apropos();
     void on_action_Mode_simple_triggered();
     void on_action_Mode_complet_triggered();
+    void on_action_Enregistrer_le_scenario_triggered();
     void stopTimer();
     void newTimer();
     void organiser();
@@ -95,6 +98,7 @@ private:
     Ui::MainWindow* ui;
     Modele& modele;
     Cadence& cadence;
+    Enregistreur& enregistreur;
     QMdiSubWindow* subWindow1 = nullptr;
     FenetreCarteMicro* micro = nullptr;
     QMdiSubWindow* subWindow2 = nullptr;

@@ -719,7 +719,7 @@ bool Rombo::sauverFichier(const QString& nom)
 
 bool Rombo::ouvrirFichier(const QString& nom)
 {
-    if (!modele->openData(nom)) {
+    if (!modele->chargeRobot(nom)) {
         const QString raison = QFileInfo(nom).isReadable() ? tr("ce n'est pas un fichier de rombine lisible")
                                                             : tr("le fichier ne peut pas être lu");
         signaleFichier(tr("Impossible de charger %1 : %2. La rombine n'a pas changé.")

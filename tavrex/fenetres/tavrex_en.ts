@@ -433,6 +433,30 @@
         <source>À &amp;propos</source>
         <translation>&amp;About</translation>
     </message>
+    <message>
+        <source>Enregistrer le &amp;scénario…</source>
+        <translation>Save the &amp;scenario…</translation>
+    </message>
+    <message>
+        <source>Enregistrer ce qui a été fait à la carte depuis le début, rejouable à l&apos;identique par tavrex-cli --script</source>
+        <translation>Save what was done to the board since the start, replayed exactly by tavrex-cli --script</translation>
+    </message>
+    <message>
+        <source>Enregistrer le scénario</source>
+        <translation>Save the scenario</translation>
+    </message>
+    <message>
+        <source>Scénario (*.scn);;Tous les fichiers (*)</source>
+        <translation>Scenario (*.scn);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Scénario non enregistré</source>
+        <translation>Scenario not saved</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire %1 : le scénario n&apos;est pas enregistré.</source>
+        <translation>Cannot write %1: the scenario is not saved.</translation>
+    </message>
 </context>
 <context>
     <name>Oscillo</name>

@@ -1,0 +1,96 @@
+#include <QtTest>
+
+#include <QCheckBox>
+#include <QDial>
+#include <QTemporaryDir>
+
+#include <cmath>
+
+#include "../lanceur.h"
+#include "../vidage.h"
+#include "fenetrecartemicro.h"
+#include "fenetrepiste.h"
+#include "mainwindow.h"
+#include "principal.h"
+#include "rombo.h"
+#include "ui_fenetrecartemicro.h"
+#include "ui_mainwindow.h"
+
+// What a user does in the window, saved as a scenario, replayed headless to the same
+// state by the runner.
+class TestScenario : public QObject
+{
+    Q_OBJECT
+private slots:
+    void rejoueALIdentique();
+};
+
+void TestScenario::rejoueALIdentique()
+{
+    // The demo, its PWM driving the robot's motors, on the track's start.
+    QTemporaryDir dossier;
+    const std::string fichier = QFile::encodeName(dossier.filePath(QStringLiteral("essai.scn"))).toStdString();
+    Simulation simulation;
+    MainWindow w(simulation);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    Seance& seance = simulation.seance;
+    Ui::FenetreCarteMicro* ui = w.getMicro()->formulaire();
+    auto attend = [&](double ms) {
+        const uint64_t fin = seance.horloge() + static_cast<uint64_t>(ms * ticksParMs);
+        return QTest::qWaitFor([&] { return seance.horloge() >= fin; }, 20000);
+    };
+    QVERIFY(w.getMicro()->chargerProgramme(QStringLiteral(TAVREX_EXAMPLES_DIR "/demo.hex")).reussi());
+    QVERIFY(w.getRombo()->ouvrirFichier(QStringLiteral(TAVREX_ROBOT_EXEMPLE)));
+    QVERIFY(w.getPiste()->ouvrir(QStringLiteral(TAVREX_EXAMPLES_SRC_DIR "/piste001.pis")));
+    w.getPiste()->poseRomboAuDepart();
+    w.formulaire()->speedSpinBox->setValue(0.1);   // ten times real time
+    QTest::mouseClick(ui->boutonPower, Qt::LeftButton);
+    QVERIFY(attend(40));
+
+    // BP1 by its key, by the mouse, then locked while its key taps it.
+    QTest::keyPress(&w, '0');
+    QVERIFY(attend(7));
+    QTest::keyRelease(&w, '0');
+    QTest::mousePress(ui->bp0, Qt::LeftButton);
+    QVERIFY(attend(6));
+    QTest::mouseRelease(ui->bp0, Qt::LeftButton);
+    QTest::mouseClick(ui->checkBoxMaintienBP0, Qt::LeftButton);
+    QVERIFY(attend(4));
+    QTest::keyClick(&w, '0');
+    QVERIFY(attend(4));
+    QTest::mouseClick(ui->checkBoxMaintienBP0, Qt::LeftButton);
+
+    // The knob dragged round by the mouse, a few ms between moves.
+    QDial* bouton = ui->an0Dial;
+    auto point = [bouton](double degres) {
+        const double r = bouton->width() / 3.0, a = degres * M_PI / 180.0;
+        return bouton->rect().center() + QPoint(qRound(r * std::cos(a)), -qRound(r * std::sin(a)));
+    };
+    QTest::mousePress(bouton, Qt::LeftButton, Qt::NoModifier, point(200));
+    for (double degres = 180; degres >= -20; degres -= 25) {
+        QMouseEvent deplace(QEvent::MouseMove, point(degres), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(bouton, &deplace);
+        QVERIFY(attend(2));
+    }
+    QTest::mouseRelease(bouton, Qt::LeftButton, Qt::NoModifier, point(-20));
+    QVERIFY(bouton->value() > 3000);
+    QVERIFY(attend(30));
+    simulation.cadence.arrete();
+    QVERIFY(w.enregistrerScenario(QString::fromStdString(fichier)));
+    const QString texte = QString::fromStdString(simulation.enregistreur.texte(dossier.path().toStdString()));
+    QVERIFY(texte.count(QStringLiteral(" press BP1\n")) >= 4 && texte.contains(QStringLiteral(" release BP1\n")));
+    QVERIFY(texte.count(QStringLiteral(" pot ")) >= 6 && texte.contains(QStringLiteral(" pose ")));
+
+    // The runner, headless, to the same RAM, pins, LCD, LED and pose.
+    const Modele& m = simulation.modele;
+    QVERIFY(m.getX() > 1.0);
+    const Sortie cli = lanceCli({"--script", fichier, "--dump", "--lcd", "--led"});
+    QCOMPARE(cli.code, 0);
+    QVERIFY(QString::fromStdString(cli.texte).startsWith(QString::fromStdString(vidage(m))));
+    QVERIFY(QString::fromStdString(cli.texte)
+                .contains(QStringLiteral("\npose x %1 mm, y %2 mm").arg(m.getX(), 0, 'f', 1).arg(m.getY(), 0, 'f', 1)));
+}
+
+TAVREX_TESTS_FENETRE(TestScenario)
+#include "test_scenario.moc"
