@@ -1,12 +1,14 @@
 #include "fenetrecartemicro.h"
 
 #include <cmath>
+#include <memory>
 
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 
 #include "actions.h"
+#include "miseaechelle.h"
 #include "modele.h"
 #include "ui_fenetrecartemicro.h"
 
@@ -27,11 +29,25 @@ FenetreCarteMicro::FenetreCarteMicro(Modele& m, QWidget* parent)
     connect(modele->getLedA6(), &LedCNX::setCourant, ui->ledA6, &LedAlpha::setCourant);
     connect(ui->contraste, &QDial::valueChanged, modele->getLcd(), &LcdScreen::setContraste);
     ui->lcd->setScene(lcd.getScene());
+    echelle = std::make_unique<MiseAEchelle>(this);
+    // The program's path fits its label at every scale when it fits at full size.
+    echelle->policeExacte(ui->fichier);
 }
 
 FenetreCarteMicro::~FenetreCarteMicro()
 {
     delete ui;
+}
+
+void FenetreCarteMicro::setEchelle(double facteur)
+{
+    // Below 7 points the buttons' names and the potentiometer's volts could not be read.
+    echelle->applique(facteur, 7.0);
+}
+
+double FenetreCarteMicro::getEchelle() const
+{
+    return echelle->facteur();
 }
 
 QPushButton* FenetreCarteMicro::bouton(int n) const

@@ -1,6 +1,8 @@
 #ifndef TAVREX_FENETRECARTEMICRO_H
 #define TAVREX_FENETRECARTEMICRO_H
 
+#include <memory>
+
 #include <QFrame>
 #include <QString>
 
@@ -10,6 +12,7 @@
 
 struct Action;
 
+class MiseAEchelle;
 class Modele;
 class QPushButton;
 
@@ -51,6 +54,11 @@ public:
     // knob moved; the robot's actions go to the model.
     void joue(const Action& action);
 
+    // The board drawn at `facteur` of its size (at most 1, its own look), for a short
+    // screen: every part in its place, the LCD and the knobs smaller.
+    void setEchelle(double facteur);
+    double getEchelle() const;
+
     Ui::FenetreCarteMicro* formulaire() const { return ui; }
     const LcdScreenView& vueLcd() const { return lcd; }
 
@@ -78,6 +86,7 @@ private:
     Ui::FenetreCarteMicro* ui;
     Modele* modele;
     LcdScreenView lcd;
+    std::unique_ptr<MiseAEchelle> echelle;
     // Per button: held by its key or the mouse, held by its lock.
     QString dernierCharge;   // the last program that loaded
     bool tenu[3] = {};

@@ -1,5 +1,8 @@
 #include "fenetreoscillos.h"
 
+#include <algorithm>
+
+#include <QEvent>
 #include <QPalette>
 #include <QPen>
 
@@ -20,6 +23,8 @@ const QColor cadre(0x1b, 0x1d, 0x22);
 const QColor lettres(0xf2, 0xef, 0xe6);
 const QColor traceVoie1(0x39, 0xd6, 0x4a);
 const QColor traceVoie2(0xff, 0x9a, 0x1f);
+// A screen's least height: its two axes and a trace a few volts tall.
+const int hauteurEcranMin = 90;
 
 void habille(QwtPlot* plot, QwtPlotCurve& courbe, const QColor& couleur)
 {
@@ -59,6 +64,11 @@ FenetreOscillos::FenetreOscillos(Modele& m, QWidget* parent)
     oscillo2->observer(modele->getMoteurG(), 0);
     habille(ui->qwtPlotOscillo1, ecran1->getCourbe(), traceVoie1);
     habille(ui->qwtPlotOscillo2, ecran2->getCourbe(), traceVoie2);
+    for (QwtPlot* plot : {ui->qwtPlotOscillo1, ui->qwtPlotOscillo2}) {
+        // Short of its axes' own least height, a screen still shows its trace.
+        plot->setMinimumHeight(hauteurEcranMin);
+        plot->canvas()->installEventFilter(this);
+    }
     ui->comboBoxOscillo1->addItem(QString());
     ui->comboBoxOscillo2->addItem(QString());
     cnxChange();
@@ -74,6 +84,21 @@ FenetreOscillos::~FenetreOscillos()
     delete oscillo1;
     delete oscillo2;
     delete ui;
+}
+
+bool FenetreOscillos::eventFilter(QObject* objet, QEvent* event)
+{
+    if (event->type() == QEvent::Resize)
+        for (QwtPlot* plot : {ui->qwtPlotOscillo1, ui->qwtPlotOscillo2})
+            if (objet == plot->canvas()) {
+                // A volt mark every 20 pixels at least: 0 to 5 V by 1 V, or by 2 V.
+                const int marques = std::clamp(plot->canvas()->height() / 20, 2, 5);
+                if (plot->axisMaxMajor(QwtPlot::yLeft) != marques) {
+                    plot->setAxisMaxMajor(QwtPlot::yLeft, marques);
+                    plot->replot();
+                }
+            }
+    return SousFenetre::eventFilter(objet, event);
 }
 
 void FenetreOscillos::on_baseTpsOscillo1_valueChanged(int d)

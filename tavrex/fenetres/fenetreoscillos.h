@@ -44,6 +44,10 @@ public slots:
     // The motors' pin names again, after a swap.
     void cnxChange();
 
+protected:
+    // A screen made short by a short window shows fewer volt marks, all readable.
+    bool eventFilter(QObject* objet, QEvent* event) override;
+
 private:
     Ui::FenetreOscillos* ui;
     Modele* modele;

@@ -111,22 +111,65 @@ FenetrePiste::~FenetrePiste()
     delete ui;
 }
 
+QList<QWidget*> FenetrePiste::champsEdition(int depuis) const
+{
+    QList<QWidget*> champs;
+    for (const QBoxLayout* rangee : {ui->rangeeEdition, ui->rangeeEdition2})
+        for (int i = 0; i < rangee->count(); ++i)
+            if (QWidget* w = rangee->itemAt(i)->widget())
+                champs << w;
+    return champs.mid(depuis);
+}
+
+int FenetrePiste::largeurRangee(const QList<QWidget*>& champs) const
+{
+    int largeur = 0;
+    for (const QWidget* w : champs)
+        largeur += std::max(w->minimumSizeHint().width(), w->minimumWidth());
+    const QMargins marges = layout()->contentsMargins();
+    return largeur + (champs.size() - 1) * ui->rangeeEdition->spacing() + marges.left() + marges.right() +
+           2 * frameWidth();
+}
+
 int FenetrePiste::largeurEdition() const
 {
-    const QLayout* rangee = ui->widgetEditPiste->layout();
-    int largeur = 0, n = 0;
-    for (int i = 0; i < rangee->count(); ++i)
-        if (const QWidget* w = rangee->itemAt(i)->widget()) {
-            largeur += std::max(w->minimumSizeHint().width(), w->minimumWidth());
-            ++n;
-        }
-    const QMargins marges = layout()->contentsMargins();
-    return largeur + (n - 1) * rangee->spacing() + marges.left() + marges.right() + 2 * frameWidth();
+    return largeurRangee(champsEdition());
+}
+
+int FenetrePiste::largeurEditionMinimale() const
+{
+    const QList<QWidget*> champs = champsEdition();
+    const int coupure = champs.indexOf(ui->label1);
+    return std::max(largeurRangee(champs.mid(0, coupure)), largeurRangee(champs.mid(coupure)));
+}
+
+void FenetrePiste::disposeEdition()
+{
+    const bool deuxRangees = width() < largeurEdition();
+    if (deuxRangees == (ui->rangeeEdition2->count() > 0))
+        return;
+    // The values, the spacer and the add and delete buttons move as one block; on its
+    // own, the element's choice keeps its width, on the left.
+    if (deuxRangees) {
+        const int premier = ui->rangeeEdition->indexOf(ui->label1);
+        while (ui->rangeeEdition->count() > premier)
+            ui->rangeeEdition2->addItem(ui->rangeeEdition->takeAt(premier));
+        ui->rangeeEdition->addStretch();
+    } else {
+        delete ui->rangeeEdition->takeAt(ui->rangeeEdition->count() - 1);
+        while (ui->rangeeEdition2->count() > 0)
+            ui->rangeeEdition->addItem(ui->rangeeEdition2->takeAt(0));
+    }
+    ui->layoutEdition->invalidate();
+    ui->widgetEditPiste->updateGeometry();
+    // The bar's height changed: the tools may have to change sides.
+    disposeOutils();
 }
 
 void FenetrePiste::resizeEvent(QResizeEvent* event)
 {
     SousFenetre::resizeEvent(event);
+    disposeEdition();
     disposeOutils();
 }
 
@@ -229,6 +272,7 @@ void FenetrePiste::editPiste()
             dbl[i]->hide();
         }
         ui->toolButtonSuppr->setEnabled(false);
+        disposeEdition();
         return;
     }
 
@@ -257,6 +301,8 @@ void FenetrePiste::editPiste()
         dbl[i]->show();
     }
     ui->toolButtonSuppr->setEnabled(true);
+    // The element's own labels may make the bar wider or narrower.
+    disposeEdition();
     piste->setFocus(numEdit);
 }
 

@@ -81,9 +81,11 @@ public:
     DessinPiste* getDessin() const { return dessin.get(); }
     const QString& getFichier() const { return fichier; }
     unsigned int getNumEdit() const { return numEdit; }
-    // The edit row's width with all three of its fields: narrower, its widgets would
-    // run into each other.
+    // The edit bar's width on one row with all three of its fields; narrower, the
+    // element's values and the add and delete buttons go on a second row, under the
+    // choice of the element, and the bar needs `largeurEditionMinimale()`.
     int largeurEdition() const;
+    int largeurEditionMinimale() const;
 
 public slots:
     void on_toolButtonZoomP_clicked();
@@ -111,6 +113,10 @@ private:
     // The tools in a column beside the view, or in a row above it when the window is
     // too short for the column.
     void disposeOutils();
+    void disposeEdition();
+    // The widgets of the edit bar, left to right, from the n-th.
+    QList<QWidget*> champsEdition(int depuis = 0) const;
+    int largeurRangee(const QList<QWidget*>& champs) const;
     void drawPiste();
     void editPiste();
     void tourne(double degres);

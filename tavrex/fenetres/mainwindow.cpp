@@ -252,6 +252,8 @@ void MainWindow::appliqueMode(bool complet)
         return;
     }
     zoneComplete = QRect();
+    // The simple mode shows the board as drawn.
+    micro->setEchelle(1.0);
     resize(subWindow1->frameGeometry().width(),
            subWindow1->frameGeometry().height() + ui->widgetSpeedBar->frameGeometry().height() +
                menuBar()->frameGeometry().height());
@@ -292,22 +294,36 @@ void MainWindow::tuiler()
     for (QMdiSubWindow* f : {subWindow1, subWindow2, subWindow3, subWindow4})
         f->showNormal();
 
-    // The board does not scale: its row is as tall as its picture, and the scopes,
-    // which do, take the rest of the row.
-    const QSize carte = subWindow1->sizeHint().boundedTo(taille);
-    const int haut = carte.height();
+    // Below, the robot and the track at their least height; above, the board as large
+    // as the rest lets it be, never larger than drawn, the scopes beside it. A screen
+    // tall enough gives the robot's top view what the board leaves.
+    const auto cadre = [](const QMdiSubWindow* f) { return f->sizeHint() - f->widget()->sizeHint(); };
+    const QSize cadreCarte = cadre(subWindow1), cadreRobot = cadre(subWindow3), cadrePiste = cadre(subWindow4);
+    // (The track puts its tools in a row over its view when short: the robot is the
+    // taller.)
+    const int basMin = rombo->minimumSizeHint().height() + cadreRobot.height();
+    const int place = hauteur - basMin - cadreCarte.height();
+    // The board's height as drawn, measured while it is drawn so.
+    if (micro->getEchelle() == 1.0)
+        hauteurCarte = micro->sizeHint().height();
+    double f = std::clamp(place / double(hauteurCarte), echelleCarteMin, 1.0);
+    micro->setEchelle(f);
+    // Texts that keep a readable size do not shrink with the rest.
+    while (f > echelleCarteMin && micro->sizeHint().height() > place) {
+        f = std::max(echelleCarteMin, f - 0.01);
+        micro->setEchelle(f);
+    }
+    const QSize carte = micro->sizeHint() + cadreCarte;
+    const int haut = std::min(carte.height(), hauteur);
     const int bas = std::max(0, hauteur - haut);
 
-    // The track keeps room for its widest edit row, its view scaling in what is left;
-    // the robot window, whose contents scroll, has all of its width when that leaves
-    // it, with a scroll bar's when it is too short for its tallest tab.
-    const QSize robot = subWindow3->sizeHint();
-    int largeurRobot = robot.width();
-    if (robot.height() > bas)
-        largeurRobot += rombo->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, rombo);
-    const int cadrePiste = subWindow4->sizeHint().width() - piste->sizeHint().width();
-    const int largeurPiste = piste->largeurEdition() + cadrePiste;
-    largeurRobot = std::max(std::min(largeurRobot, largeur - largeurPiste), largeur / 3);
+    // The track keeps room for its edit bar, on two rows if need be, its view scaling in
+    // what is left; the robot takes the width that shows its top view as large as its
+    // height lets it.
+    const int largeurPiste = piste->largeurEditionMinimale() + cadrePiste.width();
+    const int moindreRobot = rombo->minimumSizeHint().width() + cadreRobot.width();
+    int largeurRobot = rombo->largeurPour(bas - cadreRobot.height()) + cadreRobot.width();
+    largeurRobot = std::max(std::min(largeurRobot, largeur - largeurPiste), std::min(moindreRobot, largeur / 2));
 
     tuiles = {QRect(0, 0, carte.width(), haut), QRect(carte.width(), 0, largeur - carte.width(), haut),
               QRect(0, haut, largeurRobot, bas), QRect(largeurRobot, haut, largeur - largeurRobot, bas)};

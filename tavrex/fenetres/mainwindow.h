@@ -95,6 +95,10 @@ private:
     QMargins margesCadre() const;
     void ajusteAuCadre();
 
+    // The least the complete mode scales the board down to: its LCD's text and its
+    // buttons stay easy to read and to hit.
+    static constexpr double echelleCarteMin = 0.55;
+
     Ui::MainWindow* ui;
     Modele& modele;
     Cadence& cadence;
@@ -115,6 +119,7 @@ private:
     QRect zoneComplete;
     QMargins margesComptees;
     std::array<QRect, 4> tuiles;
+    int hauteurCarte = 0;   // the board window's height as drawn
 };
 
 #endif

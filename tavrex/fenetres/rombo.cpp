@@ -14,6 +14,7 @@
 #include <QSignalBlocker>
 #include <QTabBar>
 
+#include "miseaechelle.h"
 #include "modele.h"
 #include "ui_rombo.h"
 
@@ -179,9 +180,17 @@ Rombo::Rombo(Modele& m, QWidget* parent)
     focusItem->hide();
 
     ui->label_axes->hide();
+    // The sensor's test keeps its room under the top view on the other tabs: the view
+    // keeps its size from tab to tab.
+    QSizePolicy garde = ui->widgetExtension->sizePolicy();
+    garde.setRetainSizeWhenHidden(true);
+    ui->widgetExtension->setSizePolicy(garde);
     ui->widgetExtension->hide();
     ui->tabWidget->setCurrentIndex(0);
     ui->graphicsView->setScene(&scene);
+    // The top view as large as its room lets it be, up to its drawn size.
+    echelleVue = std::make_unique<MiseAEchelle>(ui->vueDessus);
+    ui->vueDessus->installEventFilter(this);
     ui->labelFichier->hide();
 
     lieChamps();
@@ -759,17 +768,64 @@ void Rombo::montreOnglet(int n)
     ui->tabWidget->setCurrentIndex(n);
 }
 
+bool Rombo::eventFilter(QObject* objet, QEvent* event)
+{
+    if (objet == ui->vueDessus && event->type() == QEvent::Resize) {
+        const QSize t = ui->vueDessus->size();
+        const double f = std::min({1.0, t.width() / double(tailleVue.width()), t.height() / double(tailleVue.height())});
+        echelleVue->applique(f, 0.0, QPoint((t.width() - qRound(tailleVue.width() * f)) / 2, 0));
+    }
+    return SousFenetre::eventFilter(objet, event);
+}
+
+double Rombo::echelleVueDeDessus() const
+{
+    return echelleVue->facteur();
+}
+
+int Rombo::largeurPour(int hauteur) const
+{
+    // The top view is the one part that grows: as tall as the height leaves it beside the
+    // tallest tab, its width following; the rest keeps its least width.
+    const QMargins marges = ui->gridRombo->contentsMargins();
+    const QMargins margesVue = ui->layoutVueDessus->contentsMargins();
+    const int cadre = 2 * (frameWidth() + ui->defilementRombo->frameWidth());
+    const QSize moindre = contenuMinimal();
+    int autour = cadre + marges.top() + marges.bottom() + ui->frame1->minimumSizeHint().height() -
+                 ui->vueDessus->minimumHeight() + ui->gridRombo->verticalSpacing() +
+                 ui->widgetExtension->minimumSizeHint().height();
+    if (!ui->labelFichier->isHidden())
+        autour += ui->labelFichier->sizeHint().height() + ui->gridRombo->verticalSpacing();
+    const double f = std::clamp((hauteur - autour) / double(tailleVue.height()), 0.0, 1.0);
+    const int colonne = std::max(ui->frame1->minimumSizeHint().width(), ui->widgetExtension->minimumSizeHint().width());
+    const int vue = qRound(tailleVue.width() * f) + margesVue.left() + margesVue.right() + 2 * ui->frame1->frameWidth();
+    return moindre.width() + cadre + std::max(0, vue - colonne);
+}
+
+QSize Rombo::contenuMinimal() const
+{
+    // The widgets of a tab not shown do not tell its layouts when their texts and lists
+    // change: these count again (a hidden tab's layouts wait until shown to act).
+    for (int i = 0; i < ui->tabWidget->count(); ++i) {
+        QWidget* page = ui->tabWidget->widget(i);
+        if (page != ui->tabWidget->currentWidget())
+            for (QLayout* l : page->findChildren<QLayout*>())
+                l->invalidate();
+    }
+    return ui->contenuRombo->minimumSizeHint();
+}
+
+QSize Rombo::minimumSizeHint() const
+{
+    // Every tab whole, the top view at its least; the scroll area's own hint is a guess
+    // of a few lines of text.
+    const int cadre = 2 * (frameWidth() + ui->defilementRombo->frameWidth());
+    return contenuMinimal() + QSize(cadre, cadre);
+}
+
 QSize Rombo::sizeHint() const
 {
-    // All of it without scrolling, whichever tab is shown (the sensors' panel goes
-    // under the others); the scroll area's own hint is a guess of a few lines of text.
-    QSize taille = ui->contenuRombo->minimumSizeHint();
-    if (ui->widgetExtension->isHidden()) {
-        const QSize panneau = ui->widgetExtension->minimumSizeHint();
-        const QMargins marges = ui->gridRombo->contentsMargins();
-        taille.rheight() += panneau.height() + ui->gridRombo->verticalSpacing();
-        taille.setWidth(std::max(taille.width(), panneau.width() + marges.left() + marges.right()));
-    }
-    const int cadre = 2 * (frameWidth() + ui->defilementRombo->frameWidth());
-    return taille + QSize(cadre, cadre);
+    // The top view at its drawn size.
+    const int hauteur = minimumSizeHint().height() + tailleVue.height() - ui->vueDessus->minimumHeight();
+    return {largeurPour(hauteur), hauteur};
 }

@@ -2,6 +2,7 @@
 #define TAVREX_ROMBO_H
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include <QFrame>
@@ -14,6 +15,7 @@
 class CaptIrCNX;
 class Connexion;
 class ContactCNX;
+class MiseAEchelle;
 class Modele;
 class QCheckBox;
 class QComboBox;
@@ -64,8 +66,14 @@ public:
     Ui::Rombo* formulaire() const { return ui; }
     // Shows tab n (0 jack ... 5 mechanics), as a click on it would.
     void montreOnglet(int n);
-    // The least room that shows every tab whole, the sensors' panel included.
+    // Every tab whole without scrolling, the sensors' panel included: with the top view
+    // at its least, at its drawn size, and the width that shows it as large as a
+    // window `hauteur` pixels tall lets it be.
+    QSize minimumSizeHint() const override;
     QSize sizeHint() const override;
+    int largeurPour(int hauteur) const;
+    // The top view's scale, 1 at its drawn size.
+    double echelleVueDeDessus() const;
     QGraphicsScene* vueDeDessus() { return &scene; }
     FocusItemCNY* marqueur() const { return focusItem; }
     QGraphicsPixmapItem* imageCapteur(int n) const { return (n >= 0 && n < 12) ? tabItems[n] : nullptr; }
@@ -113,6 +121,9 @@ public slots:
     void on_tabWidget_currentChanged(int i);
     void on_checkBoxAxes_toggled(bool on);
 
+protected:
+    bool eventFilter(QObject* objet, QEvent* event) override;
+
 private:
     // Binds each numeric field to its value in the model's tables.
     void lieChamps();
@@ -125,6 +136,8 @@ private:
                         QLabel& schemaPin);
     // Which PWM output drives which motor, as the model has it wired.
     void afficheBrochesMoteurs();
+    // The contents' least size, every tab counted.
+    QSize contenuMinimal() const;
     // The selected sensor; null when there is none.
     CaptIrCNX* capteur() const;
     void placeCapteur(int n);
@@ -144,6 +157,9 @@ private:
     // where the pictures (10.4 mm across) stand apart.
     static constexpr double ecartCapteurs = 15.0;
     QCheckBox* fdc = nullptr;
+    // The top view's drawn size, and its scaling to the room it has.
+    static constexpr QSize tailleVue{300, 320};
+    std::unique_ptr<MiseAEchelle> echelleVue;
     Modele* modele;
     QString fichier;
     int captIrIndex;

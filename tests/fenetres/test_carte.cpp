@@ -3,6 +3,7 @@
 #include <QTemporaryDir>
 
 #include "fenetrecartemicro.h"
+#include "miseenpage.h"
 #include "modele.h"
 #include "principal.h"
 #include "saisiereelle.h"
@@ -17,6 +18,7 @@ private slots:
     void verrous();
     void alimentation();
     void chargementHex();
+    void aEchelle();
 };
 
 void TestCarte::potentiometreEtClavier()
@@ -189,6 +191,47 @@ void TestCarte::chargementHex()
     QVERIFY(carte.chargerProgramme(abime).reussi());
     QVERIFY(ui->fichier->toolTip().contains(QStringLiteral("1")));
     QVERIFY(!ui->fichier->styleSheet().isEmpty());
+}
+
+// Smaller on a short screen: every part where the picture has it, still working; at
+// full size again, the very same picture.
+void TestCarte::aEchelle()
+{
+    Modele modele;
+    QWidget hote;
+    auto* carte = new FenetreCarteMicro(modele, &hote);
+    Ui::FenetreCarteMicro* ui = carte->formulaire();
+    hote.show();
+    carte->resize(carte->sizeHint());
+    QCoreApplication::processEvents();
+    const QImage dessin = carte->grab().toImage();
+    const QSize taille = carte->sizeHint();
+
+    carte->setEchelle(0.6);
+    carte->resize(carte->sizeHint());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    QCOMPARE(carte->getEchelle(), 0.6);
+    // A little more than 0.6 of it: the texts keep a readable size.
+    QVERIFY(carte->sizeHint().height() < taille.height() * 0.65);
+    QCOMPARE(ui->bp0->size(), QSize(25, 25));
+    QCOMPARE(ui->frameLcd->size(), QSize(241, 121));
+    // The LCD's text is drawn on its glass, at the glass's scale.
+    QCOMPARE(ui->lcd->geometry(), QRect(33, 42, 173, 38));
+    QCOMPARE(ui->lcd->transform().m11(), 0.6);
+    QCOMPARE(ui->label->pixmap(Qt::ReturnByValue).size(), QSize(240, 120));
+    QCOMPARE(defautsDeMiseEnPage(carte), QStringList());
+    QTest::mousePress(ui->bp0, Qt::LeftButton);
+    QVERIFY(modele.getBouton(0)->estAppuye());
+    QTest::mouseRelease(ui->bp0, Qt::LeftButton);
+    QTest::mouseClick(ui->checkBoxMaintienBP1, Qt::LeftButton);
+    QVERIFY(modele.getBouton(1)->estAppuye());
+
+    QTest::mouseClick(ui->checkBoxMaintienBP1, Qt::LeftButton);
+    carte->setEchelle(1.0);
+    carte->resize(carte->sizeHint());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    QCOMPARE(carte->sizeHint(), taille);
+    QVERIFY(carte->grab().toImage() == dessin);
 }
 
 TAVREX_TESTS_FENETRE(TestCarte)

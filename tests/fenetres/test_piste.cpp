@@ -341,7 +341,7 @@ void TestPiste::ligneDeCommande()
     QCOMPARE(f.getModele().getX(), 0.0);
 }
 
-// As narrow as its edit row allows and as short as a tile under the board makes it, the
+// As narrow as its edit bar allows and as short as a tile under the board makes it, the
 // window still shows every tool and every field of every element, none on another.
 void TestPiste::outilsDansUneTuileBasse()
 {
@@ -358,19 +358,26 @@ void TestPiste::outilsDansUneTuileBasse()
     Ui::FenetrePiste* ui = w->formulaire();
     hote.show();
     ui->toolButtonEdit->click();
-    for (const int hauteur : {420, 200}) {
-        w->setGeometry(0, 0, w->largeurEdition(), hauteur);
+    // Narrower than its one row, the edit bar puts the values and the add and delete
+    // buttons on a second one.
+    const int uneRangee = w->largeurEdition(), deuxRangees = w->largeurEditionMinimale();
+    QVERIFY(deuxRangees < uneRangee * 2 / 3);
+    for (const QSize taille : {QSize(uneRangee, 420), QSize(uneRangee, 200), QSize(deuxRangees, 200)}) {
+        w->setGeometry(QRect(QPoint(), taille));
         while (ui->toolButtonPrev->isEnabled())
             ui->toolButtonPrev->click();
         for (unsigned int e = 0; e < m.getPiste()->size(); ++e) {
             QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
             const QStringList defauts = defautsDeMiseEnPage(w);
-            QVERIFY2(defauts.isEmpty(), qPrintable(QStringLiteral("height %1, element %2: %3")
-                                                       .arg(hauteur)
+            QVERIFY2(defauts.isEmpty(), qPrintable(QStringLiteral("%1x%2, element %3: %4")
+                                                       .arg(taille.width())
+                                                       .arg(taille.height())
                                                        .arg(e)
                                                        .arg(defauts.join(QStringLiteral(", ")))));
             ui->toolButtonNext->click();
         }
+        QCOMPARE(ui->toolButtonSuppr->y() > ui->comboBoxTypes->geometry().bottom(),
+                 taille.width() < w->largeurEdition());
     }
 }
 

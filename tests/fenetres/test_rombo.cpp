@@ -19,6 +19,7 @@ private slots:
     void interrupteurFdc();
     void capteurs();
     void glisserLeMarqueur();
+    void vueDeDessusAEchelle();
     void comparateurEtTest();
     void moteurs();
     void fichiers();
@@ -253,6 +254,50 @@ void TestRombo::glisserLeMarqueur()
     QCOMPARE(f.rombo.imageCapteur(0)->pos(), f.rombo.marqueur()->pos());
     QCOMPARE(echoX.count(), 0);
     QCOMPARE(echoY.count(), 0);
+}
+
+// In a short window the top view is drawn smaller, its picture, sensors, marker and
+// jack together: a drag moves the sensor as far on the robot as on the picture.
+void TestRombo::vueDeDessusAEchelle()
+{
+    Modele modele;
+    QWidget hote;
+    hote.resize(1300, 800);
+    Rombo* rombo = new Rombo(modele, &hote);
+    Ui::Rombo* ui = rombo->formulaire();
+    hote.show();
+    rombo->montreOnglet(2);
+    ui->toolButtonAdd->click();
+    rombo->setGeometry(0, 0, rombo->largeurPour(rombo->minimumSizeHint().height()),
+                       rombo->minimumSizeHint().height());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    const double f = rombo->echelleVueDeDessus();
+    QVERIFY2(f >= 0.45 && f < 0.8, qPrintable(QString::number(f)));
+    QCOMPARE(ui->labelRombo->pixmap(Qt::ReturnByValue).width(), qRound(300 * f));
+    QCOMPARE(ui->graphicsView->transform().m11(), f);
+    QCOMPARE(ui->jack->width(), qRound(48 * f));
+    QVERIFY(ui->labelRombo->geometry().contains(ui->jack->geometry()));
+
+    QWidget* vue = ui->graphicsView->viewport();
+    const QPoint depart = ui->graphicsView->mapFromScene(rombo->marqueur()->pos() + QPointF(6, 6));
+    auto souris = [&](QEvent::Type t, QPoint p, Qt::MouseButtons boutons) {
+        QMouseEvent e(t, p, vue->mapToGlobal(p), Qt::LeftButton, boutons, Qt::NoModifier);
+        QApplication::sendEvent(vue, &e);
+    };
+    const double x = modele.getCaptIr(0)->getX();
+    souris(QEvent::MouseButtonPress, depart, Qt::LeftButton);
+    souris(QEvent::MouseMove, depart + QPoint(40, 0), Qt::LeftButton);
+    souris(QEvent::MouseButtonRelease, depart + QPoint(40, 0), Qt::NoButton);
+    QVERIFY(qAbs(modele.getCaptIr(0)->getX() - (x + 40 / f / 1.25)) < 1.0);
+    QTest::mouseClick(ui->jack, Qt::LeftButton);
+    QVERIFY(!ui->jack->isChecked());
+
+    // With the room for it, the view as drawn.
+    rombo->setGeometry(0, 0, 1300, 800);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    QCOMPARE(rombo->echelleVueDeDessus(), 1.0);
+    QCOMPARE(ui->labelRombo->pixmap(Qt::ReturnByValue).size(), QSize(300, 310));
+    QCOMPARE(ui->jack->size(), QSize(48, 24));
 }
 
 void TestRombo::comparateurEtTest()
