@@ -80,6 +80,10 @@ Modele::Modele(QObject* parent) : XMLOpenSaveData(parent), fdc(this)
     moteurD = new MoteurCNX(*this, QStringLiteral("PWM moteur droit"));
     setPwm1aGauche(true);
 
+    lcd.setDiagnostics(&pic.diagnostics());
+    pic.diagnostics().setRecepteur([this](const Diagnostic& diag) { emit diagnostic(diag); });
+    pic.diagnostics().setSurEffacement([this] { emit diagnosticsEffaces(); });
+
     // The jack is inserted, not yet wired.
     jack.active();
     jack.evalue();
@@ -125,6 +129,8 @@ void Modele::executer()
 void Modele::powerOn()
 {
     power = true;
+    // A new run: what the program relies on may be said again.
+    pic.nouvelleExecution();
     lcd.powerOn();
     pic.powerOnReset();
     moteurG->reset();

@@ -25,6 +25,7 @@ struct OptionsLancement
     std::string piste;
     std::string robot;
     bool aide = false;
+    Diagnostics::Mode avertissements = Diagnostics::Mode::UneFois;
 
     // The runner.
     uint64_t ticks = 0;
@@ -43,6 +44,7 @@ struct OptionsLancement
     std::string trajectoire;
     bool pose = false;
     double poseX = 0.0, poseY = 0.0, poseDeg = 0.0;
+    bool strict = false;
 
     // What a board running `programme` is prepared from.
     DonneesCarte carte(const std::string& programme) const;

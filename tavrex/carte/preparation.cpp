@@ -110,6 +110,7 @@ std::unique_ptr<Modele> prepareCarte(const DonneesCarte& d, std::string& erreur,
     // Seeded first: the ports draw their first levels as the board is built.
     Aleatoire::graine(d.graine);
     auto modele = std::make_unique<Modele>();
+    modele->getProcesseur()->diagnostics().setMode(d.avertissements);
     const ChargementHex hex = chargeProgramme(*modele, d.programme);
     if (!hex.reussi()) {
         erreur = hex.message(d.programme);

@@ -1,6 +1,7 @@
 #include "adc.h"
 
 #include <algorithm>
+#include <string>
 
 #include "aleatoire.h"
 #include "datamemory.h"
@@ -74,6 +75,10 @@ void ModuleADC::configControl()
             etat = EtatAcq;
             tad = 0;
             planifie();
+            // ANn is analog while PCFG is at most 14 - n (AN12: 2).
+            const int pcfg = processeur->getDM()->readDirect(DataMemory::ADCON1) & 0x0F;
+            if (chs > 14 - pcfg || chs > 12)
+                processeur->diagnostics().signale(Diagnostic::ConversionNumerique, {"AN" + std::to_string(chs)});
         }
         break;
     case EtatAcq:

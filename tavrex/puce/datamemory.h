@@ -26,6 +26,10 @@ class P18f4550;
 // - PCL, PCLATH, PCLATU and TOSx are plain storage, not connected to the program
 //   counter (TOSx are copies written by the stack operations);
 // - the return stack has 31 levels; entry 0 is never written and pops as address 0.
+//
+// The registers of what the board does not model stay plain storage; the program's
+// accesses to them, and the stack's overflow and underflow, are said to the
+// processor's diagnostics.
 class DataMemory
 {
 public:
@@ -125,6 +129,8 @@ public:
     void writePortEDirect(Byte v) { regPort[4]->writeDirect(v); }
 
     void modifie(int adr, Registre* r);
+    // The registers that watch for the diagnostics, armed (`actif`) or not.
+    void arme(bool actif);
 
     // Core registers.
     Byte readBSR() const { return bsr->readDirect(); }
@@ -193,6 +199,10 @@ public:
 private:
     Word fsr(Word low) const { return static_cast<Word>(reg[low + 1]->readDirect() * 256 + reg[low]->readDirect()); }
     void chargeTOS(DWord v);
+    // A 32nd return address (`reset`: STVREN restarts the chip; otherwise it is lost),
+    // a return with the stack empty: said to the diagnostics.
+    [[gnu::cold]] void pileDebordee(bool reset);
+    [[gnu::cold]] void pileVide();
 
     Registre* reg[taille];
     RegistreStatus* status = nullptr;
@@ -230,11 +240,14 @@ inline bool DataMemory::push(DWord pc, bool stvren)
     Registre* stkptr = reg[STKPTR];
     const Byte ancien = stkptr->readDirect();
     const int sp = ancien & 0x1F;
-    if (sp == 31)
+    if (sp == 31) {
+        pileDebordee(false);
         return false;   // a full stack ignores further pushes
+    }
     const int n = sp + 1;
     const Byte stkunf = ancien & 0x40;
     if (n == 31 && stvren) {
+        pileDebordee(true);
         // Overflow reset: the address saved is the one after the pushing instruction.
         stack[31] = (programCounter + 2) & 0x1FFFFF;
         chargeTOS(stack[31]);
@@ -254,10 +267,12 @@ inline DWord DataMemory::pop()
     Byte v = stkptr->readDirect();
     int sp = v & 0x1F;
     const DWord resultat = stack[sp];
-    if (sp == 0)
+    if (sp == 0) {
         v |= 0x40;
-    else
+        pileVide();
+    } else {
         --sp;
+    }
     stkptr->writeDirect(static_cast<Byte>((v & 0xE0) | sp));
     chargeTOS(stack[sp]);
     return resultat;

@@ -101,9 +101,27 @@ bool P18f4550::entreDeuxCycles() const
 
 int P18f4550::readFromHex(const char* filename)
 {
+    // A new program: its diagnostics start afresh; the registers watch before its
+    // words are decoded, which reads whether they read plainly.
+    diag.efface();
+    dm.arme(diag.actif());
     const int resultat = fm.readFromHex(filename);
+    fm.arme(diag.actif());
+    diag.examineChargement(fm.bilan(), fm);
     powerOnReset();
     return resultat;
+}
+
+void P18f4550::nouvelleExecution()
+{
+    diag.nouvelleExecution();
+    arme();
+}
+
+void P18f4550::arme()
+{
+    dm.arme(diag.actif());
+    fm.arme(diag.actif());
 }
 
 void P18f4550::clock()
@@ -175,14 +193,18 @@ uint32_t P18f4550::executeCalmes(uint64_t arret)
                 suivant = instructions[adresse];
                 fetchPtr = suivant;
             };
+            serieCalme = true;
             for (;;) {
                 t += 4;
                 const uint32_t suite = courant == nopProto ? pcFetch : courant->executeEnBloc(pcFetch);
                 DWord pc;
                 if (suite & Suite::abandon) {
-                    // A reset: the processor holds the pipeline's state.
+                    // A reset: the processor holds the pipeline's state. A stack
+                    // overflow said one, which takes this word's time.
                     pc = termineCycle();
                     suivant = fetchPtr;
+                    if (diag.enAttente())
+                        diag.date(t - 2);
                 } else {
                     pc = ((suite & Suite::pc) + 2) & 0x7FFF;   // Q4's step
                     dm.setPC(pc);

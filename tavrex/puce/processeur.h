@@ -6,6 +6,7 @@
 #include "adc.h"
 #include "alu.h"
 #include "datamemory.h"
+#include "diagnostics.h"
 #include "evenement.h"
 #include "flashmemory.h"
 #include "instructions.h"
@@ -32,6 +33,9 @@
 //   without instruction work, the next cycle executes a NOP while fetching address 0;
 // - no interrupts: RETFIE, SLEEP and CLRWDT are one-cycle no-operations.
 //
+// What a program relies on and the board leaves out is said to its diagnostics,
+// without changing anything that runs.
+//
 // Every tick ends the same way: the events due in it fire, then the ports marked as
 // changed are evaluated (A to E). An instruction that reaches only the core runs its
 // four ticks at once when none of them has an event due or a port to evaluate, and a
@@ -49,6 +53,9 @@ public:
     void mclrReset();
     void stackReset();
     int readFromHex(const char* filename);
+    // A new run: the diagnostics' kinds may be said again, and what watches for them
+    // watches again.
+    void nouvelleExecution();
 
     void clock();
     // Always begins a new instruction cycle at Q1, whatever state clock() left.
@@ -98,6 +105,10 @@ public:
     Pwm* getPwm2() { return &pwm2; }
     ListeEvts* getListeEvts() { return &evts; }
     uint64_t time() const { return temps; }
+    Diagnostics& diagnostics() { return diag; }
+    const Diagnostics& diagnostics() const { return diag; }
+    // Inside a run of quiet words, whose time is counted at its end.
+    bool enSerieCalme() const { return serieCalme; }
 
     // Whether the cycle just run left its instruction half done, its last cycle to
     // come: the NOP of a word flushed by a jump, call, return or skip, or the second
@@ -132,6 +143,9 @@ private:
         evts.passe(static_cast<uint32_t>(t - temps));
         temps = t;
         fetchPC = pcFetch;
+        serieCalme = false;
+        if (diag.enAttente())
+            diag.date(t);
     }
     // The instruction of a run that is not known quiet from its decoding, or that has
     // an event due or a port waiting: at once if it can, tick by tick otherwise.
@@ -256,7 +270,10 @@ private:
     }
     void evaluePorts();
     void redemarre();
+    // What watches for the diagnostics, armed as their mode asks.
+    void arme();
 
+    Diagnostics diag{this};   // first: the registers and instructions built below use it
     JeuInstructions jeu;
     InstructionPtr nopProto;   // jeu's first entry, which every flush puts in the fetch stage
     Alu alu;
@@ -288,6 +305,7 @@ private:
     // Some port has its globalChange flag set: one test per tick instead of five.
     bool portsModifies = true;
     ObservateurPorts* observateur = nullptr;
+    bool serieCalme = false;
 };
 
 #endif
