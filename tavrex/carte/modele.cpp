@@ -114,6 +114,8 @@ int Modele::clock()
 
 void Modele::executer()
 {
+    // The stack's diagnostics noted in the millisecond past.
+    pic.diagnosticsDePile(pic.time());
     ++echant;
     deplacement();
     if (echant >= 50) {

@@ -19,6 +19,8 @@ LigneCommande::LigneCommande(MainWindow& f, Simulation& s, OptionsLancement o)
 
 bool LigneCommande::demarrer(std::string& erreur)
 {
+    // Before the program's load: its words are decoded for the diagnostics asked.
+    simulation.modele.getProcesseur()->diagnostics().setMode(options.avertissements);
     if (!options.programmes.empty()) {
         const std::string& chemin = options.programmes[0];
         const QString absolu = QFileInfo(QFile::decodeName(chemin.c_str())).absoluteFilePath();

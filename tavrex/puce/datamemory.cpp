@@ -142,16 +142,6 @@ void DataMemory::arme(bool actif)
         reg[adr]->arme(actif);
 }
 
-void DataMemory::pileDebordee(bool reset)
-{
-    processeur->diagnostics().signale(reset ? Diagnostic::DebordementPile : Diagnostic::PilePleine);
-}
-
-void DataMemory::pileVide()
-{
-    processeur->diagnostics().signale(Diagnostic::SousPile);
-}
-
 DataMemory::~DataMemory()
 {
     for (Registre* r : reg)

@@ -33,7 +33,7 @@ const char* const modeles[Diagnostic::nombreGenres] = {
     "%1 used: the board does not model the comparators and the voltage reference",
     "%1 used: the board does not model the USB module and its streaming parallel port",
     "%1 used: the board does not model the data EEPROM, nothing is read or written there",
-    "%1 written: the board does not model the oscillator's settings, it runs at 48 MHz whatever they say",
+    "%1 used: the board does not model the oscillator's settings and status, it runs at 48 MHz whatever they say",
     "%1 used: the board does not model the high/low-voltage detect",
     "execution reached %1, past the end of the loaded program: erased memory runs as NOPs up to the end of "
     "program memory, then from 0",
@@ -118,9 +118,11 @@ std::string Diagnostics::hex(DWord v, int chiffres)
     return texte;
 }
 
-uint64_t Diagnostics::maintenant() const
+void Diagnostics::situe(Diagnostic& d, DWord pc, const Instruction& i) const
 {
-    return processeur->time();
+    d.pc = pc;
+    const Word second = processeur->getFM()->getInstr((pc + 2) & 0x7FFF)->getInstr();
+    d.instruction = texteInstruction(i, pc, second);
 }
 
 void Diagnostics::signale(Diagnostic::Genre g, std::vector<std::string> arguments)
@@ -130,29 +132,22 @@ void Diagnostics::signale(Diagnostic::Genre g, std::vector<std::string> argument
     dits.set(g);
     Diagnostic d;
     d.genre = g;
-    d.pc = processeur->getInstrPC();
-    const Word second = processeur->getFM()->getInstr((d.pc + 2) & 0x7FFF)->getInstr();
-    d.instruction = texteInstruction(*processeur->getInstrPtr(), d.pc, second);
+    situe(d, processeur->getInstrPC(), *processeur->getInstrPtr());
     d.arguments = std::move(arguments);
-    if (processeur->enSerieCalme()) {
-        // The run of quiet words counts its time at its end.
-        enSuspens.push_back(std::move(d));
-        attente = true;
-        return;
-    }
-    d.ticks = processeur->time();
+    d.ticks = maintenant();
     emet(std::move(d));
 }
 
-void Diagnostics::date(uint64_t ticks)
+void Diagnostics::signaleEn(Diagnostic::Genre g, DWord pc, uint64_t ticks)
 {
-    attente = false;
-    std::vector<Diagnostic> dates;
-    dates.swap(enSuspens);
-    for (Diagnostic& d : dates) {
-        d.ticks = ticks;
-        emet(std::move(d));
-    }
+    if (!attendu(g))
+        return;
+    dits.set(g);
+    Diagnostic d;
+    d.genre = g;
+    situe(d, pc, *processeur->getFM()->getInstr(pc));
+    d.ticks = ticks;
+    emet(std::move(d));
 }
 
 void Diagnostics::emet(Diagnostic&& d)
@@ -177,8 +172,6 @@ void Diagnostics::efface()
 {
     dits.reset();
     tenus.clear();
-    enSuspens.clear();
-    attente = false;
     if (surEffacement)
         surEffacement();
 }

@@ -78,7 +78,8 @@ struct Diagnostic
 
 // The diagnostics of one board. The detections sit where the work is done anyway (a
 // register's write, a rare instruction, a word marked at load, the LCD's E edge, the
-// HEX load), never in the quiet runs: what watches stands down once its kind is said.
+// stack's full or empty branch, the HEX load), never in the quiet runs: what watches
+// stands down once its kind is said.
 // Each kind is said once per run (the default), every time, or never. A run starts at
 // power-on; a load forgets everything, the list included.
 class Diagnostics
@@ -88,20 +89,21 @@ public:
     // The most kept in the list (every one still reaches the receiver).
     static constexpr size_t listeMax = 1000;
 
-    explicit Diagnostics(P18f4550* processeur) : processeur(processeur) {}
+    // `horloge`: the processor's chip time.
+    Diagnostics(P18f4550* processeur, const uint64_t* horloge) : processeur(processeur), horloge(horloge) {}
 
     void setMode(Mode m) { mode = m; }
     Mode getMode() const { return mode; }
     bool actif() const { return mode != Mode::Aucun; }
     // The chip time now.
-    uint64_t maintenant() const;
+    uint64_t maintenant() const { return *horloge; }
     // Whether a diagnostic of kind `g` would be said now.
     bool attendu(Diagnostic::Genre g) const { return mode == Mode::Tous || (mode == Mode::UneFois && !dits[g]); }
 
-    // Says `g` for the instruction executing now, unless it is not awaited. Inside a
-    // run of quiet instructions, whose time is counted at its end, the diagnostic waits
-    // for its time (date()).
+    // Says `g` for the instruction executing now, unless it is not awaited.
     void signale(Diagnostic::Genre g, std::vector<std::string> arguments = {});
+    // Says `g` for the instruction at `pc`, at `ticks`.
+    void signaleEn(Diagnostic::Genre g, DWord pc, uint64_t ticks);
     // The HEX file just loaded: what its records asked that the chip does not take.
     void examineChargement(const BilanLecture& bilan, FlashMemory& fm);
 
@@ -115,22 +117,19 @@ public:
     void efface();
     const std::vector<Diagnostic>& liste() const { return tenus; }
 
-    // For the processor's quiet runs: a diagnostic said inside one waits for its time.
-    bool enAttente() const { return attente; }
-    void date(uint64_t ticks);
-
     // "0x0124": a program or data address as the messages write it.
     static std::string hex(DWord v, int chiffres = 4);
 
 private:
     void emet(Diagnostic&& d);
+    // The instruction's address and text.
+    void situe(Diagnostic& d, DWord pc, const Instruction& i) const;
 
     P18f4550* processeur;
+    const uint64_t* horloge;
     Mode mode = Mode::UneFois;
     std::bitset<Diagnostic::nombreGenres> dits;
     std::vector<Diagnostic> tenus;
-    std::vector<Diagnostic> enSuspens;
-    bool attente = false;
     std::function<void(const Diagnostic&)> recepteur;
     std::function<void()> surEffacement;
 };

@@ -118,6 +118,17 @@ void P18f4550::nouvelleExecution()
     arme();
 }
 
+void P18f4550::signalePile(uint64_t ticks)
+{
+    static const Diagnostic::Genre genres[] = {Diagnostic::DebordementPile, Diagnostic::PilePleine,
+                                               Diagnostic::SousPile};
+    const Byte pile = dm.pileEnAttente();
+    for (int i = 0; i < 3; ++i)
+        if (pile & (1 << i))
+            diag.signaleEn(genres[i], dm.pcPile(), ticks);
+    dm.oubliePile();
+}
+
 void P18f4550::arme()
 {
     dm.arme(diag.actif());
@@ -193,18 +204,14 @@ uint32_t P18f4550::executeCalmes(uint64_t arret)
                 suivant = instructions[adresse];
                 fetchPtr = suivant;
             };
-            serieCalme = true;
             for (;;) {
                 t += 4;
                 const uint32_t suite = courant == nopProto ? pcFetch : courant->executeEnBloc(pcFetch);
                 DWord pc;
                 if (suite & Suite::abandon) {
-                    // A reset: the processor holds the pipeline's state. A stack
-                    // overflow said one, which takes this word's time.
+                    // A reset: the processor holds the pipeline's state.
                     pc = termineCycle();
                     suivant = fetchPtr;
-                    if (diag.enAttente())
-                        diag.date(t - 2);
                 } else {
                     pc = ((suite & Suite::pc) + 2) & 0x7FFF;   // Q4's step
                     dm.setPC(pc);

@@ -107,8 +107,14 @@ public:
     uint64_t time() const { return temps; }
     Diagnostics& diagnostics() { return diag; }
     const Diagnostics& diagnostics() const { return diag; }
-    // Inside a run of quiet words, whose time is counted at its end.
-    bool enSerieCalme() const { return serieCalme; }
+    // Says the stack's overflow or underflow that the stack noted since, at `ticks`:
+    // the quiet runs keep their time to themselves, so the board's millisecond step
+    // and the end of each stretch of the run come here.
+    void diagnosticsDePile(uint64_t ticks)
+    {
+        if (dm.pileEnAttente())
+            signalePile(ticks);
+    }
 
     // Whether the cycle just run left its instruction half done, its last cycle to
     // come: the NOP of a word flushed by a jump, call, return or skip, or the second
@@ -143,9 +149,6 @@ private:
         evts.passe(static_cast<uint32_t>(t - temps));
         temps = t;
         fetchPC = pcFetch;
-        serieCalme = false;
-        if (diag.enAttente())
-            diag.date(t);
     }
     // The instruction of a run that is not known quiet from its decoding, or that has
     // an event due or a port waiting: at once if it can, tick by tick otherwise.
@@ -270,10 +273,11 @@ private:
     }
     void evaluePorts();
     void redemarre();
+    [[gnu::cold]] void signalePile(uint64_t ticks);
     // What watches for the diagnostics, armed as their mode asks.
     void arme();
 
-    Diagnostics diag{this};   // first: the registers and instructions built below use it
+    Diagnostics diag{this, &temps};   // first: the registers and instructions built below use it
     JeuInstructions jeu;
     InstructionPtr nopProto;   // jeu's first entry, which every flush puts in the fetch stage
     Alu alu;
@@ -305,7 +309,6 @@ private:
     // Some port has its globalChange flag set: one test per tick instead of five.
     bool portsModifies = true;
     ObservateurPorts* observateur = nullptr;
-    bool serieCalme = false;
 };
 
 #endif
