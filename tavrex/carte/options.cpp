@@ -209,10 +209,8 @@ const DescOption tableOptions[] = {
     {"--trajectory", "FILE.csv", "write the robot's pose every simulated millisecond", true, false,
      CHEMIN(trajectoire)},
     {"--bench", "", "print the speed, in cycles per second and against real time", true, false, DRAPEAU(bench)},
-    {"--warnings", "=none|once|all",
-     "say what the program relies on that the board does not model: never, once per kind and run (the default) "
-     "or every time",
-     true, true,
+    {"--warnings", "=MODE", "what the program uses that the board does not model, said: once (per kind and run, "
+     "the default), all, none", true, true,
      [](Arguments& a, OptionsLancement& o, std::string& e) {
          return valeur(a, e, "not one of none, once, all", [&o](const std::string& v) {
              using M = Diagnostics::Mode;
