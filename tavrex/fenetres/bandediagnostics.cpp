@@ -108,12 +108,12 @@ QString BandeDiagnostics::texte(const Diagnostic& d)
                     "partir de là");
         break;
     case Diagnostic::DebordementPile:
-        modele = tr("débordement de la pile des retours (plus de 31 appels imbriqués) : la puce redémarre en 0 "
+        modele = tr("débordement de la pile des retours (une 31e adresse de retour) : la puce redémarre en 0 "
                     "(STVREN)");
         break;
     case Diagnostic::PilePleine:
-        modele = tr("débordement de la pile des retours (plus de 31 appels imbriqués) : cette adresse de retour est "
-                    "perdue (STVREN désactivé)");
+        modele = tr("débordement de la pile des retours (une 32e adresse de retour) : elle est perdue (STVREN "
+                    "désactivé)");
         break;
     case Diagnostic::SousPile:
         modele = tr("pile des retours vide (un retour sans adresse dans la pile) : le programme continue en 0");

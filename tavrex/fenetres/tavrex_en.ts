@@ -105,12 +105,12 @@
         <translation>jump to %1, where no program was loaded: erased memory runs as NOPs from there</translation>
     </message>
     <message>
-        <source>débordement de la pile des retours (plus de 31 appels imbriqués) : la puce redémarre en 0 (STVREN)</source>
-        <translation>return stack overflow (more than 31 nested calls): the chip restarts at 0 (STVREN)</translation>
+        <source>débordement de la pile des retours (une 31e adresse de retour) : la puce redémarre en 0 (STVREN)</source>
+        <translation>return stack overflow (a 31st return address): the chip restarts at 0 (STVREN)</translation>
     </message>
     <message>
-        <source>débordement de la pile des retours (plus de 31 appels imbriqués) : cette adresse de retour est perdue (STVREN désactivé)</source>
-        <translation>return stack overflow (more than 31 nested calls): this return address is lost (STVREN off)</translation>
+        <source>débordement de la pile des retours (une 32e adresse de retour) : elle est perdue (STVREN désactivé)</source>
+        <translation>return stack overflow (a 32nd return address): it is lost (STVREN off)</translation>
     </message>
     <message>
         <source>pile des retours vide (un retour sans adresse dans la pile) : le programme continue en 0</source>
@@ -155,10 +155,6 @@
     <message>
         <source>%1 ms · %2 · %3</source>
         <translation>%1 ms · %2 · %3</translation>
-    </message>
-    <message>
-        <source>Aucun diagnostic : le simulateur dit ici ce que le programme utilise et que la carte ne simule pas (interruptions, Timer1, USART…)</source>
-        <translation>No diagnostics: here the simulator says what the program uses that the board does not model (interrupts, Timer1, USART…)</translation>
     </message>
 </context>
 <context>

@@ -38,8 +38,8 @@ const char* const modeles[Diagnostic::nombreGenres] = {
     "execution reached %1, past the end of the loaded program: erased memory runs as NOPs up to the end of "
     "program memory, then from 0",
     "jump to %1, where no program was loaded: erased memory runs as NOPs from there",
-    "return stack overflow (more than 31 nested calls): the chip restarts at 0 (STVREN)",
-    "return stack overflow (more than 31 nested calls): this return address is lost (STVREN off)",
+    "return stack overflow (a 31st return address): the chip restarts at 0 (STVREN)",
+    "return stack overflow (a 32nd return address): it is lost (STVREN off)",
     "return stack underflow (a return with no address on the stack): the program goes on at 0",
     "A/D conversion started on %1, which ADCON1 makes a digital input: the result does not follow the pin's "
     "voltage",

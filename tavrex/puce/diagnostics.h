@@ -44,7 +44,7 @@ struct Diagnostic
         // The program itself.
         MemoireEffacee,       // execution ran past the loaded program (%1: the address)
         SautHors,             // a jump or call to where nothing was loaded (%1: the target)
-        DebordementPile,      // a 32nd return address: reset (STVREN)
+        DebordementPile,      // a 31st return address: reset (STVREN)
         PilePleine,           // a 32nd return address lost (STVREN off)
         SousPile,             // a return with the stack empty
         ConversionNumerique,  // an A/D conversion of a digital input (%1: ANn)
