@@ -102,6 +102,7 @@ int executerCheck(const ParametresCheck& par)
     const uint64_t fin = std::max(f.dernierInstant, par.ticksMin);
     RapportTexte rapport(par.tap, programmes.size() * f.attentes.size());
     double secondes = 0.0, cpu = 0.0, cycles = 0.0;
+    bool avertis = false;
     for (Programme& p : programmes) {
         // Every program on a fresh board, with the same random sequence.
         DonneesCarte donnees = par.carte;
@@ -112,11 +113,14 @@ int executerCheck(const ParametresCheck& par)
             return echec(erreur);
         if (!note.empty())
             std::fprintf(stderr, "tavrex-cli: %s\n", note.c_str());
+        for (const Diagnostic& d : modele->getProcesseur()->diagnostics().liste())
+            p.avertissements.push_back(texteAvertissement(d, 0));
 
         const std::clock_t cpu0 = std::clock();
         const auto mur0 = std::chrono::steady_clock::now();
         uint64_t ticks = 0;
-        p.resultats = noteProgramme(*modele, f, p.attentes, fin, ticks);
+        p.resultats = noteProgramme(*modele, f, p.attentes, fin, ticks, p.avertissements);
+        avertis = avertis || !p.avertissements.empty();
         p.secondes = std::chrono::duration<double>(std::chrono::steady_clock::now() - mur0).count();
         cpu += static_cast<double>(std::clock() - cpu0) / CLOCKS_PER_SEC;
         secondes += p.secondes;
@@ -132,6 +136,14 @@ int executerCheck(const ParametresCheck& par)
         if (x.hasError() || !junit.commit())
             return echec("cannot write " + par.junit);
     }
-    return rapport.toutReussi() ? 0 : 1;
+    if (!rapport.toutReussi())
+        return 1;
+    return par.strict && avertis ? 3 : 0;
+}
+
+std::string texteAvertissement(const Diagnostic& d, uint64_t horloge)
+{
+    const std::string ou = d.circonstances(horloge);
+    return (ou.empty() ? "" : ou + ": ") + d.message();
 }
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "actions.h"
+#include "diagnostics.h"
 #include "preparation.h"
 
 // A number of the check file, or a symbol of the program's listing, which each
@@ -97,10 +98,17 @@ struct ParametresCheck
     DonneesCarte carte;   // the program left out: each has its own
     uint64_t ticksMin = 0;   // --ms or --cycles: the run lasts at least that long
     bool bench = false;
+    bool strict = false;     // a warning makes a passing check exit 3
 };
 
+// A warning as the runner says it, `horloge` being the run's clock then: "at 12.345 ms,
+// pc 0x0124 (bsf INTCON, 7): ...", or the message alone for a load's.
+std::string texteAvertissement(const Diagnostic& d, uint64_t horloge);
+
 // Grades every program and returns the exit status: 0 when every expectation passed,
-// 1 when one failed, 2 on an error (one line on stderr, nothing graded).
+// 1 when one failed, 2 on an error (one line on stderr, nothing graded), 3 with
+// `strict` when all passed but a warning was said. Each program's warnings are part
+// of its report, never a failure by themselves.
 int executerCheck(const ParametresCheck& p);
 
 #endif

@@ -138,13 +138,15 @@ struct Programme
     std::string chemin;
     std::vector<Attente> attentes;   // symbols resolved
     std::vector<Resultat> resultats;
+    std::vector<std::string> avertissements;   // as texteAvertissement() writes them
     double secondes = 0.0;
 };
 
 // One program's run on its board from power-on until `fin`: the file's actions at
-// their times, the expectations judged in their order.
+// their times, the expectations judged in their order; the warnings said meanwhile
+// added to `avertissements`.
 std::vector<Resultat> noteProgramme(Modele& modele, const FichierCheck& f, const std::vector<Attente>& attentes,
-                                    uint64_t fin, uint64_t& ticksExecutes);
+                                    uint64_t fin, uint64_t& ticksExecutes, std::vector<std::string>& avertissements);
 
 // The lines on stdout as the programs are graded, plain or TAP.
 class RapportTexte

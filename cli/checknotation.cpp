@@ -40,12 +40,17 @@ public:
         modele.setObservateurPas(nullptr);
     }
 
-    void executer()
+    void executer(std::vector<std::string>& avertissements)
     {
+        const QMetaObject::Connection lien =
+            QObject::connect(&modele, &Modele::diagnostic, [this, &avertissements](const Diagnostic& d) {
+                avertissements.push_back(texteAvertissement(d, seance.horlogeDe(d.ticks)));
+            });
         modele.powerOn();
         seance.demarre();
         seance.avanceJusqua(fin);
         ticksExecutes = seance.ticksExecutes();
+        QObject::disconnect(lien);
     }
 
     const std::vector<Resultat>& getResultats() const { return resultats; }
@@ -159,10 +164,10 @@ private:
 }  // namespace
 
 std::vector<Resultat> noteProgramme(Modele& modele, const FichierCheck& f, const std::vector<Attente>& attentes,
-                                    uint64_t fin, uint64_t& ticksExecutes)
+                                    uint64_t fin, uint64_t& ticksExecutes, std::vector<std::string>& avertissements)
 {
     Notation notation(modele, f, attentes, fin);
-    notation.executer();
+    notation.executer(avertissements);
     ticksExecutes = notation.ticksExecutes;
     return notation.getResultats();
 }

@@ -24,6 +24,9 @@ void RapportTexte::programme(const Programme& p)
         else
             std::printf("%s %s: %s\n", r.reussi ? "pass" : "FAIL", p.chemin.c_str(), r.message.c_str());
     }
+    // The warnings after the results, as TAP comments there: never a failure.
+    for (const std::string& a : p.avertissements)
+        std::printf("%swarning %s: %s\n", tap ? "# " : "", p.chemin.c_str(), a.c_str());
     std::fflush(stdout);
 }
 
@@ -97,6 +100,12 @@ void ecrisJUnit(QXmlStreamWriter& x, const std::string& fichier, const std::vect
                 x.writeEndElement();
             }
             x.writeEndElement();
+        }
+        if (!p.avertissements.empty()) {
+            std::string texte;
+            for (const std::string& a : p.avertissements)
+                texte += "warning: " + a + "\n";
+            x.writeTextElement(QStringLiteral("system-err"), QString::fromStdString(texte));
         }
         x.writeEndElement();
     }

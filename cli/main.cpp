@@ -123,6 +123,7 @@ int lanceCheck(const OptionsLancement& o)
     p.carte = o.carte({});
     p.ticksMin = o.ticks;
     p.bench = o.bench;
+    p.strict = o.strict;
     return executerCheck(p);
 }
 
@@ -154,6 +155,15 @@ int main(int argc, char** argv)
     if (!note.empty())
         std::fprintf(stderr, "tavrex-cli: %s\n", note.c_str());
     P18f4550& pic = *modele->getProcesseur();
+    // One line on stderr per warning, as it is said; the load's first.
+    int avertissements = 0;
+    auto avertit = [&](const Diagnostic& d, uint64_t horloge) {
+        ++avertissements;
+        const std::string texte = (d.auChargement ? "warning: " : "warning ") + texteAvertissement(d, horloge);
+        std::fprintf(stderr, "tavrex-cli: %s: %s\n", o.programmes[0].c_str(), texte.c_str());
+    };
+    for (const Diagnostic& d : pic.diagnostics().liste())
+        avertit(d, 0);
 
     // A track given, or loaded by the actions (a scenario's).
     const bool avecPiste = !o.piste.empty() || std::any_of(o.actions.begin(), o.actions.end(), [](const Action& a) {
@@ -167,6 +177,8 @@ int main(int argc, char** argv)
 
     Seance seance(*modele);
     seance.planifie(o.actions);
+    QObject::connect(modele.get(), &Modele::diagnostic,
+                     [&](const Diagnostic& d) { avertit(d, seance.horlogeDe(d.ticks)); });
     std::unique_ptr<EnregistreurVcd> vcd;
     if (!o.vcd.empty()) {
         // Opened after power-on's reset, so that time 0 holds the levels it set.
@@ -233,5 +245,5 @@ int main(int argc, char** argv)
         std::printf("cycles/s %.3g\n", parSeconde);
         std::printf("real time x%.2f\n", parSeconde / cyclesTempsReel);
     }
-    return 0;
+    return o.strict && avertissements > 0 ? 3 : 0;
 }

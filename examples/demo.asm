@@ -198,8 +198,10 @@ affiche:
 ; Power-on initialisation of the module: three times the nibble 3 (8-bit interface)
 ; with the waits of the data sheet, then 2 (4-bit interface), then the settings.
 lcd_init:
-        movlw   .200            ; more than 15 ms after power-on
-        rcall   tempo
+        movlw   .200            ; more than 40 ms after power-on: the data sheet's
+        rcall   tempo           ; 15 ms count from 4.5 V, 40 ms from 2.7 V, and the
+        movlw   .200            ; chip may start running before its supply reaches
+        rcall   tempo           ; 4.5 V
         movlw   0x30
         rcall   lcd_nibble
         movlw   .50             ; more than 4.1 ms

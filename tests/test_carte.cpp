@@ -218,7 +218,7 @@ TEST(BoardDemo, LedLitWhileBP1IsPressed)
 TEST(BoardDemo, Pwm1SignalOnRC2)
 {
     const std::string vcd = fichierTemp(".vcd");
-    const Sortie r = lanceCli({"--ms", "40", "--at", "0", "pot 2.5", "--vcd", vcd, demo});
+    const Sortie r = lanceCli({"--ms", "60", "--at", "0", "pot 2.5", "--vcd", vcd, demo});
     ASSERT_EQ(r.code, 0) << r.erreurs;
     const Vcd v = litVcd(vcd);
     std::remove(vcd.c_str());
@@ -346,14 +346,14 @@ TEST(RunnerBoard, ResetHoldsTheBoardAndRestartsIt)
     // The demo: its text stays while held and after the release, until the program
     // (restarted, waiting for the LCD) writes again.
     auto texte = [](std::vector<std::string> arguments) {
-        arguments.insert(arguments.end(), {"--at", "0", "pot 1", "--at", "50", "reset-press", "--at", "55", "pot 4.2",
+        arguments.insert(arguments.end(), {"--at", "0", "pot 1", "--at", "70", "reset-press", "--at", "75", "pot 4.2",
                                            "--lcd", demo});
         return lcdDe(lanceCli(arguments).texte);
     };
     const std::vector<std::string> avant{"Bonjour tavrex !", "AN0 = 1.00 V    "};
-    EXPECT_EQ(texte({"--ms", "70"}), avant);
-    EXPECT_EQ(texte({"--ms", "70", "--at", "60", "reset-release"}), avant);
-    EXPECT_EQ(texte({"--ms", "110", "--at", "60", "reset-release"}),
+    EXPECT_EQ(texte({"--ms", "90"}), avant);
+    EXPECT_EQ(texte({"--ms", "90", "--at", "80", "reset-release"}), avant);
+    EXPECT_EQ(texte({"--ms", "150", "--at", "80", "reset-release"}),
               (std::vector<std::string>{"Bonjour tavrex !", "AN0 = 4.20 V    "}));
 }
 
@@ -363,7 +363,7 @@ TEST(BoardReset, LcdReturnsToInitialisationKeepingItsText)
     int allumages = 0, coupures = 0;
     QObject::connect(m.get(), &Modele::setPowerOn, [&] { ++allumages; });
     QObject::connect(m.get(), &Modele::setPowerOff, [&] { ++coupures; });
-    avance(*m, 40);
+    avance(*m, 60);
     ASSERT_EQ(m->getLcd()->getEtat(), LcdScreen::EtatInterface4bits);
     m->appuyeReset();
     EXPECT_EQ(coupures, 1);
@@ -375,7 +375,7 @@ TEST(BoardReset, LcdReturnsToInitialisationKeepingItsText)
     EXPECT_EQ(coupures, 1);
     EXPECT_EQ(m->getLcd()->getEtat(), LcdScreen::EtatReset);
     // The controller's time ran on: the restarted program's first 3 is taken at once.
-    avance(*m, 40);
+    avance(*m, 60);
     EXPECT_EQ(m->getLcd()->getEtat(), LcdScreen::EtatInterface4bits);
     EXPECT_EQ(ligne(*m, 0), "Bonjour tavrex !");
 }
@@ -401,7 +401,7 @@ TEST(RunnerBoard, PowerCutAndReturn)
     const Sortie remise = lanceCli({"--ms", "60", "--at", "40", "power-off", "--at", "50", "power-on", "--lcd", demo});
     EXPECT_EQ(lcdDe(remise.texte), (std::vector<std::string>{"################", "                "}));
     const Sortie relance =
-        lanceCli({"--ms", "100", "--at", "40", "power-off", "--at", "50", "power-on", "--lcd", demo});
+        lanceCli({"--ms", "120", "--at", "40", "power-off", "--at", "50", "power-on", "--lcd", demo});
     EXPECT_EQ(lcdDe(relance.texte), (std::vector<std::string>{"Bonjour tavrex !", "AN0 = 0.00 V    "}));
 }
 

@@ -1,10 +1,33 @@
 #include "lcdscreen.h"
 
+#include <cstdio>
+
+#include "diagnostics.h"
+
 namespace {
 // Time counts calls of clock(), one per instruction: 12 per microsecond at 48 MHz.
 constexpr unsigned long attente15ms = 168000;   // more than 14 ms
 constexpr unsigned long attente4_1ms = 48000;   // more than 4 ms
 constexpr unsigned long attente100us = 1200;
+
+// What a real HD44780 needs, in chip ticks, for the diagnostics. After power-on: 40 ms
+// from the supply's rise past 2.7 V, which is all a program can count on, since the
+// chip starts running (its power-on reset releases near 2 V) before the supply
+// reaches 4.5 V, the point the data sheet's 15 ms start from. Then each command's
+// execution time at the controller's 270 kHz: 37 us, 1.52 ms for clear and return
+// home; the power-on sequence's first two nibbles 3, 4.1 ms and 100 us.
+constexpr uint64_t attenteSousTension = 40 * ticksParMs;
+constexpr uint64_t execution = 37 * ticksParMs / 1000;
+constexpr uint64_t executionLongue = 1520 * ticksParMs / 1000;
+constexpr uint64_t apresPremier3 = 4100 * ticksParMs / 1000;
+constexpr uint64_t apresSecond3 = 100 * ticksParMs / 1000;
+
+std::string nombre(double v, int decimales)
+{
+    char texte[32];
+    std::snprintf(texte, sizeof texte, "%.*f", decimales, v);
+    return texte;
+}
 }
 
 LcdScreen::LcdScreen(QObject* parent) : QObject(parent)
@@ -61,12 +84,20 @@ void LcdScreen::ligneE(bool eHaut)
     if (eHaut) {
         // Rising edge: a read makes the module drive the data lines, all low: the busy
         // flag (d7, with RS low) is never set and data reads give 0.
-        if (rw.niveau())
+        if (rw.niveau()) {
             dataOut();
-        else
+            // A program that reads the busy flag waits for it as a real one would.
+            if (!rs.niveau())
+                duree = 0;
+        } else {
             dataIn();
+        }
     } else if (!rw_latch && etat <= EtatInterface4bitsLow) {
         // Falling edge of a write: the latched nibble acts by state.
+        // Checked at a byte's first nibble: its second follows it at once.
+        const EtatLCD avant = etat;
+        if (diag && avant != EtatInterface4bitsLow)
+            verifieDelai();
         switch (etat) {
         case EtatReset:
         case EtatWait4_1ms:
@@ -99,6 +130,12 @@ void LcdScreen::ligneE(bool eHaut)
             break;
         default:
             break;
+        }
+        if (diag && etat != avant && avant != EtatInterface4bits) {
+            const int octet = dhigh * 16 + dlow;
+            const bool longue = avant == EtatInterface4bitsLow && !rs_memo && octet >= 0x01 && octet <= 0x03;
+            occupe(avant == EtatReset ? apresPremier3 : avant == EtatWait4_1ms ? apresSecond3
+                   : longue ? executionLongue : execution);
         }
         dataIn();
     }
@@ -147,8 +184,28 @@ void LcdScreen::clearDisplay()
     }
 }
 
+void LcdScreen::verifieDelai()
+{
+    const uint64_t t = diag->maintenant();
+    if (t < sousTension + attenteSousTension)
+        diag->signale(Diagnostic::LcdAvantInit, {nombre(enMs(static_cast<double>(t - sousTension)), 1)});
+    else if (duree && t < derniere + duree)
+        diag->signale(Diagnostic::LcdTropTot, {nombre(enMs(static_cast<double>(t - derniere)) * 1000.0, 0),
+                                               nombre(enMs(static_cast<double>(duree)) * 1000.0, 0)});
+}
+
+void LcdScreen::occupe(uint64_t ticks)
+{
+    derniere = diag->maintenant();
+    duree = ticks;
+}
+
 void LcdScreen::powerOn()
 {
+    if (diag) {
+        sousTension = diag->maintenant();
+        duree = 0;
+    }
     etat = EtatReset;
     setContraste(contraste);
     for (int colonne = 0; colonne < 16; ++colonne) {

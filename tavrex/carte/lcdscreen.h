@@ -5,6 +5,8 @@
 
 #include "ports.h"
 
+class Diagnostics;
+
 // One line between the chip and the LCD module: the module reads its logic level
 // and, on the data lines, drives it when the program reads.
 class ConnexionLcd : public Connexion
@@ -22,7 +24,9 @@ private:
 
 // The HD44780-type controller of the board's 2 x 16 LCD, in 4-bit mode on port D,
 // as seen from the chip's pins. It never reports busy: every command takes effect
-// at once. Clocked once per instruction of the processor.
+// at once. Clocked once per instruction of the processor. A write that a real
+// controller would lose (sent too soon after power-on or while it executes the
+// previous command) is said to the diagnostics, at E's falling edge.
 class LcdScreen : public QObject
 {
     Q_OBJECT
@@ -73,6 +77,9 @@ public:
     // A processor reset while powered: a running controller starts its
     // initialisation again, keeping its text and its time count.
     void reset();
+    // The diagnostics told of the writes a real controller loses, with the chip's
+    // time; none by default.
+    void setDiagnostics(Diagnostics* d) { diag = d; }
 
     ConnexionLcd* getE() { return &e; }
     ConnexionLcd* getRS() { return &rs; }
@@ -99,6 +106,10 @@ public slots:
 private:
     void latch();
     void ligneE(bool eHaut);
+    // At a write's falling edge: too soon after power-on, or while busy?
+    void verifieDelai();
+    // The command just taken keeps a real controller busy for `ticks`.
+    void occupe(uint64_t ticks);
 
     int ascii[16][2];
     ConnexionLcd e{true}, rs, rw, d4, d5, d6, d7;
@@ -113,6 +124,10 @@ private:
     unsigned long timeOut = 0, time = 0;
     EtatLCD etat = EtatOff;
     bool dirInput = true;
+    Diagnostics* diag = nullptr;
+    uint64_t sousTension = 0;   // chip time of the power-on
+    uint64_t derniere = 0;      // chip time of the last command taken
+    uint64_t duree = 0;         // how long it keeps a real controller busy
 };
 
 #endif

@@ -92,6 +92,10 @@ Modele::Modele(QObject* parent) : XMLOpenSaveData(parent), fdc(this)
     moteurD = new MoteurCNX(*this, QStringLiteral("PWM moteur droit"));
     setPwm1aGauche(true);
 
+    lcd.setDiagnostics(&pic.diagnostics());
+    pic.diagnostics().setRecepteur([this](const Diagnostic& diag) { emit diagnostic(diag); });
+    pic.diagnostics().setSurEffacement([this] { emit diagnosticsEffaces(); });
+
     // The jack is inserted, not yet wired.
     jack.active();
     jack.evalue();
@@ -122,6 +126,8 @@ int Modele::clock()
 
 void Modele::executer()
 {
+    // The stack's diagnostics noted in the millisecond past.
+    pic.diagnosticsDePile(pic.time());
     ++echant;
     deplacement();
     if (echant >= 50) {
@@ -138,6 +144,8 @@ void Modele::powerOn()
 {
     signale(action(Action::PowerOn));
     power = true;
+    // A new run: what the program relies on may be said again.
+    pic.nouvelleExecution();
     lcd.powerOn();
     pic.powerOnReset();
     moteurG->reset();

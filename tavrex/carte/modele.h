@@ -339,6 +339,10 @@ public:
 signals:
     void setPowerOn();
     void setPowerOff();
+    // The chip's diagnostics: one said (at the instant it happens, or at a load), and
+    // the list cleared by a new program.
+    void diagnostic(const Diagnostic& d);
+    void diagnosticsEffaces();
     void fdcChange();
     void captCNYChange();
     void deplaceRombo(double x, double y, double theta);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 
 #include <QFile>
 #include <QFileInfo>
@@ -16,11 +17,17 @@ namespace {
 class Arguments
 {
 public:
-    Arguments(int argc, char** argv, int& i, const std::string& option)
-        : argc(argc), argv(argv), i(i), option(option) {}
+    Arguments(int argc, char** argv, int& i, const std::string& option, const std::string* enLigne = nullptr)
+        : argc(argc), argv(argv), i(i), option(option), enLigne(enLigne) {}
 
     bool prend(std::string& v, std::string& erreur)
     {
+        // "--option=value": the value first.
+        if (enLigne) {
+            v = *enLigne;
+            enLigne = nullptr;
+            return true;
+        }
         if (i + 1 >= argc) {
             erreur = option + " needs a value";
             return false;
@@ -43,6 +50,7 @@ private:
     char** argv;
     int& i;
     const std::string& option;
+    const std::string* enLigne;
 };
 
 // The option's one value, read by `lit`; otherwise "OPTION: ATTENDU: VALUE".
@@ -216,6 +224,16 @@ const DescOption tableOptions[] = {
     {"--trajectory", "FILE.csv", "write the robot's pose every simulated millisecond", true, false,
      CHEMIN(trajectoire)},
     {"--bench", "", "print the speed, in cycles per second and against real time", true, false, DRAPEAU(bench)},
+    {"--warnings", "=MODE", "what the program uses that the board does not model, said: once (per kind and run, "
+     "the default), all, none", true, true,
+     [](Arguments& a, OptionsLancement& o, std::string& e) {
+         return valeur(a, e, "not one of none, once, all", [&o](const std::string& v) {
+             using M = Diagnostics::Mode;
+             o.avertissements = v == "none" ? M::Aucun : v == "all" ? M::Tous : M::UneFois;
+             return v == "none" || v == "once" || v == "all";
+         });
+     }},
+    {"--strict", "", "exit with status 3 after the run when a warning was said", true, false, DRAPEAU(strict)},
     {"--check", "FILE.chk", "grade the programs against a check file", true, false, CHEMIN(check)},
     {"--junit", "FILE.xml", "with --check: write a JUnit report", true, false, CHEMIN(junit)},
     {"--tap", "", "with --check: report in TAP", true, false, DRAPEAU(tap)},
@@ -352,15 +370,20 @@ bool lireOptions(Programme programme, int argc, char** argv, OptionsLancement& o
             o.programmes.push_back(arg);
             continue;
         }
+        // "--option=value" for an option that takes one value.
+        const size_t egal = arg.find('=');
+        const std::string nom = arg.substr(0, egal);
+        const std::string valeurEnLigne = egal == std::string::npos ? std::string() : arg.substr(egal + 1);
         const DescOption* desc = nullptr;
         for (const DescOption& d : tableOptions)
-            if (arg == d.nom && prendOption(programme, d))
+            if (nom == d.nom && prendOption(programme, d) &&
+                (egal == std::string::npos || (*d.arguments && !std::strchr(d.arguments, ' '))))
                 desc = &d;
         if (!desc) {
             erreur = "unknown option " + arg + " (--help for the options)";
             return false;
         }
-        Arguments arguments(argc, argv, i, arg);
+        Arguments arguments(argc, argv, i, nom, egal == std::string::npos ? nullptr : &valeurEnLigne);
         if (!desc->lire(arguments, o, erreur))
             return false;
     }
@@ -381,6 +404,7 @@ DonneesCarte OptionsLancement::carte(const std::string& programme) const
     d.poseY = poseY;
     d.poseDeg = poseDeg;
     d.graine = graine;
+    d.avertissements = avertissements;
     return d;
 }
 
@@ -396,7 +420,8 @@ std::string usage(Programme programme)
     for (const DescOption& d : tableOptions) {
         if (!prendOption(programme, d))
             continue;
-        std::string tete = std::string("  ") + d.nom + (*d.arguments ? " " : "") + d.arguments;
+        // "--option=VALUE" when the table writes it so.
+        std::string tete = std::string("  ") + d.nom + (*d.arguments && *d.arguments != '=' ? " " : "") + d.arguments;
         tete.resize(std::max<size_t>(tete.size() + 1, 24), ' ');
         texte += tete + d.aide + "\n";
     }

@@ -32,6 +32,7 @@ struct OptionsLancement
     EnteteScenario scenario;
     bool force = false;   // a program whose SHA-256 differs from the one recorded
     bool graineDonnee = false;
+    Diagnostics::Mode avertissements = Diagnostics::Mode::UneFois;
 
     // The runner.
     uint64_t ticks = 0;
@@ -50,6 +51,7 @@ struct OptionsLancement
     std::string trajectoire;
     bool pose = false;
     double poseX = 0.0, poseY = 0.0, poseDeg = 0.0;
+    bool strict = false;
 
     // What a board running `programme` is prepared from.
     DonneesCarte carte(const std::string& programme) const;

@@ -115,6 +115,7 @@ std::unique_ptr<Modele> prepareCarte(const DonneesCarte& d, std::string& erreur,
     // Seeded first: the ports draw their first levels as the board is built.
     Aleatoire::graine(d.graine);
     auto modele = std::make_unique<Modele>();
+    modele->getProcesseur()->diagnostics().setMode(d.avertissements);
     // No program: a scenario loads its own.
     if (!d.programme.empty()) {
         const ChargementHex hex = chargeProgramme(*modele, d.programme);

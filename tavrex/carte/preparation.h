@@ -9,6 +9,7 @@
 #include <string>
 
 #include "aleatoire.h"
+#include "diagnostics.h"
 
 class Modele;
 struct BilanLecture;
@@ -58,6 +59,8 @@ struct DonneesCarte
     bool pose = false;       // the robot's pose, mm, mm, degrees
     double poseX = 0.0, poseY = 0.0, poseDeg = 0.0;
     uint64_t graine = Aleatoire::graineParDefaut;
+    // What the chip's diagnostics say, set before the load.
+    Diagnostics::Mode avertissements = Diagnostics::Mode::UneFois;
 };
 
 // A fresh board, seeded, with the program, track, robot and pose. On failure returns

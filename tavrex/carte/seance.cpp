@@ -72,6 +72,7 @@ void Seance::execute(uint64_t limite)
     // the NOP of the word it flushed.
     while (modele.getProcesseur()->entreDeuxCycles())
         modele.pas();
+    modele.getProcesseur()->diagnosticsDePile(modele.time());
 }
 
 void Seance::avanceJusqua(uint64_t fin)

@@ -32,6 +32,8 @@ public:
     uint64_t horloge() const;
     // Chip time run since the start, the time off left out.
     uint64_t ticksExecutes() const { return horloge() - attente; }
+    // The clock at the chip time `ticks` (Modele::time()) of the run so far.
+    uint64_t horlogeDe(uint64_t ticks) const { return ticks - origine + attente; }
     // Whether chip time runs: the board on and not held in reset.
     bool tourne() const { return enMarche; }
 

@@ -32,6 +32,25 @@ FenetreCarteMicro::FenetreCarteMicro(Modele& m, QWidget* parent)
     echelle = std::make_unique<MiseAEchelle>(this);
     // The program's path fits its label at every scale when it fits at full size.
     echelle->policeExacte(ui->fichier);
+
+    // The diagnostics: said in the strip, shown from the first; the mark shown while
+    // some are unread.
+    ui->marqueDiagnostics->hide();
+    ui->bandeDiagnostics->hide();
+    connect(modele, &Modele::diagnostic, this, [this](const Diagnostic& d) {
+        ui->bandeDiagnostics->ajoute(d);
+        montreDiagnostics(true);
+    });
+    connect(modele, &Modele::diagnosticsEffaces, this, [this] {
+        ui->bandeDiagnostics->efface();
+        montreDiagnostics(false);
+    });
+    connect(ui->marqueDiagnostics, &QToolButton::clicked, ui->bandeDiagnostics, &BandeDiagnostics::montreNonLus);
+    connect(ui->bandeDiagnostics, &BandeDiagnostics::nonLusChange, this, [this](int n) {
+        ui->marqueDiagnostics->setVisible(n > 0);
+        ui->marqueDiagnostics->setToolTip(tr("%n diagnostic(s) non lu(s) : cliquer pour le(s) voir", "", n));
+    });
+    connect(ui->bandeDiagnostics, &BandeDiagnostics::instructionChoisie, this, &FenetreCarteMicro::diagnosticChoisi);
 }
 
 FenetreCarteMicro::~FenetreCarteMicro()
@@ -186,6 +205,16 @@ ChargementHex FenetreCarteMicro::lireFichier(const QString& chemin)
                                 : tr("Chargement refusé : %1 (%2). Le programme %3 reste chargé.")
                                       .arg(chemin, raison, dernierCharge));
     return lu;
+}
+
+void FenetreCarteMicro::montreDiagnostics(bool oui)
+{
+    if (ui->bandeDiagnostics->isVisibleTo(this) == oui)
+        return;
+    ui->bandeDiagnostics->setVisible(oui);
+    // The layout takes the strip's coming or going now: the new height is known.
+    layout()->activate();
+    emit hauteurChangee();
 }
 
 void FenetreCarteMicro::joue(const Action& a)

@@ -22,7 +22,9 @@ class FenetreCarteMicro;
 
 // The picture of the microcontroller board: the program file, the power switch and
 // lamp, the reset button, the LCD and its contrast knob, the LED on RA6, the three
-// push buttons with their locks and the potentiometer on AN0.
+// push buttons with their locks and the potentiometer on AN0; under it, while there
+// are some, the strip of the chip's diagnostics, and beside the file a warning mark
+// while some are unread.
 class FenetreCarteMicro : public SousFenetre
 {
     Q_OBJECT
@@ -64,6 +66,10 @@ public:
 
 signals:
     void refreshEnabled(bool);
+    // A diagnostic of the run chosen in the strip: the address of its instruction.
+    void diagnosticChoisi(quint32 pc);
+    // The strip of diagnostics came or went: the window's height changed.
+    void hauteurChangee();
 
 public slots:
     void on_an0Dial_valueChanged(int n);
@@ -82,6 +88,7 @@ private:
     void actualiseBouton(int n);
     // Reads the file and shows how it went on the file label.
     ChargementHex lireFichier(const QString& chemin);
+    void montreDiagnostics(bool oui);
 
     Ui::FenetreCarteMicro* ui;
     Modele* modele;

@@ -19,6 +19,8 @@ LigneCommande::LigneCommande(MainWindow& f, Simulation& s, OptionsLancement o)
 
 bool LigneCommande::demarrer(std::string& erreur)
 {
+    // Before the program's load: its words are decoded for the diagnostics asked.
+    simulation.modele.getProcesseur()->diagnostics().setMode(options.avertissements);
     // A scenario loads its files itself, those given in place of its own, and places
     // the robot where it was.
     const bool scenario = options.scenario.present;

@@ -39,6 +39,19 @@ MainWindow::MainWindow(Simulation& simulation, QWidget* parent)
     connect(ui->action_Recharger_le_programme, &QAction::triggered, micro,
             &FenetreCarteMicro::on_pushButtonRefresh_clicked);
     connect(micro, &FenetreCarteMicro::refreshEnabled, ui->action_Recharger_le_programme, &QAction::setEnabled);
+    // The board's strip of diagnostics came or went: the windows fitted to it again.
+    connect(micro, &FenetreCarteMicro::hauteurChangee, this, [this] {
+        if (simple) {
+            const bool maximise = subWindow1->isMaximized();
+            subWindow1->showNormal();
+            subWindow1->adjustSize();
+            organiser();
+            if (maximise)
+                subWindow1->showMaximized();
+        } else if (!zoneComplete.isNull()) {
+            tuiler();
+        }
+    });
 
     oscillos = new FenetreOscillos(modele);
     subWindow2 = ajouteSousFenetre(oscillos, ":/images/icone_oscillo.png");

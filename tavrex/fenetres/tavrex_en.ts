@@ -23,6 +23,141 @@
     </message>
 </context>
 <context>
+    <name>BandeDiagnostics</name>
+    <message>
+        <source>interruptions autorisées (GIE avec %1) : la carte ne simule pas les interruptions, la routine d&apos;interruption en %2 ne s&apos;exécute jamais</source>
+        <translation>interrupts enabled (GIE with %1): the board does not model interrupts, its interrupt routine at %2 never runs</translation>
+    </message>
+    <message>
+        <source>RETFIE exécuté : ce programme compte sur les interruptions, que la carte ne simule pas : sa routine d&apos;interruption en 0x0008 ne s&apos;exécute jamais (RETFIE ne fait rien ici)</source>
+        <translation>RETFIE executed: this program relies on interrupts, which the board does not model: its interrupt routine at 0x0008 never runs (RETFIE does nothing here)</translation>
+    </message>
+    <message>
+        <source>PCL écrit : la carte ne relie pas PCL au compteur de programme, un saut calculé ou une table de sauts ne saute pas</source>
+        <translation>PCL written: the board does not connect PCL to the program counter, a computed goto or jump table does not jump</translation>
+    </message>
+    <message>
+        <source>%1 écrit : la carte ne relie pas le sommet de pile à la pile des retours, l&apos;adresse de retour ne change pas</source>
+        <translation>%1 written: the board does not connect the top of stack to the return stack, the return address does not change</translation>
+    </message>
+    <message>
+        <source>STKPTR écrit : la carte ne déplace pas le pointeur de la pile des retours sur une écriture</source>
+        <translation>STKPTR written: the board does not move the return stack&apos;s pointer on a write</translation>
+    </message>
+    <message>
+        <source>SLEEP exécuté : la puce s&apos;arrêterait ici jusqu&apos;à un réveil ; la carte continue à l&apos;instruction suivante</source>
+        <translation>SLEEP executed: the chip would stop here until a wake-up; the board goes on with the next instruction</translation>
+    </message>
+    <message>
+        <source>chien de garde activé (%1) : la carte ne le simule pas, il ne réinitialise jamais la puce</source>
+        <translation>watchdog enabled (%1): the board does not model it, it never resets the chip</translation>
+    </message>
+    <message>
+        <source>TBLWT exécuté : la carte ne simule pas l&apos;écriture de la mémoire programme, rien n&apos;est écrit</source>
+        <translation>TBLWT executed: the board does not model writing program memory, nothing is written</translation>
+    </message>
+    <message>
+        <source>%1 utilisé : la carte ne simule pas le Timer1, ses registres sont de simples cases mémoire et il ne compte jamais</source>
+        <translation>%1 used: the board does not model Timer1, its registers are plain storage and it never counts</translation>
+    </message>
+    <message>
+        <source>%1 utilisé : la carte ne simule pas le Timer3, ses registres sont de simples cases mémoire et il ne compte jamais</source>
+        <translation>%1 used: the board does not model Timer3, its registers are plain storage and it never counts</translation>
+    </message>
+    <message>
+        <source>%1 = %2 : la carte ne simule les modules CCP qu&apos;en mode PWM ; la capture, la comparaison et les sorties PWM améliorées ne font rien</source>
+        <translation>%1 = %2: the board models the CCP modules in PWM mode only; capture, compare and the enhanced PWM outputs do nothing</translation>
+    </message>
+    <message>
+        <source>%1 utilisé : la carte ne simule pas l&apos;USART, rien n&apos;est envoyé ni reçu</source>
+        <translation>%1 used: the board does not model the USART, nothing is sent or received</translation>
+    </message>
+    <message>
+        <source>%1 utilisé : la carte ne simule pas le MSSP (SPI, I2C), rien n&apos;est envoyé ni reçu</source>
+        <translation>%1 used: the board does not model the MSSP (SPI, I2C), nothing is sent or received</translation>
+    </message>
+    <message>
+        <source>%1 utilisé : la carte ne simule pas les comparateurs ni la référence de tension</source>
+        <translation>%1 used: the board does not model the comparators and the voltage reference</translation>
+    </message>
+    <message>
+        <source>%1 utilisé : la carte ne simule pas le module USB ni son port parallèle</source>
+        <translation>%1 used: the board does not model the USB module and its streaming parallel port</translation>
+    </message>
+    <message>
+        <source>%1 utilisé : la carte ne simule pas l&apos;EEPROM de données, rien n&apos;y est lu ni écrit</source>
+        <translation>%1 used: the board does not model the data EEPROM, nothing is read or written there</translation>
+    </message>
+    <message>
+        <source>%1 utilisé : la carte ne simule pas les réglages ni l&apos;état de l&apos;oscillateur, elle tourne à 48 MHz quoi qu&apos;ils disent</source>
+        <translation>%1 used: the board does not model the oscillator&apos;s settings and status, it runs at 48 MHz whatever they say</translation>
+    </message>
+    <message>
+        <source>%1 utilisé : la carte ne simule pas la détection de tension haute ou basse (HLVD)</source>
+        <translation>%1 used: the board does not model the high/low-voltage detect</translation>
+    </message>
+    <message>
+        <source>exécution arrivée en %1, après la fin du programme chargé : la mémoire effacée s&apos;exécute comme des NOP jusqu&apos;à la fin de la mémoire programme, puis depuis 0</source>
+        <translation>execution reached %1, past the end of the loaded program: erased memory runs as NOPs up to the end of program memory, then from 0</translation>
+    </message>
+    <message>
+        <source>saut en %1, où aucun programme n&apos;est chargé : la mémoire effacée s&apos;exécute comme des NOP à partir de là</source>
+        <translation>jump to %1, where no program was loaded: erased memory runs as NOPs from there</translation>
+    </message>
+    <message>
+        <source>débordement de la pile des retours (une 31e adresse de retour) : la puce redémarre en 0 (STVREN)</source>
+        <translation>return stack overflow (a 31st return address): the chip restarts at 0 (STVREN)</translation>
+    </message>
+    <message>
+        <source>débordement de la pile des retours (une 32e adresse de retour) : elle est perdue (STVREN désactivé)</source>
+        <translation>return stack overflow (a 32nd return address): it is lost (STVREN off)</translation>
+    </message>
+    <message>
+        <source>pile des retours vide (un retour sans adresse dans la pile) : le programme continue en 0</source>
+        <translation>return stack underflow (a return with no address on the stack): the program goes on at 0</translation>
+    </message>
+    <message>
+        <source>conversion A/N lancée sur %1, que ADCON1 configure en entrée numérique : le résultat ne suit pas la tension de la broche</source>
+        <translation>A/D conversion started on %1, which ADCON1 makes a digital input: the result does not follow the pin&apos;s voltage</translation>
+    </message>
+    <message>
+        <source>LCD écrit %1 ms après la mise sous tension : un vrai HD44780 a besoin d&apos;environ 40 ms après la montée de l&apos;alimentation (la puce peut démarrer avant 4,5 V) et perd ce qui arrive plus tôt ; le contrôleur de la carte l&apos;accepte</source>
+        <translation>LCD written %1 ms after power-on: a real HD44780 needs about 40 ms after the supply rises (the chip may start before it reaches 4.5 V) and loses what comes sooner; the board&apos;s controller takes it</translation>
+    </message>
+    <message>
+        <source>LCD écrit %1 µs après une commande qui en demande %2 : un vrai HD44780, encore occupé, perd cette écriture ; le contrôleur de la carte n&apos;est jamais occupé</source>
+        <translation>LCD written %1 µs after a command that takes %2 µs: a real HD44780, still busy, loses this write; the board&apos;s controller never reports busy</translation>
+    </message>
+    <message>
+        <source>les mots de configuration choisissent %1 : la carte tourne à 48 MHz quoi qu&apos;ils disent (son quartz de 20 MHz avec FOSC=HSPLL_HS, PLLDIV=5, CPUDIV=OSC1_PLL2)</source>
+        <translation>the configuration words select %1: the board runs at 48 MHz whatever they say (its 20 MHz crystal with FOSC=HSPLL_HS, PLLDIV=5, CPUDIV=OSC1_PLL2)</translation>
+    </message>
+    <message>
+        <source>enregistrements en %1 et au-delà, après les 32 Ko de mémoire programme : non chargés</source>
+        <translation>records at %1 and beyond, past the 32 KB of program memory: not loaded</translation>
+    </message>
+    <message>
+        <source>enregistrements pour l&apos;identifiant de la puce (%1), en lecture seule : non chargés</source>
+        <translation>records for the device ID (%1), which is read-only: not loaded</translation>
+    </message>
+    <message>
+        <source>enregistrements pour l&apos;EEPROM de données (%1) : la carte ne la simule pas, non chargés</source>
+        <translation>data EEPROM records (%1): the board does not model the data EEPROM, not loaded</translation>
+    </message>
+    <message>
+        <source>enregistrements en %1, hors de la mémoire de cette puce (un fichier pour un autre composant ?) : non chargés</source>
+        <translation>records at %1, outside this chip&apos;s memory map (a file for another device?): not loaded</translation>
+    </message>
+    <message>
+        <source>Au chargement</source>
+        <translation>At load</translation>
+    </message>
+    <message>
+        <source>%1 ms · %2 · %3</source>
+        <translation>%1 ms · %2 · %3</translation>
+    </message>
+</context>
+<context>
     <name>Connexion</name>
     <message>
         <source>Connexion</source>
@@ -129,6 +264,21 @@
     <message>
         <source>Chargement refusé : %1 (%2). Le programme %3 reste chargé.</source>
         <translation>Load refused: %1 (%2). The program %3 stays loaded.</translation>
+    </message>
+    <message>
+        <source>Diagnostics non lus</source>
+        <translation>Unread diagnostics</translation>
+    </message>
+    <message>
+        <source>Diagnostics : ce que le programme utilise et que la carte ne simule pas</source>
+        <translation>Diagnostics: what the program uses that the board does not model</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n diagnostic(s) non lu(s) : cliquer pour le(s) voir</source>
+        <translation>
+            <numerusform>%n unread diagnostic: click to see it</numerusform>
+            <numerusform>%n unread diagnostics: click to see them</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include "adc.h"
 
 #include <algorithm>
+#include <string>
 
 #include "aleatoire.h"
 #include "datamemory.h"
@@ -74,6 +75,8 @@ void ModuleADC::configControl()
             etat = EtatAcq;
             tad = 0;
             planifie();
+            if (chs >= analogiques)
+                entreeNumerique(chs);
         }
         break;
     case EtatAcq:
@@ -87,8 +90,16 @@ void ModuleADC::configControl()
     }
 }
 
+void ModuleADC::entreeNumerique(int chs)
+{
+    processeur->diagnostics().signale(Diagnostic::ConversionNumerique, {"AN" + std::to_string(chs)});
+}
+
 void ModuleADC::configPortsPins()
 {
+    // ANn is analog while PCFG is at most 14 - n (AN12: 2): the first ones.
+    const int pcfg = processeur->getDM()->readDirect(DataMemory::ADCON1) & 0x0F;
+    analogiques = std::min(13, 15 - pcfg);
     processeur->getPortA()->analogConfig();
     processeur->getPortB()->analogConfig();
     processeur->getPortE()->analogConfig();

@@ -38,9 +38,12 @@ private:
     int delaiTad() const { return clkCfg < 0 ? 65535 : clkCfg; }
     void planifie();
     int tadsTermines() const;
+    // A conversion started on channel `chs`, which ADCON1 makes digital: said.
+    [[gnu::noinline, gnu::cold]] void entreeNumerique(int chs);
 
     P18f4550* processeur;
     bool justRight = false;
+    int analogiques = 13;   // AN0 to ANn-1 analog, as ADCON1 says
     int channel = -1;
     int acqCfg = 0;
     int clkCfg = 2;

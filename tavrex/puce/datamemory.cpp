@@ -85,14 +85,61 @@ DataMemory::DataMemory(P18f4550* p) : processeur(p)
     modifie(ADCON1, new RegistreADCON1(p->getADC()));
     modifie(ADCON2, new RegistreADCON2(p->getADC()));
 
-    modifie(CCP1CON, new RegistreCCPxCON("CCP1CON", p->getPwm1()));
+    Diagnostics* diag = &p->diagnostics();
+    modifie(CCP1CON, new RegistreCCPxCON("CCP1CON", p->getPwm1(), diag));
     modifie(CCPR1L, new RegistreCCPRxL("CCPR1L", p->getPwm1()));
     modifie(CCPR1H, new RegistreCCPRxH("CCPR1H", p->getPwm1()));
-    modifie(CCP2CON, new RegistreCCPxCON("CCP2CON", p->getPwm2()));
+    modifie(CCP2CON, new RegistreCCPxCON("CCP2CON", p->getPwm2(), diag));
     modifie(CCPR2L, new RegistreCCPRxL("CCPR2L", p->getPwm2()));
     modifie(CCPR2H, new RegistreCCPRxH("CCPR2H", p->getPwm2()));
 
+    // What the board does not model: plain storage that says the program's accesses.
+    // A write of the value that leaves a module off (mask, value) says nothing.
+    struct NonModelise
+    {
+        Word adr;
+        Diagnostic::Genre genre;
+        bool lu;   // reads are said too
+        Byte masqueRepos = 0;
+        Byte valeurRepos = 0;
+    };
+    using D = Diagnostic;
+    const NonModelise nonModelises[] = {
+        {T1CON, D::Timer1, true, 0x01, 0}, {TMR1L, D::Timer1, true}, {TMR1H, D::Timer1, true},
+        {T3CON, D::Timer3, true, 0x01, 0}, {TMR3L, D::Timer3, true}, {TMR3H, D::Timer3, true},
+        {RCSTA, D::Usart, true, 0x80, 0}, {TXSTA, D::Usart, true, 0x20, 0}, {TXREG, D::Usart, true},
+        {RCREG, D::Usart, true}, {SPBRG, D::Usart, true}, {SPBRGH, D::Usart, true}, {BAUDCON, D::Usart, true},
+        {SSPCON1, D::Mssp, true, 0x20, 0}, {SSPCON2, D::Mssp, true}, {SSPSTAT, D::Mssp, true},
+        {SSPADD, D::Mssp, true}, {SSPBUF, D::Mssp, true},
+        {CMCON, D::Comparateurs, true, 0x07, 0x07}, {CVRCON, D::Comparateurs, true, 0x80, 0},
+        {EECON1, D::Eeprom, true, 0xFF, 0}, {EECON2, D::Eeprom, true}, {EEDATA, D::Eeprom, true},
+        {EEADR, D::Eeprom, true},
+        {OSCCON, D::Oscillateur, true}, {OSCTUNE, D::Oscillateur, false},
+        {HLVDCON, D::Hlvd, true, 0x10, 0},
+        {ECCP1AS, D::Ccp, false, 0xFF, 0}, {ECCP1DEL, D::Ccp, false, 0xFF, 0},
+        {WDTCON, D::ChienDeGarde, false, 0x01, 0},
+        {PCL, D::Pcl, false}, {TOSU, D::Tos, false}, {TOSH, D::Tos, false}, {TOSL, D::Tos, false},
+        {STKPTR, D::Stkptr, false},
+    };
+    for (const NonModelise& n : nonModelises)
+        modifie(n.adr, new RegistreNonModelise(nameSFR[n.adr - 0xF60], diag, n.genre, n.lu, n.masqueRepos,
+                                               n.valeurRepos));
+    // USB and its streaming parallel port, 0xF62 to 0xF7F: writing 0 leaves them off.
+    for (Word adr = SPPDATA; adr <= UEP15; ++adr)
+        modifie(adr, new RegistreNonModelise(nameSFR[adr - 0xF60], diag, D::Usb, true, 0xFF, 0));
+    // The bits that arm an interrupt: GIE, PEIE and the enables; IPEN.
+    const std::pair<Word, Byte> interruptions[] = {{INTCON, 0xF8}, {INTCON3, 0x18}, {PIE1, 0xFF}, {PIE2, 0xFF},
+                                                   {RCON, 0x80}};
+    for (const auto& [adr, masque] : interruptions)
+        modifie(adr, new RegistreInterruptions(nameSFR[adr - 0xF60], this, diag, masque));
+
     wreg = reg[WREG];
+}
+
+void DataMemory::arme(bool actif)
+{
+    for (Word adr = 0xF60; adr < taille; ++adr)
+        reg[adr]->arme(actif);
 }
 
 DataMemory::~DataMemory()

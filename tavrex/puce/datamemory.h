@@ -26,6 +26,10 @@ class P18f4550;
 // - PCL, PCLATH, PCLATU and TOSx are plain storage, not connected to the program
 //   counter (TOSx are copies written by the stack operations);
 // - the return stack has 31 levels; entry 0 is never written and pops as address 0.
+//
+// The registers of what the board does not model stay plain storage; the program's
+// accesses to them are said to the processor's diagnostics, the stack's overflow and
+// underflow noted for them.
 class DataMemory
 {
 public:
@@ -125,6 +129,14 @@ public:
     void writePortEDirect(Byte v) { regPort[4]->writeDirect(v); }
 
     void modifie(int adr, Registre* r);
+    // The registers that watch for the diagnostics, armed (`actif`) or not.
+    void arme(bool actif);
+    // What the stack noted for the diagnostics since it was last asked: bit 0 an
+    // overflow reset (STVREN), bit 1 a return address lost (STVREN off), bit 2 a
+    // return with the stack empty; the address of the last instruction concerned.
+    Byte pileEnAttente() const { return pileNotee; }
+    DWord pcPile() const { return pcPileNotee; }
+    void oubliePile() { pileNotee = 0; }
 
     // Core registers.
     Byte readBSR() const { return bsr->readDirect(); }
@@ -193,6 +205,12 @@ public:
 private:
     Word fsr(Word low) const { return static_cast<Word>(reg[low + 1]->readDirect() * 256 + reg[low]->readDirect()); }
     void chargeTOS(DWord v);
+    // Noted in two stores, so that the stack's operations stay calls of nothing.
+    void notePile(Byte quoi)
+    {
+        pileNotee |= quoi;
+        pcPileNotee = (programCounter - 2) & 0x7FFF;
+    }
 
     Registre* reg[taille];
     RegistreStatus* status = nullptr;
@@ -204,6 +222,8 @@ private:
     // Shortcuts to objects that never move after construction.
     Registre* wreg = nullptr;
     Registre* regPort[5] = {};
+    Byte pileNotee = 0;
+    DWord pcPileNotee = 0;
 };
 
 // --- File select registers and return stack: on every indirect step and call -----
@@ -230,11 +250,14 @@ inline bool DataMemory::push(DWord pc, bool stvren)
     Registre* stkptr = reg[STKPTR];
     const Byte ancien = stkptr->readDirect();
     const int sp = ancien & 0x1F;
-    if (sp == 31)
+    if (sp == 31) {
+        notePile(2);
         return false;   // a full stack ignores further pushes
+    }
     const int n = sp + 1;
     const Byte stkunf = ancien & 0x40;
     if (n == 31 && stvren) {
+        notePile(1);
         // Overflow reset: the address saved is the one after the pushing instruction.
         stack[31] = (programCounter + 2) & 0x1FFFFF;
         chargeTOS(stack[31]);
@@ -254,10 +277,12 @@ inline DWord DataMemory::pop()
     Byte v = stkptr->readDirect();
     int sp = v & 0x1F;
     const DWord resultat = stack[sp];
-    if (sp == 0)
+    if (sp == 0) {
         v |= 0x40;
-    else
+        notePile(4);
+    } else {
         --sp;
+    }
     stkptr->writeDirect(static_cast<Byte>((v & 0xE0) | sp));
     chargeTOS(stack[sp]);
     return resultat;

@@ -26,7 +26,7 @@ int Segment::readWord(DWord adr, Word& w)
 // The first NOP copies are made in one block: a runner's start spares 32,768
 // allocations. A word decoded later gets an object of its own.
 SegProgram::SegProgram(DWord size, JeuInstructions* jeu)
-    : Segment(0, size), instr(size), jeu(jeu), nopsInitiaux(size, *jeu->nop())
+    : Segment(0, size), instr(size), jeu(jeu), nopsInitiaux(size, MotNonCharge(*jeu->nop()))
 {
     for (DWord adr = 0; adr < size; ++adr)
         instr[adr] = &nopsInitiaux[adr];
@@ -38,11 +38,40 @@ SegProgram::~SegProgram()
         libere(i);
 }
 
-void SegProgram::libere(Instruction* i)
+bool SegProgram::estInitial(const Instruction* i) const
 {
     const std::less<const Instruction*> avant;
-    if (avant(i, nopsInitiaux.data()) || !avant(i, nopsInitiaux.data() + nopsInitiaux.size()))
+    const Instruction* debutNops = nopsInitiaux.data();
+    const Instruction* finNops = nopsInitiaux.data() + nopsInitiaux.size();
+    return !avant(i, debutNops) && avant(i, finNops);
+}
+
+void SegProgram::libere(Instruction* i)
+{
+    if (!estInitial(i))
         delete i;
+}
+
+void SegProgram::arme(bool actif)
+{
+    for (DWord adr = 0; adr < fin; adr += 2) {
+        Instruction* i = instr[adr];
+        if (estInitial(i)) {
+            // Execution comes here from the word before only past the end of a stretch
+            // of loaded program, or at 0 where the chip starts; elsewhere a jump does,
+            // which the jump says.
+            static_cast<MotNonCharge*>(i)->surveille(adr, actif && (adr == 0 || estCharge(adr - 2)));
+            continue;
+        }
+        i->arme(actif);
+        const int n = i->numero();
+        if ((n >= Op::BC && n <= Op::CALL) || n == Op::GOTO || n == Op::RCALL) {
+            auto* saut = static_cast<InstructionControl8bits*>(i);
+            const Word second = adr + 2 < fin ? instr[adr + 2]->getInstr() : 0;
+            const DWord cible = saut->cibleA(adr, second);
+            saut->surveilleSaut(actif && (cible > 0x7FFF || !estCharge(cible)), cible);
+        }
+    }
 }
 
 int SegProgram::write(DWord adr, Byte d)
@@ -129,6 +158,13 @@ bool FlashMemory::bitPBADEN()
     Byte b;
     config->read(adrCONFIG3H, b);
     return b & 0x02;
+}
+
+bool FlashMemory::bitWDTEN()
+{
+    Byte b;
+    config->read(adrCONFIG2H, b);
+    return b & 0x01;
 }
 
 bool FlashMemory::bitSTVREN()

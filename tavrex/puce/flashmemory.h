@@ -7,6 +7,7 @@
 
 class Instruction;
 class JeuInstructions;
+class MotNonCharge;
 
 // The chip's program address space: 32 KB of program flash, the configuration bytes
 // and the device ID, each held by a segment. Program memory is kept twice: as bytes,
@@ -54,13 +55,20 @@ public:
     // The per-address objects in one array that never moves (the fetch reads it).
     Instruction* const* tableInstr() const { return instr.data(); }
     void calculInstr(DWord adr);
+    // Whether a load wrote the word at `adr` (an even address).
+    bool estCharge(DWord adr) const { return adr < fin && !estInitial(instr[adr]); }
+    // For the diagnostics (`actif`), or not: the word just past each stretch of loaded
+    // program and the jumps to where nothing was loaded watch; the rare instructions
+    // that say themselves are armed.
+    void arme(bool actif);
 
 private:
     void libere(Instruction* i);
+    bool estInitial(const Instruction* i) const;
 
     std::vector<Instruction*> instr;
     JeuInstructions* jeu;
-    std::vector<Instruction> nopsInitiaux;   // never moved: sized once
+    std::vector<MotNonCharge> nopsInitiaux;   // never moved: sized once
 };
 
 class SegConfig : public Segment
@@ -83,11 +91,20 @@ struct BilanLecture
     bool ouvert = false;      // the file could be opened
     int lignes = 0;           // lines read
     int lignesIgnorees = 0;   // lines rejected and skipped
+    // Data records the chip does not take, by where they point: the first address of
+    // each (0 when none: no such range holds address 0).
+    DWord auDela32K = 0;      // past the 32 KB of program memory, below 0x200000
+    DWord identifiant = 0;    // the device ID, read-only
+    DWord eeprom = 0;         // 0xF00000 to 0xF000FF, the data EEPROM
+    DWord ailleurs = 0;       // anywhere else outside the chip's map
+    bool oscillateur = false; // CONFIG1L or CONFIG1H written
 };
 
 class FlashMemory
 {
 public:
+    static constexpr DWord adrCONFIG1L = 0x300000;
+    static constexpr DWord adrCONFIG2H = 0x300003;
     static constexpr DWord adrCONFIG3H = 0x300005;
     static constexpr DWord adrCONFIG4L = 0x300006;
 
@@ -108,6 +125,9 @@ public:
     Instruction* const* tableInstr() const { return program->tableInstr(); }
     bool bitPBADEN();
     bool bitSTVREN();
+    bool bitWDTEN();
+    bool estCharge(DWord adr) const { return program->estCharge(adr); }
+    void arme(bool actif) { program->arme(actif); }
 
     int readFromHex(const char* filename);
     const BilanLecture& bilan() const { return dernierBilan; }

@@ -72,6 +72,33 @@ int decode(const char* s, LigneDecode* ld)
     return ((somme + checksum) & 0xFF) ? -11 : 0;
 }
 
+namespace {
+
+// Where a data record's byte goes, for the diagnostics of the load: the first address
+// of each kind of place the chip does not take, and whether the oscillator's
+// configuration bytes are written.
+void note(BilanLecture& bilan, uint64_t adr)
+{
+    auto premier = [adr](DWord& d) {
+        if (d == 0)
+            d = static_cast<DWord>(adr);
+    };
+    if (adr < 0x8000 || (adr >= 0x200000 && adr < 0x200008))   // program, ID locations
+        return;
+    if (adr < 0x200000)
+        premier(bilan.auDela32K);
+    else if (adr >= 0x300000 && adr < 0x30000E)
+        bilan.oscillateur = bilan.oscillateur || adr <= 0x300001;
+    else if (adr == 0x3FFFFE || adr == 0x3FFFFF)
+        premier(bilan.identifiant);
+    else if (adr >= 0xF00000 && adr < 0xF00100)
+        premier(bilan.eeprom);
+    else if (adr <= 0xFFFFFFFFu)
+        premier(bilan.ailleurs);
+}
+
+}  // namespace
+
 BilanLecture lisFichierHex(const char* filename, FlashMemory* cible)
 {
     BilanLecture bilan;
@@ -102,6 +129,8 @@ BilanLecture lisFichierHex(const char* filename, FlashMemory* cible)
             // around to program memory.
             const uint64_t base = static_cast<uint64_t>(adresseEtendue) * 65536 + static_cast<uint64_t>(ld.a);
             auto dansEspace = [](uint64_t adr) { return adr <= 0xFFFFFFFFu; };
+            for (int i = 0; i < ld.b; ++i)
+                note(bilan, base + static_cast<uint64_t>(i));
             if (ld.b == 1) {
                 cible->writeByte(static_cast<DWord>(base), static_cast<Byte>(ld.data[0]));
                 break;

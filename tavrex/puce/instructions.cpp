@@ -427,6 +427,41 @@ TAVREX_EN_LIGNE bool InstructionControl8bits::termine(int numero)
     return pris;
 }
 
+DWord InstructionControl8bits::cibleA(DWord adresse, Word second) const
+{
+    switch (code) {
+    case Op::CALL:
+    case Op::GOTO:
+        return 2 * ((static_cast<DWord>(second & 0x0FFF) << 8) | (instr & 0xFF));
+    case Op::BRA:
+    case Op::RCALL: {
+        const int32_t decalage = (instr & 0x07FF) >= 0x400 ? (instr & 0x07FF) - 0x800 : (instr & 0x07FF);
+        return (adresse + 2 + 2 * static_cast<DWord>(decalage)) & 0x7FFF;
+    }
+    default:
+        return (adresse + 2 + 2 * static_cast<DWord>(static_cast<int8_t>(instr & 0xFF))) & 0x7FFF;
+    }
+}
+
+void InstructionControl8bits::surveilleSaut(bool oui, DWord cible)
+{
+    cibleHors = cible;
+    if (oui == horsProgramme)
+        return;
+    if (oui)
+        calmeDecode = calme;
+    calme = oui ? Calme::non : calmeDecode;
+    horsProgramme = oui;
+}
+
+void InstructionControl8bits::noteSaut()
+{
+    Diagnostics& d = processeur->diagnostics();
+    d.signale(Diagnostic::SautHors, {Diagnostics::hex(cibleHors)});
+    if (!d.attendu(Diagnostic::SautHors))
+        surveilleSaut(false, cibleHors);
+}
+
 std::string InstructionControl8bits::affiche() const
 {
     std::ostringstream s;
@@ -447,6 +482,7 @@ void InstructionControl11bits::preParametres()
 bool InstructionControl11bits::execute()
 {
     sautVers(processeur, newPC);
+    sautSurveille();
     return true;
 }
 
@@ -509,6 +545,7 @@ void InstructionControl20bits::process()
 bool InstructionControl20bits::execute()
 {
     sautVers(processeur, newPC);
+    sautSurveille();
     return true;
 }
 
@@ -742,6 +779,70 @@ void InstructionReset::parametres()
     processeur->mclrReset();
 }
 
+// --- RETFIE, SLEEP, CLRWDT, TBLWT: said when they run ------------------------------------------
+
+void InstructionSignalee::preParametres()
+{
+    arme(processeur->diagnostics().actif());
+}
+
+void InstructionSignalee::arme(bool actif)
+{
+    calme = actif ? Calme::non : Calme::oui;
+}
+
+bool InstructionSignalee::execute()
+{
+    Diagnostics& d = processeur->diagnostics();
+    Diagnostic::Genre genre;
+    switch (code) {
+    case Op::RETFIE:
+        genre = Diagnostic::Retfie;
+        d.signale(genre);
+        break;
+    case Op::SLEEP:
+        genre = Diagnostic::Sleep;
+        d.signale(genre);
+        break;
+    case Op::CLRWDT: {
+        genre = Diagnostic::ChienDeGarde;
+        const bool wdten = processeur->getFM()->bitWDTEN();
+        if (!wdten && !(dm(processeur)->readDirect(DataMemory::WDTCON) & 0x01)) {
+            // No watchdog: nothing to say, now or later (setting SWDTEN says itself).
+            calme = Calme::oui;
+            return true;
+        }
+        d.signale(genre, {wdten ? "WDTEN" : "SWDTEN"});
+        break;
+    }
+    default:
+        genre = Diagnostic::Tblwt;
+        d.signale(genre);
+        break;
+    }
+    // Said, it runs at once again.
+    if (!d.attendu(genre))
+        calme = Calme::oui;
+    return true;
+}
+
+// --- Words no load wrote ---------------------------------------------------------------------
+
+void MotNonCharge::surveille(DWord a, bool oui)
+{
+    adresse = a;
+    veille = oui;
+    calme = oui ? Calme::non : Calme::oui;
+}
+
+void MotNonCharge::note()
+{
+    Diagnostics& d = processeur->diagnostics();
+    d.signale(Diagnostic::MemoireEffacee, {Diagnostics::hex(adresse)});
+    if (!d.attendu(Diagnostic::MemoireEffacee))
+        surveille(adresse, false);
+}
+
 // --- One class per mnemonic ----------------------------------------------------------
 //
 // The number is a compile-time constant here, so each mnemonic's phases compile to
@@ -914,7 +1015,8 @@ public:
     BranchOp(const char* m, Word mask, Word op, P18f4550* p) : InstructionControl8bits(m, mask, op, Numero, p) {}
     bool execute() override
     {
-        termine(Numero);
+        if (termine(Numero))
+            sautSurveille();
         return true;
     }
     uint32_t executeEnBloc(DWord pc) override
@@ -982,7 +1084,7 @@ JeuInstructions::JeuInstructions(P18f4550* p) : processeur(p)
         new BranchOp<Op::BZ>("BZ",        0xFF00, 0xE000, p),      // 1110 0000 nnnn nnnn
         new InstructionControl11bits("BRA", 0xF800, 0xD000, Op::BRA, p),   // 1101 0nnn nnnn nnnn
         new InstructionControl20bits("CALL", 0xFE00, 0xEC00, Op::CALL, p), // 1110 110s kkkk kkkk, 1111 k...
-        base("CLRWDT",   0xFFFF, 0x0004, Op::CLRWDT),  // 0000 0000 0000 0100
+        new InstructionSignalee("CLRWDT", 0xFFFF, 0x0004, Op::CLRWDT, p),  // 0000 0000 0000 0100
         new InstructionDaw(p),                         // 0000 0000 0000 0111
         new InstructionControl20bits("GOTO", 0xFF00, 0xEF00, Op::GOTO, p), // 1110 1111 kkkk kkkk, 1111 k...
         base("NOP",      0xF000, 0xF000, Op::NOP),     // 1111 xxxx xxxx xxxx (second words, 0xFFFF)
@@ -990,10 +1092,10 @@ JeuInstructions::JeuInstructions(P18f4550* p) : processeur(p)
         new InstructionPush(p),                        // 0000 0000 0000 0101
         new InstructionRCall(p),                       // 1101 1nnn nnnn nnnn
         new InstructionReset(p),                       // 0000 0000 1111 1111
-        base("RETFIE",   0xFFFE, 0x0010, Op::RETFIE),  // 0000 0000 0001 000s
+        new InstructionSignalee("RETFIE", 0xFFFE, 0x0010, Op::RETFIE, p),  // 0000 0000 0001 000s
         new LitOp<Op::RETLW>("RETLW",     0xFF00, 0x0C00, p),   // 0000 1100 kkkk kkkk
         new InstructionReturn(p),                      // 0000 0000 0001 001s
-        base("SLEEP",    0xFFFF, 0x0003, Op::SLEEP),   // 0000 0000 0000 0011
+        new InstructionSignalee("SLEEP", 0xFFFF, 0x0003, Op::SLEEP, p),    // 0000 0000 0000 0011
         new LitOp<Op::ADDLW>("ADDLW",     0xFF00, 0x0F00, p),   // 0000 1111 kkkk kkkk
         new LitOp<Op::ANDLW>("ANDLW",     0xFF00, 0x0B00, p),   // 0000 1011 kkkk kkkk
         new LitOp<Op::IORLW>("IORLW",     0xFF00, 0x0900, p),   // 0000 1001 kkkk kkkk
@@ -1007,10 +1109,10 @@ JeuInstructions::JeuInstructions(P18f4550* p) : processeur(p)
         new InstructionTblrd("TBLRD*+", 0xFFFF, 0x0009, Op::TBLRDPOSTINC, p), // 0000 0000 0000 1001
         new InstructionTblrd("TBLRD*-", 0xFFFF, 0x000A, Op::TBLRDPOSTDEC, p), // 0000 0000 0000 1010
         new InstructionTblrd("TBLRD+*", 0xFFFF, 0x000B, Op::TBLRDPREINC, p),  // 0000 0000 0000 1011
-        base("TBLWT*",   0xFFFF, 0x000C, Op::TBLWT),         // 0000 0000 0000 1100
-        base("TBLWT*+",  0xFFFF, 0x000D, Op::TBLWTPOSTINC),  // 0000 0000 0000 1101
-        base("TBLWT*-",  0xFFFF, 0x000E, Op::TBLWTPOSTDEC),  // 0000 0000 0000 1110
-        base("TBLWT+*",  0xFFFF, 0x000F, Op::TBLWTPREINC),   // 0000 0000 0000 1111
+        new InstructionSignalee("TBLWT*", 0xFFFF, 0x000C, Op::TBLWT, p),  // 0000 0000 0000 1100
+        new InstructionSignalee("TBLWT*+", 0xFFFF, 0x000D, Op::TBLWTPOSTINC, p),  // 0000 0000 0000 1101
+        new InstructionSignalee("TBLWT*-", 0xFFFF, 0x000E, Op::TBLWTPOSTDEC, p),  // 0000 0000 0000 1110
+        new InstructionSignalee("TBLWT+*", 0xFFFF, 0x000F, Op::TBLWTPREINC, p),  // 0000 0000 0000 1111
     };
 }
 

@@ -65,6 +65,9 @@ public:
     bool fermeBoucle() const { return calme == Calme::boucle; }
     // The word's own address, once decoded there.
     virtual void placer(DWord adresse) { (void)adresse; }
+    // For the diagnostics (`actif`) or not: an instruction that says itself when it
+    // runs runs by ticks while it may still say something.
+    virtual void arme(bool actif) { (void)actif; }
     // A jump that closes a loop, about to run at `adresse`: 1 when it jumps onto
     // itself, 2 onto the word before it, 0 otherwise.
     virtual int motsDeBoucle(DWord adresse) const { (void)adresse; return 0; }
@@ -210,15 +213,32 @@ public:
     std::string affiche() const override;
     Instruction* copie() const override { return new InstructionControl8bits(*this); }
 
+    // The jump's target from its address and the word after it (a CALL's or GOTO's
+    // second word), as the word says it, before the counter's 32 KB mask.
+    DWord cibleA(DWord adresse, Word second) const;
+    // A jump to where nothing was loaded says so when it jumps; it runs by ticks
+    // meanwhile.
+    void surveilleSaut(bool oui, DWord cible);
+
 protected:
     // True when the branch is taken.
     bool termine(int numero);
     // The value Q4's step turns into the target, from the counter during the cycle.
     DWord cibleDepuis(DWord pc) const { return (pc + 2 * n - 2) & 0x7FFF; }
+    // A watched jump jumps: it says so.
+    void sautSurveille()
+    {
+        if (horsProgramme)
+            noteSaut();
+    }
+    [[gnu::cold]] void noteSaut();
 
     // Signed offset for the branches; the 20-bit word address for CALL and GOTO.
     DWord n = 0;
     DWord newPC = 0;
+    bool horsProgramme = false;
+    Calme calmeDecode = Calme::oui;   // its kind from the decoding, when not watched
+    DWord cibleHors = 0;
 };
 
 // BRA: oooo onnn nnnn nnnn
@@ -363,6 +383,41 @@ public:
     explicit InstructionReset(P18f4550* p);
     void parametres() override;
     Instruction* copie() const override { return new InstructionReset(*this); }
+};
+
+// RETFIE, SLEEP, CLRWDT and the TBLWT forms: one-cycle no-operations on the board,
+// which say so to the diagnostics when they run. While their kind may still be said
+// they run by ticks (their time exact), then at once as before.
+class InstructionSignalee : public Instruction
+{
+public:
+    using Instruction::Instruction;
+    void preParametres() override;
+    void arme(bool actif) override;
+    bool execute() override;
+    Instruction* copie() const override { return new InstructionSignalee(*this); }
+};
+
+// A program word that no load wrote: a NOP. The one just past a stretch of loaded
+// program (or at 0) watches: execution that reaches it ran past the program's end.
+class MotNonCharge : public Instruction
+{
+public:
+    explicit MotNonCharge(const Instruction& nop) : Instruction(nop) {}
+    bool execute() override
+    {
+        if (veille)
+            note();
+        return true;
+    }
+    // Watches, at `adresse`, or not; watching, it runs by ticks.
+    void surveille(DWord adresse, bool oui);
+
+private:
+    [[gnu::cold]] void note();
+
+    DWord adresse = 0;
+    bool veille = false;
 };
 
 class JeuInstructions

@@ -101,9 +101,38 @@ bool P18f4550::entreDeuxCycles() const
 
 int P18f4550::readFromHex(const char* filename)
 {
+    // A new program: its diagnostics start afresh; the registers watch before its
+    // words are decoded, which reads whether they read plainly.
+    diag.efface();
+    dm.arme(diag.actif());
     const int resultat = fm.readFromHex(filename);
+    fm.arme(diag.actif());
+    diag.examineChargement(fm.bilan(), fm);
     powerOnReset();
     return resultat;
+}
+
+void P18f4550::nouvelleExecution()
+{
+    diag.nouvelleExecution();
+    arme();
+}
+
+void P18f4550::signalePile(uint64_t ticks)
+{
+    static const Diagnostic::Genre genres[] = {Diagnostic::DebordementPile, Diagnostic::PilePleine,
+                                               Diagnostic::SousPile};
+    const Byte pile = dm.pileEnAttente();
+    for (int i = 0; i < 3; ++i)
+        if (pile & (1 << i))
+            diag.signaleEn(genres[i], dm.pcPile(), ticks);
+    dm.oubliePile();
+}
+
+void P18f4550::arme()
+{
+    dm.arme(diag.actif());
+    fm.arme(diag.actif());
 }
 
 void P18f4550::clock()

@@ -6,6 +6,7 @@
 #include "adc.h"
 #include "alu.h"
 #include "datamemory.h"
+#include "diagnostics.h"
 #include "evenement.h"
 #include "flashmemory.h"
 #include "instructions.h"
@@ -32,6 +33,9 @@
 //   without instruction work, the next cycle executes a NOP while fetching address 0;
 // - no interrupts: RETFIE, SLEEP and CLRWDT are one-cycle no-operations.
 //
+// What a program relies on and the board leaves out is said to its diagnostics,
+// without changing anything that runs.
+//
 // Every tick ends the same way: the events due in it fire, then the ports marked as
 // changed are evaluated (A to E). An instruction that reaches only the core runs its
 // four ticks at once when none of them has an event due or a port to evaluate, and a
@@ -49,6 +53,9 @@ public:
     void mclrReset();
     void stackReset();
     int readFromHex(const char* filename);
+    // A new run: the diagnostics' kinds may be said again, and what watches for them
+    // watches again.
+    void nouvelleExecution();
 
     void clock();
     // Always begins a new instruction cycle at Q1, whatever state clock() left.
@@ -98,6 +105,16 @@ public:
     Pwm* getPwm2() { return &pwm2; }
     ListeEvts* getListeEvts() { return &evts; }
     uint64_t time() const { return temps; }
+    Diagnostics& diagnostics() { return diag; }
+    const Diagnostics& diagnostics() const { return diag; }
+    // Says the stack's overflow or underflow that the stack noted since, at `ticks`:
+    // the quiet runs keep their time to themselves, so the board's millisecond step
+    // and the end of each stretch of the run come here.
+    void diagnosticsDePile(uint64_t ticks)
+    {
+        if (dm.pileEnAttente())
+            signalePile(ticks);
+    }
 
     // Whether the cycle just run left its instruction half done, its last cycle to
     // come: the NOP of a word flushed by a jump, call, return or skip, or the second
@@ -256,7 +273,11 @@ private:
     }
     void evaluePorts();
     void redemarre();
+    [[gnu::cold]] void signalePile(uint64_t ticks);
+    // What watches for the diagnostics, armed as their mode asks.
+    void arme();
 
+    Diagnostics diag{this, &temps};   // first: the registers and instructions built below use it
     JeuInstructions jeu;
     InstructionPtr nopProto;   // jeu's first entry, which every flush puts in the fetch stage
     Alu alu;

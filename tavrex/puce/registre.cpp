@@ -2,6 +2,7 @@
 
 #include "adc.h"
 #include "datamemory.h"
+#include "diagnostics.h"
 #include "ports.h"
 #include "pwm.h"
 #include "timer0.h"
@@ -109,7 +110,16 @@ void RegistreADCON2::applique() { adc->configClock(); }
 
 // --- CCP modules -------------------------------------------------------------
 
-void RegistreCCPxCON::applique() { pwm->config(); }
+void RegistreCCPxCON::applique()
+{
+    pwm->config();
+    // PWM (11xx) and off (0000) are what the board models; CCP1's enhanced outputs
+    // (P1M, bits 7 and 6) are not.
+    const Byte mode = data & 0x0F;
+    const bool enPwm = (mode & 0x0C) == 0x0C;
+    if ((mode != 0 && !enPwm) || (enPwm && (data & 0xC0) && nom == "CCP1CON"))
+        diag->signale(Diagnostic::Ccp, {nom, Diagnostics::hex(data, 2)});
+}
 void RegistreCCPRxL::applique() { pwm->dutyCycle(); }
 
 void RegistreCCPRxH::write(Byte d)
@@ -200,4 +210,63 @@ void RegistreTMR2::clrBit(Byte num)
 {
     timer2->actualiser();
     timer2->setTmr2(avecBit(timer2->getTmr2(), num, false));
+}
+
+// --- What the board does not model ----------------------------------------------
+
+RegistreNonModelise::RegistreNonModelise(const std::string& nom, Diagnostics* diag, Byte genre, bool lu,
+                                         Byte masqueRepos, Byte valeurRepos)
+    : RegistreSpecial(nom), diag(diag), genre(genre), lu(lu), masqueRepos(masqueRepos), valeurRepos(valeurRepos)
+{
+}
+
+void RegistreNonModelise::arme(bool actif)
+{
+    veilleLecture = lu && actif;
+    lectureDirecte = !veilleLecture;
+}
+
+void RegistreNonModelise::noteEcriture()
+{
+    if (masqueRepos && (data & masqueRepos) == valeurRepos)
+        return;
+    diag->signale(static_cast<Diagnostic::Genre>(genre), {nom, Diagnostics::hex(data, 2)});
+}
+
+void RegistreNonModelise::noteLecture()
+{
+    const auto g = static_cast<Diagnostic::Genre>(genre);
+    diag->signale(g, {nom, Diagnostics::hex(data, 2)});
+    if (!diag->attendu(g))
+        arme(false);
+}
+
+void RegistreInterruptions::examine()
+{
+    const Byte intcon = mem->readDirect(DataMemory::INTCON);
+    if (!(intcon & 0x80))
+        return;   // GIE (GIEH) clear: nothing runs
+    const bool ipen = mem->readDirect(DataMemory::RCON) & 0x80;
+    static const char* const nomsIntcon[8] = {nullptr, nullptr, nullptr, "RBIE", "INT0IE", "TMR0IE", nullptr, nullptr};
+    static const char* const nomsIntcon3[8] = {nullptr, nullptr, nullptr, "INT1IE", "INT2IE", nullptr, nullptr, nullptr};
+    static const char* const nomsPie1[8] = {"TMR1IE", "TMR2IE", "CCP1IE", "SSPIE", "TXIE", "RCIE", "ADIE", "SPPIE"};
+    static const char* const nomsPie2[8] = {"CCP2IE", "TMR3IE", "HLVDIE", "BCLIE", "EEIE", "USBIE", "CMIE", "OSCFIE"};
+    std::string bits;
+    auto ajoute = [&bits](Byte valeur, const char* const (&noms)[8]) {
+        for (int b = 7; b >= 0; --b) {
+            if (!((valeur >> b) & 1) || !noms[b])
+                continue;
+            bits += (bits.empty() ? "" : ", ");
+            bits += noms[b];
+        }
+    };
+    ajoute(intcon, nomsIntcon);
+    ajoute(mem->readDirect(DataMemory::INTCON3), nomsIntcon3);
+    // The peripherals' enables count with PEIE (GIEL), or with priorities.
+    if ((intcon & 0x40) || ipen) {
+        ajoute(mem->readDirect(DataMemory::PIE1), nomsPie1);
+        ajoute(mem->readDirect(DataMemory::PIE2), nomsPie2);
+    }
+    if (!bits.empty())
+        diag->signale(Diagnostic::Interruptions, {bits, ipen ? "0x0008/0x0018" : "0x0008"});
 }

@@ -10,6 +10,7 @@
 // or a call into the peripheral that owns the register).
 
 class DataMemory;
+class Diagnostics;
 class Port;
 
 // Banks 0 to 7 of data memory: plain storage.
@@ -36,6 +37,9 @@ public:
     virtual std::string name() const { return "NOT A SFR"; }
     virtual void doPreIndirect() {}
     virtual void doPostIndirect() {}
+    // For the diagnostics (`actif`) or not: a register that says the program's reads
+    // reads by ticks while it may still say one.
+    virtual void arme(bool actif) { (void)actif; }
     bool isIndirectReg() const { return indirect; }
 
     // Before and after an instruction's access to this register. Only the registers
@@ -288,17 +292,20 @@ protected:
     void applique() override;
 };
 
-// CCP registers of a PWM module.
+// CCP registers of a PWM module. A mode other than PWM or off, or CCP1's enhanced
+// PWM outputs, is said to the diagnostics.
 class RegistreCCPxCON : public RegistreEffet
 {
 public:
-    RegistreCCPxCON(const std::string& nom, Pwm* pwm) : RegistreEffet(nom), pwm(pwm) {}
+    RegistreCCPxCON(const std::string& nom, Pwm* pwm, Diagnostics* diag)
+        : RegistreEffet(nom), pwm(pwm), diag(diag) {}
 
 protected:
     void applique() override;
 
 private:
     Pwm* pwm;
+    Diagnostics* diag;
 };
 class RegistreCCPRxL : public RegistreEffet
 {
@@ -389,6 +396,89 @@ public:
 
 private:
     Timer2* timer2;
+};
+
+// A register of something the board does not model, plain storage as ever: the
+// program's writes, and its reads when `lu`, are said to the diagnostics under
+// `genre`, with the register's name. A write whose bits under `masqueRepos` equal
+// `valeurRepos` leaves the module off and says nothing (no mask: every write says).
+// Watched reads make the instructions that read it run by ticks (lectureDirecte
+// clear); once the kind is said the register reads plainly again.
+class RegistreNonModelise : public RegistreSpecial
+{
+public:
+    RegistreNonModelise(const std::string& nom, Diagnostics* diag, Byte genre, bool lu, Byte masqueRepos = 0,
+                        Byte valeurRepos = 0);
+    Byte read() override
+    {
+        if (veilleLecture)
+            noteLecture();
+        return data;
+    }
+    void write(Byte d) override
+    {
+        data = d;
+        noteEcriture();
+    }
+    void setBit(Byte num) override
+    {
+        Registre::setBit(num);
+        noteEcriture();
+    }
+    void clrBit(Byte num) override
+    {
+        Registre::clrBit(num);
+        noteEcriture();
+    }
+    void powerOnReset() override { data = 0; }
+    void arme(bool actif) override;
+
+private:
+    void noteEcriture();
+    [[gnu::cold]] void noteLecture();
+
+    Diagnostics* diag;
+    Byte genre;
+    bool lu;
+    bool veilleLecture = false;
+    Byte masqueRepos;
+    Byte valeurRepos;
+};
+
+// INTCON, INTCON3, PIE1, PIE2 and RCON: plain storage. A change of the program that
+// sets one of the bits under `masque` (GIE, PEIE, the enables, IPEN) and leaves an
+// interrupt armed is said to the diagnostics. The peripherals' flags (Timer0's TMR0IF)
+// are outside the mask: setting them costs one test.
+class RegistreInterruptions : public RegistreSpecial
+{
+public:
+    RegistreInterruptions(const std::string& nom, DataMemory* mem, Diagnostics* diag, Byte masque)
+        : RegistreSpecial(nom), mem(mem), diag(diag), masque(masque) {}
+    void write(Byte d) override
+    {
+        const Byte avant = data;
+        data = d;
+        verifie(avant);
+    }
+    void setBit(Byte num) override
+    {
+        const Byte avant = data;
+        Registre::setBit(num);
+        verifie(avant);
+    }
+    void powerOnReset() override { data = 0; }
+
+private:
+    void verifie(Byte avant)
+    {
+        if (data & ~avant & masque)
+            examine();
+    }
+    [[gnu::cold]] void examine();
+
+    DataMemory* mem;
+    Diagnostics* diag;
+    Byte masque;
 };
 
 #endif

@@ -2,11 +2,13 @@
 
 #include <QTemporaryDir>
 
+#include "bandediagnostics.h"
 #include "fenetrecartemicro.h"
 #include "miseenpage.h"
 #include "modele.h"
 #include "principal.h"
 #include "saisiereelle.h"
+#include "seance.h"
 #include "ui_fenetrecartemicro.h"
 
 class TestCarte : public QObject
@@ -19,6 +21,7 @@ private slots:
     void alimentation();
     void chargementHex();
     void aEchelle();
+    void diagnostics();
 };
 
 void TestCarte::potentiometreEtClavier()
@@ -232,6 +235,49 @@ void TestCarte::aEchelle()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     QCOMPARE(carte->sizeHint(), taille);
     QVERIFY(carte->grab().toImage() == dessin);
+}
+
+void TestCarte::diagnostics()
+{
+    Modele modele;
+    FenetreCarteMicro carte(modele);
+    carte.show();
+    Ui::FenetreCarteMicro* ui = carte.formulaire();
+    BandeDiagnostics* bande = ui->bandeDiagnostics;
+    QSignalSpy choisi(&carte, &FenetreCarteMicro::diagnosticChoisi);
+    QVERIFY(!bande->isVisible());
+    QVERIFY(!ui->marqueDiagnostics->isVisible());
+
+    // A blinker on Timer0's interrupt, its LCD started after 20 ms: two entries, in
+    // French, unread, the mark beside the file.
+    const QString programme = QStringLiteral(TAVREX_TEST_HEX_DIR "/clignote_interruption.hex");
+    QVERIFY(carte.chargerProgramme(programme).reussi());
+    ui->boutonPower->click();
+    Seance(modele).avanceJusqua(40 * ticksParMs);
+    QVERIFY(bande->isVisible());
+    QCOMPARE(bande->count(), 2);
+    QVERIFY2(bande->item(0)->text().contains(QStringLiteral("LCD écrit 20,1 ms après la mise sous tension")),
+             qPrintable(bande->item(0)->text()));
+    QVERIFY2(bande->item(1)->text().startsWith(QStringLiteral("29,576 ms · 0x0034 · bsf INTCON, 7\ninterruptions "
+                                                              "autorisées (GIE avec TMR0IE)")),
+             qPrintable(bande->item(1)->text()));
+    QVERIFY(bande->item(1)->font().bold());
+    QVERIFY(ui->marqueDiagnostics->isVisible());
+    QVERIFY(ui->marqueDiagnostics->toolTip().startsWith(QStringLiteral("2 diagnostic(s) non lu(s)")));
+
+    // The mark shows them and goes; an entry clicked gives its instruction's address.
+    ui->marqueDiagnostics->click();
+    QVERIFY(!ui->marqueDiagnostics->isVisible());
+    QVERIFY(!bande->item(1)->font().bold());
+    QTest::mouseClick(bande->viewport(), Qt::LeftButton, {}, bande->visualItemRect(bande->item(1)).center());
+    QCOMPARE(choisi.count(), 1);
+    QCOMPARE(choisi.at(0).at(0).toUInt(), 0x34u);
+
+    // The same program loaded again: the strip starts afresh, out of sight.
+    QVERIFY(carte.chargerProgramme(programme).reussi());
+    QCOMPARE(bande->count(), 0);
+    QVERIFY(!bande->isVisible());
+    QVERIFY(!ui->marqueDiagnostics->isVisible());
 }
 
 TAVREX_TESTS_FENETRE(TestCarte)

@@ -36,6 +36,7 @@ private slots:
     void touches();
     void touchesApresUnChamp();
     void modeSimple();
+    void diagnosticsEnModeSimple();
     void modeCompletALEcran_data();
     void modeCompletALEcran();
     void tuilesSuiventLaFenetre();
@@ -219,6 +220,28 @@ void TestMainWindow::modeSimple()
     w.on_action_Mode_simple_triggered();
     QVERIFY(w.modeSimple());
     QVERIFY(!w.sousFenetre(3)->isVisible() && !w.sousFenetre(4)->isVisible());
+}
+
+// The strip of diagnostics comes with the first and goes with the program: the
+// simple mode's window fits the board each time.
+void TestMainWindow::diagnosticsEnModeSimple()
+{
+    Simulation simulation;
+    MainWindow w(simulation);
+    const int hauteur = w.height();
+    Ui::FenetreCarteMicro* carte = w.getMicro()->formulaire();
+    QVERIFY(w.getMicro()->chargerProgramme(QStringLiteral(TAVREX_TEST_HEX_DIR "/diag_interruptions.hex")).reussi());
+    w.getMicro()->setPower(true);
+    simulation.seance.avanceJusqua(ticksParMs);
+    QCoreApplication::processEvents();
+    QVERIFY(carte->bandeDiagnostics->isVisible());
+    QVERIFY(w.height() >= hauteur + carte->bandeDiagnostics->height());
+    QCOMPARE(defautsDeMiseEnPage(w.sousFenetre(1)), QStringList());
+    w.getMicro()->setPower(false);
+    QVERIFY(w.getMicro()->chargerProgramme(QStringLiteral(TAVREX_EXAMPLES_DIR "/demo.hex")).reussi());
+    QCoreApplication::processEvents();
+    QVERIFY(!carte->bandeDiagnostics->isVisible());
+    QCOMPARE(w.height(), hauteur);
 }
 
 namespace {
