@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <random>
@@ -489,4 +490,55 @@ TEST(Debogueur, APauseSuspendsThePacing)
     EXPECT_TRUE(sim.cadence.actif());
     attend([&sim, t] { return sim.modele.time() > t + ticksParMs; });
     EXPECT_GT(sim.modele.time(), t + ticksParMs);
+}
+
+// The runner's --break and --break-if: the line of the stop, then what is asked; no
+// stop is said too; a bad text is one line naming the option, status 2. The desktop
+// program takes them the same way and counts the wall time paused to --quit-after.
+TEST(Debogueur, RunnerBreaks)
+{
+    const std::string hex = cheminHex("debogueur");
+    const std::string lie = TAVREX_TEST_LIES_DIR "/symboles_lies.hex";
+    struct Cas
+    {
+        std::vector<std::string> arguments;
+        int code;
+        std::string premiere;   // the first line of the output, or of the errors
+    };
+    const Cas cas[] = {
+        {{"--break", "0x0006", hex}, 0, "break at 0x0006 (boucle) after 4 cycles, 0.000 ms"},
+        {{"--break", "boucle:3", "--break", "recurse", hex}, 0, "break at 0x0028 (recurse) after 13 cycles, 0.001 ms"},
+        {{"--break", "tempo+2:500", hex}, 0, "break at 0x0024 (tempo+0x2) after 1606 cycles, 0.134 ms"},
+        {{"--break-if", "copie == 3", hex}, 0, "break at 0x000c (boucle+0x6) after 1273 cycles, 0.106 ms"},
+        {{"--break-if", "_adc_raw+1 >= 200", lie}, 0, "break at 0x000c (boucle+0x6) after 2196 cycles, 0.183 ms"},
+        {{"--break-if", "PORTB & 0x08 == 0", "--at", "5", "press BP1", TAVREX_EXAMPLES_DIR "/demo.hex"}, 0,
+         "break at 0x0186 (tempo_b+0x8) after 60001 cycles, 5.000 ms"},
+        {{"--break", "0x7000", "--cycles", "5000", hex}, 0, "no break"},
+        {{"--break", "inconnu", hex}, 2, "tavrex-cli: --break inconnu: unknown label"},
+        {{"--break", "boucle:x", hex}, 2, "tavrex-cli: --break boucle:x: expected ADDR or LABEL, then :N for the Nth arrival"},
+        {{"--break-if", "PORTZ == 1", hex}, 2, "tavrex-cli: --break-if PORTZ == 1: unknown register or symbol"},
+        {{"--break", "boucle", "--check", "x.chk", hex}, 2, "tavrex-cli: --break cannot be combined with --check"},
+    };
+    for (const Cas& c : cas) {
+        std::vector<std::string> args = c.arguments;
+        if (c.code == 0 && std::find(args.begin(), args.end(), "--cycles") == args.end())
+            args.insert(args.begin(), {"--ms", "20"});
+        const Sortie s = lanceCli(args);
+        SCOPED_TRACE(args.front() + " " + args[1] + " " + args[2]);
+        EXPECT_EQ(s.code, c.code) << s.erreurs;
+        const std::string& texte = c.code == 0 ? s.texte : s.erreurs;
+        EXPECT_EQ(texte.substr(0, texte.find('\n')), c.premiere);
+    }
+    // Then what is asked, as it is at the stop.
+    const Sortie s = lanceCli({"--ms", "20", "--break", "apres:2", "--dump", "--led", hex});
+    EXPECT_NE(s.texte.find("\npc 0x0018\n"), std::string::npos) << s.texte;
+    EXPECT_NE(s.texte.find("\n020: 02 02 02 00"), std::string::npos) << s.texte;
+    EXPECT_NE(s.texte.find("\nled "), std::string::npos) << s.texte;
+
+    // Paused at once, the desktop program quits after 300 ms of wall time.
+    const Sortie f = lance(TAVREX_FENETRE, {"--break", "boucle", "--power-on", "--quit-after", "300", hex});
+    EXPECT_EQ(f.code, 0) << f.erreurs;
+    const Sortie g = lance(TAVREX_FENETRE, {"--break", "nulle", hex});
+    EXPECT_EQ(g.code, 2);
+    EXPECT_NE(g.erreurs.find("tavrex: --break nulle: unknown label"), std::string::npos) << g.erreurs;
 }

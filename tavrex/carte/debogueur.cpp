@@ -329,6 +329,25 @@ std::string Debogueur::texteRefus(Refus refus, const std::string& option, const 
                                        : "expected REG [& MASK] OP VALUE, OP one of == != < <= > >=, VALUE 0 to 255");
 }
 
+bool Debogueur::ajouteTextes(const std::vector<std::string>& points, const std::vector<std::string>& textes,
+                             const std::string& sansSymboles, std::string& erreur)
+{
+    auto refuse = [&](Refus r, const char* option, const std::string& t) {
+        erreur = texteRefus(r, option, t);
+        if (r == Refus::SymboleInconnu && !sansSymboles.empty())
+            erreur += "; " + sansSymboles;
+        return false;
+    };
+    Refus r = Refus::Aucun;
+    for (const std::string& t : points)
+        if (ajouteAdresse(t, &r) < 0)
+            return refuse(r, "--break", t);
+    for (const std::string& t : textes)
+        if (ajouteCondition(t, &r) < 0)
+            return refuse(r, "--break-if", t);
+    return true;
+}
+
 bool Debogueur::actifs(Genre genre) const
 {
     return std::any_of(liste.begin(), liste.end(), [genre](const PointArret& p) { return p.actif && p.genre == genre; });

@@ -73,6 +73,11 @@ public:
     int pointA(uint32_t adresse) const;
     // One English line for the runner: "--break boucle: unknown label" and the like.
     static std::string texteRefus(Refus refus, const std::string& option, const std::string& texte);
+    // The command line's --break and --break-if texts, in their order. At the first one
+    // refused, false with its line in `erreur`; `sansSymboles`, when not empty, says
+    // why no label is known and ends the line of an unknown one.
+    bool ajouteTextes(const std::vector<std::string>& points, const std::vector<std::string>& conditions,
+                      const std::string& sansSymboles, std::string& erreur);
 
     // Control. A pause comes at the next instruction boundary; the steps run from a
     // pause and end in one. While paused, chip time stands still; the front end stops
