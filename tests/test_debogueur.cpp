@@ -175,6 +175,14 @@ TEST(Debogueur, BreakpointsStopWhereTheWalkArrives)
         EXPECT_EQ(demo.m->getProcesseur()->getInstrPtr()->mnemo(), "BSF");
         demo.d.continuer();
     }
+    // A register counted on demand, as the program reads it.
+    demo.d.retire(front);
+    const int minuterie = demo.d.ajouteCondition("TMR2 >= 200");
+    ASSERT_TRUE(demo.court());
+    EXPECT_EQ(demo.d.dernierArret()->point, minuterie);
+    const Byte lu = demo.m->getProcesseur()->valeurLue(DataMemory::TMR2);
+    EXPECT_GE(lu, 200);
+    EXPECT_EQ(demo.m->getProcesseur()->getDM()->read(DataMemory::TMR2), lu);
 }
 
 // A step runs a whole instruction: a skip with the two-word instruction it skips, a
