@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include "aleatoire.h"
+#include "debogueur.h"
 #include "modele.h"
 #include "scenario.h"
 #include "seance.h"
@@ -41,8 +42,14 @@ public:
     // Starts the slices again, at the period set.
     void demarre();
     void arrete();
-    // Lets the run's clock go on at the wall clock's pace while the board is off.
+    // Lets the run's clock go on at the wall clock's pace while the board is off;
+    // while the run is paused, the wall time is counted as the run's pauses.
     void suisTempsHorsTension();
+    // The debugger's pause: no slice runs and the load idles (its measure emitted
+    // once, as when the slices stop) until `reprend`; switching the board on and off
+    // meanwhile only says whether the slices run then.
+    void suspend();
+    void reprend();
 
 signals:
     // After each slice: the chip time, in seconds.
@@ -68,6 +75,8 @@ private:
     int timerId = 0;
     QTimer minuterieArret;
     QElapsedTimer mur;
+    bool suspendue = false;
+    bool relancer = false;   // the slices ran, or the board was switched on, during the pause
 
     // The measure under way, from the first slice after a start.
     QElapsedTimer chrono;
@@ -76,18 +85,19 @@ private:
     int tranches = 0;
 };
 
-// The simulation a desktop front end shows: the board, its run, its pacing and the
-// record of what is done to it, built before the windows that show it and gone after
-// them. The random source is seeded first: the ports draw their first levels as the
-// board is built.
+// The simulation a desktop front end shows: the board, its run, its pacing, its
+// debugger (whose pauses stop the pacing) and the record of what is done to it, built
+// before the windows that show it and gone after them. The random source is seeded
+// first: the ports draw their first levels as the board is built.
 struct Simulation
 {
-    explicit Simulation(uint64_t graine = Aleatoire::graineParDefaut) : graine(seme(graine)) {}
+    explicit Simulation(uint64_t graine = Aleatoire::graineParDefaut);
 
     const uint64_t graine;
     Modele modele;
     Seance seance{modele};
     Cadence cadence{seance, modele};
+    Debogueur debogueur{seance, modele};
     Enregistreur enregistreur{modele, seance, graine};
 
 private:

@@ -33,6 +33,9 @@ struct OptionsLancement
     bool force = false;   // a program whose SHA-256 differs from the one recorded
     bool graineDonnee = false;
     Diagnostics::Mode avertissements = Diagnostics::Mode::UneFois;
+    std::vector<std::string> points;       // --break, as written
+    std::vector<std::string> conditions;   // --break-if, as written
+    std::string symboles;                  // the program's symbols; empty: beside it
 
     // The runner.
     uint64_t ticks = 0;
@@ -47,7 +50,6 @@ struct OptionsLancement
     std::string check;
     std::string junit;
     bool tap = false;
-    std::string symboles;
     std::string trajectoire;
     bool pose = false;
     double poseX = 0.0, poseY = 0.0, poseDeg = 0.0;
@@ -67,6 +69,7 @@ struct OptionsLancement
     uint64_t quitterApres = 0;   // ticks
     std::string capture;
     std::string enregistrement;   // the scenario written on quitting
+    bool debogueur = false;   // the debugger window opened at start
 };
 
 // Reads the options of `programme` (argv[0] is the program's name; the desktop

@@ -38,8 +38,15 @@ SegProgram::~SegProgram()
         libere(i);
 }
 
+// The word decoded at an address, through a breakpoint's stand-in.
+static Instruction* motDecode(Instruction* i)
+{
+    return i->estMarque() ? static_cast<InstructionArret*>(i)->remplace() : i;
+}
+
 bool SegProgram::estInitial(const Instruction* i) const
 {
+    i = motDecode(const_cast<Instruction*>(i));
     const std::less<const Instruction*> avant;
     const Instruction* debutNops = nopsInitiaux.data();
     const Instruction* finNops = nopsInitiaux.data() + nopsInitiaux.size();
@@ -48,14 +55,17 @@ bool SegProgram::estInitial(const Instruction* i) const
 
 void SegProgram::libere(Instruction* i)
 {
-    if (!estInitial(i))
+    Instruction* mot = motDecode(i);
+    if (mot != i)
         delete i;
+    if (!estInitial(mot))
+        delete mot;
 }
 
 void SegProgram::arme(bool actif)
 {
     for (DWord adr = 0; adr < fin; adr += 2) {
-        Instruction* i = instr[adr];
+        Instruction* i = motDecode(instr[adr]);
         if (estInitial(i)) {
             // Execution comes here from the word before only past the end of a stretch
             // of loaded program, or at 0 where the chip starts; elsewhere a jump does,
@@ -89,16 +99,31 @@ void SegProgram::calculInstr(DWord adr)
 {
     if (adr >= fin)   // also the address before 0, seen unsigned
         return;
+    const bool marquee = instr[adr]->estMarque();
     libere(instr[adr]);
     Word w;
+    Instruction* i;
     if (readWord(adr, w) < 0) {
-        instr[adr] = jeu->nop()->copie();
+        i = jeu->nop()->copie();
+    } else {
+        i = jeu->decode(w)->copie();
+        i->preParametres();
+        i->placer(adr);
+    }
+    instr[adr] = marquee ? new InstructionArret(i) : i;
+}
+
+void SegProgram::marque(DWord adr, bool oui)
+{
+    if (adr >= fin || (adr & 1) || instr[adr]->estMarque() == oui)
+        return;
+    if (oui) {
+        instr[adr] = new InstructionArret(instr[adr]);
         return;
     }
-    Instruction* i = jeu->decode(w)->copie();
-    i->preParametres();
-    i->placer(adr);
-    instr[adr] = i;
+    Instruction* marqueur = instr[adr];
+    instr[adr] = static_cast<InstructionArret*>(marqueur)->remplace();
+    delete marqueur;
 }
 
 namespace {
@@ -137,6 +162,12 @@ FlashMemory::~FlashMemory()
     delete program;
     delete config;
     delete devID;
+}
+
+Instruction* FlashMemory::instruction(DWord adr) const
+{
+    Instruction* i = program->getInstr(adr);
+    return i->estMarque() ? static_cast<InstructionArret*>(i)->remplace() : i;
 }
 
 int FlashMemory::writeByte(DWord adr, Byte b)
