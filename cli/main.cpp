@@ -18,9 +18,11 @@
 #include <vector>
 
 #include "check.h"
+#include "etat.h"
 #include "modele.h"
 #include "options.h"
 #include "preparation.h"
+#include "scenario.h"
 #include "seance.h"
 #include "vcd.h"
 
@@ -126,6 +128,39 @@ int lanceCheck(const OptionsLancement& o)
     return executerCheck(p);
 }
 
+// Two snapshots compared: what differs, one line each; 0 when nothing does.
+int compareEtats(const OptionsLancement& o)
+{
+    EtatLu a, b;
+    std::string e;
+    if (!lireEtat(o.diffA, a, e) || !lireEtat(o.diffB, b, e))
+        erreur(e);
+    const std::vector<std::string> lignes = differencesEtats(a, b);
+    for (const std::string& l : lignes)
+        std::printf("%s\n", l.c_str());
+    return lignes.empty() ? 0 : 1;
+}
+
+// The files a run's board comes from, for its snapshot: the last of each kind the
+// record loaded, otherwise the one given.
+FichiersEtat fichiersDuRun(const DonneesCarte& d, const Enregistreur& enregistreur)
+{
+    FichiersEtat f;
+    f.programme = d.programme;
+    f.robot = d.robot;
+    f.piste = d.piste;
+    for (const Action& a : enregistreur.actions())
+        (a.type == Action::Programme ? f.programme : a.type == Action::Robot ? f.robot
+                                                   : a.type == Action::Piste ? f.piste : f.empreinte) = a.fichier;
+    for (std::string* nom : {&f.programme, &f.robot, &f.piste})
+        if (!nom->empty())
+            *nom = std::filesystem::absolute(*nom).lexically_normal().string();
+    f.empreinte = empreinteFichier(f.programme);
+    f.graine = enregistreur.graine();
+    f.actions = enregistreur.actions();
+    return f;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -140,6 +175,8 @@ int main(int argc, char** argv)
     }
     if (!o.check.empty())
         return lanceCheck(o);
+    if (!o.diffA.empty())
+        return compareEtats(o);
 
     // A scenario starts from a blank board: it loads its files and switches the board
     // on itself.
@@ -148,9 +185,21 @@ int main(int argc, char** argv)
     if (scenario)
         donnees.robot = donnees.piste = std::string();
     std::string note;
-    const std::unique_ptr<Modele> modele = prepareCarte(donnees, defaut, note);
+    // A snapshot: a board prepared from its files, the files given taking their place.
+    EtatLu etat;
+    const bool reprise = !o.etatCharge.empty();
+    if (reprise && !lireEtat(o.etatCharge, etat, defaut))
+        erreur(defaut);
+    const std::unique_ptr<Modele> modele =
+        reprise ? prepareCarteEtat(etat, {donnees.programme, {}, o.robot, o.piste, 0, {}}, defaut)
+                : prepareCarte(donnees, defaut, note);
     if (!modele)
         erreur(defaut);
+    if (reprise) {
+        donnees.programme = donnees.programme.empty() ? etat.fichiers.programme : donnees.programme;
+        donnees.robot = o.robot.empty() ? etat.fichiers.robot : o.robot;
+        donnees.piste = o.piste.empty() ? etat.fichiers.piste : o.piste;
+    }
     if (!note.empty())
         std::fprintf(stderr, "tavrex-cli: %s\n", note.c_str());
     P18f4550& pic = *modele->getProcesseur();
@@ -166,7 +215,21 @@ int main(int argc, char** argv)
     modele->setObservateurPas(&suivi);
 
     Seance seance(*modele);
-    seance.planifie(o.actions);
+    // Recorded for a snapshot only: the observer costs nothing in the run loop.
+    std::unique_ptr<Enregistreur> enregistreur;
+    if (!o.etatSauve.empty() || reprise)
+        enregistreur = std::make_unique<Enregistreur>(*modele, seance, o.graine);
+    uint64_t debut = 0;
+    if (reprise) {
+        if (!restaureEtat(etat, *modele, &seance, defaut))
+            erreur(defaut);
+        enregistreur->reprend(etat.fichiers.actions, etat.fichiers.graine);
+        debut = seance.horloge();
+    }
+    std::vector<Action> actions = o.actions;
+    for (Action& a : actions)
+        a.ticks += debut;
+    seance.planifie(actions);
     std::unique_ptr<EnregistreurVcd> vcd;
     if (!o.vcd.empty()) {
         // Opened after power-on's reset, so that time 0 holds the levels it set.
@@ -194,10 +257,12 @@ int main(int argc, char** argv)
         });
     const std::clock_t cpu0 = std::clock();
     const auto mur0 = std::chrono::steady_clock::now();
-    if (!scenario)
-        modele->powerOn();
-    seance.demarre();
-    seance.avanceJusqua(o.ticks);
+    if (!reprise) {
+        if (!scenario)
+            modele->powerOn();
+        seance.demarre();
+    }
+    seance.avanceJusqua(debut + o.ticks);
     const uint64_t ticksExecutes = seance.ticksExecutes();
     const auto mur1 = std::chrono::steady_clock::now();
     const std::clock_t cpu1 = std::clock();
@@ -210,6 +275,9 @@ int main(int argc, char** argv)
     if (!suivi.fermer())
         erreur(o.trajectoire + ": could not be written whole (" + std::strerror(errno) + ")");
 
+    if (!o.etatSauve.empty() &&
+        !ecrireEtat(o.etatSauve, texteEtat(*modele, seance, fichiersDuRun(donnees, *enregistreur)), defaut))
+        erreur(defaut);
     if (o.dump)
         afficheMemoire(pic);
     if (o.lcd)

@@ -28,6 +28,8 @@ class P18f4550;
 // - the return stack has 31 levels; entry 0 is never written and pops as address 0.
 class DataMemory
 {
+    friend class EtatModele;   // a snapshot reads and restores the whole state
+
 public:
     enum Adresse : Word {
         SPPDATA = 0xF62, SPPCFG, SPPEPS, SPPCON, UFRML, UFRMH, UIR, UIE, UEIR, UEIE, USTAT, UCON, UADDR, UCFG,
