@@ -141,26 +141,6 @@ int compareEtats(const OptionsLancement& o)
     return lignes.empty() ? 0 : 1;
 }
 
-// The files a run's board comes from, for its snapshot: the last of each kind the
-// record loaded, otherwise the one given.
-FichiersEtat fichiersDuRun(const DonneesCarte& d, const Enregistreur& enregistreur)
-{
-    FichiersEtat f;
-    f.programme = d.programme;
-    f.robot = d.robot;
-    f.piste = d.piste;
-    for (const Action& a : enregistreur.actions())
-        (a.type == Action::Programme ? f.programme : a.type == Action::Robot ? f.robot
-                                                   : a.type == Action::Piste ? f.piste : f.empreinte) = a.fichier;
-    for (std::string* nom : {&f.programme, &f.robot, &f.piste})
-        if (!nom->empty())
-            *nom = std::filesystem::absolute(*nom).lexically_normal().string();
-    f.empreinte = empreinteFichier(f.programme);
-    f.graine = enregistreur.graine();
-    f.actions = enregistreur.actions();
-    return f;
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
@@ -276,7 +256,7 @@ int main(int argc, char** argv)
         erreur(o.trajectoire + ": could not be written whole (" + std::strerror(errno) + ")");
 
     if (!o.etatSauve.empty() &&
-        !ecrireEtat(o.etatSauve, texteEtat(*modele, seance, fichiersDuRun(donnees, *enregistreur)), defaut))
+        !ecrireEtat(o.etatSauve, texteEtat(*modele, seance, fichiersDuRun(*enregistreur, {donnees.programme, {}, donnees.robot, donnees.piste, 0, {}})), defaut))
         erreur(defaut);
     if (o.dump)
         afficheMemoire(pic);

@@ -8,6 +8,7 @@
 #include <set>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonParseError>
@@ -668,6 +669,25 @@ void EtatModele::lit(const Lecteur& l, Modele& m)
         l.echec("random");
     if (l.ok())
         Aleatoire::reprend(hasard);
+}
+
+FichiersEtat fichiersDuRun(const Enregistreur& enregistreur, FichiersEtat f)
+{
+    for (const Action& a : enregistreur.actions()) {
+        if (a.type == Action::Programme)
+            f.programme = a.fichier;
+        else if (a.type == Action::Robot)
+            f.robot = a.fichier;
+        else if (a.type == Action::Piste)
+            f.piste = a.fichier;
+    }
+    for (std::string* nom : {&f.programme, &f.robot, &f.piste})
+        if (!nom->empty())
+            *nom = QFile::encodeName(QFileInfo(QFile::decodeName(nom->c_str())).absoluteFilePath()).toStdString();
+    f.empreinte = empreinteFichier(f.programme);
+    f.graine = enregistreur.graine();
+    f.actions = enregistreur.actions();
+    return f;
 }
 
 QByteArray texteEtat(const Modele& m, const Seance& s, const FichiersEtat& fichiers)

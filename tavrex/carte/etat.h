@@ -53,6 +53,7 @@
 #include "actions.h"
 
 class Modele;
+class Enregistreur;
 class Seance;
 
 constexpr int versionEtat = 1;
@@ -66,6 +67,11 @@ struct FichiersEtat
     uint64_t graine = 0;
     std::vector<Action> actions;
 };
+
+// The files of a run's board, for its snapshot: the last of each kind its record
+// loaded, otherwise those of `donnes`; absolute, the program with its SHA-256; and
+// the record's actions and seed.
+FichiersEtat fichiersDuRun(const Enregistreur& enregistreur, FichiersEtat donnes);
 
 // The state of `m` run by `s` (its clock; at an instruction boundary) as text.
 QByteArray texteEtat(const Modele& m, const Seance& s, const FichiersEtat& fichiers);
