@@ -127,8 +127,10 @@ public:
     QJsonArray tableau(const char* cle, int taille) const
     {
         const QJsonArray a = valeur(cle).toArray();
-        if (taille >= 0 && a.size() != taille)
+        if (taille >= 0 && a.size() != taille) {
             echec(cle);
+            return {};   // nothing for the caller to walk past its own arrays
+        }
         return a;
     }
     void masque(const char* cle, bool (&bits)[8]) const
