@@ -20,9 +20,11 @@
 
 #include "check.h"
 #include "debogueur.h"
+#include "etat.h"
 #include "modele.h"
 #include "options.h"
 #include "preparation.h"
+#include "scenario.h"
 #include "seance.h"
 #include "symboles.h"
 #include "vcd.h"
@@ -130,6 +132,19 @@ int lanceCheck(const OptionsLancement& o)
     return executerCheck(p);
 }
 
+// Two snapshots compared: what differs, one line each; 0 when nothing does.
+int compareEtats(const OptionsLancement& o)
+{
+    EtatLu a, b;
+    std::string e;
+    if (!lireEtat(o.diffA, a, e) || !lireEtat(o.diffB, b, e))
+        erreur(e);
+    const std::vector<std::string> lignes = differencesEtats(a, b);
+    for (const std::string& l : lignes)
+        std::printf("%s\n", l.c_str());
+    return lignes.empty() ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -144,6 +159,8 @@ int main(int argc, char** argv)
     }
     if (!o.check.empty())
         return lanceCheck(o);
+    if (!o.diffA.empty())
+        return compareEtats(o);
 
     // A scenario starts from a blank board: it loads its files and switches the board
     // on itself.
@@ -152,9 +169,21 @@ int main(int argc, char** argv)
     if (scenario)
         donnees.robot = donnees.piste = std::string();
     std::string note;
-    const std::unique_ptr<Modele> modele = prepareCarte(donnees, defaut, note);
+    // A snapshot: a board prepared from its files, the files given taking their place.
+    EtatLu etat;
+    const bool reprise = !o.etatCharge.empty();
+    if (reprise && !lireEtat(o.etatCharge, etat, defaut))
+        erreur(defaut);
+    const std::unique_ptr<Modele> modele =
+        reprise ? prepareCarteEtat(etat, {donnees.programme, {}, o.robot, o.piste, 0, {}}, defaut)
+                : prepareCarte(donnees, defaut, note);
     if (!modele)
         erreur(defaut);
+    if (reprise) {
+        donnees.programme = donnees.programme.empty() ? etat.fichiers.programme : donnees.programme;
+        donnees.robot = o.robot.empty() ? etat.fichiers.robot : o.robot;
+        donnees.piste = o.piste.empty() ? etat.fichiers.piste : o.piste;
+    }
     if (!note.empty())
         std::fprintf(stderr, "tavrex-cli: %s\n", note.c_str());
     P18f4550& pic = *modele->getProcesseur();
@@ -179,7 +208,21 @@ int main(int argc, char** argv)
     modele->setObservateurPas(&suivi);
 
     Seance seance(*modele);
-    seance.planifie(o.actions);
+    // Recorded for a snapshot only: the observer costs nothing in the run loop.
+    std::unique_ptr<Enregistreur> enregistreur;
+    if (!o.etatSauve.empty() || reprise)
+        enregistreur = std::make_unique<Enregistreur>(*modele, seance, o.graine);
+    uint64_t debut = 0;
+    if (reprise) {
+        if (!restaureEtat(etat, *modele, &seance, defaut))
+            erreur(defaut);
+        enregistreur->reprend(etat.fichiers.actions, etat.fichiers.graine);
+        debut = seance.horloge();
+    }
+    std::vector<Action> actions = o.actions;
+    for (Action& a : actions)
+        a.ticks += debut;
+    seance.planifie(actions);
     QObject::connect(modele.get(), &Modele::diagnostic,
                      [&](const Diagnostic& d) { avertit(d, seance.horlogeDe(d.ticks)); });
     // Breakpoints: their labels from the program's symbols.
@@ -187,7 +230,7 @@ int main(int argc, char** argv)
     std::unique_ptr<Debogueur> debogueur;
     if (!o.points.empty() || !o.conditions.empty()) {
         std::string sansSymboles;
-        const bool lus = o.symboles.empty() ? symboles.lireAupresDe(o.programmes[0], sansSymboles)
+        const bool lus = o.symboles.empty() ? symboles.lireAupresDe(donnees.programme, sansSymboles)
                                             : symboles.lire(o.symboles, sansSymboles);
         if (!lus && !o.symboles.empty())
             erreur(sansSymboles);
@@ -225,10 +268,12 @@ int main(int argc, char** argv)
         });
     const std::clock_t cpu0 = std::clock();
     const auto mur0 = std::chrono::steady_clock::now();
-    if (!scenario)
-        modele->powerOn();
-    seance.demarre();
-    seance.avanceJusqua(o.ticks);
+    if (!reprise) {
+        if (!scenario)
+            modele->powerOn();
+        seance.demarre();
+    }
+    seance.avanceJusqua(debut + o.ticks);
     const uint64_t ticksExecutes = seance.ticksExecutes();
     const auto mur1 = std::chrono::steady_clock::now();
     const std::clock_t cpu1 = std::clock();
@@ -253,6 +298,9 @@ int main(int argc, char** argv)
         }
     }
 
+    if (!o.etatSauve.empty() &&
+        !ecrireEtat(o.etatSauve, texteEtat(*modele, seance, fichiersDuRun(*enregistreur, {donnees.programme, {}, donnees.robot, donnees.piste, 0, {}})), defaut))
+        erreur(defaut);
     if (o.dump)
         afficheMemoire(pic);
     if (o.lcd)

@@ -2,7 +2,7 @@
 # Builds the libFuzzer targets (preset `fuzz`, clang with the address and
 # undefined-behaviour sanitizers) and runs each for a while on its seed corpus.
 #
-#   scripts/fuzz.sh [SECONDS] [TARGET...]   default: 30 s each, targets hex robot piste
+#   scripts/fuzz.sh [SECONDS] [TARGET...]   default: 30 s each, targets hex robot piste etat
 #
 # The seeds in fuzz/corpus/TARGET/ are not touched: new inputs go to
 # build-fuzz/corpus/TARGET/, kept from one run to the next. A crash, leak, timeout or
@@ -15,7 +15,7 @@ cd "$(dirname "$0")/.."
 secondes=${1:-30}
 shift || true
 cibles=("$@")
-[ ${#cibles[@]} -gt 0 ] || cibles=(hex robot piste)
+[ ${#cibles[@]} -gt 0 ] || cibles=(hex robot piste etat)
 if ! [[ $secondes =~ ^[0-9]+$ ]] || [ "$secondes" -lt 1 ]; then
   echo "fuzz: the duration is a whole number of seconds: $secondes" >&2
   exit 2

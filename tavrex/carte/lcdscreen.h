@@ -11,6 +11,8 @@ class Diagnostics;
 // and, on the data lines, drives it when the program reads.
 class ConnexionLcd : public Connexion
 {
+    friend class EtatModele;   // a snapshot reads and restores the whole state
+
 public:
     explicit ConnexionLcd(bool ligneE = false) : e(ligneE) {}
     void modifie(double v) override { etat = v > 2.5; }
@@ -30,6 +32,8 @@ private:
 class LcdScreen : public QObject
 {
     Q_OBJECT
+
+    friend class EtatModele;   // a snapshot reads and restores the whole state
 
 public:
     // EtatWait is a busy state that the controller never enters.

@@ -56,6 +56,8 @@ class LedCNX : public QObject, public Connexion
 {
     Q_OBJECT
 
+    friend class EtatModele;   // a snapshot reads and restores the whole state
+
 public:
     LedCNX();
     double getValue(double vpic) override { return vpic > vSeuil ? vSeuil : 0.0; }
@@ -73,6 +75,7 @@ private:
 // The potentiometer on AN0: the wiper's voltage behind the resistance it sees.
 class PotCNX : public Connexion
 {
+    friend class EtatModele;   // a snapshot reads and restores the whole state
 public:
     PotCNX() { setSrc(0.0, 100.0); }
     double getRes() const { return res; }
@@ -85,6 +88,7 @@ private:
 // closed: the robot's start jack.
 class ContactCNX : public Connexion
 {
+    friend class EtatModele;   // a snapshot reads and restores the whole state
 public:
     ContactCNX() = default;
     void setPullUp(bool b) { pullUp = b; evalue(); }
@@ -164,6 +168,8 @@ public:
 class Modele : public XMLOpenSaveData, public Evenement
 {
     Q_OBJECT
+
+    friend class EtatModele;   // a snapshot reads and restores the whole state
 
 public:
     static constexpr double xMin = -5000.0, xMax = 5000.0, yMin = -5000.0, yMax = 5000.0;

@@ -223,6 +223,14 @@ const DescOption tableOptions[] = {
      }},
     {"--trajectory", "FILE.csv", "write the robot's pose every simulated millisecond", true, false,
      CHEMIN(trajectoire)},
+    {"--save-state", "FILE", "at the end, write the whole state as a snapshot (JSON text)", true, false,
+     CHEMIN(etatSauve)},
+    {"--load-state", "FILE",
+     "start from a snapshot (its program, robot and track unless given); --ms, --cycles and --at count from it",
+     true, false, CHEMIN(etatCharge)},
+    {"--diff-state", "A B", "print what differs between two snapshots (exit 0 when nothing, 1 otherwise)", true,
+     false,
+     [](Arguments& a, OptionsLancement& o, std::string& e) { return a.prend(o.diffA, e) && a.prend(o.diffB, e); }},
     {"--bench", "", "print the speed, in cycles per second and against real time", true, false, DRAPEAU(bench)},
     {"--warnings", "=MODE", "what the program uses that the board does not model, said: once (per kind and run, "
      "the default), all, none", true, true,
@@ -305,7 +313,17 @@ bool verifieEnsemble(Programme p, OptionsLancement& o, std::string& erreur)
         }
         return true;
     }
-    if (o.programmes.empty() && !o.scenario.present) {
+    if (!o.diffA.empty())
+        return true;   // nothing runs
+    if (!o.etatCharge.empty() && (o.scenario.present || !o.check.empty())) {
+        erreur = std::string("--load-state cannot be combined with ") + (o.scenario.present ? "a scenario" : "--check");
+        return false;
+    }
+    if (!o.etatSauve.empty() && !o.check.empty()) {
+        erreur = "--save-state cannot be combined with --check";
+        return false;
+    }
+    if (o.programmes.empty() && !o.scenario.present && o.etatCharge.empty()) {
         erreur = "no program given (--help for the options)";
         return false;
     }
@@ -347,10 +365,15 @@ bool verifieFichiers(const OptionsLancement& o, std::string& erreur)
         return false;
     if (!o.robot.empty() && !(erreur = defautDocumentXml(o.robot, "rombo")).empty())
         return false;
-    if (!o.enregistrement.empty()) {
-        const QFileInfo dossier(QFileInfo(QFile::decodeName(o.enregistrement.c_str())).absolutePath());
+    for (const std::string* lu : {&o.etatCharge, &o.diffA, &o.diffB})
+        if (!lu->empty() && !(erreur = defautFichierLu(*lu)).empty())
+            return false;
+    for (const std::string* ecrit : {&o.enregistrement, &o.etatSauve}) {
+        if (ecrit->empty())
+            continue;
+        const QFileInfo dossier(QFileInfo(QFile::decodeName(ecrit->c_str())).absolutePath());
         if (!dossier.isDir()) {
-            erreur = o.enregistrement + ": its folder does not exist";
+            erreur = *ecrit + ": its folder does not exist";
             return false;
         }
     }
@@ -429,7 +452,9 @@ std::string usage(Programme programme)
     std::string texte;
     if (programme == Programme::Runner)
         texte = "usage: tavrex-cli [options] PROGRAM.hex\n"
-                "       tavrex-cli --check FILE.chk [options] PROGRAM.hex...\n";
+                "       tavrex-cli --check FILE.chk [options] PROGRAM.hex...\n"
+                "       tavrex-cli --load-state FILE [options] [PROGRAM.hex]\n"
+                "       tavrex-cli --diff-state A B\n";
     else
         texte = "usage: tavrex [options] [PROGRAM.hex]\n"
                 "  PROGRAM.hex           loaded as the board window's open button does\n";

@@ -51,6 +51,9 @@ struct OptionsLancement
     std::string junit;
     bool tap = false;
     std::string trajectoire;
+    std::string etatSauve;     // the snapshot written at the end
+    std::string etatCharge;    // the snapshot the run starts from
+    std::string diffA, diffB;  // two snapshots to compare
     bool pose = false;
     double poseX = 0.0, poseY = 0.0, poseDeg = 0.0;
     bool strict = false;

@@ -23,6 +23,13 @@ void Seance::demarre()
     attente = 0;
 }
 
+void Seance::reprend(uint64_t h, uint64_t horsTension, bool marche)
+{
+    origine = modele.time() - (h - horsTension);
+    attente = horsTension;
+    enMarche = marche;
+}
+
 uint64_t Seance::horloge() const
 {
     return modele.time() - origine + attente;

@@ -36,6 +36,9 @@ public:
     uint64_t horlogeDe(uint64_t ticks) const { return ticks - origine + attente; }
     // Whether chip time runs: the board on and not held in reset.
     bool tourne() const { return enMarche; }
+    // The run taken up where a snapshot left it: its clock, the time off inside it,
+    // and whether chip time runs.
+    void reprend(uint64_t horloge, uint64_t horsTension, bool tourne);
 
     // An entry at `instant` of the run's clock; `ordre` ranks the entries of one
     // instant (an entry added later at the same instant and rank comes after).

@@ -146,6 +146,13 @@ void FenetreCarteMicro::on_boutonPower_toggled(bool on)
     ui->ledPower->setChecked(on);
 }
 
+void FenetreCarteMicro::signaleRefus(const QString& raison)
+{
+    ui->fichier->setText(raison);
+    ui->fichier->setToolTip(raison);
+    ui->fichier->setStyleSheet(QStringLiteral("color: rgb(200,0,0);"));
+}
+
 void FenetreCarteMicro::setPower(bool on)
 {
     ui->boutonPower->setChecked(on);

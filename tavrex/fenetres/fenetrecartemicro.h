@@ -50,6 +50,8 @@ public:
     // Loads a HEX program as the open button does once a file is chosen, and says
     // how the load went.
     ChargementHex chargerProgramme(const QString& chemin);
+    // A file refused (a snapshot): the reason on the file line, in red.
+    void signaleRefus(const QString& raison);
     // Switches the board on or off as the power switch does.
     void setPower(bool on);
     // A board action with the widgets following it: a pressed button drawn down, the

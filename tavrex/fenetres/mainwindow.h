@@ -67,6 +67,10 @@ public:
     void setVitesse(double facteur);
     // Writes what was done to the board so far as a scenario; false when it cannot be.
     bool enregistrerScenario(const QString& chemin);
+    // Writes the whole state now as a snapshot; takes one up, its program, robot and
+    // track loaded. False with the reason on the board window's file line otherwise.
+    bool enregistrerEtat(const QString& chemin);
+    bool ouvrirEtat(const QString& chemin);
 
 public slots:
     void on_speedSpinBox_valueChanged(double x);
@@ -75,6 +79,8 @@ public slots:
     void on_action_Mode_simple_triggered();
     void on_action_Mode_complet_triggered();
     void on_action_Enregistrer_le_scenario_triggered();
+    void on_action_Enregistrer_l_etat_triggered();
+    void on_action_Ouvrir_un_etat_triggered();
     void stopTimer();
     void newTimer();
     void organiser();
@@ -103,6 +109,7 @@ private:
     Modele& modele;
     Cadence& cadence;
     Enregistreur& enregistreur;
+    Seance& seance;
     QMdiSubWindow* subWindow1 = nullptr;
     FenetreCarteMicro* micro = nullptr;
     QMdiSubWindow* subWindow2 = nullptr;

@@ -607,6 +607,42 @@
         <source>Impossible d&apos;écrire %1 : le scénario n&apos;est pas enregistré.</source>
         <translation>Cannot write %1: the scenario is not saved.</translation>
     </message>
+    <message>
+        <source>Enregistrer l&apos;&amp;état…</source>
+        <translation>Save the st&amp;ate…</translation>
+    </message>
+    <message>
+        <source>Enregistrer tout l&apos;état de la carte et du robot à cet instant, à reprendre plus tard ou à comparer avec tavrex-cli --diff-state</source>
+        <translation>Save the whole state of the board and the robot now, to take it up later or to compare with tavrex-cli --diff-state</translation>
+    </message>
+    <message>
+        <source>Ouvrir un é&amp;tat…</source>
+        <translation>Open a stat&amp;e…</translation>
+    </message>
+    <message>
+        <source>Reprendre la carte et le robot dans l&apos;état enregistré, avec le programme de cet état</source>
+        <translation>Take the board and the robot up in the saved state, with that state&apos;s program</translation>
+    </message>
+    <message>
+        <source>État non enregistré : %1</source>
+        <translation>State not saved: %1</translation>
+    </message>
+    <message>
+        <source>État refusé : %1</source>
+        <translation>State refused: %1</translation>
+    </message>
+    <message>
+        <source>Enregistrer l&apos;état</source>
+        <translation>Save the state</translation>
+    </message>
+    <message>
+        <source>État (*.json);;Tous les fichiers (*)</source>
+        <translation>State (*.json);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Ouvrir un état</source>
+        <translation>Open a state</translation>
+    </message>
 </context>
 <context>
     <name>Oscillo</name>

@@ -18,6 +18,8 @@ enum EtatADC { EtatOff = 0, EtatStop = 1, EtatAcq = 2, EtatConv = 3 };
 // result), unscheduled otherwise; the TADs between are counted, not scheduled.
 class ModuleADC : public Evenement
 {
+    friend class EtatModele;   // a snapshot reads and restores the whole state
+
 public:
     explicit ModuleADC(P18f4550* p) : processeur(p) {}
 

@@ -16,6 +16,16 @@ void graine(uint64_t g)
     etat = g ? g : graineParDefaut;
 }
 
+uint64_t etatCourant()
+{
+    return etat;
+}
+
+void reprend(uint64_t e)
+{
+    etat = e ? e : graineParDefaut;
+}
+
 uint64_t suivant()
 {
     etat ^= etat >> 12;

@@ -32,6 +32,8 @@ class P18f4550;
 // underflow noted for them.
 class DataMemory
 {
+    friend class EtatModele;   // a snapshot reads and restores the whole state
+
 public:
     enum Adresse : Word {
         SPPDATA = 0xF62, SPPCFG, SPPEPS, SPPCON, UFRML, UFRMH, UIR, UIE, UEIR, UEIE, USTAT, UCON, UADDR, UCFG,

@@ -20,6 +20,8 @@ typedef ListeEvts* ListeEvtsPtr;
 
 class Evenement
 {
+    friend class EtatModele;   // a snapshot reads and restores the whole state
+
 public:
     Evenement() = default;
 
@@ -52,6 +54,8 @@ private:
 
 class ListeEvts
 {
+    friend class EtatModele;   // a snapshot reads and restores the whole state
+
 public:
     static constexpr int nbSlots = 65536;
 

@@ -14,6 +14,8 @@ class Port;
 // device's: V = (Z * Vpic + Zpic * Vext) / (Z + Zpic).
 class Connexion
 {
+    friend class EtatModele;   // a snapshot reads and restores the whole state
+
 public:
     static const QString NCString;
 
@@ -70,6 +72,8 @@ public:
 // pins; the processor evaluates the marked ports at the end of the tick.
 class Port
 {
+    friend class EtatModele;   // a snapshot reads and restores the whole state
+
 public:
     enum Numero { PORTA = 0, PORTB = 1, PORTC = 2, PORTD = 3, PORTE = 4 };
 

@@ -42,6 +42,8 @@
 // stretch of such instructions runs back to back, its time counted at its end.
 class P18f4550
 {
+    friend class EtatModele;   // a snapshot reads and restores the whole state
+
 public:
     P18f4550();
     ~P18f4550();

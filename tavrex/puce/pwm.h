@@ -11,6 +11,8 @@ class Port;
 // an event scheduled at the falling edge of its output.
 class Pwm : public Evenement
 {
+    friend class EtatModele;   // a snapshot reads and restores the whole state
+
 public:
     Pwm(P18f4550* p, int regConfig, int regDutyL, int regDutyH, Port* port, Byte pin);
 

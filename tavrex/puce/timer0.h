@@ -19,6 +19,8 @@ class RegistreT0CON;
 // level.
 class Timer0 : public Evenement
 {
+    friend class EtatModele;   // a snapshot reads and restores the whole state
+
 public:
     explicit Timer0(P18f4550* p);
     virtual ~Timer0() = default;

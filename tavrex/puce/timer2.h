@@ -14,6 +14,8 @@ class RegistreT2CON;
 // counter is kept in 1/64 counts so that every prescaler adds a whole number per tick.
 class Timer2 : public Evenement
 {
+    friend class EtatModele;   // a snapshot reads and restores the whole state
+
 public:
     explicit Timer2(P18f4550* p);
     virtual ~Timer2() = default;

@@ -10,6 +10,7 @@ class Piste;
 // phototransistor, load resistor up or down, optional comparator.
 class CaptIrCNX : public Connexion
 {
+    friend class EtatModele;   // a snapshot reads and restores the whole state
 public:
     static double ReflexionScotch;
     static double ReflexionMoquette;

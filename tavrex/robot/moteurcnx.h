@@ -13,6 +13,7 @@ class Modele;
 // level said. The wheels never turn backwards.
 class MoteurCNX : public Connexion
 {
+    friend class EtatModele;   // a snapshot reads and restores the whole state
 public:
     MoteurCNX(Modele& m, const QString& name);
 
