@@ -54,6 +54,15 @@ void Timer2::actualiser()
         tmr2Output = false;
 }
 
+Byte Timer2::compteVu() const
+{
+    if (!estEnregistre())
+        return getTmr2();
+    // As actualiser() counts, the period end of this very tick included.
+    const int compte = static_cast<Word>(tmr2Reference + (16 / prescaler) * tempsEcoule()) >> 6;
+    return compte == pr2 + 1 || compte >= 256 ? 0 : static_cast<Byte>(compte);
+}
+
 void Timer2::calcEvent()
 {
     int reste = (pr2 + 1) * 64 - tmr2;

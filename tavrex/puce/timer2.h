@@ -24,6 +24,9 @@ public:
     void executer() override;
 
     Byte getTmr2() const { return static_cast<Byte>(tmr2 >> 6); }
+    // The count a read of TMR2 would give now, the timer left as it is (a debugger's
+    // look between two instructions).
+    Byte compteVu() const;
     void setTmr2(Byte v);
     void setPr2();
     Byte getPrescaler() const { return prescaler; }
