@@ -56,6 +56,8 @@ public:
 
 signals:
     void refreshEnabled(bool);
+    // A program was loaded from this HEX file.
+    void programmeCharge(const QString& chemin);
 
 public slots:
     void on_an0Dial_valueChanged(int n);

@@ -14,13 +14,15 @@
 
 #include "apropos.h"
 #include "fenetrecartemicro.h"
+#include "fenetredebogueur.h"
 #include "fenetreoscillos.h"
 #include "fenetrepiste.h"
 #include "rombo.h"
 #include "ui_mainwindow.h"
 
 MainWindow::MainWindow(Simulation& simulation, QWidget* parent)
-    : QMainWindow(parent), ui(new Ui::MainWindow), modele(simulation.modele), cadence(simulation.cadence)
+    : QMainWindow(parent), ui(new Ui::MainWindow), modele(simulation.modele), cadence(simulation.cadence),
+      debogueur(simulation.seance, simulation.modele)
 {
     ui->setupUi(this);
     connect(ui->action_Organiser, &QAction::triggered, this, &MainWindow::organiser);
@@ -50,6 +52,13 @@ MainWindow::MainWindow(Simulation& simulation, QWidget* parent)
     connect(ui->action_Piste, &QAction::triggered, subWindow4, &QWidget::show);
     connect(ui->action_Piste, &QAction::triggered, subWindow4, qOverload<>(&QWidget::setFocus));
 
+    fenetreDebogueur = new FenetreDebogueur(modele, debogueur);
+    subWindow5 = ajouteSousFenetre(fenetreDebogueur, ":/images/icone_debogueur.png");
+    connect(ui->action_Debogueur, &QAction::triggered, this, &MainWindow::montreDebogueur);
+    connect(micro, &FenetreCarteMicro::programmeCharge, fenetreDebogueur, &FenetreDebogueur::programmeCharge);
+    // While the program runs, the debugger's views follow at the scopes' sweep pace.
+    connect(&cadence, &Cadence::balayage, fenetreDebogueur, &FenetreDebogueur::rafraichit);
+
     // Through the two value-changed slots: slider 10, a period of 10 ms (real time).
     ui->speedSpinBox->setValue(1.0);
     connect(&cadence, &Cadence::tempsPuce, this,
@@ -75,6 +84,7 @@ MainWindow::MainWindow(Simulation& simulation, QWidget* parent)
 
     subWindow3->hide();
     subWindow4->hide();
+    subWindow5->hide();
     on_action_Mode_simple_triggered();
     ui->action_Mode_complet->setVisible(false);
 }
@@ -101,6 +111,7 @@ QMdiSubWindow* MainWindow::sousFenetre(int n) const
     case 2: return subWindow2;
     case 3: return subWindow3;
     case 4: return subWindow4;
+    case 5: return subWindow5;
     default: return nullptr;
     }
 }
@@ -192,12 +203,18 @@ void MainWindow::organiser()
     const int barre = ui->widgetSpeedBar->isVisible() ? ui->widgetSpeedBar->frameGeometry().height() : 0;
     const int H = h1 + barre + menuBar()->frameGeometry().height() + hs + 8;
     int W;
-    if (subWindow2->isVisible()) {
+    if (subWindow2->isVisible() || subWindow5->isVisible()) {
+        // Beside the board: the scopes at its size, or the debugger, wider, in their
+        // place, the scopes behind it at its size when both are shown.
         const int w1 = x2 - x1 + 1;
-        subWindow2->showNormal();
-        subWindow2->resize(w1, h1);
-        subWindow2->move(x2 - x1, 0);
-        W = vs + 2 * w1 + 1;
+        const int w = subWindow5->isVisible() ? std::max(w1, subWindow5->sizeHint().width()) : w1;
+        for (QMdiSubWindow* f : {subWindow2, subWindow5})
+            if (f->isVisible()) {
+                f->showNormal();
+                f->resize(w, h1);
+                f->move(x2 - x1, 0);
+            }
+        W = vs + w1 + w + 1;
     } else {
         W = vs + subWindow1->frameGeometry().width() + 2;
     }
@@ -245,7 +262,8 @@ void MainWindow::appliqueMode(bool complet)
            subWindow1->frameGeometry().height() + ui->widgetSpeedBar->frameGeometry().height() +
                menuBar()->frameGeometry().height());
     organiser();
-    subWindow1->showMaximized();
+    if (!subWindow5->isVisible())
+        subWindow1->showMaximized();
     // In the simple mode the main window tiles itself again whenever the board or the
     // scopes are shown or closed.
     liensModeSimple = {
@@ -253,6 +271,7 @@ void MainWindow::appliqueMode(bool complet)
         connect(ui->action_Oscilloscopes, &QAction::triggered, this, &MainWindow::organiser),
         connect(micro, &FenetreCarteMicro::estCache, this, &MainWindow::organiser),
         connect(oscillos, &FenetreOscillos::estCache, this, &MainWindow::organiser),
+        connect(fenetreDebogueur, &FenetreDebogueur::estCache, this, &MainWindow::organiser),
     };
 }
 
@@ -304,6 +323,8 @@ void MainWindow::tuiler()
     subWindow2->setGeometry(tuiles[1]);
     subWindow3->setGeometry(tuiles[2]);
     subWindow4->setGeometry(tuiles[3]);
+    if (subWindow5->isVisible())
+        subWindow5->setGeometry(tuiles[1]);
 }
 
 bool MainWindow::tuilesIntactes() const
@@ -374,4 +395,17 @@ void MainWindow::montreOngletRobot(int onglet)
 void MainWindow::montreOscillos()
 {
     ui->action_Oscilloscopes->trigger();
+}
+
+void MainWindow::montreDebogueur()
+{
+    // In the scopes' place: while the program is paused their traces stand still,
+    // and the board, the robot and the track the student watches stay in view.
+    subWindow5->show();
+    if (simple)
+        organiser();
+    else if (!zoneComplete.isNull())
+        subWindow5->setGeometry(tuiles[1]);
+    ui->mdiArea->setActiveSubWindow(subWindow5);
+    fenetreDebogueur->setFocus();
 }
