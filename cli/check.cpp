@@ -7,8 +7,8 @@
 #include <chrono>
 #include <cstdio>
 #include <ctime>
-#include <filesystem>
 #include <memory>
+#include <optional>
 
 #include <QSaveFile>
 #include <QString>
@@ -17,6 +17,7 @@
 #include "checkinterne.h"
 #include "modele.h"
 #include "preparation.h"
+#include "symboles.h"
 
 namespace {
 
@@ -26,17 +27,16 @@ int echec(const std::string& message)
     return 2;
 }
 
-bool resoudre(Operande& o, const std::map<std::string, long long>& table, const std::string& lieu,
-              const std::string& listing, std::string& erreur)
+bool resoudre(Operande& o, const Symboles& table, const std::string& lieu, std::string& erreur)
 {
     if (o.symbole.empty())
         return true;
-    const auto it = table.find(o.symbole);
-    if (it == table.end()) {
-        erreur = lieu + ": unknown symbol '" + o.symbole + "' (not in " + listing + ")";
+    const std::optional<long long> v = table.valeur(o.symbole);
+    if (!v) {
+        erreur = lieu + ": unknown symbol '" + o.symbole + "' (not in " + table.source() + ")";
         return false;
     }
-    o.nombre = static_cast<double>(it->second);
+    o.nombre = static_cast<double>(*v);
     return true;
 }
 
@@ -46,20 +46,20 @@ bool prepare(Programme& p, const FichierCheck& f, const std::string& symboles, s
     p.attentes = f.attentes;
     if (!f.avecSymboles)
         return true;
-    std::filesystem::path listing = symboles;
-    if (listing.empty())
-        listing = std::filesystem::path(p.chemin).replace_extension(".lst");
-    std::map<std::string, long long> table;
+    Symboles table;
     std::string raison;
-    if (!lireSymboles(listing.string(), table, raison)) {
+    if (!(symboles.empty() ? table.lireAupresDe(p.chemin, raison) : table.lire(symboles, raison))) {
         erreur = "symbols of " + p.chemin + ": " + raison;
+        return false;
+    }
+    if (table.vide()) {
+        erreur = "symbols of " + p.chemin + ": " + table.source() + " has no symbol table";
         return false;
     }
     for (Attente& a : p.attentes) {
         const std::string lieu = f.chemin + ":" + std::to_string(a.ligne);
-        if (!resoudre(a.adresse, table, lieu, listing.string(), erreur) ||
-            !resoudre(a.critere.a, table, lieu, listing.string(), erreur) ||
-            !resoudre(a.critere.b, table, lieu, listing.string(), erreur))
+        if (!resoudre(a.adresse, table, lieu, erreur) || !resoudre(a.critere.a, table, lieu, erreur) ||
+            !resoudre(a.critere.b, table, lieu, erreur))
             return false;
         const bool adresse = genreDe(a.sujet).objet == Objet::Adresse;
         if (adresse && (a.adresse.nombre < 0 || a.adresse.nombre >= DataMemory::taille)) {

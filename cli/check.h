@@ -6,7 +6,6 @@
 // reported as passed or failed.
 
 #include <cstdint>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -83,9 +82,6 @@ struct FichierCheck
 // the line.
 bool lireCheck(const std::string& chemin, FichierCheck& f, std::string& erreur);
 
-// The symbol table of a gpasm listing (.lst): name and value.
-bool lireSymboles(const std::string& chemin, std::map<std::string, long long>& table, std::string& erreur);
-
 // The check run as the options ask for it.
 struct ParametresCheck
 {
@@ -93,7 +89,7 @@ struct ParametresCheck
     std::vector<std::string> programmes;
     std::string junit;
     bool tap = false;
-    std::string symboles;   // empty: each program's NAME.lst beside it
+    std::string symboles;   // empty: each program's NAME.lst, .cod or .map beside it
     DonneesCarte carte;   // the program left out: each has its own
     uint64_t ticksMin = 0;   // --ms or --cycles: the run lasts at least that long
     bool bench = false;

@@ -1,5 +1,5 @@
-// Reading check files and gpasm listings. An expectation is read by the rows of
-// its word in the table of kinds, so that the grammar of a new kind is its row.
+// Reading check files. An expectation is read by the rows of its word in the table
+// of kinds, so that the grammar of a new kind is its row.
 
 #include <algorithm>
 #include <cctype>
@@ -454,41 +454,6 @@ bool lireCheck(const std::string& chemin, FichierCheck& f, std::string& erreur)
     }
     if (f.attentes.empty()) {
         erreur = chemin + ": no expectation to check";
-        return false;
-    }
-    return true;
-}
-
-bool lireSymboles(const std::string& chemin, std::map<std::string, long long>& table, std::string& erreur)
-{
-    std::error_code ec;
-    std::ifstream in(chemin);
-    if (std::filesystem::is_directory(chemin, ec) || !in.is_open()) {
-        erreur = "cannot open listing " + chemin;
-        return false;
-    }
-    // After the first "SYMBOL TABLE" heading, until the memory map: "NAME  0000ABCD"
-    // lines, between page headings (macros have no value).
-    bool dansTable = false;
-    std::string ligne;
-    while (std::getline(in, ligne)) {
-        if (ligne.rfind("SYMBOL TABLE", 0) == 0) {
-            dansTable = true;
-            continue;
-        }
-        if (!dansTable)
-            continue;
-        if (ligne.rfind("MEMORY USAGE MAP", 0) == 0)
-            break;
-        std::istringstream l(ligne);
-        std::string nom, valeur, reste;
-        if (!(l >> nom >> valeur) || (l >> reste) || !estSymbole(nom) || valeur.size() != 8 ||
-            !std::all_of(valeur.begin(), valeur.end(), [](char c) { return std::isxdigit(static_cast<unsigned char>(c)); }))
-            continue;
-        table[nom] = std::strtoll(valeur.c_str(), nullptr, 16);
-    }
-    if (table.empty()) {
-        erreur = chemin + ": no symbol table (is it a gpasm listing?)";
         return false;
     }
     return true;

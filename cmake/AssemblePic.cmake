@@ -18,3 +18,19 @@ function(tavrex_assemble cible sources sortie)
   endforeach()
   add_custom_target(${cible} ALL DEPENDS ${hexs})
 endfunction()
+
+# tavrex_lier(TARGET SOURCE OUTPUT_DIR): SOURCE (relocatable) assembled with gpasm -c
+# and linked by gplink into OUTPUT_DIR/NAME.hex, with its .map, .cod and listing.
+function(tavrex_lier cible source sortie)
+  find_program(GPLINK gplink REQUIRED)
+  get_filename_component(nom ${source} NAME_WE)
+  set(hex ${sortie}/${nom}.hex)
+  add_custom_command(OUTPUT ${hex}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${sortie}
+    COMMAND ${GPASM} -q -c -p18f4550 ${source} -o ${sortie}/${nom}.o
+    COMMAND ${GPLINK} -q -m -o ${hex} ${sortie}/${nom}.o
+    DEPENDS ${source}
+    COMMENT "gplink ${nom}.hex"
+    VERBATIM)
+  add_custom_target(${cible} ALL DEPENDS ${hex})
+endfunction()

@@ -204,7 +204,7 @@ const DescOption tableOptions[] = {
     {"--check", "FILE.chk", "grade the programs against a check file", true, false, CHEMIN(check)},
     {"--junit", "FILE.xml", "with --check: write a JUnit report", true, false, CHEMIN(junit)},
     {"--tap", "", "with --check: report in TAP", true, false, DRAPEAU(tap)},
-    {"--symbols", "FILE.lst", "with --check: the symbols of this listing (default: NAME.lst beside each program)",
+    {"--symbols", "FILE", "the program's symbols: a listing, .map or .cod file (default: the one beside it)",
      true, false, CHEMIN(symboles)},
     {"--power-on", "", "switch the board on once the window is shown", false, true, DRAPEAU(powerOn)},
     {"--complete", "", "start in the complete mode (robot and track windows shown)", false, true,

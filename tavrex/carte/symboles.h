@@ -2,6 +2,7 @@
 #define TAVREX_SYMBOLES_H
 
 #include <cstdint>
+#include <istream>
 #include <map>
 #include <optional>
 #include <string>
@@ -39,6 +40,17 @@ public:
     std::string ligneSource(uint32_t adresse) const;
 
 private:
+    // Adds what one file gives to what is known; the first file's name is kept.
+    bool ajoute(const std::string& fichier, std::string& erreur);
+    bool lireListing(std::istream& in, const std::string& fichier, std::string& erreur);
+    bool lireMap(std::istream& in, const std::string& fichier, std::string& erreur);
+    bool lireCod(std::istream& in, const std::string& fichier, std::string& erreur);
+    // The lines of source file `numero` of a .cod file's name table (blocks `debut`
+    // to `fin` of `contenu`), found beside the .cod file when its name is relative.
+    static std::vector<std::string> lignesSource(const std::string& contenu, size_t debut, size_t fin, int numero,
+                                                 const std::string& cod);
+    void nomme(uint32_t adresse, const std::string& nom);
+
     std::string chemin;
     std::map<std::string, long long> valeurs;
     std::map<uint32_t, std::string> etiquettes;   // program addresses only
