@@ -21,8 +21,11 @@ void dimensionne(QTableView* vue, std::initializer_list<int> caracteres)
     QHeaderView* entetes = vue->horizontalHeader();
     int colonne = 0;
     for (int n : caracteres) {
+        // Its contents, and its title whole.
+        const QString titre = vue->model()->headerData(colonne, Qt::Horizontal, Qt::DisplayRole).toString();
         if (n > 0)
-            vue->setColumnWidth(colonne, m.horizontalAdvance(QString(n, QLatin1Char('0'))) + 12);
+            vue->setColumnWidth(colonne, std::max(m.horizontalAdvance(QString(n, QLatin1Char('0'))) + 12,
+                                                  entetes->fontMetrics().horizontalAdvance(titre) + 16));
         ++colonne;
     }
     entetes->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -54,7 +57,7 @@ FenetreDebogueur::FenetreDebogueur(Modele& m, Debogueur& d, QWidget* parent)
     ui->vueRegistres->setModel(modeleRegistres);
     dimensionne(ui->vueRegistres, {7, 8, 0});
     ui->vuePile->setModel(modelePile);
-    dimensionne(ui->vuePile, {9, 6, 0});
+    dimensionne(ui->vuePile, {5, 0});
     ui->vueSfr->setModel(modeleSfr);
     dimensionne(ui->vueSfr, {5, 8, 4, 9});
     ui->vueRam->setModel(modeleRam);
@@ -63,16 +66,15 @@ FenetreDebogueur::FenetreDebogueur(Modele& m, Debogueur& d, QWidget* parent)
         ui->vueRam->setColumnWidth(c, QFontMetrics(QFontDatabase::systemFont(QFontDatabase::FixedFont))
                                               .horizontalAdvance(QStringLiteral("00")) + 8);
     ui->vueRam->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
-    ui->vueRam->horizontalHeader()->setStretchLastSection(true);
+    ui->vueRam->setColumnWidth(ModeleRam::colonneTexte,
+                               QFontMetrics(QFontDatabase::systemFont(QFontDatabase::FixedFont))
+                                       .horizontalAdvance(QString(ModeleRam::parLigne, QLatin1Char('0'))) + 12);
     ui->vueBroches->setModel(modeleBroches);
     dimensionne(ui->vueBroches, {6, 11, 6, 0});
 
     for (int b = 0; b < 16; ++b) {
-        const QString plage = QStringLiteral("0x%1–0x%2")
-                                  .arg(b * 256, 3, 16, QLatin1Char('0'))
-                                  .arg(b * 256 + 255, 3, 16, QLatin1Char('0'))
-                                  .toUpper()
-                                  .replace(QLatin1String("0X"), QLatin1String("0x"));
+        const QString plage = hexa(static_cast<uint32_t>(b * 256), 3) + QStringLiteral("–") +
+                              hexa(static_cast<uint32_t>(b * 256 + 255), 3);
         if (b == 15)
             ui->banque->addItem(tr("%1 : SFR (%2)").arg(b).arg(plage));
         else if (b >= 8)
@@ -87,7 +89,9 @@ FenetreDebogueur::FenetreDebogueur(Modele& m, Debogueur& d, QWidget* parent)
 
     for (const auto& [port, bit] : ModeleBroches::broches())
         ui->brochePoint->addItem(Port::pinName(port, static_cast<Byte>(bit)), port * 8 + bit);
+    ui->tablePoints->horizontalHeader()->setStretchLastSection(false);
     ui->tablePoints->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    ui->tablePoints->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     ui->tablePoints->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
     ui->tablePoints->verticalHeader()->setDefaultSectionSize(ui->vueProgramme->verticalHeader()->defaultSectionSize());
 
@@ -124,7 +128,7 @@ FenetreDebogueur::FenetreDebogueur(Modele& m, Debogueur& d, QWidget* parent)
     connect(&modele, &Modele::setPowerOn, this, &FenetreDebogueur::afficheEtat);
     connect(&modele, &Modele::setPowerOff, this, &FenetreDebogueur::afficheEtat);
 
-    ui->separation->setSizes({540, 420});
+    ui->separation->setSizes({520, 580});
     afficheEtat();
 }
 
@@ -194,8 +198,10 @@ void FenetreDebogueur::suisCourante(uint32_t pc)
     modeleRegistres->setPc(pc);
     const int ligne = modeleProgramme->ligneDe(pc);
     modeleProgramme->setCourante(ligne);
-    if (ligne >= 0)
-        ui->vueProgramme->scrollTo(modeleProgramme->index(ligne, ModeleProgramme::Texte));
+    // Followed: brought to the middle of the view when it left it.
+    const QModelIndex ici = modeleProgramme->index(ligne, ModeleProgramme::Adresse);
+    if (ligne >= 0 && !ui->vueProgramme->viewport()->rect().contains(ui->vueProgramme->visualRect(ici)))
+        ui->vueProgramme->scrollTo(ici, QAbstractItemView::PositionAtCenter);
 }
 
 void FenetreDebogueur::continuerOuPause()
@@ -239,7 +245,7 @@ void FenetreDebogueur::basculePoint()
         // Named by its label when it has one, as the student wrote it.
         std::string texte = lus.etiquette(adresse);
         if (texte.empty())
-            texte = QStringLiteral("0x%1").arg(adresse, 4, 16, QLatin1Char('0')).toStdString();
+            texte = hexa(adresse, 4).toStdString();
         debogueur.ajouteAdresse(texte);
     }
     pointsChanges();
@@ -333,8 +339,7 @@ void FenetreDebogueur::listePoints()
         ui->tablePoints->setItem(l, 0, numero);
         QString texte = QString::fromStdString(p.texte);
         if (p.genre == Debogueur::Genre::Adresse)
-            texte += QStringLiteral("  → 0x%1").arg(p.adresse, 4, 16, QLatin1Char('0')).toUpper().replace(
-                QLatin1String("→ 0X"), QLatin1String("→ 0x"));
+            texte += QStringLiteral("  → ") + hexa(p.adresse, 4);
         ui->tablePoints->setItem(l, 1, new QTableWidgetItem(texte));
         QString arrivees;
         if (p.genre == Debogueur::Genre::Adresse)
@@ -348,8 +353,7 @@ void FenetreDebogueur::listePoints()
 
 QString FenetreDebogueur::lieu(uint32_t adresse) const
 {
-    const QString a = QStringLiteral("0x%1").arg(adresse, 4, 16, QLatin1Char('0')).toUpper().replace(
-        QLatin1String("0X"), QLatin1String("0x"));
+    const QString a = hexa(adresse, 4);
     const std::string nom = lus.lieu(adresse);
     return nom.empty() ? a : QStringLiteral("%1 %2").arg(a, QString::fromStdString(nom));
 }

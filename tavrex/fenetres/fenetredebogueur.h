@@ -41,7 +41,7 @@ public:
     FenetreDebogueur& operator=(const FenetreDebogueur&) = delete;
 
     // Wide enough for the listing beside the tabs; as tall as the board.
-    QSize sizeHint() const override { return {880, 470}; }
+    QSize sizeHint() const override { return {1100, 470}; }
 
     Ui::FenetreDebogueur* formulaire() const { return ui; }
     ModeleProgramme* programme() const { return modeleProgramme; }

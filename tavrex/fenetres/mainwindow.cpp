@@ -207,7 +207,13 @@ void MainWindow::organiser()
         // Beside the board: the scopes at its size, or the debugger, wider, in their
         // place, the scopes behind it at its size when both are shown.
         const int w1 = x2 - x1 + 1;
-        const int w = subWindow5->isVisible() ? std::max(w1, subWindow5->sizeHint().width()) : w1;
+        int w = w1;
+        if (subWindow5->isVisible()) {
+            // As wide as it likes, within the screen.
+            const QScreen* ecran = screen() ? screen() : QGuiApplication::primaryScreen();
+            const int place = ecran->availableGeometry().width() - (frameGeometry().width() - width()) - vs - w1 - 1;
+            w = std::max(w1, std::min(subWindow5->sizeHint().width(), place));
+        }
         for (QMdiSubWindow* f : {subWindow2, subWindow5})
             if (f->isVisible()) {
                 f->showNormal();

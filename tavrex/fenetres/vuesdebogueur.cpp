@@ -31,12 +31,6 @@ QFont chasseFixe()
     return QFontDatabase::systemFont(QFontDatabase::FixedFont);
 }
 
-QString hex(uint32_t v, int chiffres)
-{
-    return QStringLiteral("0x%1").arg(v, chiffres, 16, QLatin1Char('0')).toUpper().replace(QLatin1String("0X"),
-                                                                                              QLatin1String("0x"));
-}
-
 QString caractere(Byte b)
 {
     return b >= 0x20 && b < 0x7F ? QString(QChar(b)) : QStringLiteral(".");
@@ -69,6 +63,11 @@ QIcon marque(int point, bool courante)
 }
 
 }  // namespace
+
+QString hexa(uint32_t valeur, int chiffres)
+{
+    return QStringLiteral("0x") + QStringLiteral("%1").arg(valeur, chiffres, 16, QLatin1Char('0')).toUpper();
+}
 
 // --- Releve --------------------------------------------------------------------------
 
@@ -248,10 +247,10 @@ QVariant ModeleProgramme::data(const QModelIndex& index, int role) const
     switch (role) {
     case Qt::DisplayRole:
         if (l.vide)
-            return colonne == Adresse ? tr("%1–%2 : mémoire effacée").arg(hex(l.debut, 4), hex(l.fin - 2, 4))
+            return colonne == Adresse ? tr("%1–%2 : mémoire effacée").arg(hexa(l.debut, 4), hexa(l.fin - 2, 4))
                                       : QVariant();
         switch (colonne) {
-        case Adresse: return hex(l.debut, 4);
+        case Adresse: return hexa(l.debut, 4);
         case Mots: {
             QString mots = QStringLiteral("%1").arg(mot(l.debut), 4, 16, QLatin1Char('0')).toUpper();
             if (l.fin - l.debut == 4)
@@ -260,7 +259,8 @@ QVariant ModeleProgramme::data(const QModelIndex& index, int role) const
         }
         case Etiquette: return symboles ? QString::fromStdString(symboles->etiquette(l.debut)) : QString();
         case Texte: return texte(l);
-        case Source: return symboles ? QString::fromStdString(symboles->ligneSource(l.debut)) : QString();
+        // Its indentation dropped: the label has its own column.
+        case Source: return symboles ? QString::fromStdString(symboles->ligneSource(l.debut)).trimmed() : QString();
         default: return {};
         }
     case Qt::DecorationRole:
@@ -360,7 +360,7 @@ QVariant ModeleRegistres::data(const QModelIndex& index, int role) const
     if (role == Qt::BackgroundRole)
         return change && index.column() > 0 ? QVariant(QBrush(fondChange)) : QVariant();
     if (role == Qt::FontRole)
-        return index.column() == 0 ? QVariant() : QVariant(chasseFixe());
+        return index.column() == 1 ? QVariant(chasseFixe()) : QVariant();
     if (role == Qt::ToolTipRole && ligne == Status)
         return tr("N négatif, OV dépassement, Z zéro, DC retenue de quartet, C retenue");
     if (role != Qt::DisplayRole)
@@ -371,11 +371,11 @@ QVariant ModeleRegistres::data(const QModelIndex& index, int role) const
         return QString::fromLatin1(noms[ligne]);
     if (index.column() == 1) {
         switch (ligne) {
-        case Pc: return hex(valeur, 4);
-        case Fsr0: case Fsr1: case Fsr2: return hex(valeur, 3);
-        case Tblptr: return hex(valeur, 6);
-        case Prod: return hex(valeur, 4);
-        default: return hex(valeur, 2);
+        case Pc: return hexa(valeur, 4);
+        case Fsr0: case Fsr1: case Fsr2: return hexa(valeur, 3);
+        case Tblptr: return hexa(valeur, 6);
+        case Prod: return hexa(valeur, 4);
+        default: return hexa(valeur, 2);
         }
     }
     switch (ligne) {
@@ -385,17 +385,20 @@ QVariant ModeleRegistres::data(const QModelIndex& index, int role) const
         static const char* const drapeaux[5] = {"N", "OV", "Z", "DC", "C"};
         QStringList t;
         for (int b = 4; b >= 0; --b)
-            t << QStringLiteral("%1 %2").arg(QLatin1String(drapeaux[4 - b])).arg((valeur >> b) & 1);
-        return t.join(QStringLiteral("  "));
+            t << QStringLiteral("%1=%2").arg(QLatin1String(drapeaux[4 - b])).arg((valeur >> b) & 1);
+        return t.join(QLatin1Char(' '));
     }
     case Bsr: return tr("banque %1").arg(valeur);
     case Pc: return lieu(symboles, valeur);
     case Fsr0: case Fsr1: case Fsr2:
-        return tr("pointe %1 = %2").arg(hex(valeur, 3), hex(releve.octet(static_cast<Word>(valeur & 0xFFF)), 2));
+        // What INDFn reads there.
+        return QStringLiteral("INDF%1 = %2")
+            .arg(ligne - Fsr0)
+            .arg(hexa(releve.octet(static_cast<Word>(valeur & 0xFFF)), 2));
     case Tblptr: return valeur < 0x8000 ? lieu(symboles, valeur) : QString();
     case Prod: return QString::number(valeur);
     case Stkptr: {
-        QString t = tr("%n niveau(x) occupé(s)", "", static_cast<int>(valeur & 0x1F));
+        QString t = tr("sommet : niveau %1").arg(valeur & 0x1F);
         if (valeur & 0x80)
             t += QStringLiteral(", STKFUL");
         if (valeur & 0x40)
@@ -422,7 +425,7 @@ ModelePile::ModelePile(const P18f4550& p, const Releve& r, QObject* parent)
 
 void ModelePile::relis()
 {
-    emit dataChanged(index(0, 0), index(30, 2));
+    emit dataChanged(index(0, 0), index(30, 1));
 }
 
 int ModelePile::rowCount(const QModelIndex& parent) const
@@ -432,7 +435,7 @@ int ModelePile::rowCount(const QModelIndex& parent) const
 
 int ModelePile::columnCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : 3;
+    return parent.isValid() ? 0 : 2;
 }
 
 QVariant ModelePile::data(const QModelIndex& index, int role) const
@@ -445,20 +448,24 @@ QVariant ModelePile::data(const QModelIndex& index, int role) const
     const DWord adresse = releve.pile(niveau);
     switch (role) {
     case Qt::DisplayRole:
-        switch (index.column()) {
-        case 0: return niveau == sommet ? tr("%1 (sommet)").arg(niveau) : QString::number(niveau);
-        case 1: return hex(adresse, 4);
-        default: return occupe ? lieu(symboles, adresse) : QString();
-        }
+        if (index.column() == 0)
+            return niveau == sommet ? QStringLiteral("▸ %1").arg(niveau) : QString::number(niveau);
+        if (occupe && symboles && !symboles->lieu(adresse).empty())
+            return QStringLiteral("%1 %2").arg(hexa(adresse, 4), lieu(symboles, adresse));
+        return hexa(adresse, 4);
+    case Qt::TextAlignmentRole:
+        return index.column() == 0 ? QVariant(Qt::AlignRight | Qt::AlignVCenter) : QVariant();
     case Qt::ForegroundRole: return occupe ? QVariant() : QVariant(QBrush(gris));
     case Qt::FontRole: {
-        QFont police = index.column() == 0 ? QFont() : chasseFixe();
+        QFont police = chasseFixe();
         police.setBold(niveau == sommet);
         return police;
     }
     case Qt::BackgroundRole:
         return occupe && releve.pileChangee(niveau) && index.column() > 0 ? QVariant(QBrush(fondChange))
                                                                           : QVariant();
+    case Qt::ToolTipRole:
+        return niveau == sommet ? tr("Sommet de la pile : le prochain RETURN revient ici") : QVariant();
     default: return {};
     }
 }
@@ -467,7 +474,7 @@ QVariant ModelePile::headerData(int section, Qt::Orientation orientation, int ro
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
-    return section == 0 ? tr("Pile") : section == 1 ? tr("Retour") : tr("Lieu");
+    return section == 0 ? tr("Pile") : tr("Retour");
 }
 
 // --- ModeleSfr ---------------------------------------------------------------------------
@@ -505,9 +512,9 @@ QVariant ModeleSfr::data(const QModelIndex& index, int role) const
     switch (role) {
     case Qt::DisplayRole:
         switch (index.column()) {
-        case 0: return hex(adresse, 3);
+        case 0: return hexa(adresse, 3);
         case 1: return nom;
-        case 2: return hex(v, 2);
+        case 2: return hexa(v, 2);
         default: {
             const QString bits = QStringLiteral("%1").arg(v, 8, 2, QLatin1Char('0'));
             return bits.left(4) + QLatin1Char(' ') + bits.mid(4);
@@ -519,8 +526,8 @@ QVariant ModeleSfr::data(const QModelIndex& index, int role) const
     case Qt::ToolTipRole: {
         const char* const* bits = nomsBits(adresse);
         if (!bits)
-            return tr("%1 (%2) = %3 = %4").arg(nom, hex(adresse, 3), hex(v, 2)).arg(v);
-        QString t = QStringLiteral("<b>%1</b> (%2) = %3<table>").arg(nom, hex(adresse, 3), hex(v, 2));
+            return tr("%1 (%2) = %3 = %4").arg(nom, hexa(adresse, 3), hexa(v, 2)).arg(v);
+        QString t = QStringLiteral("<b>%1</b> (%2) = %3<table>").arg(nom, hexa(adresse, 3), hexa(v, 2));
         for (int b = 7; b >= 0; --b)
             t += QStringLiteral("<tr><td>%1</td><td>%2</td><td align=right>%3</td></tr>")
                      .arg(b)
@@ -620,8 +627,8 @@ QVariant ModeleRam::data(const QModelIndex& index, int role) const
     case Qt::BackgroundRole: return present && releve.change(a) ? QVariant(QBrush(fondChange)) : QVariant();
     case Qt::ToolTipRole: {
         if (!present)
-            return tr("%1 : rien à cette adresse sur le PIC18F4550").arg(hex(a, 3));
-        QString t = QStringLiteral("%1 = %2 = %3").arg(hex(a, 3), hex(v, 2)).arg(v);
+            return tr("%1 : rien à cette adresse sur le PIC18F4550").arg(hexa(a, 3));
+        QString t = QStringLiteral("%1 = %2 = %3").arg(hexa(a, 3), hexa(v, 2)).arg(v);
         if (DataMemory::estSfr(a))
             t += QStringLiteral(" (%1)").arg(QString::fromStdString(pic.getDM()->name(a)));
         return t;
@@ -655,7 +662,7 @@ QVariant ModeleRam::headerData(int section, Qt::Orientation orientation, int rol
     if (role != Qt::DisplayRole)
         return {};
     if (orientation == Qt::Vertical)
-        return hex(static_cast<uint32_t>(numeroBanque * 256 + section * parLigne), 3);
+        return hexa(static_cast<uint32_t>(numeroBanque * 256 + section * parLigne), 3);
     return section == colonneTexte ? tr("Texte") : QStringLiteral("%1").arg(section, 0, 16).toUpper();
 }
 

@@ -19,6 +19,9 @@ class Modele;
 class P18f4550;
 class Symboles;
 
+// "0x01A4": a value in hex, upper-case digits, at least `chiffres` of them.
+QString hexa(uint32_t valeur, int chiffres);
+
 // The values of data memory and of the return stack at the last stop and at the one
 // before: what changed between them is highlighted (while the program runs, what
 // changed since the last stop).

@@ -610,7 +610,7 @@ std::string InstructionControl20bits::desassemble(DWord adresse, Word suivant) c
 {
     std::ostringstream s_;
     s_ << name << " 0x" << std::hex << cible(adresse, suivant);
-    if (s)
+    if (code == Op::CALL && s)   // GOTO's opcode holds that bit
         s_ << ", 1";
     return s_.str();
 }
