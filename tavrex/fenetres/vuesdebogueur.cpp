@@ -646,7 +646,7 @@ bool ModeleRam::setData(const QModelIndex& index, const QVariant& value, int rol
         t = t.mid(2);
     bool ok = false;
     const uint v = t.toUInt(&ok, 16);
-    if (!ok || t.size() > 2 || v > 0xFF) {
+    if (!ok || v > 0xFF) {
         emit refuse(value.toString());
         return false;
     }

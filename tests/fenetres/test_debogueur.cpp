@@ -1,0 +1,214 @@
+#include <QtTest>
+
+#include <QAction>
+#include <QMdiSubWindow>
+#include <QSignalSpy>
+
+#include "fenetrecartemicro.h"
+#include "fenetredebogueur.h"
+#include "mainwindow.h"
+#include "miseenpage.h"
+#include "principal.h"
+#include "ui_fenetrecartemicro.h"
+#include "ui_fenetredebogueur.h"
+#include "ui_mainwindow.h"
+#include "vuesdebogueur.h"
+
+Q_DECLARE_METATYPE(Debogueur::Arret)
+
+class TestDebogueur : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void listing();
+    void clavierEtLed();
+    void ramEnPause();
+    void placeDesOscilloscopes();
+
+private:
+    // The demo, its listing beside it, on a board switched on; the debugger shown.
+    void demarreDemo();
+    // The next instruction's address, as the listing highlights it.
+    uint32_t surligne() const;
+    bool ledAllumee() const { return w->getMicro()->formulaire()->ledA6->getCourant() > 0.001; }
+    void touche(Qt::Key k) { QTest::keyClick(d, k); }
+
+    std::unique_ptr<Simulation> simulation;
+    std::unique_ptr<MainWindow> w;
+    FenetreDebogueur* d = nullptr;
+    Debogueur* deb = nullptr;
+};
+
+void TestDebogueur::init()
+{
+    qRegisterMetaType<Debogueur::Arret>();
+    simulation = std::make_unique<Simulation>();
+    w = std::make_unique<MainWindow>(*simulation);
+    d = w->getFenetreDebogueur();
+    deb = &w->getDebogueur();
+}
+
+void TestDebogueur::cleanup()
+{
+    w.reset();
+    simulation.reset();
+}
+
+void TestDebogueur::demarreDemo()
+{
+    QVERIFY(w->getMicro()->chargerProgramme(QStringLiteral(TAVREX_EXAMPLES_DIR "/demo.hex")).reussi());
+    w->formulaire()->action_Debogueur->trigger();
+    QVERIFY(QTest::qWaitForWindowActive(w.get()));
+    d->setFocus();
+    w->getMicro()->setPower(true);
+}
+
+uint32_t TestDebogueur::surligne() const
+{
+    return d->programme()->adresseDe(d->programme()->courante());
+}
+
+void TestDebogueur::listing()
+{
+    QVERIFY(w->getMicro()->chargerProgramme(QStringLiteral(TAVREX_EXAMPLES_DIR "/demo.hex")).reussi());
+    const ModeleProgramme* p = d->programme();
+    const int boucle = p->ligneDe(0x3C);
+    auto texte = [p](int ligne, int colonne) { return p->index(ligne, colonne).data().toString(); };
+    // The listing's label and source line beside the instruction's own text, a call's
+    // target by its label.
+    QCOMPARE(texte(boucle, ModeleProgramme::Etiquette), QStringLiteral("boucle"));
+    QCOMPARE(texte(boucle, ModeleProgramme::Texte), QStringLiteral("RCALL 0x4c → led_bp1"));
+    QVERIFY(texte(boucle, ModeleProgramme::Source).startsWith(QStringLiteral("rcall")));
+    // MOVFF on one row, both words shown; the rest of memory in one.
+    const int movff = p->ligneDe(0x5C);
+    QCOMPARE(texte(movff, ModeleProgramme::Mots).size(), 9);
+    QCOMPARE(p->ligneDe(0x5E), movff);
+    const int fin = p->rowCount() - 1;
+    QVERIFY(p->estVide(fin));
+    QVERIFY(texte(fin, ModeleProgramme::Adresse).endsWith(QStringLiteral("–0x7FFE : mémoire effacée")));
+    QVERIFY(p->rowCount() < 400);
+}
+
+void TestDebogueur::clavierEtLed()
+{
+    demarreDemo();
+    QSignalSpy arrets(deb, &Debogueur::arrete);
+    // BP1 held: the demo lights the LED.
+    w->getMicro()->set_bp1Pressed();
+
+    // F9 on the chosen line: a breakpoint at boucle, hit before it executes.
+    QTableView* vue = d->formulaire()->vueProgramme;
+    vue->setCurrentIndex(d->programme()->index(d->programme()->ligneDe(0x3C), ModeleProgramme::Texte));
+    touche(Qt::Key_F9);
+    QCOMPARE(deb->pointA(0x3C), deb->points().front().id);
+    QTRY_VERIFY_WITH_TIMEOUT(deb->enPause(), 10000);
+    QCOMPARE(arrets.count(), 1);
+    QCOMPARE(deb->dernierArret()->raison, Debogueur::Raison::Point);
+    QCOMPARE(surligne(), 0x3Cu);
+    QVERIFY(d->formulaire()->etat->text().startsWith(QStringLiteral("Arrêt au point 1 (boucle) à ")));
+    QVERIFY(ledAllumee());
+
+    // Paused, BP1 released: chip time stands still and the LED stays as the program
+    // left it, until the steps run the code that reads the button.
+    const uint64_t t = w->getModele().time();
+    w->getMicro()->set_bp1Released();
+    QTest::qWait(100);
+    QCOMPARE(w->getModele().time(), t);
+    QVERIFY(ledAllumee());
+    for (uint32_t attendu : {0x4Cu, 0x50u, 0x52u}) {   // into led_bp1, its bsf skipped, up to its bcf
+        touche(Qt::Key_F7);
+        QCOMPARE(surligne(), attendu);
+        QVERIFY(ledAllumee());
+    }
+    touche(Qt::Key_F7);
+    QCOMPARE(surligne(), 0x54u);
+    QVERIFY(!ledAllumee());
+
+    // F8 over a call: back at boucle, the next call stepped over whole.
+    touche(Qt::Key_F7);   // return
+    QCOMPARE(surligne(), 0x3Eu);
+    const Byte pile = w->getModele().getProcesseur()->getDM()->readDirect(DataMemory::STKPTR);
+    touche(Qt::Key_F8);
+    QCOMPARE(surligne(), 0x40u);
+    QCOMPARE(w->getModele().getProcesseur()->getDM()->readDirect(DataMemory::STKPTR), pile);
+
+    // F5 continues, and stops again at the breakpoint; F9 there takes it away.
+    touche(Qt::Key_F5);
+    QTRY_COMPARE_WITH_TIMEOUT(surligne(), 0x3Cu, 10000);
+    QVERIFY(deb->enPause());
+    vue->setCurrentIndex(QModelIndex());
+    touche(Qt::Key_F9);
+    QVERIFY(deb->points().empty());
+    touche(Qt::Key_F5);
+    QVERIFY(!deb->enPause());
+    QCOMPARE(d->formulaire()->etat->text(), QStringLiteral("En marche"));
+    QCOMPARE(d->programme()->courante(), -1);
+    // F5 again pauses at once, wherever the program is.
+    touche(Qt::Key_F5);
+    QTRY_VERIFY(deb->enPause());
+    QCOMPARE(deb->dernierArret()->raison, Debogueur::Raison::Pause);
+    QCOMPARE(surligne(), deb->dernierArret()->pc);
+}
+
+void TestDebogueur::ramEnPause()
+{
+    demarreDemo();
+    QTableView* vue = d->formulaire()->vueRam;
+    d->formulaire()->onglets->setCurrentWidget(d->formulaire()->ongletRam);
+    const QModelIndex octet20 = d->ram()->index(2, 0);
+    QCOMPARE(d->ram()->adresseDe(octet20), Word(0x020));
+    // Not while the program runs.
+    QVERIFY(!(d->ram()->flags(octet20) & Qt::ItemIsEditable));
+
+    touche(Qt::Key_F5);
+    QTRY_VERIFY(deb->enPause());
+    vue->setFocus();
+    vue->setCurrentIndex(octet20);
+    QTest::keyClick(vue, Qt::Key_F2);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("5a"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTRY_COMPARE(w->getModele().getProcesseur()->getDM()->readDirect(0x020), Byte(0x5A));
+    QCOMPARE(octet20.data().toString(), QStringLiteral("5A"));
+    QCOMPARE(octet20.data(Qt::BackgroundRole).isValid(), true);
+    // A text that is no byte is refused and said so.
+    QVERIFY(!d->ram()->setData(octet20, QStringLiteral("1FF"), Qt::EditRole));
+    QVERIFY(d->formulaire()->aideRam->text().contains(QStringLiteral("1FF")));
+    QCOMPARE(w->getModele().getProcesseur()->getDM()->readDirect(0x020), Byte(0x5A));
+}
+
+void TestDebogueur::placeDesOscilloscopes()
+{
+    // Simple mode: beside the board, where the scopes open, the main window widened;
+    // closed, the main window narrows back.
+    const int etroite = w->width();
+    QMdiSubWindow* carte = w->sousFenetre(1);
+    QMdiSubWindow* fenetre = w->sousFenetre(5);
+    w->formulaire()->action_Debogueur->trigger();
+    QVERIFY(fenetre->isVisible());
+    QCOMPARE(fenetre->geometry().left(), carte->frameGeometry().right());
+    QCOMPARE(fenetre->height(), carte->height());
+    QVERIFY(fenetre->width() >= carte->width());
+    QVERIFY(w->width() > etroite + carte->width() / 2);
+    QCOMPARE(defautsDeMiseEnPage(fenetre), QStringList());
+    d->close();
+    QVERIFY(!fenetre->isVisible());
+    QCOMPARE(w->width(), etroite);
+
+    // Complete mode: in the scopes' tile, in front of them.
+    w->appliqueMode(true);
+    w->organiserComplet(QRect(0, 0, 1600, 1000));
+    w->formulaire()->action_Debogueur->trigger();
+    QCoreApplication::processEvents();
+    QCOMPARE(fenetre->geometry(), w->sousFenetre(2)->geometry());
+    QCOMPARE(w->formulaire()->mdiArea->activeSubWindow(), fenetre);
+    QCOMPARE(defautsDeMiseEnPage(fenetre), QStringList());
+    // It follows the tiles as the main window changes size.
+    w->resize(1400, 900);
+    QCoreApplication::processEvents();
+    QCOMPARE(fenetre->geometry(), w->sousFenetre(2)->geometry());
+}
+
+TAVREX_TESTS_FENETRE(TestDebogueur)
+#include "test_debogueur.moc"
