@@ -90,6 +90,7 @@ FenetreDebogueur::FenetreDebogueur(Modele& m, Debogueur& d, QWidget* parent)
     for (const auto& [port, bit] : ModeleBroches::broches())
         ui->brochePoint->addItem(Port::pinName(port, static_cast<Byte>(bit)), port * 8 + bit);
     ui->tablePoints->horizontalHeader()->setStretchLastSection(false);
+    ui->tablePoints->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     ui->tablePoints->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     ui->tablePoints->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     ui->tablePoints->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
@@ -128,7 +129,10 @@ FenetreDebogueur::FenetreDebogueur(Modele& m, Debogueur& d, QWidget* parent)
     connect(&modele, &Modele::setPowerOn, this, &FenetreDebogueur::afficheEtat);
     connect(&modele, &Modele::setPowerOff, this, &FenetreDebogueur::afficheEtat);
 
-    ui->separation->setSizes({520, 580});
+    // The listing takes what the window gains beyond the tabs' width.
+    ui->separation->setStretchFactor(0, 1);
+    ui->separation->setStretchFactor(1, 0);
+    ui->separation->setSizes({520, 560});
     afficheEtat();
 }
 
