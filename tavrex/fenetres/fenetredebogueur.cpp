@@ -130,15 +130,26 @@ FenetreDebogueur::FenetreDebogueur(Modele& m, Debogueur& d, QWidget* parent)
     connect(&modele, &Modele::setPowerOff, this, &FenetreDebogueur::afficheEtat);
 
     // The listing takes what the window gains beyond the tabs' width.
+    afficheEtat();
+    largeurCommandes = ui->layoutCommandes->sizeHint().width() + ui->layoutDebogueur->contentsMargins().left() +
+                       ui->layoutDebogueur->contentsMargins().right();
     ui->separation->setStretchFactor(0, 1);
     ui->separation->setStretchFactor(1, 0);
     ui->separation->setSizes({520, 560});
-    afficheEtat();
 }
 
 FenetreDebogueur::~FenetreDebogueur()
 {
     delete ui;
+}
+
+void FenetreDebogueur::resizeEvent(QResizeEvent* event)
+{
+    SousFenetre::resizeEvent(event);
+    // Narrow, the commands keep their icons, their names in their tooltips.
+    const Qt::ToolButtonStyle style = width() < largeurCommandes ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextBesideIcon;
+    for (QToolButton* b : {ui->boutonContinuer, ui->boutonPas, ui->boutonPasPrincipal, ui->boutonCurseur, ui->boutonReset})
+        b->setToolButtonStyle(style);
 }
 
 void FenetreDebogueur::programmeCharge(const QString& cheminHex)
@@ -168,6 +179,7 @@ void FenetreDebogueur::rafraichit()
 {
     if (!isVisible() || debogueur.enPause())
         return;
+    modeleRegistres->setPc(modele.getProcesseur()->getFetchPC());
     relisVues();
 }
 

@@ -55,6 +55,9 @@ public slots:
     // The views again, while the program runs (nothing when hidden or paused).
     void rafraichit();
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     void arrete(const Debogueur::Arret& arret);
     void repris();
@@ -87,6 +90,8 @@ private:
     ModeleSfr* modeleSfr;
     ModeleRam* modeleRam;
     ModeleBroches* modeleBroches;
+    // The width the commands need with their names.
+    int largeurCommandes = 0;
     // After a reset while paused, the next instruction is the reset vector's.
     bool remisAZero = false;
 };

@@ -191,7 +191,8 @@ void TestDebogueur::placeDesOscilloscopes()
     QCOMPARE(fenetre->height(), carte->height());
     QVERIFY(fenetre->width() >= carte->width());
     QVERIFY(w->width() > etroite + carte->width() / 2);
-    QCOMPARE(defautsDeMiseEnPage(fenetre), QStringList());
+    QCoreApplication::processEvents();
+    QCOMPARE(defautsDeMiseEnPage(fenetre).join(QStringLiteral(", ")), QString());
     d->close();
     QVERIFY(!fenetre->isVisible());
     QCOMPARE(w->width(), etroite);
@@ -203,7 +204,7 @@ void TestDebogueur::placeDesOscilloscopes()
     QCoreApplication::processEvents();
     QCOMPARE(fenetre->geometry(), w->sousFenetre(2)->geometry());
     QCOMPARE(w->formulaire()->mdiArea->activeSubWindow(), fenetre);
-    QCOMPARE(defautsDeMiseEnPage(fenetre), QStringList());
+    QCOMPARE(defautsDeMiseEnPage(fenetre).join(QStringLiteral(", ")), QString());
     // It follows the tiles as the main window changes size.
     w->resize(1400, 900);
     QCoreApplication::processEvents();
