@@ -14,14 +14,17 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "check.h"
+#include "debogueur.h"
 #include "modele.h"
 #include "options.h"
 #include "preparation.h"
 #include "seance.h"
+#include "symboles.h"
 #include "vcd.h"
 
 namespace {
@@ -157,6 +160,22 @@ int main(int argc, char** argv)
 
     Seance seance(*modele);
     seance.planifie(o.actions);
+    // Breakpoints: their labels from the program's symbols.
+    Symboles symboles;
+    std::unique_ptr<Debogueur> debogueur;
+    if (!o.points.empty() || !o.conditions.empty()) {
+        std::string sansSymboles;
+        const bool lus = o.symboles.empty() ? symboles.lireAupresDe(o.programmes[0], sansSymboles)
+                                            : symboles.lire(o.symboles, sansSymboles);
+        if (!lus && !o.symboles.empty())
+            erreur(sansSymboles);
+        debogueur = std::make_unique<Debogueur>(seance, *modele);
+        if (lus)
+            debogueur->setSymboles(&symboles);
+        std::string refus;
+        if (!debogueur->ajouteTextes(o.points, o.conditions, lus ? std::string() : sansSymboles, refus))
+            erreur(refus);
+    }
     std::unique_ptr<EnregistreurVcd> vcd;
     if (!o.vcd.empty()) {
         // Opened after power-on's reset, so that time 0 holds the levels it set.
@@ -198,6 +217,18 @@ int main(int argc, char** argv)
     modele->setObservateurPas(nullptr);
     if (!suivi.fermer())
         erreur(o.trajectoire + ": could not be written whole (" + std::strerror(errno) + ")");
+
+    if (debogueur) {
+        const std::optional<Debogueur::Arret> arret = debogueur->dernierArret();
+        if (arret && seance.enPause()) {
+            const std::string lieu = symboles.lieu(arret->pc);
+            std::printf("break at 0x%04x%s after %" PRIu64 " cycles, %.3f ms\n", static_cast<unsigned>(arret->pc),
+                        lieu.empty() ? "" : (" (" + lieu + ")").c_str(), arret->ticks / ticksParCycle,
+                        enMs(static_cast<double>(arret->ticks)));
+        } else {
+            std::printf("no break\n");
+        }
+    }
 
     if (o.dump)
         afficheMemoire(pic);

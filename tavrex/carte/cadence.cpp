@@ -22,6 +22,10 @@ void Cadence::setPeriode(int ms)
 
 void Cadence::demarre()
 {
+    if (suspendue) {
+        relancer = true;
+        return;
+    }
     if (timerId != 0)
         killTimer(timerId);
     timerId = startTimer(periodeMs, Qt::PreciseTimer);
@@ -29,12 +33,35 @@ void Cadence::demarre()
 
 void Cadence::arrete()
 {
+    relancer = false;
     if (timerId == 0)
         return;
     killTimer(timerId);
     timerId = 0;
     chrono.invalidate();
     emit mesure(0, 0.0, false);
+}
+
+void Cadence::suspend()
+{
+    if (suspendue)
+        return;
+    const bool actifAvant = actif();
+    arrete();
+    if (!actifAvant)
+        emit mesure(0, 0.0, false);
+    suspendue = true;
+    relancer = actifAvant;
+}
+
+void Cadence::reprend()
+{
+    if (!suspendue)
+        return;
+    suspendue = false;
+    if (relancer)
+        demarre();
+    relancer = false;
 }
 
 void Cadence::suisTempsHorsTension()
@@ -57,6 +84,11 @@ void Cadence::timerEvent(QTimerEvent* event)
     const qint64 debut = chrono.nsecsElapsed();
     seance.tranche(Modele::ticksParTranche);
     emit tempsPuce(enSecondes(modele.time()));
+    if (suspendue) {
+        // The run paused inside the slice: the measure ended with it.
+        emit avance();
+        return;
+    }
     if (++tranches % tranchesParBalayage == 0)
         emit balayage();
     const qint64 maintenant = chrono.nsecsElapsed();
@@ -79,5 +111,13 @@ void Cadence::horsTension()
     const qint64 ms = mur.restart();
     if (!seance.tourne())
         seance.passeHorsTension(static_cast<uint64_t>(ms) * ticksParMs);
+    else if (seance.enPause())
+        seance.comptePause(static_cast<uint64_t>(ms) * ticksParMs);
     emit avance();
+}
+
+Simulation::Simulation()
+{
+    QObject::connect(&debogueur, &Debogueur::arrete, &cadence, &Cadence::suspend);
+    QObject::connect(&debogueur, &Debogueur::repris, &cadence, &Cadence::reprend);
 }

@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QTimer>
 
+#include "debogueur.h"
 #include "modele.h"
 #include "seance.h"
 
@@ -39,8 +40,14 @@ public:
     // Starts the slices again, at the period set.
     void demarre();
     void arrete();
-    // Lets the run's clock go on at the wall clock's pace while the board is off.
+    // Lets the run's clock go on at the wall clock's pace while the board is off;
+    // while the run is paused, the wall time is counted as the run's pauses.
     void suisTempsHorsTension();
+    // The debugger's pause: no slice runs and the load idles (its measure emitted
+    // once, as when the slices stop) until `reprend`; switching the board on and off
+    // meanwhile only says whether the slices run then.
+    void suspend();
+    void reprend();
 
 signals:
     // After each slice: the chip time, in seconds.
@@ -66,6 +73,8 @@ private:
     int timerId = 0;
     QTimer minuterieArret;
     QElapsedTimer mur;
+    bool suspendue = false;
+    bool relancer = false;   // the slices ran, or the board was switched on, during the pause
 
     // The measure under way, from the first slice after a start.
     QElapsedTimer chrono;
@@ -74,13 +83,16 @@ private:
     int tranches = 0;
 };
 
-// The simulation a desktop front end shows: the board, its run and its pacing, built
-// before the windows that show it and gone after them.
+// The simulation a desktop front end shows: the board, its run, its pacing and its
+// debugger (whose pauses stop the pacing), built before the windows that show it and
+// gone after them.
 struct Simulation
 {
+    Simulation();
     Modele modele;
     Seance seance{modele};
     Cadence cadence{seance, modele};
+    Debogueur debogueur{seance, modele};
 };
 
 #endif

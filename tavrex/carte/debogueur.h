@@ -3,13 +3,18 @@
 
 #include <cstdint>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
+#include <QMetaObject>
 #include <QObject>
 
+#include "seance.h"
+#include "types.h"
+
 class Modele;
-class Seance;
+class P18f4550;
 class Symboles;
 
 // Stops a run at instruction boundaries and looks at it there: breakpoints (a program
@@ -18,7 +23,7 @@ class Symboles;
 // the board only through its run (Seance), so that entries due while it steps are
 // played at their instants and a run with pauses and steps ends as one without.
 // With no breakpoint set and no step asked, the run goes as fast as without it.
-class Debogueur : public QObject
+class Debogueur : public QObject, private Seance::Garde
 {
     Q_OBJECT
 
@@ -68,6 +73,11 @@ public:
     int pointA(uint32_t adresse) const;
     // One English line for the runner: "--break boucle: unknown label" and the like.
     static std::string texteRefus(Refus refus, const std::string& option, const std::string& texte);
+    // The command line's --break and --break-if texts, in their order. At the first one
+    // refused, false with its line in `erreur`; `sansSymboles`, when not empty, says
+    // why no label is known and ends the line of an unknown one.
+    bool ajouteTextes(const std::vector<std::string>& points, const std::vector<std::string>& conditions,
+                      const std::string& sansSymboles, std::string& erreur);
 
     // Control. A pause comes at the next instruction boundary; the steps run from a
     // pause and end in one. While paused, chip time stands still; the front end stops
@@ -89,6 +99,82 @@ signals:
     // The run stopped: asked, after a step, at the cursor or at a breakpoint.
     void arrete(const Debogueur::Arret& arret);
     void repris();
+
+private:
+    static constexpr uint32_t memoireProgramme = 0x8000;
+
+    enum class Comparaison { Egal, Different, Inferieur, InferieurOuEgal, Superieur, SuperieurOuEgal };
+    // A condition stops the run where it becomes true: it held not at the boundary
+    // before (nor when the run last resumed, or the board last started).
+    struct Condition
+    {
+        int id = 0;
+        bool actif = true;
+        Word adresse = 0;
+        Byte masque = 0xFF;
+        Comparaison op = Comparaison::Egal;
+        int valeur = 0;
+        bool tenue = false;
+        bool vraie(const P18f4550& p) const;
+    };
+    struct Front
+    {
+        int id = 0;
+        bool actif = true;
+        int port = 0;
+        int bit = 0;
+        bool montant = true;
+        bool niveau = false;
+        bool niveauDe(const P18f4550& p) const;
+    };
+    // The return of a CALL or RCALL stepped over: its address, at its stack depth.
+    struct Retour
+    {
+        uint32_t adresse;
+        int niveau;
+    };
+
+    // Seance::Garde.
+    bool devantMarque() override;
+    bool apresInstruction() override;
+    void arretee() override;
+
+    int placeAdresse(const std::string& texte, Refus& refus);
+    bool lireCondition(const std::string& texte, Condition& c, Refus& refus) const;
+    PointArret* point(int id);
+    bool actifs(Genre genre) const;
+    // The markers in the program memory and the instruction-by-instruction run as the
+    // breakpoints, the cursor and a step over want them.
+    void majMarques();
+    void majPasAPas();
+    // The conditions and pins as they are now, from which a change is seen.
+    void rafraichit();
+    P18f4550& pic() const;
+    int niveauPile() const;
+    Arret arretIci(Raison raison, int id = 0) const;
+    // The run came before the instruction at `pc`: the id of the breakpoint that
+    // stops it there, 0 when none does.
+    int arrivee(uint32_t pc);
+    // The run goes on from a pause: past the instruction it stands before.
+    void reprise();
+    void termine(Arret a);
+
+    Seance& seance;
+    Modele& modele;
+    const Symboles* symboles = nullptr;
+    std::vector<PointArret> liste;
+    std::vector<Condition> conditions;
+    std::vector<Front> fronts;
+    int prochainId = 1;
+    std::set<uint32_t> marquees;
+    std::optional<uint32_t> curseur;
+    std::optional<Retour> retour;
+    // The stop being made, said once the run has returned.
+    std::optional<Arret> enCours;
+    std::optional<Arret> dernier;
+    // The arrival at the instruction the run stands before is counted.
+    bool arriveeComptee = false;
+    QMetaObject::Connection surMarche;
 };
 
 #endif

@@ -101,6 +101,24 @@ Modele::~Modele()
     delete moteurD;
 }
 
+void Modele::executeJusquaMarque(uint64_t arret)
+{
+    while (pic.time() < arret) {
+        if (!lcd.auRepos()) {
+            if (pic.marqueDevant() && !pic.entreDeuxCycles())
+                return;
+            pas();
+            continue;
+        }
+        // None ran: the stand-in is next.
+        const uint32_t n = pic.executeCalmes(arret);
+        if (n == 0)
+            return;
+        lcd.compte(n - 1);
+        lcd.clock();
+    }
+}
+
 int Modele::clock()
 {
     const uint64_t debut = pic.time();

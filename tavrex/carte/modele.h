@@ -177,11 +177,17 @@ public:
         return ticks;
     }
 
-    // Steps until the processor's time reaches `arret`. While the LCD's E line rests,
-    // the quiet instructions that cannot move it run back to back and their LCD steps
-    // are counted at once.
+    // Steps until the processor's time reaches `arret`, or, earlier, the boundary
+    // before a breakpoint's instruction (P18f4550::marqueDevant()). While the LCD's E
+    // line rests, the quiet instructions that cannot move it run back to back and
+    // their LCD steps are counted at once.
     void executeJusqua(uint64_t arret)
     {
+        // Without breakpoints, the loop tests nothing for them.
+        if (pic.aDesMarques()) {
+            executeJusquaMarque(arret);
+            return;
+        }
         while (pic.time() < arret) {
             if (!lcd.auRepos()) {
                 pas();
@@ -343,6 +349,7 @@ public slots:
     void romboSurPiste(qreal xm, qreal ym, qreal thetaDeg);
 
 private:
+    void executeJusquaMarque(uint64_t arret);
     // Wires a contact to pin `index` (-1: unwires it); `indexActuel` is its pin.
     bool contactConnecte(Connexion& contact, int& indexActuel, int index);
     void detache(Connexion& c);

@@ -204,8 +204,19 @@ const DescOption tableOptions[] = {
     {"--check", "FILE.chk", "grade the programs against a check file", true, false, CHEMIN(check)},
     {"--junit", "FILE.xml", "with --check: write a JUnit report", true, false, CHEMIN(junit)},
     {"--tap", "", "with --check: report in TAP", true, false, DRAPEAU(tap)},
+    {"--break", "ADDR|LABEL[:N]", "stop before the instruction there (at its Nth arrival; repeatable)", true, true,
+     [](Arguments& a, OptionsLancement& o, std::string& e) {
+         o.points.emplace_back();
+         return a.prend(o.points.back(), e);
+     }},
+    {"--break-if", "'REG OP VALUE'", "stop where it becomes true: 'PORTB & 0x08 == 0', '0x020 >= 5' (repeatable)",
+     true, true,
+     [](Arguments& a, OptionsLancement& o, std::string& e) {
+         o.conditions.emplace_back();
+         return a.prend(o.conditions.back(), e);
+     }},
     {"--symbols", "FILE", "the program's symbols: a listing, .map or .cod file (default: the one beside it)",
-     true, false, CHEMIN(symboles)},
+     true, true, CHEMIN(symboles)},
     {"--power-on", "", "switch the board on once the window is shown", false, true, DRAPEAU(powerOn)},
     {"--complete", "", "start in the complete mode (robot and track windows shown)", false, true,
      DRAPEAU(complet)},
@@ -235,6 +246,7 @@ const DescOption tableOptions[] = {
      }},
     {"--screenshot", "FILE.png", "with --quit-after: save the main window as a PNG first", false, true,
      CHEMIN(capture)},
+    {"--debugger", "", "open the debugger window at start", false, true, DRAPEAU(debogueur)},
 };
 
 #undef DRAPEAU
@@ -268,8 +280,12 @@ bool verifieEnsemble(Programme p, OptionsLancement& o, std::string& erreur)
             erreur = "more than one program given: " + o.programmes[1] + " (several only with --check)";
             return false;
         }
-        if (!o.junit.empty() || o.tap || !o.symboles.empty()) {
-            erreur = std::string(!o.junit.empty() ? "--junit" : o.tap ? "--tap" : "--symbols") + " goes with --check";
+        if (!o.junit.empty() || o.tap) {
+            erreur = std::string(!o.junit.empty() ? "--junit" : "--tap") + " goes with --check";
+            return false;
+        }
+        if (!o.symboles.empty() && o.points.empty() && o.conditions.empty()) {
+            erreur = "--symbols goes with --check, --break or --break-if";
             return false;
         }
         return true;
@@ -277,7 +293,8 @@ bool verifieEnsemble(Programme p, OptionsLancement& o, std::string& erreur)
     // The check file holds the actions; the expectations say what to report.
     const char* autre = !o.actions.empty() ? "--at and --script" : !o.vcd.empty() ? "--vcd" : o.trace ? "--trace"
                       : o.dump ? "--dump" : o.lcd ? "--lcd" : o.led ? "--led"
-                      : !o.trajectoire.empty() ? "--trajectory" : nullptr;
+                      : !o.trajectoire.empty() ? "--trajectory" : !o.points.empty() ? "--break"
+                      : !o.conditions.empty() ? "--break-if" : nullptr;
     if (autre) {
         erreur = std::string(autre) + " cannot be combined with --check";
         return false;

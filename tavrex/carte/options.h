@@ -25,6 +25,9 @@ struct OptionsLancement
     std::string piste;
     std::string robot;
     bool aide = false;
+    std::vector<std::string> points;       // --break, as written
+    std::vector<std::string> conditions;   // --break-if, as written
+    std::string symboles;                  // the program's symbols; empty: beside it
 
     // The runner.
     uint64_t ticks = 0;
@@ -39,7 +42,6 @@ struct OptionsLancement
     std::string check;
     std::string junit;
     bool tap = false;
-    std::string symboles;
     std::string trajectoire;
     bool pose = false;
     double poseX = 0.0, poseY = 0.0, poseDeg = 0.0;
@@ -57,6 +59,7 @@ struct OptionsLancement
     bool quitter = false;
     uint64_t quitterApres = 0;   // ticks
     std::string capture;
+    bool debogueur = false;   // the debugger window opened at start
 };
 
 // Reads the options of `programme` (argv[0] is the program's name; the desktop

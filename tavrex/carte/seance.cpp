@@ -60,24 +60,100 @@ bool Seance::joueDues()
 void Seance::execute(uint64_t limite)
 {
     const uint64_t arret = modele.time() + (limite - horloge());
+    P18f4550& pic = *modele.getProcesseur();
     // Only entries switch the board on and off: none comes inside a stretch.
-    while (suivi && modele.time() < arret) {
-        const uint64_t debut = horloge();
-        modele.pas();
-        if (!suivi(debut))
-            suivi = nullptr;
-    }
+    while ((suivi || pasAPas) && modele.time() < arret)
+        if (!instructionSuivie())
+            return;
     modele.executeJusqua(arret);
     // Entries and the run's end fall between instructions, never between a jump and
     // the NOP of the word it flushed.
-    while (modele.getProcesseur()->entreDeuxCycles())
+    while (pic.entreDeuxCycles())
         modele.pas();
+    // The run stopped before a breakpoint's instruction, or ended there.
+    while (pic.marqueDevant()) {
+        if (garde && garde->devantMarque()) {
+            pause = true;
+            return;
+        }
+        pic.franchitMarque();
+        modele.executeJusqua(arret);
+        while (pic.entreDeuxCycles())
+            modele.pas();
+    }
+}
+
+bool Seance::instructionSuivie()
+{
+    P18f4550& pic = *modele.getProcesseur();
+    if (pic.marqueDevant() && !pic.entreDeuxCycles()) {
+        if (garde && garde->devantMarque()) {
+            pause = true;
+            return false;
+        }
+        pic.franchitMarque();
+    }
+    const uint64_t debut = horloge();
+    modele.pas();
+    if (suivi && !suivi(debut))
+        suivi = nullptr;
+    if (!pasAPas)
+        return true;
+    // The condition looks at the instruction's end: its last cycle run first.
+    while (pic.entreDeuxCycles()) {
+        const uint64_t t = horloge();
+        modele.pas();
+        if (suivi && !suivi(t))
+            suivi = nullptr;
+    }
+    if (garde && garde->apresInstruction()) {
+        pause = true;
+        return false;
+    }
+    return true;
+}
+
+void Seance::finDeCourse(bool pauseAvant)
+{
+    enCourse = false;
+    if (pause && !pauseAvant && garde)
+        garde->arretee();
+}
+
+void Seance::suspend()
+{
+    if (pause)
+        return;
+    pause = true;
+    // From an entry: the run returns at its boundary, and tells it then.
+    if (enCourse)
+        interrompue = true;
+    else if (garde)
+        garde->arretee();
+}
+
+void Seance::unPas()
+{
+    interrompue = false;
+    enCourse = true;
+    joueDues();
+    if (enMarche) {
+        P18f4550& pic = *modele.getProcesseur();
+        pic.franchitMarque();
+        modele.pas();
+        while (pic.entreDeuxCycles())
+            modele.pas();
+        joueDues();
+    }
+    enCourse = false;
 }
 
 void Seance::avanceJusqua(uint64_t fin)
 {
     interrompue = false;
-    while (joueDues() && horloge() < fin) {
+    const bool pauseAvant = pause;
+    enCourse = true;
+    while (!pause && joueDues() && horloge() < fin) {
         const uint64_t limite = entreesRestantes() ? std::min(agenda[prochaine].instant, fin) : fin;
         if (enMarche) {
             execute(limite);
@@ -89,14 +165,17 @@ void Seance::avanceJusqua(uint64_t fin)
         if (surAttente)
             surAttente(duree);
     }
+    finDeCourse(pauseAvant);
 }
 
 uint64_t Seance::tranche(uint64_t duree)
 {
     interrompue = false;
+    const bool pauseAvant = pause;
+    enCourse = true;
     uint64_t fait = 0;
     // An entry may switch the board off or hold it in reset.
-    while (fait < duree && joueDues() && enMarche) {
+    while (!pause && fait < duree && joueDues() && enMarche) {
         uint64_t limite = horloge() + (duree - fait);
         if (entreesRestantes())
             limite = std::min(limite, agenda[prochaine].instant);
@@ -104,6 +183,7 @@ uint64_t Seance::tranche(uint64_t duree)
         execute(limite);
         fait += modele.time() - avant;
     }
+    finDeCourse(pauseAvant);
     return fait;
 }
 

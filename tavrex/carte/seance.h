@@ -65,6 +65,39 @@ public:
     // Plays the entries due now; false when one asked to stop.
     bool joueDues();
 
+    // What may stop a run at an instruction boundary: the debugger. Without breakpoints
+    // and conditions, it costs a test per stretch of the run, none per instruction.
+    class Garde
+    {
+    public:
+        virtual ~Garde() = default;
+        // The instruction of a breakpoint (P18f4550::marque) is next: true to stop
+        // before it; false to run it and go on.
+        virtual bool devantMarque() = 0;
+        // After each instruction, at its boundary, while suisPasAPas(true): true to stop.
+        virtual bool apresInstruction() = 0;
+        // The run stopped (a pause asked, or a true from above); said once the run
+        // has returned, or at once when asked between two runs.
+        virtual void arretee() = 0;
+    };
+    void setGarde(Garde* g) { garde = g; }
+    // Whether the run goes instruction by instruction, asking Garde::apresInstruction().
+    void suisPasAPas(bool oui) { pasAPas = oui; }
+
+    // The pause: while it lasts, chip time stands still, the runs return at once and
+    // entries wait for their instants. It comes at the boundary where the run is, or,
+    // asked from an entry, at that entry's boundary.
+    bool enPause() const { return pause; }
+    void suspend();
+    void reprend() { pause = false; }
+    // From a pause: the entries due played, one instruction (a jump with the NOP of
+    // its flush, a skip with the word it skipped), the entries then due played. Nothing
+    // runs while the board is off or held in reset. The pause goes on.
+    void unPas();
+    // The wall-clock time the run spent paused, as a front end counts it (in ticks).
+    void comptePause(uint64_t duree) { pauses += duree; }
+    uint64_t dureePauses() const { return pauses; }
+
 private:
     struct Entree
     {
@@ -73,8 +106,14 @@ private:
         std::function<void()> faire;
     };
 
-    // Runs the board until the clock reaches `limite` or an entry's instant.
+    // Runs the board until the clock reaches `limite` or an entry's instant, or the
+    // run stops.
     void execute(uint64_t limite);
+    // One instruction followed (the runner's trace, the debugger's conditions): false
+    // when the run stops before or after it.
+    bool instructionSuivie();
+    // A run's end: the guard told when it paused during it.
+    void finDeCourse(bool pauseAvant);
 
     Modele& modele;
     std::vector<Entree> agenda;
@@ -83,6 +122,11 @@ private:
     uint64_t attente = 0;
     bool enMarche = false;
     bool interrompue = false;
+    bool enCourse = false;
+    bool pause = false;
+    bool pasAPas = false;
+    uint64_t pauses = 0;
+    Garde* garde = nullptr;
     std::function<void(uint64_t)> surAttente;
     std::function<bool(uint64_t)> suivi;
     QMetaObject::Connection surMarche, surArret;

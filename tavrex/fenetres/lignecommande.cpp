@@ -42,6 +42,20 @@ bool LigneCommande::demarrer(std::string& erreur)
         }
         fenetre.getPiste()->poseRomboAuDepart();
     }
+    if (!options.points.empty() || !options.conditions.empty()) {
+        std::string sansSymboles;
+        const bool lus = !options.symboles.empty() ? symboles.lire(options.symboles, sansSymboles)
+                         : !options.programmes.empty() && symboles.lireAupresDe(options.programmes[0], sansSymboles);
+        if (!lus && !options.symboles.empty()) {
+            erreur = sansSymboles;
+            return false;
+        }
+        if (lus)
+            simulation.debogueur.setSymboles(&symboles);
+        if (!simulation.debogueur.ajouteTextes(options.points, options.conditions, lus ? std::string() : sansSymboles,
+                                               erreur))
+            return false;
+    }
     if (options.complet) {
         fenetre.appliqueMode(true);
         if (!options.piste.empty())
@@ -74,7 +88,8 @@ bool LigneCommande::demarrer(std::string& erreur)
 
 void LigneCommande::verifieFin()
 {
-    if (fini || !options.quitter || simulation.seance.horloge() < options.quitterApres)
+    const Seance& seance = simulation.seance;
+    if (fini || !options.quitter || seance.horloge() + seance.dureePauses() < options.quitterApres)
         return;
     fini = true;
     simulation.cadence.arrete();

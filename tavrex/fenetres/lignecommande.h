@@ -6,6 +6,7 @@
 #include <QObject>
 
 #include "options.h"
+#include "symboles.h"
 
 class MainWindow;
 struct Simulation;
@@ -13,8 +14,9 @@ struct Simulation;
 // Carries out the desktop program's command line on the window: loads the program,
 // the robot and the track, sets the mode and the speed, switches the board on, then
 // has the run play the actions at their moments of chip time with the widgets
-// following, and quits when asked. Time goes on while the board is off (at the wall
-// clock's pace), as it does for the headless runner.
+// following, with the breakpoints asked, and quits when asked. Time goes on while the
+// board is off (at the wall clock's pace), as it does for the headless runner; so does
+// the wall time paused count toward --quit-after.
 class LigneCommande : public QObject
 {
     Q_OBJECT
@@ -36,6 +38,7 @@ private:
     MainWindow& fenetre;
     Simulation& simulation;
     OptionsLancement options;
+    Symboles symboles;   // the labels of --break
     bool fini = false;
 };
 

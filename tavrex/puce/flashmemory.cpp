@@ -40,6 +40,11 @@ SegProgram::~SegProgram()
 
 void SegProgram::libere(Instruction* i)
 {
+    if (i->estMarque()) {
+        Instruction* original = static_cast<InstructionArret*>(i)->remplace();
+        delete i;
+        i = original;
+    }
     const std::less<const Instruction*> avant;
     if (avant(i, nopsInitiaux.data()) || !avant(i, nopsInitiaux.data() + nopsInitiaux.size()))
         delete i;
@@ -60,16 +65,31 @@ void SegProgram::calculInstr(DWord adr)
 {
     if (adr >= fin)   // also the address before 0, seen unsigned
         return;
+    const bool marquee = instr[adr]->estMarque();
     libere(instr[adr]);
     Word w;
+    Instruction* i;
     if (readWord(adr, w) < 0) {
-        instr[adr] = jeu->nop()->copie();
+        i = jeu->nop()->copie();
+    } else {
+        i = jeu->decode(w)->copie();
+        i->preParametres();
+        i->placer(adr);
+    }
+    instr[adr] = marquee ? new InstructionArret(i) : i;
+}
+
+void SegProgram::marque(DWord adr, bool oui)
+{
+    if (adr >= fin || (adr & 1) || instr[adr]->estMarque() == oui)
+        return;
+    if (oui) {
+        instr[adr] = new InstructionArret(instr[adr]);
         return;
     }
-    Instruction* i = jeu->decode(w)->copie();
-    i->preParametres();
-    i->placer(adr);
-    instr[adr] = i;
+    Instruction* marqueur = instr[adr];
+    instr[adr] = static_cast<InstructionArret*>(marqueur)->remplace();
+    delete marqueur;
 }
 
 namespace {
@@ -108,6 +128,12 @@ FlashMemory::~FlashMemory()
     delete program;
     delete config;
     delete devID;
+}
+
+Instruction* FlashMemory::instruction(DWord adr) const
+{
+    Instruction* i = program->getInstr(adr);
+    return i->estMarque() ? static_cast<InstructionArret*>(i)->remplace() : i;
 }
 
 int FlashMemory::writeByte(DWord adr, Byte b)

@@ -54,6 +54,9 @@ public:
     // The per-address objects in one array that never moves (the fetch reads it).
     Instruction* const* tableInstr() const { return instr.data(); }
     void calculInstr(DWord adr);
+    // A breakpoint's stand-in put at (or taken from) an even address of the segment;
+    // it stays through writes of the word, which it then stands for.
+    void marque(DWord adr, bool oui);
 
 private:
     void libere(Instruction* i);
@@ -104,8 +107,12 @@ public:
             return 0;
         return -1;
     }
+    // The object the processor fetches at `adr`: a breakpoint's stand-in, if one is
+    // there; the decoded word's own is `instruction`.
     Instruction* getInstr(DWord adr) const { return program->getInstr(adr); }
+    Instruction* instruction(DWord adr) const;
     Instruction* const* tableInstr() const { return program->tableInstr(); }
+    void marque(DWord adr, bool oui) { program->marque(adr, oui); }
     bool bitPBADEN();
     bool bitSTVREN();
 

@@ -73,6 +73,8 @@ public:
     // a loop that may be waiting. The processor looks, out of its run loop, whether
     // whole turns can pass at once.
     bool fermeBoucle() const { return calme == Calme::boucle; }
+    // A breakpoint's stand-in (InstructionArret): the run loops stop before it.
+    bool estMarque() const { return calme == Calme::marque; }
     // The word's own address, once decoded there.
     virtual void placer(DWord adresse) { (void)adresse; }
     // A jump that closes a loop, about to run at `adresse`: 1 when it jumps onto
@@ -97,8 +99,8 @@ public:
     Word getOpcode() const { return opcode; }
 
 protected:
-    // In this order: the quiet kinds last.
-    enum class Calme : Byte { non, selonCible, oui, boucle };
+    // In this order: the quiet kinds after the others; a breakpoint's stand-in apart.
+    enum class Calme : Byte { non, selonCible, oui, boucle, marque };
     // For Calme::selonCible: the operands are plain RAM now.
     virtual bool cibleEnRam() const { return false; }
     // A byte- or bit-oriented operand (a, f) whose register, for the access bank, is
@@ -381,6 +383,32 @@ public:
     explicit InstructionReset(P18f4550* p);
     void parametres() override;
     Instruction* copie() const override { return new InstructionReset(*this); }
+};
+
+// The stand-in that a breakpoint puts in the per-address table in place of the word
+// decoded there (which it keeps, with its text and its word): never quiet, so that a
+// stretch of quiet words ends before it, never the head of a loop whose turns pass at
+// once. The processor stops before it and, to go on, executes the word it stands for;
+// should it execute the stand-in itself, the phases are the word's own.
+class InstructionArret final : public Instruction
+{
+public:
+    explicit InstructionArret(Instruction* original) : Instruction(*original), original(original)
+    {
+        calme = Calme::marque;
+    }
+    Instruction* remplace() const { return original; }
+    void preParametres() override { original->preParametres(); }
+    void parametres() override { original->parametres(); }
+    void process() override { original->process(); }
+    bool execute() override { return original->execute(); }
+    void specialQ2() override { original->specialQ2(); }
+    void specialQ4() override { original->specialQ4(); }
+    std::string affiche() const override { return original->affiche(); }
+    Instruction* copie() const override { return original->copie(); }
+
+private:
+    Instruction* original;
 };
 
 class JeuInstructions

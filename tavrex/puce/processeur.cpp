@@ -81,6 +81,18 @@ void P18f4550::stackReset()
     redemarre();
 }
 
+namespace {
+// The word at `adresse` is the first of a two-word instruction.
+bool premierDeDeux(const FlashMemory& fm, DWord adresse)
+{
+    const Word mot = fm.getInstr(adresse)->getInstr();
+    return (mot & 0xF000) == 0xC000      // MOVFF
+           || (mot & 0xFE00) == 0xEC00   // CALL
+           || (mot & 0xFFC0) == 0xEE00   // LFSR
+           || (mot & 0xFF00) == 0xEF00;  // GOTO
+}
+}  // namespace
+
 bool P18f4550::entreDeuxCycles() const
 {
     // Power-on and reset leave the same NOP in the fetch stage: a cycle to come, but
@@ -91,12 +103,38 @@ bool P18f4550::entreDeuxCycles() const
         return false;
     // The flush's NOP has run: the word now fetched may be the second of a skipped
     // two-word instruction, which runs as a NOP too.
-    const Word avant = fm.getInstr(fetchPC - 2)->getInstr();
-    const bool premierDeDeux = (avant & 0xF000) == 0xC000      // MOVFF
-                               || (avant & 0xFE00) == 0xEC00   // CALL
-                               || (avant & 0xFFC0) == 0xEE00   // LFSR
-                               || (avant & 0xFF00) == 0xEF00;  // GOTO
-    return premierDeDeux;
+    return premierDeDeux(fm, fetchPC - 2);
+}
+
+void P18f4550::marque(DWord adresse, bool oui)
+{
+    if (adresse >= 0x8000)
+        return;
+    Instruction* avant = fm.getInstr(adresse);
+    const bool etaitMarque = avant->estMarque();
+    fm.marque(adresse, oui);
+    Instruction* mot = fm.getInstr(adresse);
+    nbMarques += mot->estMarque() - etaitMarque;
+    // The pipeline may hold the stand-in taken away: the word it stood for instead.
+    if (etaitMarque && !mot->estMarque()) {
+        if (fetchPtr == avant)
+            fetchPtr = mot;
+        if (instrPtr == avant)
+            instrPtr = mot;
+    }
+}
+
+bool P18f4550::arreteDevantMarque()
+{
+    if (instrPC >= 2 && premierDeDeux(fm, instrPC - 2)) {
+        instrPtr = static_cast<InstructionArret*>(instrPtr)->remplace();
+        return false;
+    }
+    // The boundary before it, as the previous cycle left it: the stand-in fetched,
+    // the counter past it.
+    fetchPC = instrPC;
+    fetchPtr = instrPtr;
+    return true;
 }
 
 int P18f4550::readFromHex(const char* filename)
@@ -229,7 +267,8 @@ uint32_t P18f4550::executeCalmes(uint64_t arret)
             rattrape(t, pcFetch);
         }
         // The others (an operand that is not plain RAM, an event due, a port
-        // waiting, a loop that may wait) out of the loop, whose code stays lean.
+        // waiting, a loop that may wait, a breakpoint) out of the loop, whose code
+        // stays lean.
         if (!instructionAutre(arret) || temps >= arret)
             break;
         ++n;
@@ -243,6 +282,12 @@ bool P18f4550::instructionAutre(uint64_t arret)
     if (instrPtr->fermeBoucle() && !portsModifies)
         passeToursAttente(arret);
     if (!cycleCalme(4)) {
+        // Before a breakpoint's instruction (never quiet) the run returns, that one
+        // not begun.
+        if (instrPtr->estMarque() && arreteDevantMarque()) {
+            --instructionsPassees;
+            return false;
+        }
         cycleParTicks();
         return false;
     }
@@ -262,7 +307,9 @@ void P18f4550::passeToursAttente(uint64_t arret)
     // `bra $-2` (a GOTO to the word before it) adds that word, which the NOP's cycle
     // fetched again.
     const int mots = instrPtr->motsDeBoucle(instrPC);
-    if (mots == 0)
+    // A breakpoint on the jump (run past) counts its every turn; one on the word before
+    // it makes that word pass none.
+    if (mots == 0 || (nbMarques && instructions[instrPC]->estMarque()))
         return;
     const bool surPlace = mots == 1;
     const uint32_t ticksTour = surPlace ? 8 : 12;

@@ -66,6 +66,29 @@ public:
     // changed nothing outside the core: no event fired and no pin moved.
     uint32_t executeCalmes(uint64_t arret);
 
+    // Breakpoints. A marked address holds a stand-in for its instruction: the runs of
+    // executeCalmes() end before it, at the boundary where it would begin (a stretch
+    // ends there as at an event), and return 0 while it is next. marqueDevant() tells
+    // it is next; franchitMarque() lets it run, as the instruction it stands for.
+    void marque(DWord adresse, bool oui);
+    bool aDesMarques() const { return nbMarques != 0; }
+    bool marqueDevant() const { return fetchPtr->estMarque(); }
+    void franchitMarque()
+    {
+        if (fetchPtr->estMarque())
+            fetchPtr = static_cast<InstructionArret*>(fetchPtr)->remplace();
+    }
+
+    // A data memory write from outside the program (the debugger's, between two
+    // instructions), made as an instruction's Q4 makes it: the register's own write,
+    // then, as at the end of that tick, the ports it changed evaluated.
+    void ecritDonnee(Word adresse, Byte valeur)
+    {
+        dm.write(adresse, valeur);
+        if (portsModifies)
+            evaluePorts();
+    }
+
     // Pending pipeline actions, requested by the instructions.
     void flush() { fetchPtr = nopProto; }
     // The counter and the fetch stage as the phases left them, in the form of a cycle
@@ -135,10 +158,16 @@ private:
     }
     // The instruction of a run that is not known quiet from its decoding, or that has
     // an event due or a port waiting: at once if it can, tick by tick otherwise.
-    // True when both its cycles ran at once.
+    // True when both its cycles ran at once. A breakpoint's stand-in does not run:
+    // false, with the run's count of instructions one less (the stand-in's cycle was
+    // counted when it began).
     bool instructionAutre(uint64_t arret);
     // Before the BRA that closes a loop: the turns that can pass at once.
     void passeToursAttente(uint64_t arret);
+    // A stand-in has just come into the execute stage: true, with the cycle's start
+    // undone, when an instruction begins there; false, the word itself put in its
+    // place, when it is the second word of a skipped two-word instruction.
+    bool arreteDevantMarque();
     // Q2 to Q4 tick by tick, then the second cycle if there is one.
     int cycleParTicks()
     {
@@ -283,11 +312,13 @@ private:
     // Set by a reset from inside an instruction: the cycle's remaining ticks do no
     // instruction work and do not advance the program counter. Q1 clears it.
     bool cycleAbandonne = false;
-    // Instruction starts of the current run that whole loop turns passed at once.
+    // Instruction starts of the current run that whole loop turns passed at once
+    // (less one when the run ends before a breakpoint's instruction).
     uint32_t instructionsPassees = 0;
     // Some port has its globalChange flag set: one test per tick instead of five.
     bool portsModifies = true;
     ObservateurPorts* observateur = nullptr;
+    int nbMarques = 0;
 };
 
 #endif
