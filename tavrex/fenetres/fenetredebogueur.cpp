@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QRegularExpression>
 #include <QShortcut>
+#include <QStyle>
 
 #include "modele.h"
 #include "ui_fenetredebogueur.h"
@@ -50,14 +51,21 @@ FenetreDebogueur::FenetreDebogueur(Modele& m, Debogueur& d, QWidget* parent)
     modeleBroches = new ModeleBroches(pic, this);
 
     ui->vueProgramme->setModel(modeleProgramme);
-    dimensionne(ui->vueProgramme, {0, 6, 9, 12, 26, 0});
+    dimensionne(ui->vueProgramme, {0, 6, 9, 10, 25, 0});
     ui->vueProgramme->setColumnWidth(ModeleProgramme::Marge, 22);
     ui->vueProgramme->horizontalHeader()->setSectionResizeMode(ModeleProgramme::Marge, QHeaderView::Fixed);
-    ui->vueProgramme->horizontalHeader()->setStretchLastSection(true);
+    // The source lines fill the view, or scroll when the view is too narrow for them.
+    ui->vueProgramme->horizontalHeader()->setStretchLastSection(false);
+    ui->vueProgramme->viewport()->installEventFilter(this);
     ui->vueRegistres->setModel(modeleRegistres);
     dimensionne(ui->vueRegistres, {7, 8, 0});
     ui->vuePile->setModel(modelePile);
     dimensionne(ui->vuePile, {5, 0});
+    // Wide enough for a return address and its place ("0x0044 boucle+0x8").
+    ui->vuePile->setMaximumWidth(ui->vuePile->columnWidth(0) +
+                                 QFontMetrics(QFontDatabase::systemFont(QFontDatabase::FixedFont))
+                                     .horizontalAdvance(QString(18, QLatin1Char('0'))) +
+                                 ui->vuePile->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 8);
     ui->vueSfr->setModel(modeleSfr);
     dimensionne(ui->vueSfr, {5, 8, 4, 9});
     ui->vueRam->setModel(modeleRam);
@@ -135,12 +143,27 @@ FenetreDebogueur::FenetreDebogueur(Modele& m, Debogueur& d, QWidget* parent)
                        ui->layoutDebogueur->contentsMargins().right();
     ui->separation->setStretchFactor(0, 1);
     ui->separation->setStretchFactor(1, 0);
-    ui->separation->setSizes({520, 560});
+    ui->separation->setSizes({505, 595});
 }
 
 FenetreDebogueur::~FenetreDebogueur()
 {
     delete ui;
+}
+
+bool FenetreDebogueur::eventFilter(QObject* objet, QEvent* event)
+{
+    if (objet == ui->vueProgramme->viewport() && event->type() == QEvent::Resize) {
+        const QHeaderView* entetes = ui->vueProgramme->horizontalHeader();
+        int autres = 0;
+        for (int c = 0; c < ModeleProgramme::Source; ++c)
+            autres += entetes->sectionSize(c);
+        const int minimum = QFontMetrics(QFontDatabase::systemFont(QFontDatabase::FixedFont))
+                                .horizontalAdvance(QString(36, QLatin1Char('0')));
+        ui->vueProgramme->setColumnWidth(ModeleProgramme::Source,
+                                         std::max(minimum, ui->vueProgramme->viewport()->width() - autres));
+    }
+    return SousFenetre::eventFilter(objet, event);
 }
 
 void FenetreDebogueur::resizeEvent(QResizeEvent* event)
@@ -397,7 +420,10 @@ void FenetreDebogueur::afficheEtat()
     } else if (remisAZero) {
         etat = tr("Reset : en pause avant %1").arg(lieu(0));
     } else {
-        const QString ms = QLocale().toString(static_cast<double>(arret->ticks) / ticksParMs, 'f', 3);
+        // Chip time, and the instruction cycles that tell one step from the next.
+        const QString ms = tr("%1 ms (cycle %2)")
+                               .arg(QLocale().toString(static_cast<double>(arret->ticks) / ticksParMs, 'f', 3))
+                               .arg(QLocale().toString(static_cast<qulonglong>(arret->ticks / 4)));
         const QString avant = lieu(arret->pc);
         switch (arret->raison) {
         case Debogueur::Raison::Point: {
@@ -408,14 +434,14 @@ void FenetreDebogueur::afficheEtat()
                     quoi = QString::fromStdString(p.texte);
                     adresse = p.genre == Debogueur::Genre::Adresse;
                 }
-            etat = adresse ? tr("Arrêt au point %1 (%2) à %3 ms").arg(arret->point).arg(quoi, ms)
-                           : tr("Arrêt au point %1 (%2) à %3 ms, avant %4").arg(arret->point).arg(quoi, ms, avant);
+            etat = adresse ? tr("Arrêt au point %1 (%2) à %3").arg(arret->point).arg(quoi, ms)
+                           : tr("Arrêt au point %1 (%2) à %3, avant %4").arg(arret->point).arg(quoi, ms, avant);
             break;
         }
-        case Debogueur::Raison::Curseur: etat = tr("Arrêt au curseur, avant %1, à %2 ms").arg(avant, ms); break;
+        case Debogueur::Raison::Curseur: etat = tr("Arrêt au curseur, avant %1, à %2").arg(avant, ms); break;
         case Debogueur::Raison::Pas:
-        case Debogueur::Raison::PasPrincipal: etat = tr("Pas à pas : avant %1, à %2 ms").arg(avant, ms); break;
-        case Debogueur::Raison::Pause: etat = tr("En pause avant %1, à %2 ms").arg(avant, ms); break;
+        case Debogueur::Raison::PasPrincipal: etat = tr("Pas à pas : avant %1, à %2").arg(avant, ms); break;
+        case Debogueur::Raison::Pause: etat = tr("En pause avant %1, à %2").arg(avant, ms); break;
         }
     }
     ui->etat->setText(etat);

@@ -57,6 +57,7 @@ public slots:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* objet, QEvent* event) override;
 
 private:
     void arrete(const Debogueur::Arret& arret);

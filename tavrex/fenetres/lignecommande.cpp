@@ -67,6 +67,9 @@ bool LigneCommande::demarrer(std::string& erreur)
         fenetre.montreOscillos();
     if (options.baseTemps >= 0)
         fenetre.getOscillos()->setBaseTemps(options.baseTemps);
+    // After the scopes: in their place, in front of them.
+    if (options.debogueur)
+        fenetre.montreDebogueur();
     if (options.vitesse > 0.0)
         fenetre.setVitesse(options.vitesse);
 

@@ -22,7 +22,7 @@
 
 MainWindow::MainWindow(Simulation& simulation, QWidget* parent)
     : QMainWindow(parent), ui(new Ui::MainWindow), modele(simulation.modele), cadence(simulation.cadence),
-      debogueur(simulation.seance, simulation.modele)
+      debogueur(simulation.debogueur)
 {
     ui->setupUi(this);
     connect(ui->action_Organiser, &QAction::triggered, this, &MainWindow::organiser);

@@ -102,7 +102,7 @@ private:
     Ui::MainWindow* ui;
     Modele& modele;
     Cadence& cadence;
-    Debogueur debogueur;
+    Debogueur& debogueur;
     QMdiSubWindow* subWindow1 = nullptr;
     FenetreCarteMicro* micro = nullptr;
     QMdiSubWindow* subWindow2 = nullptr;

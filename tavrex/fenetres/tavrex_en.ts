@@ -348,28 +348,32 @@ or a condition on a register or a RAM byte (0x020 == 5, PORTB &amp; 0x08 == 0)</
         <translation>Reset: paused before %1</translation>
     </message>
     <message>
-        <source>Arrêt au point %1 (%2) à %3 ms</source>
-        <translation>Stopped at breakpoint %1 (%2) at %3 ms</translation>
-    </message>
-    <message>
-        <source>Arrêt au point %1 (%2) à %3 ms, avant %4</source>
-        <translation>Stopped at breakpoint %1 (%2) at %3 ms, before %4</translation>
-    </message>
-    <message>
-        <source>Arrêt au curseur, avant %1, à %2 ms</source>
-        <translation>Stopped at the cursor, before %1, at %2 ms</translation>
-    </message>
-    <message>
-        <source>Pas à pas : avant %1, à %2 ms</source>
-        <translation>Stepping: before %1, at %2 ms</translation>
-    </message>
-    <message>
-        <source>En pause avant %1, à %2 ms</source>
-        <translation>Paused before %1, at %2 ms</translation>
-    </message>
-    <message>
         <source>Modifiable en pause</source>
         <translation>Can be changed while paused</translation>
+    </message>
+    <message>
+        <source>%1 ms (cycle %2)</source>
+        <translation>%1 ms (cycle %2)</translation>
+    </message>
+    <message>
+        <source>Arrêt au point %1 (%2) à %3</source>
+        <translation>Stopped at breakpoint %1 (%2) at %3</translation>
+    </message>
+    <message>
+        <source>Arrêt au point %1 (%2) à %3, avant %4</source>
+        <translation>Stopped at breakpoint %1 (%2) at %3, before %4</translation>
+    </message>
+    <message>
+        <source>Arrêt au curseur, avant %1, à %2</source>
+        <translation>Stopped at the cursor, before %1, at %2</translation>
+    </message>
+    <message>
+        <source>Pas à pas : avant %1, à %2</source>
+        <translation>Stepping: before %1, at %2</translation>
+    </message>
+    <message>
+        <source>En pause avant %1, à %2</source>
+        <translation>Paused before %1, at %2</translation>
     </message>
 </context>
 <context>

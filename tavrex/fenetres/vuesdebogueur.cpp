@@ -160,7 +160,7 @@ void ModeleProgramme::relis(const Symboles* s)
         }
         // A two-word instruction on one row, unless the listing puts an instruction or
         // a label on its second word (data read as code).
-        const bool deux = pic.getFM()->getInstr(a)->deuxMots() && a + 2 < fin && !source(a + 2) &&
+        const bool deux = pic.getFM()->instruction(a)->deuxMots() && a + 2 < fin && !source(a + 2) &&
                           !etiquette(a + 2);
         const uint32_t n = deux ? 4 : 2;
         lignes.push_back({a, a + n, false});
@@ -217,7 +217,7 @@ void ModeleProgramme::pointsChanges()
 
 QString ModeleProgramme::texte(const Ligne& l) const
 {
-    const Instruction* i = pic.getFM()->getInstr(l.debut);
+    const Instruction* i = pic.getFM()->instruction(l.debut);
     const Word suivant = mot(l.debut + 2);
     QString t = QString::fromStdString(i->desassemble(l.debut, suivant));
     const int32_t cible = i->cible(l.debut, suivant);

@@ -405,6 +405,8 @@ public:
     void specialQ2() override { original->specialQ2(); }
     void specialQ4() override { original->specialQ4(); }
     std::string affiche() const override { return original->affiche(); }
+    std::string desassemble(DWord adresse, Word suivant) const override { return original->desassemble(adresse, suivant); }
+    int32_t cible(DWord adresse, Word suivant) const override { return original->cible(adresse, suivant); }
     Instruction* copie() const override { return original->copie(); }
 
 private:

@@ -95,8 +95,8 @@ void TestDebogueur::clavierEtLed()
 {
     demarreDemo();
     QSignalSpy arrets(deb, &Debogueur::arrete);
-    // BP1 held: the demo lights the LED.
-    w->getMicro()->set_bp1Pressed();
+    // BP1 (the board's first button, on RB3) held: the demo lights the LED.
+    w->getMicro()->set_bp0Pressed();
 
     // F9 on the chosen line: a breakpoint at boucle, hit before it executes.
     QTableView* vue = d->formulaire()->vueProgramme;
@@ -108,12 +108,18 @@ void TestDebogueur::clavierEtLed()
     QCOMPARE(deb->dernierArret()->raison, Debogueur::Raison::Point);
     QCOMPARE(surligne(), 0x3Cu);
     QVERIFY(d->formulaire()->etat->text().startsWith(QStringLiteral("Arrêt au point 1 (boucle) à ")));
+    // The first arrival comes before the loop ever read BP1; at the second one the
+    // LED is lit.
+    QVERIFY(!ledAllumee());
+    touche(Qt::Key_F5);
+    QTRY_COMPARE_WITH_TIMEOUT(arrets.count(), 2, 10000);
+    QCOMPARE(surligne(), 0x3Cu);
     QVERIFY(ledAllumee());
 
     // Paused, BP1 released: chip time stands still and the LED stays as the program
     // left it, until the steps run the code that reads the button.
     const uint64_t t = w->getModele().time();
-    w->getMicro()->set_bp1Released();
+    w->getMicro()->set_bp0Released();
     QTest::qWait(100);
     QCOMPARE(w->getModele().time(), t);
     QVERIFY(ledAllumee());
@@ -131,7 +137,8 @@ void TestDebogueur::clavierEtLed()
     QCOMPARE(surligne(), 0x3Eu);
     const Byte pile = w->getModele().getProcesseur()->getDM()->readDirect(DataMemory::STKPTR);
     touche(Qt::Key_F8);
-    QCOMPARE(surligne(), 0x40u);
+    QTRY_COMPARE(surligne(), 0x40u);
+    QCOMPARE(deb->dernierArret()->raison, Debogueur::Raison::PasPrincipal);
     QCOMPARE(w->getModele().getProcesseur()->getDM()->readDirect(DataMemory::STKPTR), pile);
 
     // F5 continues, and stops again at the breakpoint; F9 there takes it away.
