@@ -78,7 +78,8 @@ FenetreDebogueur::FenetreDebogueur(Modele& m, Debogueur& d, QWidget* parent)
                                QFontMetrics(QFontDatabase::systemFont(QFontDatabase::FixedFont))
                                        .horizontalAdvance(QString(ModeleRam::parLigne, QLatin1Char('0'))) + 12);
     ui->vueBroches->setModel(modeleBroches);
-    dimensionne(ui->vueBroches, {6, 11, 6, 0});
+    dimensionne(ui->vueBroches, {6, 11, 6, 9});
+    ui->vueBroches->horizontalHeader()->setStretchLastSection(false);
 
     for (int b = 0; b < 16; ++b) {
         const QString plage = hexa(static_cast<uint32_t>(b * 256), 3) + QStringLiteral("–") +
