@@ -56,6 +56,12 @@ MainWindow::MainWindow(Simulation& simulation, QWidget* parent)
     subWindow5 = ajouteSousFenetre(fenetreDebogueur, ":/images/icone_debogueur.png");
     connect(ui->action_Debogueur, &QAction::triggered, this, &MainWindow::montreDebogueur);
     connect(micro, &FenetreCarteMicro::programmeCharge, fenetreDebogueur, &FenetreDebogueur::programmeCharge);
+    // A stop while the debugger is hidden (a breakpoint of the command line, or one
+    // set before it was closed) shows it: the student sees why the board stands still.
+    connect(&debogueur, &Debogueur::arrete, this, [this] {
+        if (!subWindow5->isVisible())
+            montreDebogueur();
+    });
     // While the program runs, the debugger's views follow at the scopes' sweep pace.
     connect(&cadence, &Cadence::balayage, fenetreDebogueur, &FenetreDebogueur::rafraichit);
 

@@ -23,7 +23,10 @@ private slots:
     void init();
     void cleanup();
     void listing();
+    void motsVides();
     void clavierEtLed();
+    void vuesALArret();
+    void pointsDArret();
     void ramEnPause();
     void placeDesOscilloscopes();
 
@@ -89,6 +92,27 @@ void TestDebogueur::listing()
     QVERIFY(p->estVide(fin));
     QVERIFY(texte(fin, ModeleProgramme::Adresse).endsWith(QStringLiteral("–0x7FFE : mémoire effacée")));
     QVERIFY(p->rowCount() < 400);
+}
+
+void TestDebogueur::motsVides()
+{
+    // Three NOPs of a delay stay rows of their own; four blank words or more make one
+    // row, up to the end of memory.
+    FlashMemory* fm = w->getModele().getProcesseur()->getFM();
+    for (DWord a : {0x0000u, 0x0008u, 0x0012u})
+        fm->write(a, 0x0E01);   // MOVLW
+    fm->write(0x0014, 0xFFFF);
+    ModeleProgramme p(*w->getModele().getProcesseur(), *deb);
+    QCOMPARE(p.rowCount(), 8);
+    for (int l = 0; l < 4; ++l)
+        QCOMPARE(p.adresseDe(l + 1), 2u * static_cast<uint32_t>(l + 1));
+    QVERIFY(!p.estVide(3) && p.estVide(5) && !p.estVide(6) && p.estVide(7));
+    QCOMPARE(p.adresseDe(5), 0xAu);
+    QCOMPARE(p.ligneDe(0x10), 5);
+    QCOMPARE(p.ligneDe(0x12), 6);
+    QCOMPARE(p.ligneDe(0x7FFE), 7);
+    QCOMPARE(p.index(7, ModeleProgramme::Adresse).data().toString(),
+             QStringLiteral("0x0014–0x7FFE : mémoire effacée"));
 }
 
 void TestDebogueur::clavierEtLed()
@@ -157,6 +181,109 @@ void TestDebogueur::clavierEtLed()
     QTRY_VERIFY(deb->enPause());
     QCOMPARE(deb->dernierArret()->raison, Debogueur::Raison::Pause);
     QCOMPARE(surligne(), deb->dernierArret()->pc);
+}
+
+void TestDebogueur::vuesALArret()
+{
+    demarreDemo();
+    deb->ajouteAdresse("en_volts");
+    QTRY_VERIFY_WITH_TIMEOUT(deb->enPause(), 10000);
+    ModeleRegistres* registres = d->findChild<ModeleRegistres*>();
+    auto change = [registres](int ligne) { return registres->index(ligne, 1).data(Qt::BackgroundRole).isValid(); };
+    // movf mes_l, W: W and STATUS change, BSR does not, and only they are marked.
+    const Byte w0 = w->getModele().getProcesseur()->getDM()->w();
+    touche(Qt::Key_F7);
+    QVERIFY(w->getModele().getProcesseur()->getDM()->w() != w0);
+    QVERIFY(change(ModeleRegistres::W));
+    QVERIFY(!change(ModeleRegistres::Bsr));
+    QCOMPARE(registres->index(ModeleRegistres::Pc, 2).data().toString(), QStringLiteral("en_volts+0x2"));
+    // To the cursor: the row chosen, F4.
+    QTableView* vue = d->formulaire()->vueProgramme;
+    vue->setCurrentIndex(d->programme()->index(d->programme()->ligneDe(0x8C), ModeleProgramme::Texte));
+    touche(Qt::Key_F4);
+    QTRY_COMPARE(surligne(), 0x8Cu);
+    QCOMPARE(deb->dernierArret()->raison, Debogueur::Raison::Curseur);
+    QVERIFY(d->formulaire()->etat->text().startsWith(QStringLiteral("Arrêt au curseur, avant 0x008C en_volts+0xe")));
+
+    // The SFRs' bits by name; the pins as the demo set them; the banks that are not
+    // on the chip.
+    const ModeleSfr* sfr = d->findChild<ModeleSfr*>();
+    int status = 0;
+    while (sfr->adresseDe(status) != DataMemory::STATUS)
+        ++status;
+    QVERIFY(sfr->index(status, 1).data(Qt::ToolTipRole).toString().contains(QStringLiteral("<td>DC</td>")));
+    const ModeleBroches* broches = d->findChild<ModeleBroches*>();
+    auto broche = [broches](const char* nom) {
+        for (int l = 0; l < broches->rowCount(); ++l)
+            if (broches->index(l, 0).data().toString() == QLatin1String(nom))
+                return QStringList{broches->index(l, 1).data().toString(), broches->index(l, 2).data().toString(),
+                                   broches->index(l, 3).data().toString()};
+        return QStringList();
+    };
+    QCOMPARE(broche("RA0"), (QStringList{QStringLiteral("analogique"), QStringLiteral("0"), QStringLiteral("0,00 V")}));
+    QCOMPARE(broche("RB3"), (QStringList{QStringLiteral("entrée"), QStringLiteral("1"), QStringLiteral("5,00 V")}));
+    QCOMPARE(broche("RD0").at(0), QStringLiteral("sortie"));
+    QCOMPARE(broche("RB0").at(2), QStringLiteral("en l'air"));
+    d->formulaire()->banque->setCurrentIndex(9);
+    QCOMPARE(d->ram()->index(0, 0).data().toString(), QStringLiteral("--"));
+    QVERIFY(!(d->ram()->flags(d->ram()->index(0, 0)) & Qt::ItemIsEditable));
+
+    // Closed, it comes back at the next stop.
+    d->close();
+    deb->continuer();
+    QVERIFY(!w->sousFenetre(5)->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(deb->enPause(), 10000);
+    QVERIFY(w->sousFenetre(5)->isVisible());
+    QCOMPARE(surligne(), 0x7Eu);
+}
+
+void TestDebogueur::pointsDArret()
+{
+    QVERIFY(w->getMicro()->chargerProgramme(QStringLiteral(TAVREX_EXAMPLES_DIR "/demo.hex")).reussi());
+    w->formulaire()->action_Debogueur->trigger();
+    QVERIFY(QTest::qWaitForWindowActive(w.get()));
+    Ui::FenetreDebogueur* ui = d->formulaire();
+    ui->onglets->setCurrentWidget(ui->ongletPoints);
+    auto ajoute = [ui](const QString& texte) {
+        ui->textePoint->setText(texte);
+        QTest::keyClick(ui->textePoint, Qt::Key_Return);
+    };
+    ajoute(QStringLiteral("mesure_att"));
+    ajoute(QStringLiteral("PORTB & 0x08 == 0"));
+    ui->brochePoint->setCurrentText(QStringLiteral("RB3"));
+    ui->sensFront->setCurrentIndex(1);
+    ui->ajouterFront->click();
+    QCOMPARE(ui->tablePoints->rowCount(), 3);
+    QCOMPARE(ui->tablePoints->item(0, 1)->text(), QStringLiteral("mesure_att  → 0x0058"));
+    QCOMPARE(deb->points()[1].genre, Debogueur::Genre::Condition);
+    QCOMPARE(deb->points()[2].genre, Debogueur::Genre::Front);
+    QVERIFY(ui->refusPoint->text().isEmpty());
+
+    // Refused, said in red, the list unchanged.
+    ajoute(QStringLiteral("nulle_part"));
+    QCOMPARE(ui->refusPoint->text(), QStringLiteral("« nulle_part » : étiquette ou registre inconnu"));
+    ajoute(QStringLiteral("PORTB <> 3"));
+    QVERIFY(ui->refusPoint->text().startsWith(QStringLiteral("« PORTB <> 3 » : une condition s'écrit")));
+    QCOMPARE(ui->tablePoints->rowCount(), 3);
+
+    // Unchecked: disabled, its row in the listing no longer red.
+    const QModelIndex ligne = d->programme()->index(d->programme()->ligneDe(0x58), ModeleProgramme::Texte);
+    QVERIFY(ligne.data(Qt::BackgroundRole).isValid());
+    ui->tablePoints->item(0, 0)->setCheckState(Qt::Unchecked);
+    QVERIFY(!deb->points()[0].actif);
+    QVERIFY(!ligne.data(Qt::BackgroundRole).isValid());
+    QVERIFY(ligne.siblingAtColumn(ModeleProgramme::Marge).data(Qt::DecorationRole).isValid());
+
+    // Delete on the list, then the button.
+    ui->tablePoints->setFocus();
+    ui->tablePoints->setCurrentCell(0, 1);
+    QTest::keyClick(ui->tablePoints, Qt::Key_Delete);
+    QCOMPARE(deb->points().size(), 2u);
+    QCOMPARE(deb->pointA(0x58), -1);
+    ui->tablePoints->setCurrentCell(1, 1);
+    ui->supprimerPoint->click();
+    QCOMPARE(deb->points().size(), 1u);
+    QCOMPARE(deb->points()[0].genre, Debogueur::Genre::Condition);
 }
 
 void TestDebogueur::ramEnPause()
