@@ -7,6 +7,7 @@
 #include <QRegularExpression>
 #include <QShortcut>
 #include <QStyle>
+#include <QTimer>
 
 #include "modele.h"
 #include "ui_fenetredebogueur.h"
@@ -165,6 +166,19 @@ bool FenetreDebogueur::eventFilter(QObject* objet, QEvent* event)
                                          std::max(minimum, ui->vueProgramme->viewport()->width() - autres));
     }
     return SousFenetre::eventFilter(objet, event);
+}
+
+void FenetreDebogueur::showEvent(QShowEvent* event)
+{
+    SousFenetre::showEvent(event);
+    // A stop made while the window was hidden: its row in the middle of the view, now
+    // that the view has its size.
+    const int ligne = modeleProgramme->courante();
+    if (ligne >= 0)
+        QTimer::singleShot(0, this, [this, ligne] {
+            ui->vueProgramme->scrollTo(modeleProgramme->index(ligne, ModeleProgramme::Adresse),
+                                       QAbstractItemView::PositionAtCenter);
+        });
 }
 
 void FenetreDebogueur::resizeEvent(QResizeEvent* event)
