@@ -129,4 +129,17 @@ inline Byte ram(const Modele& m, Word adr)
     return ram(*m.getProcesseur(), adr);
 }
 
+// What a run leaves, to compare two runs: RAM (the SFRs with it: W, ports, latches),
+// the LCD, the next instruction, the LED, the robot's pose and the chip time.
+inline std::string etatCarte(const Modele& m)
+{
+    std::string e = ramHex(*m.getProcesseur(), 0, DataMemory::taille);
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 16; ++x)
+            e += static_cast<char>(m.getLcd()->getAscii(x, y));
+    return e + " pc " + std::to_string(m.getProcesseur()->getFetchPC()) + " led " +
+           std::to_string(m.getLedA6()->getCourant()) + " pose " + std::to_string(m.getX()) + " " +
+           std::to_string(m.getY()) + " " + std::to_string(m.getTheta()) + " t " + std::to_string(m.time());
+}
+
 #endif

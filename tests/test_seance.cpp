@@ -28,17 +28,6 @@ std::unique_ptr<Modele> suiveur()
     return m;
 }
 
-// What a run leaves: RAM, the LCD, the pose and the chip time.
-std::string etat(const Modele& m)
-{
-    std::string e = ramHex(*m.getProcesseur(), 0, DataMemory::taille);
-    for (int y = 0; y < 2; ++y)
-        for (int x = 0; x < 16; ++x)
-            e += static_cast<char>(m.getLcd()->getAscii(x, y));
-    e += " " + std::to_string(m.getX()) + " " + std::to_string(m.getY()) + " " + std::to_string(m.getTheta());
-    return e + " " + std::to_string(m.time());
-}
-
 // The user's side of the run: the jack pulled, BP1 tapped, the board switched off a
 // moment and held in reset another.
 void planifieUtilisateur(Seance& s, Modele& m)
@@ -65,7 +54,7 @@ TEST(Seance, BrokenRunsEndWhereOneRunEnds)
         planifieUtilisateur(s, *m);
         m->powerOn();
         s.avanceJusqua(duree);
-        attendu = etat(*m);
+        attendu = etatCarte(*m);
         EXPECT_EQ(s.horloge(), duree);
         // 7 ms off and 1 ms in reset: the chip ran the rest.
         EXPECT_NEAR(static_cast<double>(s.ticksExecutes()), static_cast<double>(duree - 8 * ticksParMs), 100);
@@ -94,7 +83,7 @@ TEST(Seance, BrokenRunsEndWhereOneRunEnds)
             s.avanceJusqua(duree);
             ++reprises;
         }
-        EXPECT_EQ(etat(*m), attendu) << "essai " << essai;
+        EXPECT_EQ(etatCarte(*m), attendu) << "essai " << essai;
         if (essai == 0) {
             EXPECT_EQ(reprises, arrets + 1);
         }

@@ -74,29 +74,23 @@ TEST(Symboles, DamagedOrMissingFilesRefusedNamingTheFile)
 {
     QTemporaryDir dossier;
     const std::string d = dossier.path().toStdString();
-    auto ecrit = [&d](const std::string& nom, const std::string& texte) {
-        std::ofstream(d + "/" + nom, std::ios::binary) << texte;
-        return d + "/" + nom;
-    };
-    std::string cod;
-    {
-        std::ifstream in(gpasm + ".cod", std::ios::binary);
-        cod.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
+    std::ifstream in(gpasm + ".cod", std::ios::binary);
+    const std::string cod((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     std::string codFou = cod;
-    for (size_t i = 0x1a0; i < 0x1e0; ++i)   // every block pointer of the directory
-        codFou[i] = '\xff';
-    const std::string fichiers[] = {
-        ecrit("vide.lst", ""),
-        ecrit("texte.lst", "LOC    OBJECT CODE    LINE  SOURCE TEXT\n000000 0E01 00001 movlw 1\n"),
-        ecrit("rien.map", "gplink\nSymbols - Sorted by Name\n\n"),
-        ecrit("court.cod", cod.substr(0, 700)),
-        ecrit("fou.cod", codFou),
-        ecrit("autre.txt", "boucle 0x10"),
-        d + "/absent.lst",
-        d,
+    codFou.replace(0x1a0, 0x40, 0x40, '\xff');   // every block pointer of the directory
+    const std::pair<std::string, std::string> fichiers[] = {
+        {"vide.lst", ""},
+        {"texte.lst", "LOC    OBJECT CODE    LINE  SOURCE TEXT\n000000 0E01 00001 movlw 1\n"},
+        {"rien.map", "gplink\nSymbols - Sorted by Name\n\n"},
+        {"court.cod", cod.substr(0, 700)},
+        {"fou.cod", codFou},
+        {"autre.txt", "boucle 0x10"},
+        {"absent.lst", ""},
     };
-    for (const std::string& f : fichiers) {
+    for (const auto& [nom, texte] : fichiers) {
+        const std::string f = d + "/" + nom;
+        if (nom != "absent.lst")
+            std::ofstream(f, std::ios::binary) << texte;
         Symboles s;
         std::string erreur;
         EXPECT_FALSE(s.lire(f, erreur)) << f;

@@ -85,14 +85,14 @@ TEST_F(Timer2Pwm, CountSeenWithoutCatchingUp)
     const Timer2* t2 = p->getTimer2();
     for (int ticks : {1, 15, 16, 17, 400, 2000, 1}) {
         tick(ticks);
-        const Byte vu = t2->compteVu();
+        const Byte vu = t2->tmr2Lu();
         EXPECT_EQ(vu, litRegistre(DM::TMR2)) << ticks;
     }
     ecrit(DM::T2CON, 0x04);
     ecrit(DM::TMR2, 199);
     p->getDM()->clrBit(DM::PIR1, 1);
     tick(8);   // at PR2 + 1: the read ends the period, the look does not
-    EXPECT_EQ(t2->compteVu(), 0);
+    EXPECT_EQ(t2->tmr2Lu(), 0);
     EXPECT_FALSE(tmr2if());
     EXPECT_EQ(litRegistre(DM::TMR2), 0);
     EXPECT_TRUE(tmr2if());

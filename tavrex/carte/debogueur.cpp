@@ -224,7 +224,7 @@ bool Debogueur::lireCondition(const std::string& texte, Condition& c, Refus& ref
 
 bool Debogueur::Condition::vraie(const P18f4550& p) const
 {
-    const int v = p.getDM()->readDirect(adresse) & masque;
+    const int v = p.valeurLue(adresse) & masque;
     switch (op) {
     case Comparaison::Egal: return v == valeur;
     case Comparaison::Different: return v != valeur;

@@ -36,7 +36,7 @@ public:
         std::string texte;      // as written: "boucle", "0x0124:3", "PORTB & 0x08 == 0", "RB0 rising"
         bool actif = true;
         uint32_t adresse = 0;   // Adresse: the instruction's program address
-        int passage = 1;        // Adresse: the arrival it stops at (1: the first)
+        int passage = 1;        // Adresse: the first arrival it stops at (1: the first), and every one after
         int arrivees = 0;       // Adresse: arrivals counted since the run started
     };
 

@@ -204,13 +204,12 @@ const DescOption tableOptions[] = {
     {"--check", "FILE.chk", "grade the programs against a check file", true, false, CHEMIN(check)},
     {"--junit", "FILE.xml", "with --check: write a JUnit report", true, false, CHEMIN(junit)},
     {"--tap", "", "with --check: report in TAP", true, false, DRAPEAU(tap)},
-    {"--break", "ADDR|LABEL[:N]", "stop before the instruction there (at its Nth arrival; repeatable)", true, true,
+    {"--break", "ADDR|LABEL[:N]", "stop before that instruction, at its Nth arrival (repeatable)", true, true,
      [](Arguments& a, OptionsLancement& o, std::string& e) {
          o.points.emplace_back();
          return a.prend(o.points.back(), e);
      }},
-    {"--break-if", "'REG OP VALUE'", "stop where it becomes true: 'PORTB & 0x08 == 0', '0x020 >= 5' (repeatable)",
-     true, true,
+    {"--break-if", "'REG OP VALUE'", "stop where it becomes true, as 'PORTB & 0x08 == 0' (repeatable)", true, true,
      [](Arguments& a, OptionsLancement& o, std::string& e) {
          o.conditions.emplace_back();
          return a.prend(o.conditions.back(), e);

@@ -106,11 +106,7 @@ void Releve::efface()
 
 Byte Releve::octet(Word adresse) const
 {
-    if (adresse == DataMemory::TMR0L)
-        return static_cast<Byte>(pic.getTimer0()->getTmr0());
-    if (adresse == DataMemory::TMR2)
-        return pic.getTimer2()->compteVu();
-    return pic.getDM()->readDirect(adresse);
+    return pic.valeurLue(adresse);
 }
 
 DWord Releve::pile(int niveau) const

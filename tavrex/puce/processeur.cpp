@@ -124,6 +124,15 @@ void P18f4550::marque(DWord adresse, bool oui)
     }
 }
 
+Byte P18f4550::valeurLue(Word adresse) const
+{
+    if (adresse == DataMemory::TMR0L)
+        return static_cast<Byte>(timer0->getTmr0());
+    if (adresse == DataMemory::TMR2)
+        return timer2->tmr2Lu();
+    return dm.readDirect(adresse);
+}
+
 bool P18f4550::arreteDevantMarque()
 {
     if (instrPC >= 2 && premierDeDeux(fm, instrPC - 2)) {

@@ -79,6 +79,11 @@ public:
             fetchPtr = static_cast<InstructionArret*>(fetchPtr)->remplace();
     }
 
+    // The byte a program's read of `adresse` would give now, without the read's own
+    // effects (TMR0H latched, a port's devices refreshed): the registers counted on
+    // demand (TMR0L, TMR2) brought up to date, the others as stored (PORTx: the
+    // levels of the pins' last evaluation).
+    Byte valeurLue(Word adresse) const;
     // A data memory write from outside the program (the debugger's, between two
     // instructions), made as an instruction's Q4 makes it: the register's own write,
     // then, as at the end of that tick, the ports it changed evaluated.

@@ -54,11 +54,10 @@ void Timer2::actualiser()
         tmr2Output = false;
 }
 
-Byte Timer2::compteVu() const
+Byte Timer2::tmr2Lu() const
 {
     if (!estEnregistre())
         return getTmr2();
-    // As actualiser() counts, the period end of this very tick included.
     const int compte = static_cast<Word>(tmr2Reference + (16 / prescaler) * tempsEcoule()) >> 6;
     return compte == pr2 + 1 || compte >= 256 ? 0 : static_cast<Byte>(compte);
 }

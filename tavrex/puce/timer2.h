@@ -24,9 +24,9 @@ public:
     void executer() override;
 
     Byte getTmr2() const { return static_cast<Byte>(tmr2 >> 6); }
-    // The count a read of TMR2 would give now, the timer left as it is (a debugger's
-    // look between two instructions).
-    Byte compteVu() const;
+    // What a read of TMR2 would give now, without bringing the timer up to date (which
+    // may end a period): a count that reached the period's end reads 0.
+    Byte tmr2Lu() const;
     void setTmr2(Byte v);
     void setPr2();
     Byte getPrescaler() const { return prescaler; }
