@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "nomsbits.h"
 #include "processeur.h"
 
 namespace {
@@ -147,6 +148,60 @@ TEST_F(Decode, TextOfEachClass)
     EXPECT_EQ(texte(*p, 0x0012), "RETURN 0");
     for (Word w : {0x0000, 0x0007, 0x0005, 0x0006, 0x00FF, 0x0009, 0x000F, 0x0011, 0xFFFF})
         EXPECT_EQ(texte(*p, w), jeu()->decode(w)->mnemo()) << std::hex << w;
+}
+
+TEST_F(Decode, ListingTextFromTheWordsAlone)
+{
+    // At 0x0100, with the program word after it: what the debugger's listing shows,
+    // the same before and after a run, whatever BSR holds.
+    p->getDM()->writeBSR(15);
+    const struct
+    {
+        Word mot, suivant;
+        const char* texte;
+        int32_t cible;
+        bool deuxMots;
+    } cas[] = {
+        {0x6E81, 0x0000, "MOVWF 0x81, 0  PORTB", -1, false},   // no d bit to show
+        {0x2A20, 0x0000, "INCF 0x20, 1, 0", -1, false},        // access RAM: no name
+        {0x2B81, 0x0000, "INCF 0x81, 1, 1", -1, false},        // banked: no name
+        {0x6A61, 0x0000, "CLRF 0x61, 0", -1, false},           // 0xF61: no SFR there
+        {0xA681, 0x0000, "BTFSS 0x81, 3, 0  PORTB", -1, false},
+        {0xD7FF, 0x0000, "BRA 0x100", 0x100, false},
+        {0xE102, 0x0000, "BNZ 0x106", 0x106, false},
+        {0xD805, 0x0000, "RCALL 0x10c", 0x10C, false},
+        {0xEC1A, 0xF009, "CALL 0x1234", 0x1234, true},
+        {0xED1A, 0xF009, "CALL 0x1234, 1", 0x1234, true},
+        {0xEF00, 0xF000, "GOTO 0x0", 0, true},
+        {0xC020, 0xFF8A, "MOVFF 0x20, 0xf8a", -1, true},
+        {0xEE11, 0xF023, "LFSR 1, 0x123", -1, true},
+        {0x0E5A, 0x0000, "MOVLW 0x5a", -1, false},
+    };
+    for (const auto& c : cas) {
+        const std::unique_ptr<Instruction> i = decodeMot(*p, c.mot);
+        EXPECT_EQ(i->desassemble(0x100, c.suivant), c.texte) << std::hex << c.mot;
+        EXPECT_EQ(i->cible(0x100, c.suivant), c.cible) << std::hex << c.mot;
+        EXPECT_EQ(i->deuxMots(), c.deuxMots) << std::hex << c.mot;
+    }
+}
+
+TEST_F(Decode, BitNamesOnlyForTheChipsSfrs)
+{
+    int nommes = 0;
+    for (Word a = 0; a < DataMemory::taille; ++a)
+        if (nomsBits(a)) {
+            ++nommes;
+            EXPECT_TRUE(DataMemory::estSfr(a)) << std::hex << a;
+        }
+    EXPECT_EQ(nommes, 80);
+    const char* const status[8] = {"-", "-", "-", "N", "OV", "Z", "DC", "C"};
+    const char* const* bits = nomsBits(DataMemory::STATUS);
+    ASSERT_NE(bits, nullptr);
+    for (int b = 0; b < 8; ++b)
+        EXPECT_STREQ(bits[b], status[b]);
+    EXPECT_STREQ(nomsBits(DataMemory::TRISC)[7], "TRISC0");
+    EXPECT_STREQ(nomsBits(DataMemory::INTCON)[0], "GIE/GIEH");
+    EXPECT_EQ(nomsBits(DataMemory::TMR0L), nullptr);
 }
 
 TEST_F(Decode, CopiesAreIndependentOfThePrototype)

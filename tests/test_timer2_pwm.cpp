@@ -74,6 +74,30 @@ TEST_F(Timer2Pwm, CounterBetweenEvents)
     EXPECT_TRUE(tmr2if());
 }
 
+TEST_F(Timer2Pwm, CountSeenWithoutCatchingUp)
+{
+    // What a debugger shows between two instructions: the count a read would give,
+    // the timer left as it is (its period end, due in this very tick, not taken).
+    ecrit(DM::T2CON, 0x05);   // 1:4
+    ecrit(DM::PR2, 200);
+    ecrit(DM::TMR2, 100);
+    p->getDM()->clrBit(DM::PIR1, 1);
+    const Timer2* t2 = p->getTimer2();
+    for (int ticks : {1, 15, 16, 17, 400, 2000, 1}) {
+        tick(ticks);
+        const Byte vu = t2->tmr2Lu();
+        EXPECT_EQ(vu, litRegistre(DM::TMR2)) << ticks;
+    }
+    ecrit(DM::T2CON, 0x04);
+    ecrit(DM::TMR2, 199);
+    p->getDM()->clrBit(DM::PIR1, 1);
+    tick(8);   // at PR2 + 1: the read ends the period, the look does not
+    EXPECT_EQ(t2->tmr2Lu(), 0);
+    EXPECT_FALSE(tmr2if());
+    EXPECT_EQ(litRegistre(DM::TMR2), 0);
+    EXPECT_TRUE(tmr2if());
+}
+
 TEST_F(Timer2Pwm, Postscaler)
 {
     ecrit(DM::PR2, 9);   // 40 ticks

@@ -204,6 +204,7 @@ ChargementHex FenetreCarteMicro::lireFichier(const QString& chemin)
         dernierCharge = chemin;
         ui->pushButtonRefresh->setEnabled(true);
         emit refreshEnabled(true);
+        emit programmeCharge(chemin);
         return lu;
     }
     ui->fichier->setStyleSheet(QStringLiteral("color: rgb(200,0,0);"));

@@ -72,6 +72,8 @@ signals:
     void diagnosticChoisi(quint32 pc);
     // The strip of diagnostics came or went: the window's height changed.
     void hauteurChangee();
+    // A program was loaded from this HEX file.
+    void programmeCharge(const QString& chemin);
 
 public slots:
     void on_an0Dial_valueChanged(int n);

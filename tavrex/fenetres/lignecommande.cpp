@@ -2,11 +2,14 @@
 
 #include <cstdio>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
 #include "cadence.h"
 #include "fenetrecartemicro.h"
+#include "fenetredebogueur.h"
+#include "ui_fenetredebogueur.h"
 #include "fenetreoscillos.h"
 #include "fenetrepiste.h"
 #include "mainwindow.h"
@@ -70,6 +73,9 @@ bool LigneCommande::demarrer(std::string& erreur)
         fenetre.montreOscillos();
     if (options.baseTemps >= 0)
         fenetre.getOscillos()->setBaseTemps(options.baseTemps);
+    // After the scopes: in their place, in front of them.
+    if (options.debogueur)
+        fenetre.montreDebogueur();
     if (options.vitesse > 0.0)
         fenetre.setVitesse(options.vitesse);
 
@@ -82,6 +88,7 @@ bool LigneCommande::demarrer(std::string& erreur)
         connect(&simulation.cadence, &Cadence::avance, this, &LigneCommande::verifieFin);
         simulation.cadence.suisTempsHorsTension();
     }
+    if (qEnvironmentVariableIsSet("ESSAI_DEB")) { fenetre.montreDebogueur(); fenetre.getDebogueur().ajouteAdresse("boucle"); }
     if (options.powerOn)
         fenetre.getMicro()->setPower(true);
     seance.joueDues();
@@ -110,6 +117,7 @@ void LigneCommande::verifieFin()
         return;
     fini = true;
     simulation.cadence.arrete();
+    if (qEnvironmentVariableIsSet("ESSAI_DEB")) { fenetre.getDebogueur().pause(); fenetre.getFenetreDebogueur()->formulaire()->onglets->setCurrentIndex(qEnvironmentVariableIntValue("ESSAI_ONGLET")); QCoreApplication::processEvents(); }
     int code = 0;
     if (!options.capture.empty() && !fenetre.grab().save(QFile::decodeName(options.capture.c_str()), "PNG")) {
         std::fprintf(stderr, "tavrex: %s: cannot be written\n", options.capture.c_str());

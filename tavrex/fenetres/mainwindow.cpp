@@ -11,7 +11,6 @@
 #include <QKeyEvent>
 #include <QLocale>
 #include <QMdiSubWindow>
-#include <QMessageBox>
 #include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
@@ -20,6 +19,7 @@
 #include "apropos.h"
 #include "etat.h"
 #include "fenetrecartemicro.h"
+#include "fenetredebogueur.h"
 #include "fenetreoscillos.h"
 #include "fenetrepiste.h"
 #include "rombo.h"
@@ -27,7 +27,8 @@
 
 MainWindow::MainWindow(Simulation& simulation, QWidget* parent)
     : QMainWindow(parent), ui(new Ui::MainWindow), modele(simulation.modele), cadence(simulation.cadence),
-      enregistreur(simulation.enregistreur), seance(simulation.seance)
+      enregistreur(simulation.enregistreur), seance(simulation.seance),
+      debogueur(simulation.debogueur)
 {
     ui->setupUi(this);
     connect(ui->action_Organiser, &QAction::triggered, this, &MainWindow::organiser);
@@ -70,6 +71,19 @@ MainWindow::MainWindow(Simulation& simulation, QWidget* parent)
     connect(ui->action_Piste, &QAction::triggered, subWindow4, &QWidget::show);
     connect(ui->action_Piste, &QAction::triggered, subWindow4, qOverload<>(&QWidget::setFocus));
 
+    fenetreDebogueur = new FenetreDebogueur(modele, debogueur);
+    subWindow5 = ajouteSousFenetre(fenetreDebogueur, ":/images/icone_debogueur.png");
+    connect(ui->action_Debogueur, &QAction::triggered, this, &MainWindow::montreDebogueur);
+    connect(micro, &FenetreCarteMicro::programmeCharge, fenetreDebogueur, &FenetreDebogueur::programmeCharge);
+    // A stop while the debugger is hidden (a breakpoint of the command line, or one
+    // set before it was closed) shows it: the student sees why the board stands still.
+    connect(&debogueur, &Debogueur::arrete, this, [this] {
+        if (!subWindow5->isVisible())
+            montreDebogueur();
+    });
+    // While the program runs, the debugger's views follow at the scopes' sweep pace.
+    connect(&cadence, &Cadence::balayage, fenetreDebogueur, &FenetreDebogueur::rafraichit);
+
     // Through the two value-changed slots: slider 10, a period of 10 ms (real time).
     ui->speedSpinBox->setValue(1.0);
     connect(&cadence, &Cadence::tempsPuce, this,
@@ -95,6 +109,7 @@ MainWindow::MainWindow(Simulation& simulation, QWidget* parent)
 
     subWindow3->hide();
     subWindow4->hide();
+    subWindow5->hide();
     on_action_Mode_simple_triggered();
     ui->action_Mode_complet->setVisible(false);
 }
@@ -121,6 +136,7 @@ QMdiSubWindow* MainWindow::sousFenetre(int n) const
     case 2: return subWindow2;
     case 3: return subWindow3;
     case 4: return subWindow4;
+    case 5: return subWindow5;
     default: return nullptr;
     }
 }
@@ -218,12 +234,24 @@ void MainWindow::organiser()
     const int barre = ui->widgetSpeedBar->isVisible() ? ui->widgetSpeedBar->frameGeometry().height() : 0;
     const int H = h1 + barre + menuBar()->frameGeometry().height() + hs + 8;
     int W;
-    if (subWindow2->isVisible()) {
+    if (subWindow2->isVisible() || subWindow5->isVisible()) {
+        // Beside the board: the scopes at its size, or the debugger, wider, in their
+        // place, the scopes behind it at its size when both are shown.
         const int w1 = x2 - x1 + 1;
-        subWindow2->showNormal();
-        subWindow2->resize(w1, h1);
-        subWindow2->move(x2 - x1, 0);
-        W = vs + 2 * w1 + 1;
+        int w = w1;
+        if (subWindow5->isVisible()) {
+            // As wide as it likes, within the screen.
+            const QScreen* ecran = screen() ? screen() : QGuiApplication::primaryScreen();
+            const int place = ecran->availableGeometry().width() - (frameGeometry().width() - width()) - vs - w1 - 1;
+            w = std::max(w1, std::min(subWindow5->sizeHint().width(), place));
+        }
+        for (QMdiSubWindow* f : {subWindow2, subWindow5})
+            if (f->isVisible()) {
+                f->showNormal();
+                f->resize(w, h1);
+                f->move(x2 - x1, 0);
+            }
+        W = vs + w1 + w + 1;
     } else {
         W = vs + subWindow1->frameGeometry().width() + 2;
     }
@@ -273,7 +301,8 @@ void MainWindow::appliqueMode(bool complet)
            subWindow1->frameGeometry().height() + ui->widgetSpeedBar->frameGeometry().height() +
                menuBar()->frameGeometry().height());
     organiser();
-    subWindow1->showMaximized();
+    if (!subWindow5->isVisible())
+        subWindow1->showMaximized();
     // In the simple mode the main window tiles itself again whenever the board or the
     // scopes are shown or closed.
     liensModeSimple = {
@@ -281,6 +310,7 @@ void MainWindow::appliqueMode(bool complet)
         connect(ui->action_Oscilloscopes, &QAction::triggered, this, &MainWindow::organiser),
         connect(micro, &FenetreCarteMicro::estCache, this, &MainWindow::organiser),
         connect(oscillos, &FenetreOscillos::estCache, this, &MainWindow::organiser),
+        connect(fenetreDebogueur, &FenetreDebogueur::estCache, this, &MainWindow::organiser),
     };
 }
 
@@ -346,6 +376,8 @@ void MainWindow::tuiler()
     subWindow2->setGeometry(tuiles[1]);
     subWindow3->setGeometry(tuiles[2]);
     subWindow4->setGeometry(tuiles[3]);
+    if (subWindow5->isVisible())
+        subWindow5->setGeometry(tuiles[1]);
 }
 
 bool MainWindow::tuilesIntactes() const
@@ -429,11 +461,9 @@ void MainWindow::on_action_Enregistrer_le_scenario_triggered()
     const QString nom = QFileDialog::getSaveFileName(this, tr("Enregistrer le scénario"),
                                                      QDir::current().filePath(QStringLiteral("scenario.scn")),
                                                      tr("Scénario (*.scn);;Tous les fichiers (*)"));
-    if (nom.isEmpty() || enregistrerScenario(nom))
-        return;
-    QMessageBox::warning(this, tr("Scénario non enregistré"),
-                         tr("Impossible d'écrire %1 : le scénario n'est pas enregistré.")
-                             .arg(QDir::toNativeSeparators(nom)));
+    // No dialog to dismiss: the board window's file line says it, as for the states.
+    if (!nom.isEmpty() && !enregistrerScenario(nom))
+        micro->signaleRefus(tr("Scénario non enregistré : impossible d'écrire %1").arg(QDir::toNativeSeparators(nom)));
 }
 
 bool MainWindow::enregistrerEtat(const QString& chemin)
@@ -492,4 +522,17 @@ void MainWindow::on_action_Ouvrir_un_etat_triggered()
                                                      tr("État (*.json);;Tous les fichiers (*)"));
     if (!nom.isEmpty())
         ouvrirEtat(nom);
+}
+
+void MainWindow::montreDebogueur()
+{
+    // In the scopes' place: while the program is paused their traces stand still,
+    // and the board, the robot and the track the student watches stay in view.
+    subWindow5->show();
+    if (simple)
+        organiser();
+    else if (!zoneComplete.isNull())
+        subWindow5->setGeometry(tuiles[1]);
+    ui->mdiArea->setActiveSubWindow(subWindow5);
+    fenetreDebogueur->setFocus();
 }

@@ -11,9 +11,11 @@
 #include <QString>
 
 #include "cadence.h"
+#include "debogueur.h"
 
 class Apropos;
 class FenetreCarteMicro;
+class FenetreDebogueur;
 class FenetreOscillos;
 class FenetrePiste;
 class QMdiSubWindow;
@@ -47,6 +49,8 @@ public:
     Rombo* getRombo() const { return rombo; }
     FenetrePiste* getPiste() const { return piste; }
     Apropos* getApropos() const { return apropos; }
+    FenetreDebogueur* getFenetreDebogueur() const { return fenetreDebogueur; }
+    Debogueur& getDebogueur() { return debogueur; }
     QMdiSubWindow* sousFenetre(int n) const;
     bool timerActif() const { return cadence.actif(); }
     int periode() const { return cadence.periode(); }
@@ -64,6 +68,8 @@ public:
     // The robot window on its tab n (0 jack ... 5 mechanics), in front when shown.
     void montreOngletRobot(int onglet);
     void montreOscillos();
+    // The debugger in front, in the scopes' place.
+    void montreDebogueur();
     void setVitesse(double facteur);
     // Writes what was done to the board so far as a scenario; false when it cannot be.
     bool enregistrerScenario(const QString& chemin);
@@ -94,7 +100,8 @@ protected:
 
 private:
     QMdiSubWindow* ajouteSousFenetre(QWidget* fenetre, const char* icone);
-    // The four sub-windows tiled in the document area as it is now.
+    // The four sub-windows tiled in the document area as it is now; the debugger,
+    // when shown, in the scopes' tile.
     void tuiler();
     // The sub-windows are where the last tiling put them: the user has not moved them.
     bool tuilesIntactes() const;
@@ -110,6 +117,7 @@ private:
     Cadence& cadence;
     Enregistreur& enregistreur;
     Seance& seance;
+    Debogueur& debogueur;
     QMdiSubWindow* subWindow1 = nullptr;
     FenetreCarteMicro* micro = nullptr;
     QMdiSubWindow* subWindow2 = nullptr;
@@ -118,6 +126,8 @@ private:
     Rombo* rombo = nullptr;
     QMdiSubWindow* subWindow4 = nullptr;
     FenetrePiste* piste = nullptr;
+    QMdiSubWindow* subWindow5 = nullptr;
+    FenetreDebogueur* fenetreDebogueur = nullptr;
     Apropos* apropos = nullptr;
     bool simple = true;
     std::vector<QMetaObject::Connection> liensModeSimple;

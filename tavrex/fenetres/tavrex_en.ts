@@ -282,6 +282,251 @@
     </message>
 </context>
 <context>
+    <name>FenetreDebogueur</name>
+    <message>
+        <source>Débogueur</source>
+        <translation>Debugger</translation>
+    </message>
+    <message>
+        <source>Carte hors tension</source>
+        <translation>Board switched off</translation>
+    </message>
+    <message>
+        <source>Registres</source>
+        <translation>Registers</translation>
+    </message>
+    <message>
+        <source>Pile des retours : 31 niveaux ; STKPTR désigne le sommet</source>
+        <translation>Return stack: 31 levels; STKPTR points at the top</translation>
+    </message>
+    <message>
+        <source>SFR</source>
+        <translation>SFRs</translation>
+    </message>
+    <message>
+        <source>RAM</source>
+        <translation>RAM</translation>
+    </message>
+    <message>
+        <source>Banque</source>
+        <translation>Bank</translation>
+    </message>
+    <message>
+        <source>Banque de 256 octets de la mémoire de données</source>
+        <translation>Bank of 256 bytes of data memory</translation>
+    </message>
+    <message>
+        <source>En pause : double-clic pour modifier un octet</source>
+        <translation>Paused: double-click to change a byte</translation>
+    </message>
+    <message>
+        <source>Broches</source>
+        <translation>Pins</translation>
+    </message>
+    <message>
+        <source>Points d&apos;arrêt</source>
+        <translation>Breakpoints</translation>
+    </message>
+    <message>
+        <source>Cocher pour activer, décocher pour désactiver ; Suppr pour enlever</source>
+        <translation>Check to enable, uncheck to disable; Delete removes</translation>
+    </message>
+    <message>
+        <source>N°</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Point d&apos;arrêt</source>
+        <translation>Breakpoint</translation>
+    </message>
+    <message>
+        <source>Arrivées</source>
+        <translation>Arrivals</translation>
+    </message>
+    <message>
+        <source>Une adresse ou une étiquette, avec :N pour la N-ième arrivée (boucle, 0x0124, boucle+2:3),
+ou une condition sur un registre ou un octet de RAM (0x020 == 5, PORTB &amp; 0x08 == 0)</source>
+        <translation>An address or a label, with :N for the Nth arrival (boucle, 0x0124, boucle+2:3),
+or a condition on a register or a RAM byte (0x020 == 5, PORTB &amp; 0x08 == 0)</translation>
+    </message>
+    <message>
+        <source>boucle, 0x0124:3, PORTB &amp; 0x08 == 0</source>
+        <translation>boucle, 0x0124:3, PORTB &amp; 0x08 == 0</translation>
+    </message>
+    <message>
+        <source>Ajouter</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Front sur</source>
+        <translation>Edge on</translation>
+    </message>
+    <message>
+        <source>Broche dont un front arrête le programme</source>
+        <translation>Pin whose edge stops the program</translation>
+    </message>
+    <message>
+        <source>montant</source>
+        <translation>rising</translation>
+    </message>
+    <message>
+        <source>descendant</source>
+        <translation>falling</translation>
+    </message>
+    <message>
+        <source>Enlever le point d&apos;arrêt choisi dans la liste (Suppr)</source>
+        <translation>Remove the breakpoint chosen in the list (Delete)</translation>
+    </message>
+    <message>
+        <source>Supprimer</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Continuer</source>
+        <translation>Continue</translation>
+    </message>
+    <message>
+        <source>Continuer le programme (F5)</source>
+        <translation>Continue the program (F5)</translation>
+    </message>
+    <message>
+        <source>F5</source>
+        <translation>F5</translation>
+    </message>
+    <message>
+        <source>Pas</source>
+        <translation>Step</translation>
+    </message>
+    <message>
+        <source>Exécuter une instruction (F7)</source>
+        <translation>Execute one instruction (F7)</translation>
+    </message>
+    <message>
+        <source>F7</source>
+        <translation>F7</translation>
+    </message>
+    <message>
+        <source>Pas principal</source>
+        <translation>Step over</translation>
+    </message>
+    <message>
+        <source>Exécuter une instruction, un CALL ou un RCALL jusqu&apos;à son retour (F8)</source>
+        <translation>Execute one instruction, a CALL or RCALL up to its return (F8)</translation>
+    </message>
+    <message>
+        <source>F8</source>
+        <translation>F8</translation>
+    </message>
+    <message>
+        <source>Jusqu&apos;au curseur</source>
+        <translation>To the cursor</translation>
+    </message>
+    <message>
+        <source>Exécuter jusqu&apos;à l&apos;instruction choisie dans le programme (F4)</source>
+        <translation>Run up to the instruction chosen in the program (F4)</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Reset du microcontrôleur, comme le bouton de la carte</source>
+        <translation>Reset the microcontroller, as the board&apos;s button does</translation>
+    </message>
+    <message>
+        <source>Point d&apos;arrêt ici</source>
+        <translation>Breakpoint here</translation>
+    </message>
+    <message>
+        <source>Poser ou enlever un point d&apos;arrêt sur l&apos;instruction choisie (F9)</source>
+        <translation>Set or remove a breakpoint on the chosen instruction (F9)</translation>
+    </message>
+    <message>
+        <source>F9</source>
+        <translation>F9</translation>
+    </message>
+    <message>
+        <source>%1 : SFR (%2)</source>
+        <translation>%1: SFRs (%2)</translation>
+    </message>
+    <message>
+        <source>%1 (%2, absente)</source>
+        <translation>%1 (%2, not on the chip)</translation>
+    </message>
+    <message>
+        <source>« %1 » : un octet s&apos;écrit en hexadécimal, de 00 à FF</source>
+        <translation>“%1”: a byte is written in hexadecimal, 00 to FF</translation>
+    </message>
+    <message>
+        <source>« %1 » : étiquette ou registre inconnu</source>
+        <translation>“%1”: unknown label or register</translation>
+    </message>
+    <message>
+        <source>« %1 » : hors de la mémoire</source>
+        <translation>“%1”: outside memory</translation>
+    </message>
+    <message>
+        <source>« %1 » : une condition s&apos;écrit REGISTRE [&amp; MASQUE] OP VALEUR, OP parmi == != &lt; &lt;= &gt; &gt;=</source>
+        <translation>“%1”: a condition reads REGISTER [&amp; MASK] OP VALUE, OP one of == != &lt; &lt;= &gt; &gt;=</translation>
+    </message>
+    <message>
+        <source>« %1 » : une adresse (0x0124) ou une étiquette, suivie de :N pour la N-ième arrivée</source>
+        <translation>“%1”: an address (0x0124) or a label, followed by :N for the Nth arrival</translation>
+    </message>
+    <message>
+        <source>%1 sur %2</source>
+        <translation>%1 of %2</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Arrêter le programme avant sa prochaine instruction (F5)</source>
+        <translation>Stop the program before its next instruction (F5)</translation>
+    </message>
+    <message>
+        <source>En marche</source>
+        <translation>Running</translation>
+    </message>
+    <message>
+        <source>Reset : en pause avant %1</source>
+        <translation>Reset: paused before %1</translation>
+    </message>
+    <message>
+        <source>Modifiable en pause</source>
+        <translation>Can be changed while paused</translation>
+    </message>
+    <message>
+        <source>%1 ms (cycle %2)</source>
+        <translation>%1 ms (cycle %2)</translation>
+    </message>
+    <message>
+        <source>Arrêt au point %1 (%2) à %3</source>
+        <translation>Stopped at breakpoint %1 (%2) at %3</translation>
+    </message>
+    <message>
+        <source>Arrêt au point %1 (%2) à %3, avant %4</source>
+        <translation>Stopped at breakpoint %1 (%2) at %3, before %4</translation>
+    </message>
+    <message>
+        <source>Arrêt au curseur, avant %1, à %2</source>
+        <translation>Stopped at the cursor, before %1, at %2</translation>
+    </message>
+    <message>
+        <source>Pas à pas : avant %1, à %2</source>
+        <translation>Stepping: before %1, at %2</translation>
+    </message>
+    <message>
+        <source>En pause avant %1, à %2</source>
+        <translation>Paused before %1, at %2</translation>
+    </message>
+</context>
+<context>
     <name>FenetreOscillos</name>
     <message>
         <source>Oscilloscopes</source>
@@ -600,14 +845,6 @@
         <translation>Scenario (*.scn);;All files (*)</translation>
     </message>
     <message>
-        <source>Scénario non enregistré</source>
-        <translation>Scenario not saved</translation>
-    </message>
-    <message>
-        <source>Impossible d&apos;écrire %1 : le scénario n&apos;est pas enregistré.</source>
-        <translation>Cannot write %1: the scenario is not saved.</translation>
-    </message>
-    <message>
         <source>Enregistrer l&apos;&amp;état…</source>
         <translation>Save the st&amp;ate…</translation>
     </message>
@@ -640,8 +877,178 @@
         <translation>State (*.json);;All files (*)</translation>
     </message>
     <message>
+        <source>&amp;Débogueur</source>
+        <translation>&amp;Debugger</translation>
+    </message>
+    <message>
+        <source>Alt+D</source>
+        <translation>Alt+D</translation>
+    </message>
+    <message>
         <source>Ouvrir un état</source>
         <translation>Open a state</translation>
+    </message>
+    <message>
+        <source>Scénario non enregistré : impossible d&apos;écrire %1</source>
+        <translation>Scenario not saved: cannot write %1</translation>
+    </message>
+</context>
+<context>
+    <name>ModeleBroches</name>
+    <message>
+        <source>analogique</source>
+        <translation>analog</translation>
+    </message>
+    <message>
+        <source>entrée</source>
+        <translation>input</translation>
+    </message>
+    <message>
+        <source>sortie</source>
+        <translation>output</translation>
+    </message>
+    <message>
+        <source>en l&apos;air</source>
+        <translation>floating</translation>
+    </message>
+    <message>
+        <source>%1 V</source>
+        <translation>%1 V</translation>
+    </message>
+    <message>
+        <source>Tension entre les seuils TTL : le niveau lu est tiré au hasard</source>
+        <translation>Voltage between the TTL thresholds: the level read is drawn at random</translation>
+    </message>
+    <message>
+        <source>Entrée sans rien de branché</source>
+        <translation>Input with nothing wired to it</translation>
+    </message>
+    <message>
+        <source>Broche</source>
+        <translation>Pin</translation>
+    </message>
+    <message>
+        <source>Sens</source>
+        <translation>Direction</translation>
+    </message>
+    <message>
+        <source>Niveau</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>Tension</source>
+        <translation>Voltage</translation>
+    </message>
+</context>
+<context>
+    <name>ModelePile</name>
+    <message>
+        <source>Sommet de la pile : le prochain RETURN revient ici</source>
+        <translation>Top of the stack: the next RETURN comes back here</translation>
+    </message>
+    <message>
+        <source>Pile</source>
+        <translation>Stack</translation>
+    </message>
+    <message>
+        <source>Retour</source>
+        <translation>Return</translation>
+    </message>
+</context>
+<context>
+    <name>ModeleProgramme</name>
+    <message>
+        <source>%1–%2 : mémoire effacée</source>
+        <translation>%1–%2: erased memory</translation>
+    </message>
+    <message>
+        <source>Point d&apos;arrêt : cliquer ou F9 pour l&apos;enlever</source>
+        <translation>Breakpoint: click or F9 to remove it</translation>
+    </message>
+    <message>
+        <source>Cliquer ou F9 : point d&apos;arrêt sur cette instruction</source>
+        <translation>Click or F9: breakpoint on this instruction</translation>
+    </message>
+    <message>
+        <source>Adresse</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>Mots</source>
+        <translation>Words</translation>
+    </message>
+    <message>
+        <source>Étiquette</source>
+        <translation>Label</translation>
+    </message>
+    <message>
+        <source>Instruction</source>
+        <translation>Instruction</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Source</translation>
+    </message>
+</context>
+<context>
+    <name>ModeleRam</name>
+    <message>
+        <source>%1 : rien à cette adresse sur le PIC18F4550</source>
+        <translation>%1: nothing at this address on the PIC18F4550</translation>
+    </message>
+    <message>
+        <source>Texte</source>
+        <translation>Text</translation>
+    </message>
+</context>
+<context>
+    <name>ModeleRegistres</name>
+    <message>
+        <source>N négatif, OV dépassement, Z zéro, DC retenue de quartet, C retenue</source>
+        <translation>N negative, OV overflow, Z zero, DC digit carry, C carry</translation>
+    </message>
+    <message>
+        <source>banque %1</source>
+        <translation>bank %1</translation>
+    </message>
+    <message>
+        <source>sommet : niveau %1</source>
+        <translation>top: level %1</translation>
+    </message>
+    <message>
+        <source>Registre</source>
+        <translation>Register</translation>
+    </message>
+    <message>
+        <source>Valeur</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Détail</source>
+        <translation>Detail</translation>
+    </message>
+</context>
+<context>
+    <name>ModeleSfr</name>
+    <message>
+        <source>%1 (%2) = %3 = %4</source>
+        <translation>%1 (%2) = %3 = %4</translation>
+    </message>
+    <message>
+        <source>Adresse</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>Registre</source>
+        <translation>Register</translation>
+    </message>
+    <message>
+        <source>Valeur</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Bits 7…0</source>
+        <translation>Bits 7…0</translation>
     </message>
 </context>
 <context>

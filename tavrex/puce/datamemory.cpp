@@ -160,6 +160,11 @@ void DataMemory::modifie(int adr, Registre* r)
     }
 }
 
+bool DataMemory::estSfr(Word adr)
+{
+    return adr >= 0xF60 && adr < taille && nameSFR[adr - 0xF60] != tiret;
+}
+
 std::string DataMemory::name(Word adr) const
 {
     if (adr >= taille)

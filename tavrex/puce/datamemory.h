@@ -58,6 +58,8 @@ public:
     static constexpr int taille = 4096;
     static constexpr Word finRam = finRamDonnees;
     static const std::string nameSFR[160];
+    // An SFR of the chip sits at `adr` (0xF60 to 0xFFF, its name not a dash).
+    static bool estSfr(Word adr);
 
     explicit DataMemory(P18f4550* p);
     ~DataMemory();

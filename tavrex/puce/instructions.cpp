@@ -19,6 +19,21 @@ std::string Instruction::affiche() const
     return name;
 }
 
+std::string Instruction::desassemble(DWord, Word) const
+{
+    return affiche();
+}
+
+int32_t Instruction::cible(DWord, Word) const
+{
+    return -1;
+}
+
+bool Instruction::deuxMots() const
+{
+    return code == Op::CALL || code == Op::GOTO || code == Op::MOVFF || code == Op::LFSR;
+}
+
 Instruction* Instruction::copie() const
 {
     return new Instruction(*this);
@@ -253,6 +268,25 @@ std::string InstructionByteOriented::affiche() const
     return s.str();
 }
 
+std::string InstructionByteOriented::desassemble(DWord, Word) const
+{
+    // CLRF, SETF, NEGF, MOVWF, MULWF, TSTFSZ and the compares write no result to W:
+    // their d bit is part of their opcode.
+    const bool destination = code != Op::CLRF && code != Op::SETF && code != Op::NEGF && code != Op::MOVWF &&
+                             code != Op::MULWF && code != Op::TSTFSZ && code != Op::CPFSEQ &&
+                             code != Op::CPFSGT && code != Op::CPFSLT;
+    std::ostringstream s;
+    s << name << " 0x" << std::hex << int(f8);
+    if (destination)
+        s << ", " << int(d);
+    s << ", " << int(a);
+    // A banked operand's register depends on BSR when it runs: only an SFR of the
+    // access bank is named.
+    if (!a && DataMemory::estSfr(static_cast<Word>(0xF00 + f8)))
+        s << "  " << dm(processeur)->name(false, f8);
+    return s.str();
+}
+
 // --- Bit-oriented --------------------------------------------------------------------
 
 void InstructionBitOriented::preParametres()
@@ -324,6 +358,15 @@ std::string InstructionBitOriented::affiche() const
     std::ostringstream s;
     s << name << " 0x" << std::hex << int(f8) << std::dec << ", " << int(b) << ", " << int(a) << "  "
       << dm(processeur)->name(a, f8);
+    return s.str();
+}
+
+std::string InstructionBitOriented::desassemble(DWord, Word) const
+{
+    std::ostringstream s;
+    s << name << " 0x" << std::hex << int(f8) << std::dec << ", " << int(b) << ", " << int(a);
+    if (!a && DataMemory::estSfr(static_cast<Word>(0xF00 + f8)))
+        s << "  " << dm(processeur)->name(false, f8);
     return s.str();
 }
 
@@ -469,6 +512,18 @@ std::string InstructionControl8bits::affiche() const
     return s.str();
 }
 
+int32_t InstructionControl8bits::cible(DWord adresse, Word) const
+{
+    return static_cast<int32_t>((adresse + 2 + 2 * n) & 0x7FFF);
+}
+
+std::string InstructionControl8bits::desassemble(DWord adresse, Word suivant) const
+{
+    std::ostringstream s;
+    s << name << " 0x" << std::hex << cible(adresse, suivant);
+    return s.str();
+}
+
 void InstructionControl11bits::preParametres()
 {
     // 11-bit two's complement offset.
@@ -583,6 +638,20 @@ std::string InstructionControl20bits::affiche() const
     return s_.str();
 }
 
+int32_t InstructionControl20bits::cible(DWord, Word suivant) const
+{
+    return static_cast<int32_t>(2 * ((static_cast<DWord>(suivant & 0x0FFF) << 8) + (instr & 0xFF)));
+}
+
+std::string InstructionControl20bits::desassemble(DWord adresse, Word suivant) const
+{
+    std::ostringstream s_;
+    s_ << name << " 0x" << std::hex << cible(adresse, suivant);
+    if (code == Op::CALL && s)   // GOTO's opcode holds that bit
+        s_ << ", 1";
+    return s_.str();
+}
+
 // --- MOVFF -----------------------------------------------------------------------------------
 
 InstructionMovff::InstructionMovff(P18f4550* p) : Instruction("MOVFF", 0xF000, 0xC000, Op::MOVFF, p)
@@ -636,6 +705,13 @@ std::string InstructionMovff::affiche() const
     return s.str();
 }
 
+std::string InstructionMovff::desassemble(DWord, Word suivant) const
+{
+    std::ostringstream s;
+    s << name << " 0x" << std::hex << fsrc << ", 0x" << (suivant & 0x0FFF);
+    return s.str();
+}
+
 // --- LFSR --------------------------------------------------------------------------------------
 
 InstructionLfsr::InstructionLfsr(P18f4550* p) : Instruction("LFSR", 0xFFC0, 0xEE00, Op::LFSR, p)
@@ -668,6 +744,13 @@ std::string InstructionLfsr::affiche() const
 {
     std::ostringstream s;
     s << name << " " << int(f) << ", 0x" << std::hex << (kH * 256 + kL);
+    return s.str();
+}
+
+std::string InstructionLfsr::desassemble(DWord, Word suivant) const
+{
+    std::ostringstream s;
+    s << name << " " << int(f) << ", 0x" << std::hex << (kH * 256 + (suivant & 0xFF));
     return s.str();
 }
 

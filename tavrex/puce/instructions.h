@@ -40,7 +40,17 @@ public:
     virtual bool execute() { return true; }
     virtual void specialQ2() {}
     virtual void specialQ4() {}
+    // The trace's text: the operands as the last run of this word left them.
     virtual std::string affiche() const;
+    // The listing's text of the word at `adresse`, from its own words only (`suivant`
+    // is the program word after it, the second word of a two-word instruction): no
+    // value of a run in it, a jump's target as an address.
+    virtual std::string desassemble(DWord adresse, Word suivant) const;
+    // The program address a branch, call or goto at `adresse` goes to; -1 for the
+    // other instructions.
+    virtual int32_t cible(DWord adresse, Word suivant) const;
+    // CALL, GOTO, MOVFF, LFSR: the word after this one is part of it.
+    bool deuxMots() const;
     virtual Instruction* copie() const;
     // Q2 to Q4 in one call, for the processor's cycles run at once (estCalme()).
     // `pc`: the program counter during the cycle (the word's address + 2). Returns
@@ -135,6 +145,7 @@ public:
     void process() override;
     bool execute() override;
     std::string affiche() const override;
+    std::string desassemble(DWord adresse, Word suivant) const override;
     Instruction* copie() const override { return new InstructionByteOriented(*this); }
 
 protected:
@@ -168,6 +179,7 @@ public:
     void process() override;
     bool execute() override;
     std::string affiche() const override;
+    std::string desassemble(DWord adresse, Word suivant) const override;
     Instruction* copie() const override { return new InstructionBitOriented(*this); }
 
 protected:
@@ -213,6 +225,8 @@ public:
     void process() override;
     bool execute() override;
     std::string affiche() const override;
+    std::string desassemble(DWord adresse, Word suivant) const override;
+    int32_t cible(DWord adresse, Word suivant) const override;
     Instruction* copie() const override { return new InstructionControl8bits(*this); }
 
     // The jump's target from its address and the word after it (a CALL's or GOTO's
@@ -276,6 +290,8 @@ public:
     bool execute() override;
     uint32_t executeEnBloc(DWord pc) override;
     std::string affiche() const override;
+    std::string desassemble(DWord adresse, Word suivant) const override;
+    int32_t cible(DWord adresse, Word suivant) const override;
     void placer(DWord adresse) override;
     int motsDeBoucle(DWord adresse) const override;
     Instruction* copie() const override { return new InstructionControl20bits(*this); }
@@ -295,6 +311,7 @@ public:
     uint32_t executeEnBloc(DWord pc) override;
     void specialQ4() override;
     std::string affiche() const override;
+    std::string desassemble(DWord adresse, Word suivant) const override;
     Instruction* copie() const override { return new InstructionMovff(*this); }
 
 protected:
@@ -316,6 +333,7 @@ public:
     bool execute() override;
     void specialQ4() override;
     std::string affiche() const override;
+    std::string desassemble(DWord adresse, Word suivant) const override;
     Instruction* copie() const override { return new InstructionLfsr(*this); }
 
 protected:
@@ -442,6 +460,8 @@ public:
     void specialQ2() override { original->specialQ2(); }
     void specialQ4() override { original->specialQ4(); }
     std::string affiche() const override { return original->affiche(); }
+    std::string desassemble(DWord adresse, Word suivant) const override { return original->desassemble(adresse, suivant); }
+    int32_t cible(DWord adresse, Word suivant) const override { return original->cible(adresse, suivant); }
     Instruction* copie() const override { return original->copie(); }
 
 private:
