@@ -258,6 +258,16 @@ void FenetreDebogueur::suisCourante(uint32_t pc)
         ui->vueProgramme->scrollTo(ici, QAbstractItemView::PositionAtCenter);
 }
 
+void FenetreDebogueur::montreInstruction(quint32 pc)
+{
+    const int ligne = modeleProgramme->ligneDe(pc);
+    if (ligne < 0)
+        return;
+    const QModelIndex ici = modeleProgramme->index(ligne, ModeleProgramme::Adresse);
+    ui->vueProgramme->setCurrentIndex(ici);
+    ui->vueProgramme->scrollTo(ici, QAbstractItemView::PositionAtCenter);
+}
+
 void FenetreDebogueur::continuerOuPause()
 {
     if (debogueur.enPause())

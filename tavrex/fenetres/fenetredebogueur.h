@@ -54,6 +54,9 @@ public slots:
     void programmeCharge(const QString& cheminHex);
     // The views again, while the program runs (nothing when hidden or paused).
     void rafraichit();
+    // The instruction at a program address chosen in the listing and brought into view
+    // (a diagnostic's, say), the next instruction's highlight left where it is.
+    void montreInstruction(quint32 pc);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

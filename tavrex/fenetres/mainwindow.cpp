@@ -75,6 +75,11 @@ MainWindow::MainWindow(Simulation& simulation, QWidget* parent)
     subWindow5 = ajouteSousFenetre(fenetreDebogueur, ":/images/icone_debogueur.png");
     connect(ui->action_Debogueur, &QAction::triggered, this, &MainWindow::montreDebogueur);
     connect(micro, &FenetreCarteMicro::programmeCharge, fenetreDebogueur, &FenetreDebogueur::programmeCharge);
+    // A diagnostic chosen in the board's strip: its instruction in the listing.
+    connect(micro, &FenetreCarteMicro::diagnosticChoisi, this, [this](quint32 pc) {
+        montreDebogueur();
+        fenetreDebogueur->montreInstruction(pc);
+    });
     // A stop while the debugger is hidden (a breakpoint of the command line, or one
     // set before it was closed) shows it: the student sees why the board stands still.
     connect(&debogueur, &Debogueur::arrete, this, [this] {

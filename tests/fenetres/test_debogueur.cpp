@@ -92,6 +92,11 @@ void TestDebogueur::listing()
     QVERIFY(p->estVide(fin));
     QVERIFY(texte(fin, ModeleProgramme::Adresse).endsWith(QStringLiteral("–0x7FFE : mémoire effacée")));
     QVERIFY(p->rowCount() < 400);
+
+    // A diagnostic chosen in the board's strip: the debugger shown on its instruction.
+    emit w->getMicro()->diagnosticChoisi(0x5C);
+    QVERIFY(w->sousFenetre(5)->isVisible());
+    QCOMPARE(d->formulaire()->vueProgramme->currentIndex().row(), movff);
 }
 
 void TestDebogueur::motsVides()
