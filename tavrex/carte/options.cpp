@@ -241,6 +241,8 @@ const DescOption tableOptions[] = {
              return v == "none" || v == "once" || v == "all";
          });
      }},
+    {"--silicon", "", "silicon mode: writes to PCL jump, TOSU/TOSH/TOSL and STKPTR change the stack", true, true,
+     DRAPEAU(silicium)},
     {"--strict", "", "exit with status 3 after the run when a warning was said", true, false, DRAPEAU(strict)},
     {"--check", "FILE.chk", "grade the programs against a check file", true, false, CHEMIN(check)},
     {"--junit", "FILE.xml", "with --check: write a JUnit report", true, false, CHEMIN(junit)},
@@ -444,6 +446,7 @@ DonneesCarte OptionsLancement::carte(const std::string& programme) const
     d.poseDeg = poseDeg;
     d.graine = graine;
     d.avertissements = avertissements;
+    d.silicium = silicium;
     return d;
 }
 

@@ -33,6 +33,7 @@ struct OptionsLancement
     bool force = false;   // a program whose SHA-256 differs from the one recorded
     bool graineDonnee = false;
     Diagnostics::Mode avertissements = Diagnostics::Mode::UneFois;
+    bool silicium = false;   // --silicon
     std::vector<std::string> points;       // --break, as written
     std::vector<std::string> conditions;   // --break-if, as written
     std::string symboles;                  // the program's symbols; empty: beside it

@@ -61,6 +61,8 @@ struct DonneesCarte
     uint64_t graine = Aleatoire::graineParDefaut;
     // What the chip's diagnostics say, set before the load.
     Diagnostics::Mode avertissements = Diagnostics::Mode::UneFois;
+    // The chip's silicon mode, also set before the load.
+    bool silicium = false;
 };
 
 // A fresh board, seeded, with the program, track, robot and pose. On failure returns

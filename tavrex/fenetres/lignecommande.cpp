@@ -24,6 +24,7 @@ bool LigneCommande::demarrer(std::string& erreur)
 {
     // Before the program's load: its words are decoded for the diagnostics asked.
     simulation.modele.getProcesseur()->diagnostics().setMode(options.avertissements);
+    simulation.modele.getProcesseur()->setSilicium(options.silicium);
     // A scenario loads its files itself, those given in place of its own, and places
     // the robot where it was.
     const bool scenario = options.scenario.present;

@@ -118,12 +118,15 @@ DataMemory::DataMemory(P18f4550* p) : processeur(p)
         {HLVDCON, D::Hlvd, true, 0x10, 0},
         {ECCP1AS, D::Ccp, false, 0xFF, 0}, {ECCP1DEL, D::Ccp, false, 0xFF, 0},
         {WDTCON, D::ChienDeGarde, false, 0x01, 0},
-        {PCL, D::Pcl, false}, {TOSU, D::Tos, false}, {TOSH, D::Tos, false}, {TOSL, D::Tos, false},
-        {STKPTR, D::Stkptr, false},
     };
     for (const NonModelise& n : nonModelises)
         modifie(n.adr, new RegistreNonModelise(nameSFR[n.adr - 0xF60], diag, n.genre, n.lu, n.masqueRepos,
                                                n.valeurRepos));
+    // Connected to the counter and the stack in the silicon mode only.
+    const std::pair<Word, Diagnostic::Genre> coeur[] = {{PCL, D::Pcl}, {TOSU, D::Tos}, {TOSH, D::Tos},
+                                                        {TOSL, D::Tos}, {STKPTR, D::Stkptr}};
+    for (const auto& [adr, genre] : coeur)
+        modifie(adr, new RegistreCoeur(nameSFR[adr - 0xF60], this, diag, genre, adr));
     // USB and its streaming parallel port, 0xF62 to 0xF7F: writing 0 leaves them off.
     for (Word adr = SPPDATA; adr <= UEP15; ++adr)
         modifie(adr, new RegistreNonModelise(nameSFR[adr - 0xF60], diag, D::Usb, true, 0xFF, 0));
@@ -134,6 +137,25 @@ DataMemory::DataMemory(P18f4550* p) : processeur(p)
         modifie(adr, new RegistreInterruptions(nameSFR[adr - 0xF60], this, diag, masque));
 
     wreg = reg[WREG];
+}
+
+void DataMemory::setSilicium(bool oui)
+{
+    for (Word adr : {PCL, TOSU, TOSH, TOSL, STKPTR})
+        static_cast<RegistreCoeur*>(reg[adr])->setSilicium(oui);
+}
+
+void DataMemory::litPCL()
+{
+    reg[PCL]->writeDirect(static_cast<Byte>(programCounter));
+    reg[PCLATH]->writeDirect(static_cast<Byte>(programCounter >> 8));
+    reg[PCLATU]->writeDirect(static_cast<Byte>(programCounter >> 16));
+}
+
+void DataMemory::ecritCoeur(Word adr, Byte avant)
+{
+    (void)adr;
+    (void)avant;
 }
 
 void DataMemory::arme(bool actif)

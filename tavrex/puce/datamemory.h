@@ -133,6 +133,12 @@ public:
     void writePortEDirect(Byte v) { regPort[4]->writeDirect(v); }
 
     void modifie(int adr, Registre* r);
+    // The silicon mode: PCL, TOSx and STKPTR connected to the counter and the stack.
+    void setSilicium(bool oui);
+    // From those registers in the silicon mode: a read of PCL, a write of one of them
+    // (`avant`: the byte it held).
+    void litPCL();
+    void ecritCoeur(Word adr, Byte avant);
     // The registers that watch for the diagnostics, armed (`actif`) or not.
     void arme(bool actif);
     // What the stack noted for the diagnostics since it was last asked: bit 0 an

@@ -135,6 +135,14 @@ public:
     Pwm* getPwm2() { return &pwm2; }
     ListeEvts* getListeEvts() { return &evts; }
     uint64_t time() const { return temps; }
+    // The silicon mode: PCL and the stack's registers connected as on the chip. Set
+    // before the program's load (its words read whether PCL reads plainly).
+    void setSilicium(bool oui)
+    {
+        silicium = oui;
+        dm.setSilicium(oui);
+    }
+    bool estSilicium() const { return silicium; }
     Diagnostics& diagnostics() { return diag; }
     const Diagnostics& diagnostics() const { return diag; }
     // Says the stack's overflow or underflow that the stack noted since, at `ticks`:
@@ -347,6 +355,7 @@ private:
     bool portsModifies = true;
     ObservateurPorts* observateur = nullptr;
     int nbMarques = 0;
+    bool silicium = false;
 };
 
 #endif

@@ -241,6 +241,23 @@ void RegistreNonModelise::noteLecture()
         arme(false);
 }
 
+void RegistreCoeur::setSilicium(bool oui)
+{
+    silicium = oui;
+    connecteLu = oui && adresse == DataMemory::PCL;
+    lectureDirecte = !connecteLu;
+}
+
+void RegistreCoeur::lit()
+{
+    mem->litPCL();
+}
+
+void RegistreCoeur::ecrit(Byte avant)
+{
+    mem->ecritCoeur(adresse, avant);
+}
+
 void RegistreInterruptions::examine()
 {
     const Byte intcon = mem->readDirect(DataMemory::INTCON);

@@ -445,6 +445,63 @@ private:
     Byte valeurRepos;
 };
 
+// PCL, TOSU, TOSH, TOSL and STKPTR. By default plain storage whose writes are said,
+// the counter and the stack kept apart from them; in the silicon mode (set before the
+// program's load, which reads whether PCL reads plainly) connected as on the chip:
+// a write is passed to data memory, which moves the counter or the stack, and a
+// read of PCL first loads it, PCLATH and PCLATU from the counter.
+class RegistreCoeur : public RegistreNonModelise
+{
+public:
+    RegistreCoeur(const std::string& nom, DataMemory* mem, Diagnostics* diag, Byte genre, Word adresse)
+        : RegistreNonModelise(nom, diag, genre, false), mem(mem), adresse(adresse) {}
+    Byte read() override
+    {
+        if (connecteLu)
+            lit();
+        return data;
+    }
+    void write(Byte d) override
+    {
+        const Byte avant = data;
+        if (!silicium)
+            return RegistreNonModelise::write(d);
+        data = d;
+        ecrit(avant);
+    }
+    void setBit(Byte num) override
+    {
+        const Byte avant = data;
+        if (!silicium)
+            return RegistreNonModelise::setBit(num);
+        Registre::setBit(num);
+        ecrit(avant);
+    }
+    void clrBit(Byte num) override
+    {
+        const Byte avant = data;
+        if (!silicium)
+            return RegistreNonModelise::clrBit(num);
+        Registre::clrBit(num);
+        ecrit(avant);
+    }
+    void arme(bool actif) override
+    {
+        RegistreNonModelise::arme(actif);
+        lectureDirecte = !connecteLu;
+    }
+    void setSilicium(bool oui);
+
+private:
+    void lit();
+    void ecrit(Byte avant);
+
+    DataMemory* mem;
+    Word adresse;
+    bool silicium = false;
+    bool connecteLu = false;   // PCL in the silicon mode
+};
+
 // INTCON, INTCON3, PIE1, PIE2 and RCON: plain storage. A change of the program that
 // sets one of the bits under `masque` (GIE, PEIE, the enables, IPEN) and leaves an
 // interrupt armed is said to the diagnostics. The peripherals' flags (Timer0's TMR0IF)
