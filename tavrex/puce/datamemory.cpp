@@ -154,8 +154,39 @@ void DataMemory::litPCL()
 
 void DataMemory::ecritCoeur(Word adr, Byte avant)
 {
-    (void)adr;
-    (void)avant;
+    Registre* stkptr = reg[STKPTR];
+    const int sp = stkptr->readDirect() & 0x1F;
+    switch (adr) {
+    case PCL: {
+        // A computed goto: PCLATU:PCLATH:PCL, bit 0 always clear, reached as a jump
+        // reaches its target (the counter holds target - 2 until Q4's step; the word
+        // fetched meanwhile is flushed).
+        reg[PCL]->writeDirect(reg[PCL]->readDirect() & 0xFE);
+        const DWord cible = static_cast<DWord>(reg[PCLATU]->readDirect()) << 16
+                            | static_cast<DWord>(reg[PCLATH]->readDirect()) << 8 | reg[PCL]->readDirect();
+        setPC(cible - 2);
+        processeur->flush();
+        break;
+    }
+    case TOSU:
+    case TOSH:
+    case TOSL:
+        // The return address at the top; with the stack empty (entry 0) nothing.
+        if (sp != 0)
+            stack[sp] = (static_cast<DWord>(reg[TOSU]->readDirect() & 0x1F) << 16
+                         | static_cast<DWord>(reg[TOSH]->readDirect()) << 8 | reg[TOSL]->readDirect());
+        chargeTOS(stack[sp]);
+        break;
+    case STKPTR: {
+        // The pointer as written, STKFUL and STKUNF too (as the default mode keeps
+        // them); TOS shows the entry it now points at.
+        (void)avant;
+        chargeTOS(stack[sp]);
+        break;
+    }
+    default:
+        break;
+    }
 }
 
 void DataMemory::arme(bool actif)

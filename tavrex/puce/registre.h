@@ -474,6 +474,8 @@ public:
         const Byte avant = data;
         if (!silicium)
             return RegistreNonModelise::setBit(num);
+        if (connecteLu)
+            lit();   // a read-modify-write
         Registre::setBit(num);
         ecrit(avant);
     }
@@ -482,6 +484,8 @@ public:
         const Byte avant = data;
         if (!silicium)
             return RegistreNonModelise::clrBit(num);
+        if (connecteLu)
+            lit();   // a read-modify-write
         Registre::clrBit(num);
         ecrit(avant);
     }
