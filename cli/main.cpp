@@ -243,15 +243,19 @@ int main(int argc, char** argv)
     }
     std::unique_ptr<EnregistreurVcd> vcd;
     if (!o.vcd.empty()) {
-        // Opened after power-on's reset, so that time 0 holds the levels it set.
-        QObject::connect(modele.get(), &Modele::setPowerOn, [&] {
+        // Opened after power-on's reset, so that time 0 holds the levels it set; at
+        // once when a snapshot left the board on.
+        const auto ouvreVcd = [&] {
             if (vcd)
                 return;
             vcd = std::make_unique<EnregistreurVcd>(pic, pic.time());
             if (!vcd->ouvrir(o.vcd))
                 erreur(o.vcd + ": cannot be written (" + std::strerror(errno) + ")");
             pic.setObservateurPorts(vcd.get());
-        });
+        };
+        QObject::connect(modele.get(), &Modele::setPowerOn, ouvreVcd);
+        if (modele->isPowered())
+            ouvreVcd();
         seance.setSurAttente([&](uint64_t duree) {
             if (vcd)
                 vcd->attente(duree);
@@ -266,6 +270,8 @@ int main(int argc, char** argv)
                         dm->readStatus());
             return ++tracees < o.trace;
         });
+    // A run taken up from a snapshot counts its speed from there.
+    const uint64_t ticksAvant = reprise ? seance.ticksExecutes() : 0;
     const std::clock_t cpu0 = std::clock();
     const auto mur0 = std::chrono::steady_clock::now();
     if (!reprise) {
@@ -317,7 +323,7 @@ int main(int argc, char** argv)
     }
     if (o.bench) {
         const double secondes = std::chrono::duration<double>(mur1 - mur0).count();
-        const double cycles = static_cast<double>(ticksExecutes) / ticksParCycle;
+        const double cycles = static_cast<double>(ticksExecutes - ticksAvant) / ticksParCycle;
         const double parSeconde = secondes > 0 ? cycles / secondes : 0.0;
         std::printf("cycles %.0f\n", cycles);
         std::printf("seconds %.3f (cpu %.3f)\n", secondes, double(cpu1 - cpu0) / CLOCKS_PER_SEC);

@@ -40,7 +40,7 @@ for cible in "${cibles[@]}"; do
   # check would stop on. The other checks stay on.
   fuites=1
   [ "$cible" != etat ] || fuites=0
-  (cd build-fuzz && ./fuzz_$cible -detect_leaks=$fuites -max_total_time="$secondes" -timeout=25 -rss_limit_mb=2048 \
+  (cd build-fuzz && ASAN_OPTIONS="$ASAN_OPTIONS:detect_leaks=$fuites" ./fuzz_$cible -detect_leaks=$fuites -max_total_time="$secondes" -timeout=25 -rss_limit_mb=2048 \
       -max_len="$longueur" -print_final_stats=1 -dict="../fuzz/corpus/$cible.dict" \
       -artifact_prefix="artefacts/$cible/" "corpus/$cible" "../fuzz/corpus/$cible") \
       >"build-fuzz/fuzz_$cible.log" 2>&1 || {

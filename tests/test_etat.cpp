@@ -134,6 +134,11 @@ TEST(Etat, DiffNamesTheRamByteAndThePin)
     std::string texte((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     std::ofstream(b) << texte;
     EXPECT_EQ(lanceCli({"--diff-state", a, b}).code, 0);
+    // A run taken up from a board left on writes its waveform from there.
+    const std::string vcd = dossier.filePath("suite.vcd").toStdString();
+    ASSERT_EQ(lanceCli({"--load-state", a, "--ms", "5", "--vcd", vcd}).code, 0);
+    std::ifstream onde(vcd);
+    EXPECT_NE(std::string(std::istreambuf_iterator<char>(onde), {}).find("$enddefinitions"), std::string::npos);
 
     // RAM 0x023 and PORTB bit 3 changed.
     size_t p = texte.find("\"020: ");

@@ -463,7 +463,7 @@ void Debogueur::termine(Arret a)
     enCours.reset();
     // The instruction of a breakpoint is next: the arrival counts, once, whatever
     // stopped the run here.
-    if (!arriveeComptee && pic().marqueDevant() && !pic().entreDeuxCycles()) {
+    if (!arriveeComptee && pic().marqueEnAttente()) {
         const int id = arrivee(a.pc);
         if (id && a.raison != Raison::Point) {
             a.raison = Raison::Point;

@@ -121,7 +121,7 @@ void Modele::executeJusquaMarque(uint64_t arret)
 {
     while (pic.time() < arret) {
         if (!lcd.auRepos()) {
-            if (pic.marqueDevant() && !pic.entreDeuxCycles())
+            if (pic.marqueEnAttente())
                 return;
             pas();
             continue;

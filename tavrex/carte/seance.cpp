@@ -73,34 +73,39 @@ void Seance::execute(uint64_t limite)
         if (!instructionSuivie())
             return;
     modele.executeJusqua(arret);
-    // Entries and the run's end fall between instructions, never between a jump and
-    // the NOP of the word it flushed.
-    while (pic.entreDeuxCycles())
-        modele.pas();
+    finitInstruction();
     // The run stopped before a breakpoint's instruction, or ended there.
-    while (pic.marqueDevant()) {
-        if (garde && garde->devantMarque()) {
-            pause = true;
-            break;
-        }
-        pic.franchitMarque();
+    while (pic.marqueDevant() && !arretDevantMarque()) {
         modele.executeJusqua(arret);
-        while (pic.entreDeuxCycles())
-            modele.pas();
+        finitInstruction();
     }
     pic.diagnosticsDePile(modele.time());
+}
+
+void Seance::finitInstruction()
+{
+    // Entries and the run's end fall between instructions, never between a jump and
+    // the NOP of the word it flushed.
+    P18f4550& pic = *modele.getProcesseur();
+    while (pic.entreDeuxCycles())
+        modele.pas();
+}
+
+bool Seance::arretDevantMarque()
+{
+    if (garde && garde->devantMarque()) {
+        pause = true;
+        return true;
+    }
+    modele.getProcesseur()->franchitMarque();
+    return false;
 }
 
 bool Seance::instructionSuivie()
 {
     P18f4550& pic = *modele.getProcesseur();
-    if (pic.marqueDevant() && !pic.entreDeuxCycles()) {
-        if (garde && garde->devantMarque()) {
-            pause = true;
-            return false;
-        }
-        pic.franchitMarque();
-    }
+    if (pic.marqueEnAttente() && arretDevantMarque())
+        return false;
     const uint64_t debut = horloge();
     modele.pas();
     if (suivi && !suivi(debut))
@@ -146,11 +151,9 @@ void Seance::unPas()
     enCourse = true;
     joueDues();
     if (enMarche) {
-        P18f4550& pic = *modele.getProcesseur();
-        pic.franchitMarque();
+        modele.getProcesseur()->franchitMarque();
         modele.pas();
-        while (pic.entreDeuxCycles())
-            modele.pas();
+        finitInstruction();
         joueDues();
     }
     enCourse = false;

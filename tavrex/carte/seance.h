@@ -119,6 +119,11 @@ private:
     bool instructionSuivie();
     // A run's end: the guard told when it paused during it.
     void finDeCourse(bool pauseAvant);
+    // The last cycle of the instruction under way run, if one is to come.
+    void finitInstruction();
+    // Before a breakpoint's instruction: true when the guard stops the run there (the
+    // pause begun); otherwise the instruction is let through.
+    bool arretDevantMarque();
 
     Modele& modele;
     std::vector<Entree> agenda;

@@ -303,23 +303,8 @@ QVariant ModeleProgramme::headerData(int section, Qt::Orientation orientation, i
 // --- ModeleRegistres ------------------------------------------------------------------
 
 ModeleRegistres::ModeleRegistres(const P18f4550& p, const Releve& r, QObject* parent)
-    : QAbstractTableModel(parent), pic(p), releve(r)
+    : TableauPuce(3, parent), pic(p), releve(r)
 {
-}
-
-void ModeleRegistres::relis()
-{
-    emit dataChanged(index(0, 0), index(NbLignes - 1, 2));
-}
-
-int ModeleRegistres::rowCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : NbLignes;
-}
-
-int ModeleRegistres::columnCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : 3;
 }
 
 std::vector<Word> ModeleRegistres::adresses(int ligne) const
@@ -415,23 +400,8 @@ QVariant ModeleRegistres::headerData(int section, Qt::Orientation orientation, i
 // --- ModelePile ------------------------------------------------------------------------
 
 ModelePile::ModelePile(const P18f4550& p, const Releve& r, QObject* parent)
-    : QAbstractTableModel(parent), pic(p), releve(r)
+    : TableauPuce(2, parent), pic(p), releve(r)
 {
-}
-
-void ModelePile::relis()
-{
-    emit dataChanged(index(0, 0), index(30, 1));
-}
-
-int ModelePile::rowCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : 31;
-}
-
-int ModelePile::columnCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : 2;
 }
 
 QVariant ModelePile::data(const QModelIndex& index, int role) const
@@ -476,26 +446,11 @@ QVariant ModelePile::headerData(int section, Qt::Orientation orientation, int ro
 // --- ModeleSfr ---------------------------------------------------------------------------
 
 ModeleSfr::ModeleSfr(const P18f4550& p, const Releve& r, QObject* parent)
-    : QAbstractTableModel(parent), pic(p), releve(r)
+    : TableauPuce(4, parent), pic(p), releve(r)
 {
     for (Word a = 0xF60; a < DataMemory::taille; ++a)
         if (DataMemory::estSfr(a))
             adressesSfr.push_back(a);
-}
-
-void ModeleSfr::relis()
-{
-    emit dataChanged(index(0, 0), index(rowCount() - 1, 3));
-}
-
-int ModeleSfr::rowCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : static_cast<int>(adressesSfr.size());
-}
-
-int ModeleSfr::columnCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : 4;
 }
 
 QVariant ModeleSfr::data(const QModelIndex& index, int role) const
@@ -550,7 +505,7 @@ QVariant ModeleSfr::headerData(int section, Qt::Orientation orientation, int rol
 // --- ModeleRam -----------------------------------------------------------------------------
 
 ModeleRam::ModeleRam(const P18f4550& p, const Releve& r, Debogueur& d, QObject* parent)
-    : QAbstractTableModel(parent), pic(p), releve(r), debogueur(d)
+    : TableauPuce(parLigne + 1, parent), pic(p), releve(r), debogueur(d)
 {
 }
 
@@ -569,21 +524,6 @@ void ModeleRam::setBanque(int b)
 Word ModeleRam::adresseDe(const QModelIndex& index) const
 {
     return static_cast<Word>(numeroBanque * 256 + index.row() * parLigne + std::min(index.column(), parLigne - 1));
-}
-
-void ModeleRam::relis()
-{
-    emit dataChanged(index(0, 0), index(rowCount() - 1, colonneTexte));
-}
-
-int ModeleRam::rowCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : 256 / parLigne;
-}
-
-int ModeleRam::columnCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : parLigne + 1;
 }
 
 Qt::ItemFlags ModeleRam::flags(const QModelIndex& index) const
@@ -664,7 +604,7 @@ QVariant ModeleRam::headerData(int section, Qt::Orientation orientation, int rol
 
 // --- ModeleBroches -----------------------------------------------------------------------
 
-ModeleBroches::ModeleBroches(P18f4550& p, QObject* parent) : QAbstractTableModel(parent), pic(p), liste(broches())
+ModeleBroches::ModeleBroches(P18f4550& p, QObject* parent) : TableauPuce(4, parent), pic(p), liste(broches())
 {
 }
 
@@ -676,21 +616,6 @@ std::vector<std::pair<int, int>> ModeleBroches::broches()
             if ((Port::pinsEvalueesDu(port) >> bit) & 1)
                 l.emplace_back(port, bit);
     return l;
-}
-
-void ModeleBroches::relis()
-{
-    emit dataChanged(index(0, 0), index(rowCount() - 1, 3));
-}
-
-int ModeleBroches::rowCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : static_cast<int>(liste.size());
-}
-
-int ModeleBroches::columnCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : 4;
 }
 
 QVariant ModeleBroches::data(const QModelIndex& index, int role) const

@@ -102,8 +102,27 @@ private:
     int ligneCourante = -1;
 };
 
+// A table of the chip as the debugger last read it: so many rows of a fixed number of
+// columns, all read again at once.
+class TableauPuce : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    TableauPuce(int colonnes, QObject* parent) : QAbstractTableModel(parent), colonnes(colonnes) {}
+    void relis() { emit dataChanged(index(0, 0), index(rowCount() - 1, colonnes - 1)); }
+    int rowCount(const QModelIndex& parent = QModelIndex()) const final { return parent.isValid() ? 0 : lignes(); }
+    int columnCount(const QModelIndex& parent = QModelIndex()) const final { return parent.isValid() ? 0 : colonnes; }
+
+protected:
+    virtual int lignes() const = 0;
+
+private:
+    const int colonnes;
+};
+
 // W, STATUS and the core's other registers, each with its value and what it means.
-class ModeleRegistres : public QAbstractTableModel
+class ModeleRegistres : public TableauPuce
 {
     Q_OBJECT
 
@@ -114,14 +133,12 @@ public:
     void setSymboles(const Symboles* s) { symboles = s; }
     // The address of the instruction that executes next.
     void setPc(uint32_t pc) { compteur = pc; }
-    void relis();
 
-    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
-    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
+    int lignes() const override { return NbLignes; }
     // The data memory addresses a row shows, high byte first.
     std::vector<Word> adresses(int ligne) const;
 
@@ -132,21 +149,19 @@ private:
 };
 
 // The 31 levels of the return stack; the levels above the stack pointer are greyed.
-class ModelePile : public QAbstractTableModel
+class ModelePile : public TableauPuce
 {
     Q_OBJECT
 
 public:
     ModelePile(const P18f4550& pic, const Releve& releve, QObject* parent = nullptr);
     void setSymboles(const Symboles* s) { symboles = s; }
-    void relis();
 
-    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
-    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
+    int lignes() const override { return 31; }
     const P18f4550& pic;
     const Releve& releve;
     const Symboles* symboles = nullptr;
@@ -154,21 +169,19 @@ private:
 
 // Every special function register by name, in address order, its bits named in a
 // tooltip.
-class ModeleSfr : public QAbstractTableModel
+class ModeleSfr : public TableauPuce
 {
     Q_OBJECT
 
 public:
     ModeleSfr(const P18f4550& pic, const Releve& releve, QObject* parent = nullptr);
-    void relis();
     Word adresseDe(int ligne) const { return adressesSfr[static_cast<size_t>(ligne)]; }
 
-    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
-    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
+    int lignes() const override { return static_cast<int>(adressesSfr.size()); }
     const P18f4550& pic;
     const Releve& releve;
     std::vector<Word> adressesSfr;
@@ -176,7 +189,7 @@ private:
 
 // One bank of data memory as hex and text, editable while the program is paused:
 // a value typed is written through the debugger, as a program's write.
-class ModeleRam : public QAbstractTableModel
+class ModeleRam : public TableauPuce
 {
     Q_OBJECT
 
@@ -190,10 +203,7 @@ public:
     // Banks 8 to 14 and the bottom of bank 15 do not exist on the chip.
     static bool existe(Word adresse);
     Word adresseDe(const QModelIndex& index) const;
-    void relis();
 
-    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
-    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
@@ -204,6 +214,7 @@ signals:
     void refuse(const QString& texte);
 
 private:
+    int lignes() const override { return 256 / parLigne; }
     const P18f4550& pic;
     const Releve& releve;
     Debogueur& debogueur;
@@ -211,22 +222,20 @@ private:
 };
 
 // The ports' pins: direction, level and voltage.
-class ModeleBroches : public QAbstractTableModel
+class ModeleBroches : public TableauPuce
 {
     Q_OBJECT
 
 public:
     explicit ModeleBroches(P18f4550& pic, QObject* parent = nullptr);
-    void relis();
     // The pins shown, as (port, bit): those the chip's ports evaluate.
     static std::vector<std::pair<int, int>> broches();
 
-    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
-    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
+    int lignes() const override { return static_cast<int>(liste.size()); }
     P18f4550& pic;
     std::vector<std::pair<int, int>> liste;
 };

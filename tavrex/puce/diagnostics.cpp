@@ -228,9 +228,8 @@ std::string texteInstruction(const Instruction& i, DWord adresse, Word second)
         const std::string reg = banked ? Diagnostics::hex(f, 2) : nomRegistre(f < 0x60 ? f : Word(0xF00 + f));
         return mnemo + " " + reg + suite + (banked ? ", BANKED" : "");
     };
-    const DWord relatif8 = (adresse + 2 + 2 * static_cast<DWord>(static_cast<int8_t>(w & 0xFF))) & 0x7FFF;
-    const int32_t n11 = (w & 0x07FF) >= 0x400 ? (w & 0x07FF) - 0x800 : (w & 0x07FF);
-    const DWord relatif11 = (adresse + 2 + 2 * static_cast<DWord>(n11)) & 0x7FFF;
+    // A jump's target, as the instruction decoded it.
+    const DWord cible = static_cast<DWord>(i.cible(adresse, second));
     switch (n) {
     case Op::MOVFF:
         return "movff " + nomRegistre(w & 0x0FFF) + ", " + nomRegistre(second & 0x0FFF);
@@ -240,13 +239,10 @@ std::string texteInstruction(const Instruction& i, DWord adresse, Word second)
     case Op::BCF: case Op::BSF: case Op::BTFSC: case Op::BTFSS: case Op::BTG:
         return operande(", " + std::to_string((w >> 9) & 0x07));
     case Op::BC: case Op::BN: case Op::BNC: case Op::BNN: case Op::BNOV: case Op::BNZ: case Op::BOV: case Op::BZ:
-        return mnemo + " " + Diagnostics::hex(relatif8);
     case Op::BRA: case Op::RCALL:
-        return mnemo + " " + Diagnostics::hex(relatif11);
-    case Op::CALL: case Op::GOTO: {
-        const DWord cible = 2 * ((static_cast<DWord>(second & 0x0FFF) << 8) | (w & 0xFF));
+        return mnemo + " " + Diagnostics::hex(cible);
+    case Op::CALL: case Op::GOTO:
         return mnemo + " " + Diagnostics::hex(cible) + (n == Op::CALL && (w & 0x0100) ? ", FAST" : "");
-    }
     case Op::RETURN: case Op::RETFIE:
         return mnemo + (w & 0x0001 ? " FAST" : "");
     case Op::LFSR:

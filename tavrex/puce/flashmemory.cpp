@@ -78,7 +78,7 @@ void SegProgram::arme(bool actif)
         if ((n >= Op::BC && n <= Op::CALL) || n == Op::GOTO || n == Op::RCALL) {
             auto* saut = static_cast<InstructionControl8bits*>(i);
             const Word second = adr + 2 < fin ? instr[adr + 2]->getInstr() : 0;
-            const DWord cible = saut->cibleA(adr, second);
+            const DWord cible = static_cast<DWord>(saut->cible(adr, second));
             saut->surveilleSaut(actif && (cible > 0x7FFF || !estCharge(cible)), cible);
         }
     }

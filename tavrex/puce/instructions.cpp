@@ -470,22 +470,6 @@ TAVREX_EN_LIGNE bool InstructionControl8bits::termine(int numero)
     return pris;
 }
 
-DWord InstructionControl8bits::cibleA(DWord adresse, Word second) const
-{
-    switch (code) {
-    case Op::CALL:
-    case Op::GOTO:
-        return 2 * ((static_cast<DWord>(second & 0x0FFF) << 8) | (instr & 0xFF));
-    case Op::BRA:
-    case Op::RCALL: {
-        const int32_t decalage = (instr & 0x07FF) >= 0x400 ? (instr & 0x07FF) - 0x800 : (instr & 0x07FF);
-        return (adresse + 2 + 2 * static_cast<DWord>(decalage)) & 0x7FFF;
-    }
-    default:
-        return (adresse + 2 + 2 * static_cast<DWord>(static_cast<int8_t>(instr & 0xFF))) & 0x7FFF;
-    }
-}
-
 void InstructionControl8bits::surveilleSaut(bool oui, DWord cible)
 {
     cibleHors = cible;
@@ -1114,7 +1098,7 @@ public:
 
 // --- Table -----------------------------------------------------------------------
 
-JeuInstructions::JeuInstructions(P18f4550* p) : processeur(p)
+JeuInstructions::JeuInstructions(P18f4550* p)
 {
     auto base = [p](const char* m, Word mask, Word op, int n) { return new Instruction(m, mask, op, n, p); };
 

@@ -229,9 +229,6 @@ public:
     int32_t cible(DWord adresse, Word suivant) const override;
     Instruction* copie() const override { return new InstructionControl8bits(*this); }
 
-    // The jump's target from its address and the word after it (a CALL's or GOTO's
-    // second word), as the word says it, before the counter's 32 KB mask.
-    DWord cibleA(DWord adresse, Word second) const;
     // A jump to where nothing was loaded says so when it jumps; it runs by ticks
     // meanwhile.
     void surveilleSaut(bool oui, DWord cible);
@@ -483,7 +480,6 @@ public:
 
 private:
     std::vector<Instruction*> jeu;
-    P18f4550* processeur;
 };
 
 #endif

@@ -81,18 +81,6 @@ void P18f4550::stackReset()
     redemarre();
 }
 
-namespace {
-// The word at `adresse` is the first of a two-word instruction.
-bool premierDeDeux(const FlashMemory& fm, DWord adresse)
-{
-    const Word mot = fm.getInstr(adresse)->getInstr();
-    return (mot & 0xF000) == 0xC000      // MOVFF
-           || (mot & 0xFE00) == 0xEC00   // CALL
-           || (mot & 0xFFC0) == 0xEE00   // LFSR
-           || (mot & 0xFF00) == 0xEF00;  // GOTO
-}
-}  // namespace
-
 bool P18f4550::entreDeuxCycles() const
 {
     // Power-on and reset leave the same NOP in the fetch stage: a cycle to come, but
@@ -103,7 +91,7 @@ bool P18f4550::entreDeuxCycles() const
         return false;
     // The flush's NOP has run: the word now fetched may be the second of a skipped
     // two-word instruction, which runs as a NOP too.
-    return premierDeDeux(fm, fetchPC - 2);
+    return fm.getInstr(fetchPC - 2)->deuxMots();
 }
 
 void P18f4550::marque(DWord adresse, bool oui)
@@ -135,7 +123,7 @@ Byte P18f4550::valeurLue(Word adresse) const
 
 bool P18f4550::arreteDevantMarque()
 {
-    if (instrPC >= 2 && premierDeDeux(fm, instrPC - 2)) {
+    if (instrPC >= 2 && fm.getInstr(instrPC - 2)->deuxMots()) {
         instrPtr = static_cast<InstructionArret*>(instrPtr)->remplace();
         return false;
     }

@@ -82,6 +82,8 @@ public:
     void marque(DWord adresse, bool oui);
     bool aDesMarques() const { return nbMarques != 0; }
     bool marqueDevant() const { return fetchPtr->estMarque(); }
+    // A breakpoint's instruction begins next (not the last cycle of the one before).
+    bool marqueEnAttente() const { return marqueDevant() && !entreDeuxCycles(); }
     void franchitMarque()
     {
         if (fetchPtr->estMarque())

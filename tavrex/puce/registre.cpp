@@ -216,7 +216,7 @@ void RegistreTMR2::clrBit(Byte num)
 
 RegistreNonModelise::RegistreNonModelise(const std::string& nom, Diagnostics* diag, Byte genre, bool lu,
                                          Byte masqueRepos, Byte valeurRepos)
-    : RegistreSpecial(nom), diag(diag), genre(genre), lu(lu), masqueRepos(masqueRepos), valeurRepos(valeurRepos)
+    : RegistreEffet(nom), diag(diag), genre(genre), lu(lu), masqueRepos(masqueRepos), valeurRepos(valeurRepos)
 {
 }
 

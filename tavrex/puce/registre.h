@@ -404,7 +404,7 @@ private:
 // `valeurRepos` leaves the module off and says nothing (no mask: every write says).
 // Watched reads make the instructions that read it run by ticks (lectureDirecte
 // clear); once the kind is said the register reads plainly again.
-class RegistreNonModelise : public RegistreSpecial
+class RegistreNonModelise : public RegistreEffet
 {
 public:
     RegistreNonModelise(const std::string& nom, Diagnostics* diag, Byte genre, bool lu, Byte masqueRepos = 0,
@@ -415,25 +415,12 @@ public:
             noteLecture();
         return data;
     }
-    void write(Byte d) override
-    {
-        data = d;
-        noteEcriture();
-    }
-    void setBit(Byte num) override
-    {
-        Registre::setBit(num);
-        noteEcriture();
-    }
-    void clrBit(Byte num) override
-    {
-        Registre::clrBit(num);
-        noteEcriture();
-    }
     void powerOnReset() override { data = 0; }
     void arme(bool actif) override;
 
 private:
+    // Every change of the program: said unless it leaves the module at rest.
+    void applique() override { noteEcriture(); }
     void noteEcriture();
     [[gnu::cold]] void noteLecture();
 

@@ -23,6 +23,7 @@ class TestScenario : public QObject
     Q_OBJECT
 private slots:
     void rejoueALIdentique();
+    void etatEnregistreEtRouvert();
 };
 
 void TestScenario::rejoueALIdentique()
@@ -90,6 +91,41 @@ void TestScenario::rejoueALIdentique()
     QVERIFY(QString::fromStdString(cli.texte).startsWith(QString::fromStdString(vidage(m))));
     QVERIFY(QString::fromStdString(cli.texte)
                 .contains(QStringLiteral("\npose x %1 mm, y %2 mm").arg(m.getX(), 0, 'f', 1).arg(m.getY(), 0, 'f', 1)));
+}
+
+// Fichier > "Enregistrer l'état…" then "Ouvrir un état…" in another window: the same
+// board; a damaged snapshot is refused on the file line and the board kept.
+void TestScenario::etatEnregistreEtRouvert()
+{
+    QTemporaryDir dossier;
+    const QString fichier = dossier.filePath(QStringLiteral("etat.json"));
+    std::string avant;
+    {
+        Simulation simulation;
+        MainWindow w(simulation);
+        QVERIFY(w.getMicro()->chargerProgramme(QStringLiteral(TAVREX_EXAMPLES_DIR "/demo.hex")).reussi());
+        w.getMicro()->setPower(true);
+        simulation.cadence.arrete();
+        simulation.modele.setPotAN0Value(2.5);
+        simulation.seance.avanceJusqua(simulation.seance.horloge() + 80 * ticksParMs);
+        QVERIFY(w.enregistrerEtat(fichier));
+        avant = vidage(simulation.modele);
+    }
+    Simulation simulation;
+    MainWindow w(simulation);
+    QVERIFY(w.ouvrirEtat(fichier));
+    QCOMPARE(QString::fromStdString(vidage(simulation.modele)), QString::fromStdString(avant));
+    QVERIFY(avant.find("|AN0 = 2.50 V") != std::string::npos);
+
+    QFile abime(fichier);
+    QVERIFY(abime.open(QIODevice::ReadWrite));
+    abime.resize(abime.size() / 2);
+    abime.close();
+    QVERIFY(!w.ouvrirEtat(fichier));
+    Ui::FenetreCarteMicro* ui = w.getMicro()->formulaire();
+    QVERIFY(ui->fichier->text().startsWith(QStringLiteral("État refusé")));
+    QVERIFY(!ui->fichier->styleSheet().isEmpty());
+    QCOMPARE(QString::fromStdString(vidage(simulation.modele)), QString::fromStdString(avant));
 }
 
 TAVREX_TESTS_FENETRE(TestScenario)
