@@ -187,12 +187,17 @@ int main(int argc, char** argv)
     if (!note.empty())
         std::fprintf(stderr, "tavrex-cli: %s\n", note.c_str());
     P18f4550& pic = *modele->getProcesseur();
-    // One line on stderr per warning, as it is said; the load's first.
+    // One line on stderr per warning, as it is said; the load's first. Named by the
+    // program given, or the first a scenario or snapshot loads.
+    std::string nomProgramme = donnees.programme;
+    for (const Action& a : o.actions)
+        if (nomProgramme.empty() && a.type == Action::Programme)
+            nomProgramme = a.fichier;
     int avertissements = 0;
     auto avertit = [&](const Diagnostic& d, uint64_t horloge) {
         ++avertissements;
         const std::string texte = (d.auChargement ? "warning: " : "warning ") + texteAvertissement(d, horloge);
-        std::fprintf(stderr, "tavrex-cli: %s: %s\n", o.programmes[0].c_str(), texte.c_str());
+        std::fprintf(stderr, "tavrex-cli: %s: %s\n", nomProgramme.c_str(), texte.c_str());
     };
     for (const Diagnostic& d : pic.diagnostics().liste())
         avertit(d, 0);

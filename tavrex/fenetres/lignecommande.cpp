@@ -24,7 +24,8 @@ bool LigneCommande::demarrer(std::string& erreur)
 {
     // Before the program's load: its words are decoded for the diagnostics asked.
     simulation.modele.getProcesseur()->diagnostics().setMode(options.avertissements);
-    simulation.modele.getProcesseur()->setSilicium(options.silicium);
+    if (options.silicium)
+        simulation.modele.demandeSilicium(true);
     // A scenario loads its files itself, those given in place of its own, and places
     // the robot where it was.
     const bool scenario = options.scenario.present;
@@ -89,7 +90,6 @@ bool LigneCommande::demarrer(std::string& erreur)
         connect(&simulation.cadence, &Cadence::avance, this, &LigneCommande::verifieFin);
         simulation.cadence.suisTempsHorsTension();
     }
-    if (qEnvironmentVariableIsSet("ESSAI_DEB")) { fenetre.montreDebogueur(); fenetre.getDebogueur().ajouteAdresse("boucle"); }
     if (options.powerOn)
         fenetre.getMicro()->setPower(true);
     seance.joueDues();
@@ -118,7 +118,6 @@ void LigneCommande::verifieFin()
         return;
     fini = true;
     simulation.cadence.arrete();
-    if (qEnvironmentVariableIsSet("ESSAI_DEB")) { fenetre.getDebogueur().pause(); fenetre.getFenetreDebogueur()->formulaire()->onglets->setCurrentIndex(qEnvironmentVariableIntValue("ESSAI_ONGLET")); QCoreApplication::processEvents(); }
     int code = 0;
     if (!options.capture.empty() && !fenetre.grab().save(QFile::decodeName(options.capture.c_str()), "PNG")) {
         std::fprintf(stderr, "tavrex: %s: cannot be written\n", options.capture.c_str());
