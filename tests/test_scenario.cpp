@@ -15,6 +15,7 @@
 
 #include <QTemporaryDir>
 
+#include "harness.h"
 #include "lanceur.h"
 #include "preparation.h"
 #include "scenario.h"
@@ -223,4 +224,44 @@ TEST(Scenario, RecordedOnQuittingRefusedWithOneLine)
     std::ifstream encore(d + "/encore.scn");
     const std::string refait((std::istreambuf_iterator<char>(encore)), std::istreambuf_iterator<char>());
     EXPECT_EQ(refait.substr(refait.find("\n#", refait.find("# end"))), texte.substr(texte.find("\n#", texte.find("# end"))));
+}
+
+// The silicon mode asked from the board: taken at once by a chip that has not run,
+// otherwise at the next reset; recorded, told in the header, replayed by the runner.
+TEST(Scenario, SiliconModeTakenAtResetRecordedAndReplayed)
+{
+    QTemporaryDir temporaire;
+    const std::string dossier = temporaire.path().toStdString();
+    Aleatoire::graine(9);
+    Modele m;
+    Seance s(m);
+    Enregistreur enregistreur(m, s, 9);
+    P18f4550& pic = *m.getProcesseur();
+    ASSERT_TRUE(chargeProgramme(m, cheminHex("silicium_sauts")).reussi());
+    m.demandeSilicium(true);
+    EXPECT_TRUE(pic.estSilicium());
+    m.powerOn();
+    s.avanceJusqua(ticksParMs);
+    EXPECT_EQ(ramHex(pic, 0x100, 10), "a2101351553030001100");
+
+    m.demandeSilicium(false);   // running: kept until the reset
+    EXPECT_TRUE(pic.estSilicium());
+    m.appuyeReset();
+    EXPECT_FALSE(pic.estSilicium());
+    m.demandeSilicium(true);    // held in reset: taken at once
+    EXPECT_TRUE(pic.estSilicium());
+    m.demandeSilicium(false);
+    s.avanceJusqua(2 * ticksParMs);
+    m.relacheReset();
+    s.avanceJusqua(3 * ticksParMs);
+    EXPECT_EQ(ramHex(pic, 0x100, 10), "a01010eeee0430ff2222");
+
+    const std::string texte = enregistreur.texte(dossier);
+    EXPECT_NE(texte.find("# mode: silicon"), std::string::npos);
+    EXPECT_NE(texte.find("\n0 silicon on\n"), std::string::npos) << texte;
+    const std::string fichier = dossier + "/mode.scn";
+    std::ofstream(fichier) << texte;
+    const Sortie cli = lanceCli({"--script", fichier, "--dump", "--lcd", "--led"});
+    EXPECT_EQ(cli.code, 0) << cli.erreurs;
+    EXPECT_EQ(cli.texte.substr(0, vidage(m).size()), vidage(m));
 }

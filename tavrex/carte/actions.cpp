@@ -40,6 +40,7 @@ void Action::appliquer(Modele& m) const
     case Programme: chargeProgramme(m, fichier); break;
     case Robot: m.chargeRobot(QFile::decodeName(fichier.c_str())); break;
     case Piste: m.chargePiste(QFile::decodeName(fichier.c_str())); break;
+    case Silicium: m.demandeSilicium(valeur != 0.0); break;
     }
 }
 
@@ -214,6 +215,15 @@ bool lireAction(const std::string& texte, Action& a, std::string& erreur)
         a.valeur = v;
         return true;
     }
+    if (nom == "silicon") {
+        if (m.size() != 2 || (m[1] != "on" && m[1] != "off")) {
+            erreur = "silicon needs on or off";
+            return false;
+        }
+        a.type = Action::Silicium;
+        a.valeur = m[1] == "on" ? 1.0 : 0.0;
+        return true;
+    }
     if (nom == "pose") {
         if (m.size() != 4 || !lireReel(m[1], a.x) || !lireReel(m[2], a.y) || !lireReel(m[3], a.cap)) {
             erreur = "pose needs X Y DEG (mm, mm, heading in degrees)";
@@ -243,13 +253,14 @@ std::string texteAction(const Action& a)
 {
     static const char* const noms[] = {"press", "release", "pot", "reset-press", "reset-release",
                                        "power-off", "power-on", "jack-in", "jack-out", "fdc-press",
-                                       "fdc-release", "pose", "program", "robot", "track"};
+                                       "fdc-release", "pose", "program", "robot", "track", "silicon"};
     std::string t = noms[a.type];
     switch (a.type) {
     case Action::Appuie:
     case Action::Relache: return t + " BP" + std::to_string(a.bouton + 1);
     case Action::Pot: return t + " " + texteReel(a.valeur);
     case Action::Pose: return t + " " + texteReel(a.x) + " " + texteReel(a.y) + " " + texteReel(a.cap);
+    case Action::Silicium: return t + (a.valeur != 0.0 ? " on" : " off");
     case Action::Programme:
     case Action::Robot:
     case Action::Piste:

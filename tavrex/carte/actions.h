@@ -16,7 +16,8 @@ struct Action
         Pose,        // the robot placed on the track: x, y (mm), cap (degrees)
         Programme,   // a HEX file loaded: `fichier`, and its SHA-256 in `empreinte` when known
         Robot,       // a robot file opened: `fichier`
-        Piste        // a track file opened: `fichier`
+        Piste,       // a track file opened: `fichier`
+        Silicium     // the silicon mode asked for (`valeur` 1) or left (0)
     };
     uint64_t ticks = 0;   // from the start of the run
     Type type = PowerOn;

@@ -74,6 +74,8 @@ public:
 
     Lecteur sous(const char* cle) const { return Lecteur(valeur(cle).toObject(), chemin + cle + ".", erreur); }
     bool ok() const { return erreur->empty(); }
+    // For the keys a later build added: a file without them reads as before.
+    bool contient(const char* cle) const { return o.contains(QLatin1String(cle)); }
 
     QJsonValue valeur(const char* cle) const
     {
@@ -540,13 +542,18 @@ QJsonObject EtatModele::carte(const Modele& m)
                            {"timeOut", grand(lcd.timeOut)}, {"time", grand(lcd.time)},
                            {"state", static_cast<int>(lcd.etat)}, {"input", lcd.dirInput}};
     return {{"power", m.power}, {"buttons", boutons}, {"led", led}, {"pot", pot}, {"lcd", oLcd},
-            {"jack", contact(m.jack)}, {"switch", contact(m.fdc)}, {"switchForced", m.fdcForce}};
+            {"jack", contact(m.jack)}, {"switch", contact(m.fdc)}, {"switchForced", m.fdcForce},
+            {"siliconAsked", m.silicium}, {"resetTime", grand(m.instantReset)}};
 }
 
 void EtatModele::carte(const Lecteur& l, Modele& m)
 {
     m.power = l.booleen("power");
     m.fdcForce = l.booleen("switchForced");
+    if (l.contient("siliconAsked")) {
+        m.silicium = l.booleen("siliconAsked");
+        m.instantReset = l.grand("resetTime");
+    }
     const QJsonArray boutons = l.tableau("buttons", 3);
     BoutonCNX* b[3] = {&m.bp0, &m.bp1, &m.bp2};
     for (int i = 0; i < boutons.size(); ++i) {

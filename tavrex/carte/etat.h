@@ -29,6 +29,7 @@
 //       "ports": { "A": { "analog", "changed", "marks", "undecided", "evaluated" }, ... }
 //     },
 //     "board": { "power", "buttons": [...], "pot", "led", "jack", "switch", "switchForced",
+//                "siliconAsked", "resetTime",     the mode asked, the chip's last reset
 //                "lcd": { "display": [ "hex line 1", "hex line 2" ], "text": [...], ... } },
 //     "robot": { "x", "y", "theta", "cos", "sin", "time", "step",
 //                "left": {...}, "right": {...}, "sensors": [...] }

@@ -165,7 +165,7 @@ void Modele::powerOn()
     // A new run: what the program relies on may be said again.
     pic.nouvelleExecution();
     lcd.powerOn();
-    pic.powerOnReset();
+    resetPuce();
     moteurG->reset();
     moteurD->reset();
     echant = 0;
@@ -192,7 +192,7 @@ void Modele::appuyeReset()
     if (!power)
         return;
     emit setPowerOff();
-    pic.powerOnReset();
+    resetPuce();
     lcd.reset();
 }
 
@@ -201,9 +201,34 @@ void Modele::relacheReset()
     signale(action(Action::ResetRelache));
     if (!power)
         return;
-    pic.powerOnReset();
+    resetPuce();
     lcd.reset();
     emit setPowerOn();
+}
+
+void Modele::resetPuce()
+{
+    if (silicium != pic.estSilicium()) {
+        pic.setSilicium(silicium);
+        emit modeSilicium();
+    }
+    pic.powerOnReset();
+    instantReset = pic.time();
+}
+
+void Modele::demandeSilicium(bool oui)
+{
+    Action a = action(Action::Silicium);
+    a.valeur = oui ? 1.0 : 0.0;
+    signale(a);
+    silicium = oui;
+    // A chip that has not run since its reset takes it now, as if asked before.
+    if (silicium != pic.estSilicium() && (!power || pic.time() == instantReset)) {
+        pic.setSilicium(silicium);
+        if (power)
+            pic.powerOnReset();
+    }
+    emit modeSilicium();
 }
 
 void Modele::actionneBouton(int n, bool appuye)

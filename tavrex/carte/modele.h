@@ -234,6 +234,11 @@ public:
     ContactFdcCNX* getFdc() { return &fdc; }
     const ContactFdcCNX* getFdc() const { return &fdc; }
     bool isPowered() const { return power; }
+    // The silicon mode asked for, which the chip takes at once when it is not running
+    // (off, held in reset, or not yet past its reset), otherwise at the next power-on or
+    // reset.
+    void demandeSilicium(bool oui);
+    bool siliciumDemande() const { return silicium; }
     bool isFdcForce() const { return fdcForce; }
     uint64_t time() const { return pic.time(); }
 
@@ -355,6 +360,8 @@ signals:
     // the list cleared by a new program.
     void diagnostic(const Diagnostic& d);
     void diagnosticsEffaces();
+    // The silicon mode asked for, or the chip's, changed.
+    void modeSilicium();
     void fdcChange();
     void captCNYChange();
     void deplaceRombo(double x, double y, double theta);
@@ -385,6 +392,8 @@ public slots:
 
 private:
     void executeJusquaMarque(uint64_t arret);
+    // The chip reset from here: the mode asked for taken first.
+    void resetPuce();
     // Wires a contact to pin `index` (-1: unwires it); `indexActuel` is its pin.
     bool contactConnecte(Connexion& contact, int& indexActuel, int index);
     void detache(Connexion& c);
@@ -412,6 +421,8 @@ private:
     bool pwm1aGauche = true;
     std::vector<CaptIrCNX*> tabCaptIR;
     bool power = false;
+    bool silicium = false;        // the mode asked for
+    uint64_t instantReset = 0;    // the chip's time at its last reset from here
     int nbPins = nbPinsRobot;
     Pin* pin[nbPinsRobot] = {};
     Piste piste;

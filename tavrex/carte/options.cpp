@@ -241,7 +241,7 @@ const DescOption tableOptions[] = {
              return v == "none" || v == "once" || v == "all";
          });
      }},
-    {"--silicon", "", "silicon mode: writes to PCL jump, TOSU/TOSH/TOSL and STKPTR change the stack", true, true,
+    {"--silicon", "", "silicon mode: interrupts, writes to PCL, TOSU/TOSH/TOSL and STKPTR as on the chip", true, true,
      DRAPEAU(silicium)},
     {"--strict", "", "exit with status 3 after the run when a warning was said", true, false, DRAPEAU(strict)},
     {"--check", "FILE.chk", "grade the programs against a check file", true, false, CHEMIN(check)},

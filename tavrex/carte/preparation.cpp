@@ -116,7 +116,8 @@ std::unique_ptr<Modele> prepareCarte(const DonneesCarte& d, std::string& erreur,
     Aleatoire::graine(d.graine);
     auto modele = std::make_unique<Modele>();
     modele->getProcesseur()->diagnostics().setMode(d.avertissements);
-    modele->getProcesseur()->setSilicium(d.silicium);
+    if (d.silicium)
+        modele->demandeSilicium(true);
     // No program: a scenario loads its own.
     if (!d.programme.empty()) {
         const ChargementHex hex = chargeProgramme(*modele, d.programme);

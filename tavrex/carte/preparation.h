@@ -61,7 +61,7 @@ struct DonneesCarte
     uint64_t graine = Aleatoire::graineParDefaut;
     // What the chip's diagnostics say, set before the load.
     Diagnostics::Mode avertissements = Diagnostics::Mode::UneFois;
-    // The chip's silicon mode, also set before the load.
+    // The chip's silicon mode, asked before the load.
     bool silicium = false;
 };
 

@@ -1,5 +1,6 @@
 #include "scenario.h"
 
+#include <algorithm>
 #include <cinttypes>
 #include <cstdio>
 #include <fstream>
@@ -179,6 +180,12 @@ std::string texteScenario(const std::vector<Action>& actions, uint64_t graine, u
     std::snprintf(graineHex, sizeof graineHex, "0x%" PRIx64, graine);
     t += std::string("# seed: ") + graineHex + "\n";
     t += "# end: " + texteInstant(fin) + "\n";
+    // The mode each run of the record began in: the actions set it, the line tells it.
+    const bool silicium = std::any_of(actions.begin(), actions.end(), [](const Action& a) {
+        return a.type == Action::Silicium && a.valeur != 0.0;
+    });
+    if (silicium)
+        t += "# mode: silicon (interrupts, PCL and the stack as on the chip)\n";
     t += "# One \"T ACTION\" a line, T in ms of chip time to the tick (1/48,000 ms). Replayed by\n"
          "# tavrex-cli --script FILE (headless) or tavrex --script FILE (in the window).\n";
     for (const Action& a : actions) {

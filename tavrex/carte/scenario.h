@@ -13,6 +13,7 @@
 //   # track: piste001.pis
 //   # seed: 0x7a5e12c4f0550
 //   # end: 2501.354166667
+//   # mode: silicon (...)          when a run of the record was in the silicon mode
 //   0 track "piste001.pis"
 //   0 program "demo.hex" 5f1c...
 //   0 power-on

@@ -51,6 +51,23 @@ FenetreCarteMicro::FenetreCarteMicro(Modele& m, QWidget* parent)
         ui->marqueDiagnostics->setToolTip(tr("%n diagnostic(s) non lu(s) : cliquer pour le(s) voir", "", n));
     });
     connect(ui->bandeDiagnostics, &BandeDiagnostics::instructionChoisie, this, &FenetreCarteMicro::diagnosticChoisi);
+
+    // The silicon mode's mark: the chip while it is in that mode, greyed while it
+    // waits for the next reset to enter it.
+    connect(modele, &Modele::modeSilicium, this, &FenetreCarteMicro::montreModeSilicium);
+    montreModeSilicium();
+}
+
+void FenetreCarteMicro::montreModeSilicium()
+{
+    const bool puce = modele->getProcesseur()->estSilicium();
+    const bool demande = modele->siliciumDemande();
+    ui->marqueSilicium->setVisible(puce || demande);
+    ui->marqueSilicium->setEnabled(puce);
+    ui->marqueSilicium->setToolTip(
+        puce == demande ? tr("Mode silicium : interruptions, PCL et pile comme sur la puce")
+        : demande       ? tr("Mode silicium au prochain reset")
+                        : tr("Mode silicium jusqu'au prochain reset"));
 }
 
 FenetreCarteMicro::~FenetreCarteMicro()

@@ -93,6 +93,7 @@ private:
     // Reads the file and shows how it went on the file label.
     ChargementHex lireFichier(const QString& chemin);
     void montreDiagnostics(bool oui);
+    void montreModeSilicium();
 
     Ui::FenetreCarteMicro* ui;
     Modele* modele;

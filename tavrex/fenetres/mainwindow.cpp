@@ -13,6 +13,7 @@
 #include <QMdiSubWindow>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QWindow>
 
@@ -107,6 +108,14 @@ MainWindow::MainWindow(Simulation& simulation, QWidget* parent)
         // The board fills the room the bar leaves, or makes room for it.
         if (simple)
             organiser();
+    });
+
+    // The silicon mode: asked from the menu, taken by the chip at its next reset; the
+    // entry follows the board (a scenario replayed, a state opened).
+    connect(ui->action_Mode_silicium, &QAction::triggered, &modele, &Modele::demandeSilicium);
+    connect(&modele, &Modele::modeSilicium, this, [this] {
+        const QSignalBlocker bloque(ui->action_Mode_silicium);
+        ui->action_Mode_silicium->setChecked(modele.siliciumDemande());
     });
 
     apropos = new Apropos;
@@ -499,6 +508,7 @@ bool MainWindow::ouvrirEtat(const QString& chemin)
         micro->setPower(essai->isPowered());
         if (restaureEtat(etat, modele, &seance, erreur)) {
             enregistreur.reprend(f.actions, f.graine);
+            emit modele.modeSilicium();
             // The widgets follow: the LCD, the robot.
             LcdScreen& lcd = *modele.getLcd();
             for (int y = 0; y < 2; ++y)

@@ -280,6 +280,18 @@
             <numerusform>%n unread diagnostics: click to see them</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Mode silicium : interruptions, PCL et pile comme sur la puce</source>
+        <translation>Silicon mode: interrupts, PCL and the stack as on the chip</translation>
+    </message>
+    <message>
+        <source>Mode silicium au prochain reset</source>
+        <translation>Silicon mode from the next reset</translation>
+    </message>
+    <message>
+        <source>Mode silicium jusqu&apos;au prochain reset</source>
+        <translation>Silicon mode until the next reset</translation>
+    </message>
 </context>
 <context>
     <name>FenetreDebogueur</name>
@@ -891,6 +903,14 @@ or a condition on a register or a RAM byte (0x020 == 5, PORTB &amp; 0x08 == 0)</
     <message>
         <source>Scénario non enregistré : impossible d&apos;écrire %1</source>
         <translation>Scenario not saved: cannot write %1</translation>
+    </message>
+    <message>
+        <source>Mode &amp;silicium</source>
+        <translation>&amp;Silicon mode</translation>
+    </message>
+    <message>
+        <source>Interruptions, PCL et pile comme sur la puce (au prochain reset)</source>
+        <translation>Interrupts, PCL and the stack as on the chip (from the next reset)</translation>
     </message>
 </context>
 <context>

@@ -113,6 +113,13 @@ void SegProgram::calculInstr(DWord adr)
     instr[adr] = marquee ? new InstructionArret(i) : i;
 }
 
+void SegProgram::redecode()
+{
+    for (DWord adr = 0; adr < fin; adr += 2)
+        if (estCharge(adr))
+            calculInstr(adr);
+}
+
 void SegProgram::marque(DWord adr, bool oui)
 {
     if (adr >= fin || (adr & 1) || instr[adr]->estMarque() == oui)

@@ -55,6 +55,8 @@ public:
     // The per-address objects in one array that never moves (the fetch reads it).
     Instruction* const* tableInstr() const { return instr.data(); }
     void calculInstr(DWord adr);
+    // Every loaded word decoded again (what a decoding reads of the registers changed).
+    void redecode();
     // Whether a load wrote the word at `adr` (an even address).
     bool estCharge(DWord adr) const { return adr < fin && !estInitial(instr[adr]); }
     // For the diagnostics (`actif`), or not: the word just past each stretch of loaded
@@ -135,6 +137,7 @@ public:
     bool bitWDTEN();
     bool estCharge(DWord adr) const { return program->estCharge(adr); }
     void arme(bool actif) { program->arme(actif); }
+    void redecode() { program->redecode(); }
 
     int readFromHex(const char* filename);
     const BilanLecture& bilan() const { return dernierBilan; }

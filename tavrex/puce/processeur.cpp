@@ -60,6 +60,18 @@ void P18f4550::powerOnReset()
     evaluePorts();
 }
 
+void P18f4550::setSilicium(bool oui)
+{
+    if (oui == silicium)
+        return;
+    silicium = oui;
+    dm.setSilicium(oui);
+    fm.redecode();
+    arme();
+    // The pipeline held objects that the decoding replaced.
+    fetchPtr = instrPtr = jeu.nop();
+}
+
 void P18f4550::redemarre()
 {
     // From inside an instruction's phase, the rest of the cycle executes the NOP

@@ -138,12 +138,9 @@ public:
     ListeEvts* getListeEvts() { return &evts; }
     uint64_t time() const { return temps; }
     // The silicon mode: PCL and the stack's registers connected as on the chip. Set
-    // before the program's load (its words read whether PCL reads plainly).
-    void setSilicium(bool oui)
-    {
-        silicium = oui;
-        dm.setSilicium(oui);
-    }
+    // between runs; the program's words, whose decoding reads whether PCL reads
+    // plainly, are decoded again, so the chip must be reset before it runs on.
+    void setSilicium(bool oui);
     bool estSilicium() const { return silicium; }
     Diagnostics& diagnostics() { return diag; }
     const Diagnostics& diagnostics() const { return diag; }

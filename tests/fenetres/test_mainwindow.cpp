@@ -37,6 +37,7 @@ private slots:
     void touchesApresUnChamp();
     void modeSimple();
     void diagnosticsEnModeSimple();
+    void modeSilicium();
     void modeCompletALEcran_data();
     void modeCompletALEcran();
     void tuilesSuiventLaFenetre();
@@ -242,6 +243,36 @@ void TestMainWindow::diagnosticsEnModeSimple()
     QCoreApplication::processEvents();
     QVERIFY(!carte->bandeDiagnostics->isVisible());
     QCOMPARE(w.height(), hauteur);
+}
+
+// The menu's silicon mode, taken by the chip at the reset: the mark greyed until then,
+// the entry following a mode asked by the board (a replayed scenario).
+void TestMainWindow::modeSilicium()
+{
+    Simulation simulation;
+    MainWindow w(simulation);
+    Ui::FenetreCarteMicro* carte = w.getMicro()->formulaire();
+    const P18f4550& pic = *simulation.modele.getProcesseur();
+    QVERIFY(w.getMicro()->chargerProgramme(QStringLiteral(TAVREX_TEST_HEX_DIR "/silicium_sauts.hex")).reussi());
+    QVERIFY(!carte->marqueSilicium->isVisibleTo(w.getMicro()));
+    w.getMicro()->setPower(true);
+    simulation.seance.avanceJusqua(ticksParMs);
+    w.formulaire()->action_Mode_silicium->trigger();
+    QVERIFY(!pic.estSilicium());
+    QVERIFY(carte->marqueSilicium->isVisibleTo(w.getMicro()) && !carte->marqueSilicium->isEnabled());
+    QTest::mouseClick(carte->reset, Qt::LeftButton);
+    QVERIFY(pic.estSilicium() && carte->marqueSilicium->isEnabled());
+    simulation.seance.avanceJusqua(3 * ticksParMs);
+    // The jump table's case 2 and the table's entry 3, which the default mode misses.
+    QCOMPARE(pic.getDM()->readDirect(0x100), Byte(0xa2));
+    QCOMPARE(pic.getDM()->readDirect(0x102), Byte(0x13));
+
+    simulation.modele.demandeSilicium(false);
+    QVERIFY(!w.formulaire()->action_Mode_silicium->isChecked());
+    QVERIFY(carte->marqueSilicium->isVisibleTo(w.getMicro()));
+    w.getMicro()->setPower(false);
+    w.getMicro()->setPower(true);
+    QVERIFY(!pic.estSilicium() && !carte->marqueSilicium->isVisibleTo(w.getMicro()));
 }
 
 namespace {
