@@ -130,6 +130,9 @@ Byte P18f4550::valeurLue(Word adresse) const
         return static_cast<Byte>(timer0->getTmr0());
     if (adresse == DataMemory::TMR2)
         return timer2->tmr2Lu();
+    // Connected to the counter: its low byte, the next instruction's address.
+    if (adresse == DataMemory::PCL && silicium)
+        return static_cast<Byte>(fetchPC);
     return dm.readDirect(adresse);
 }
 

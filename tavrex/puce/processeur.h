@@ -92,8 +92,9 @@ public:
 
     // The byte a program's read of `adresse` would give now, without the read's own
     // effects (TMR0H latched, a port's devices refreshed): the registers counted on
-    // demand (TMR0L, TMR2) brought up to date, the others as stored (PORTx: the
-    // levels of the pins' last evaluation).
+    // demand (TMR0L, TMR2) brought up to date, PCL in the silicon mode the next
+    // instruction's address, the others as stored (PORTx: the levels of the pins' last
+    // evaluation).
     Byte valeurLue(Word adresse) const;
     // A data memory write from outside the program (the debugger's, between two
     // instructions), made as an instruction's Q4 makes it: the register's own write,
