@@ -10,6 +10,7 @@
 #include "evenement.h"
 #include "flashmemory.h"
 #include "instructions.h"
+#include "interruptions.h"
 #include "ports.h"
 #include "pwm.h"
 #include "timer0.h"
@@ -136,6 +137,7 @@ public:
     Pwm* getPwm1() { return &pwm1; }
     Pwm* getPwm2() { return &pwm2; }
     ListeEvts* getListeEvts() { return &evts; }
+    Interruptions* interruptions() { return &interr; }
     uint64_t time() const { return temps; }
     // The silicon mode: PCL and the stack's registers connected as on the chip. Set
     // before the program's load (its words read whether PCL reads plainly).
@@ -205,6 +207,10 @@ private:
     // Q2 to Q4 tick by tick, then the second cycle if there is one.
     int cycleParTicks()
     {
+        // Q1 samples the interrupt flags: only an interrupt that may wait keeps its
+        // event registered (silicon mode).
+        if (interr.estEnregistre())
+            prendInterruption();
         ++temps;
         finDeTick();
         if (instrPtr == nopProto)
@@ -272,6 +278,8 @@ private:
     // The second cycle of a two-cycle instruction, tick by tick.
     int secondCycle()
     {
+        if (interr.estEnregistre())
+            noteSecondCycle();
         ++temps;
         recharge();
         finDeTick();
@@ -319,6 +327,13 @@ private:
     }
     void evaluePorts();
     void redemarre();
+    // Q1 of a cycle that begins an instruction, or the last cycle of one, with an
+    // interrupt that may wait: the vectoring, if one does.
+    [[gnu::noinline]] void prendInterruption();
+    // Q1 of a two-cycle instruction's second cycle: an interrupt seen waiting here
+    // vectors after it with one cycle fewer (that cycle stands for the first of the
+    // two that vectoring takes).
+    [[gnu::noinline]] void noteSecondCycle() { secondCycleVu = interr.vecteur() != 0; }
     [[gnu::cold]] void signalePile(uint64_t ticks);
     // What watches for the diagnostics, armed as their mode asks.
     void arme();
@@ -347,6 +362,9 @@ private:
     DataMemory dm;   // after the devices its registers belong to
     uint64_t temps = 0;
     ListeEvts evts;
+    Interruptions interr{this};   // after the list it registers in
+    // An interrupt was seen waiting at the Q1 of a second cycle (silicon mode).
+    bool secondCycleVu = false;
     // Set by a reset from inside an instruction: the cycle's remaining ticks do no
     // instruction work and do not advance the program counter. Q1 clears it.
     bool cycleAbandonne = false;
