@@ -18,10 +18,12 @@ inline std::string cheminHex(const std::string& nom)
     return std::string(TAVREX_TEST_HEX_DIR) + "/" + nom + ".hex";
 }
 
-// A chip on the heap (its event wheel and data memory are large) with NAME.hex loaded.
-inline std::unique_ptr<P18f4550> chargeProgramme(const std::string& nom)
+// A chip on the heap (its event wheel and data memory are large) with NAME.hex loaded,
+// in the silicon mode or not.
+inline std::unique_ptr<P18f4550> chargeProgramme(const std::string& nom, bool silicium = false)
 {
     auto p = std::make_unique<P18f4550>();
+    p->setSilicium(silicium);
     p->readFromHex(cheminHex(nom).c_str());
     return p;
 }

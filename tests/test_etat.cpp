@@ -26,6 +26,7 @@ namespace fs = std::filesystem;
 struct Cas
 {
     std::string programme, robot, piste;
+    bool silicium = false;
 };
 
 // A board prepared from `c`, switched on at the clock's 0, the actions planned.
@@ -40,6 +41,7 @@ struct Marche
         d.pose = !c.piste.empty();
         d.poseX = -400.0;
         d.poseY = -1400.0;
+        d.silicium = c.silicium;
         std::string erreur, note;
         m = prepareCarte(d, erreur, note);
         EXPECT_TRUE(m) << erreur;
@@ -67,6 +69,9 @@ std::vector<Cas> programmes()
     for (const auto& e : fs::directory_iterator(TAVREX_TEST_HEX_DIR))
         if (e.path().extension() == ".hex")
             cas.push_back({e.path().string(), {}, {}});
+    // Interrupts (BP2 on RB4 with the RB change, Timer0) cut anywhere, pending ones too.
+    cas.push_back({TAVREX_TEST_HEX_DIR "/silicium_rb.hex", {}, {}, true});
+    cas.push_back({TAVREX_TEST_HEX_DIR "/silicium_latence.hex", {}, {}, true});
     cas.push_back({TAVREX_EXAMPLES_DIR "/demo.hex", {}, {}});
     cas.push_back({TAVREX_EXAMPLES_DIR "/suiveur.hex", TAVREX_ROBOT_EXEMPLE, TAVREX_EXAMPLES_SRC_DIR "/piste001.pis"});
     cas.push_back({TAVREX_EXAMPLES_DIR "/demo.hex", TAVREX_ROBOT_EXEMPLE, TAVREX_EXAMPLES_SRC_DIR "/piste001.pis"});
@@ -86,7 +91,9 @@ TEST(Etat, SavedLoadedAndRunOnEqualsOneRun)
             std::vector<Action> actions(3);
             std::string raison;
             for (size_t i = 0; i < actions.size(); ++i) {
-                lireAction(i == 0 ? "press BP1" : i == 1 ? "pot 3.3" : "release BP1", actions[i], raison);
+                lireAction(i == 0 ? (c.silicium ? "press BP2" : "press BP1") : i == 1 ? "pot 3.3"
+                                  : (c.silicium ? "release BP2" : "release BP1"),
+                           actions[i], raison);
                 actions[i].ticks = hasard() % (t1 + t2);
                 actions[i].ordre = static_cast<int>(i);
             }
@@ -212,4 +219,24 @@ TEST(Etat, RefusalsAreOneLineNamingTheFile)
         EXPECT_EQ(std::count(s.erreurs.begin(), s.erreurs.end(), '\n'), 1) << s.erreurs;
         EXPECT_EQ(lanceCli({"--diff-state", bon, chemin}).code, c.codeDiff);
     }
+}
+
+// A state of the silicon mode is refused by a board of the default mode (and the
+// other way round), in one line; built from the state, the board takes its mode.
+TEST(Etat, TheModeOfTheStateIsTheBoards)
+{
+    const Cas silicium{TAVREX_TEST_HEX_DIR "/silicium_rb.hex", {}, {}, true};
+    Marche marche(silicium, {});
+    marche.s->avanceJusqua(ticksParMs);
+    EtatLu lu;
+    std::string erreur;
+    ASSERT_TRUE(analyseEtat(marche.texte(silicium), "s.json", lu, erreur)) << erreur;
+    Cas defaut = silicium;
+    defaut.silicium = false;
+    Marche autre(defaut, {});
+    EXPECT_FALSE(restaureEtat(lu, *autre.m, autre.s.get(), erreur));
+    EXPECT_EQ(erreur, "s.json: saved in the silicon mode, the board runs in the default mode");
+    const auto m = prepareCarteEtat(lu, {}, erreur);
+    ASSERT_TRUE(m) << erreur;
+    EXPECT_TRUE(m->getProcesseur()->estSilicium());
 }

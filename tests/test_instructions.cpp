@@ -492,7 +492,7 @@ TEST(InstrSilicium, ComputedGotosAndTheStackRegistersInBothModes)
             << c.programme << (c.silicium ? ", silicon" : ", default");
     }
     // What the silicon mode models is not said as left out.
-    for (const char* nom : {"diag_pcl", "diag_tos", "diag_stkptr"}) {
+    for (const char* nom : {"diag_pcl", "diag_tos", "diag_stkptr", "diag_interruptions", "diag_retfie"}) {
         auto p = std::make_unique<P18f4550>();
         p->setSilicium(true);
         p->readFromHex(cheminHex(nom).c_str());

@@ -58,12 +58,16 @@ TEST(Processor, SingleTicksFollowTheSameStatesAsWholeInstructions)
     // at every instruction boundary.
     // Quiet instructions (access RAM, plain SFR reads) run their cycle at once, the
     // others tick by tick: the programs mix both, with and without events nearby.
+    // Both modes: in the silicon one the interrupt programs vector at every kind of
+    // word.
+    for (bool silicium : {false, true})
     for (const char* nom : {"instr_arith", "instr_call", "instr_fsr", "instr_table", "instr_skip", "instr_bank",
                             "instr_branch", "instr_misc", "carte_entrees", "lcd_busy", "periph_timer0",
-                            "periph_timer2", "periph_adc", "periph_timer0_lectures", "periph_adc_reprises"}) {
-        SCOPED_TRACE(nom);
-        auto a = chargeProgramme(nom);
-        auto b = chargeProgramme(nom);
+                            "periph_timer2", "periph_adc", "periph_timer0_lectures", "periph_adc_reprises",
+                            "silicium_interruptions", "silicium_imbrication", "silicium_latence", "silicium_rb"}) {
+        SCOPED_TRACE(std::string(nom) + (silicium ? ", silicon" : ""));
+        auto a = chargeProgramme(nom, silicium);
+        auto b = chargeProgramme(nom, silicium);
         // At least 3,000 instructions, and the programs that store samples to their end.
         auto arrive = [&] { return a->getFetchPtr()->getInstr() == motBraSurPlace; };
         for (int i = 0; i < 3000 || (i < 40000 && !arrive()); ++i) {
@@ -179,12 +183,13 @@ TEST(Processor, QuietRunsReachTheSameStatesAsSingleTicks)
     // start of their cycle; jumps, skips, table reads, a stack-overflow reset) against
     // single ticks, with the event falling at every phase of the cycles, so that each
     // kind of word runs both ways and each way out of a stretch is taken.
+    for (bool silicium : {false, true})
     for (const char* nom : {"instr_fsr", "instr_bank", "instr_table", "instr_call", "instr_skip", "instr_branch",
-                            "cmp_memory", "cmp_control"}) {
+                            "cmp_memory", "cmp_control", "silicium_latence", "silicium_rb"}) {
         for (uint16_t periode : {7, 29, 613}) {
-            SCOPED_TRACE(std::string(nom) + " period " + std::to_string(periode));
-            auto a = chargeProgramme(nom);
-            auto b = chargeProgramme(nom);
+            SCOPED_TRACE(std::string(nom) + " period " + std::to_string(periode) + (silicium ? ", silicon" : ""));
+            auto a = chargeProgramme(nom, silicium);
+            auto b = chargeProgramme(nom, silicium);
             uint64_t debuts = 0;
             compareCoursesEtTicks(*a, *b, 40000, periode, 400, debuts);
             EXPECT_GT(debuts, 5000u);
@@ -205,7 +210,6 @@ TEST(Processor, RandomProgramsRunAlikeByRunsAndBySingleTicks)
         return hasard >> 8;
     };
     for (int essai = 0; essai < 24; ++essai) {
-        SCOPED_TRACE("program " + std::to_string(essai));
         // Jumps go forward inside the program, which loops (a `bra` back to its start
         // at the end): the run neither slides through empty program memory nor stays
         // in one short loop.
@@ -227,15 +231,22 @@ TEST(Processor, RandomProgramsRunAlikeByRunsAndBySingleTicks)
             mots[i] = w;
         }
         mots.back() = BRA(-256);
-        auto a = std::make_unique<P18f4550>();
-        auto b = std::make_unique<P18f4550>();
-        ecrire(*a, 0, mots);
-        ecrire(*b, 0, mots);
-        a->powerOnReset();
-        b->powerOnReset();
-        uint64_t debuts = 0;
-        compareCoursesEtTicks(*a, *b, 30000, 61, 300, debuts);
-        EXPECT_GT(debuts, 3000u);
+        // In the silicon mode the words that write INTCON, PIRx, PIEx or RCON make
+        // interrupts too, which vector into the program.
+        for (bool silicium : {false, true}) {
+            SCOPED_TRACE("program " + std::to_string(essai) + (silicium ? ", silicon" : ""));
+            auto a = std::make_unique<P18f4550>();
+            auto b = std::make_unique<P18f4550>();
+            a->setSilicium(silicium);
+            b->setSilicium(silicium);
+            ecrire(*a, 0, mots);
+            ecrire(*b, 0, mots);
+            a->powerOnReset();
+            b->powerOnReset();
+            uint64_t debuts = 0;
+            compareCoursesEtTicks(*a, *b, 30000, 61, 300, debuts);
+            EXPECT_GT(debuts, 3000u);
+        }
     }
 }
 

@@ -74,8 +74,13 @@ public:
 
     Lecteur sous(const char* cle) const { return Lecteur(valeur(cle).toObject(), chemin + cle + ".", erreur); }
     bool ok() const { return erreur->empty(); }
-    // For the keys a later build added: a file without them reads as before.
-    bool contient(const char* cle) const { return o.contains(QLatin1String(cle)); }
+    // Keys added since the format's first version: absent, the old default holds.
+    bool a(const char* cle) const { return o.contains(QLatin1String(cle)); }
+    void refuse(const std::string& texte) const
+    {
+        if (erreur->empty())
+            *erreur = texte;
+    }
 
     QJsonValue valeur(const char* cle) const
     {
@@ -185,8 +190,16 @@ private:
     static Evenements evenements(Modele& m)
     {
         P18f4550& p = m.pic;
-        return {{"adc", &p.adc}, {"pwm1", &p.pwm1}, {"pwm2", &p.pwm2},
-                {"robot", &m},   {"timer0", p.timer0}, {"timer2", p.timer2}};
+        Interruptions& i = p.interr;
+        return {{"adc", &p.adc},       {"pwm1", &p.pwm1},   {"pwm2", &p.pwm2},   {"robot", &m},
+                {"timer0", p.timer0},  {"timer2", p.timer2}, {"interrupts", &i}, {"int0", &i.int0},
+                {"int1", &i.int1},     {"int2", &i.int2},   {"rbChange", &i.rb}};
+    }
+    // The silicon mode's events, absent from the files of the default mode.
+    static bool optionnel(const char* nom)
+    {
+        return std::strcmp(nom, "interrupts") == 0 || std::strncmp(nom, "int", 3) == 0 ||
+               std::strcmp(nom, "rbChange") == 0;
     }
 
     static QJsonObject connexion(const Connexion& c)
@@ -277,6 +290,9 @@ QJsonObject EtatModele::puce(const P18f4550& p)
     o.insert("abandoned", p.cycleAbandonne);
     o.insert("portsChanged", p.portsModifies);
     o.insert("phase", p.etat);
+    o.insert("silicium", p.silicium);
+    if (p.silicium)
+        o.insert("interrupts", QJsonObject{{"secondCycleSeen", p.secondCycleVu}, {"rbLatch", hex(p.interr.rbLu, 2)}});
     QJsonArray pile;
     for (unsigned v : dm.stack)
         pile.append(hex(v, 6));
@@ -340,6 +356,19 @@ void EtatModele::puce(const Lecteur& l, P18f4550& p)
     p.cycleAbandonne = l.booleen("abandoned");
     p.portsModifies = l.booleen("portsChanged");
     p.etat = static_cast<int>(l.entier("phase", 0, 7));
+    // The mode is the board's, set before its program's load: a state of the other
+    // one is refused.
+    const bool silicium = l.a("silicium") && l.booleen("silicium");
+    if (silicium != p.silicium)
+        l.refuse(silicium ? "saved in the silicon mode, the board runs in the default mode"
+                          : "saved in the default mode, the board runs in the silicon mode");
+    if (l.a("interrupts")) {
+        const Lecteur li = l.sous("interrupts");
+        p.secondCycleVu = li.booleen("secondCycleSeen");
+        p.interr.rbLu = static_cast<Byte>(li.grand("rbLatch", 255));
+    } else {
+        p.secondCycleVu = false;
+    }
     const QJsonArray pile = l.tableau("stack", 32);
     for (int i = 0; i < pile.size(); ++i) {
         bool bon = false;
@@ -453,7 +482,8 @@ QJsonObject EtatModele::evts(Modele& m)
                 prevus.append(QJsonObject{{"event", n}, {"in", static_cast<int>(k)}});
     QJsonObject enregistres;
     for (const auto& c : connus)
-        enregistres.insert(c.first, QJsonObject{{"at", c.second->instantEnreg}, {"list", c.second->liste != nullptr}});
+        if (m.pic.silicium || !optionnel(c.first))
+            enregistres.insert(c.first, QJsonObject{{"at", c.second->instantEnreg}, {"list", c.second->liste != nullptr}});
     return {{"passes", grand(liste.passes)},
             {"free", grand(liste.prochain - liste.passes)},
             {"scheduled", prevus},
@@ -491,6 +521,10 @@ void EtatModele::evts(const Lecteur& l, Modele& m)
     const Lecteur lr = l.sous("registered");
     std::vector<std::pair<int, bool>> enregistrements;
     for (const auto& c : connus) {
+        if (optionnel(c.first) && !lr.a(c.first)) {
+            enregistrements.emplace_back(0, false);
+            continue;
+        }
         const Lecteur le = lr.sous(c.first);
         enregistrements.emplace_back(static_cast<int>(le.entier("at", 0, 65535)), le.booleen("list"));
     }
@@ -550,7 +584,7 @@ void EtatModele::carte(const Lecteur& l, Modele& m)
 {
     m.power = l.booleen("power");
     m.fdcForce = l.booleen("switchForced");
-    if (l.contient("siliconAsked")) {
+    if (l.a("siliconAsked")) {
         m.silicium = l.booleen("siliconAsked");
         m.instantReset = l.grand("resetTime");
     }
@@ -789,6 +823,8 @@ std::unique_ptr<Modele> prepareCarteEtat(const EtatLu& etat, const FichiersEtat&
     d.robot = donnes.robot.empty() ? f.robot : donnes.robot;
     d.piste = donnes.piste.empty() ? f.piste : donnes.piste;
     d.graine = f.graine;
+    // The board is built in the mode the state was saved in.
+    d.silicium = etat.racine.value("chip").toObject().value("silicium").toBool();
     if (!(erreur = defautFichierLu(d.programme)).empty())
         return nullptr;
     if (empreinteFichier(d.programme) != f.empreinte) {

@@ -130,11 +130,20 @@ DataMemory::DataMemory(P18f4550* p) : processeur(p)
     // USB and its streaming parallel port, 0xF62 to 0xF7F: writing 0 leaves them off.
     for (Word adr = SPPDATA; adr <= UEP15; ++adr)
         modifie(adr, new RegistreNonModelise(nameSFR[adr - 0xF60], diag, D::Usb, true, 0xFF, 0));
-    // The bits that arm an interrupt: GIE, PEIE and the enables; IPEN.
-    const std::pair<Word, Byte> interruptions[] = {{INTCON, 0xF8}, {INTCON3, 0x18}, {PIE1, 0xFF}, {PIE2, 0xFF},
-                                                   {RCON, 0x80}};
-    for (const auto& [adr, masque] : interruptions)
-        modifie(adr, new RegistreInterruptions(nameSFR[adr - 0xF60], this, diag, masque));
+    // The interrupt logic's registers. Default mode: the bits that arm an interrupt
+    // (GIE, PEIE, the enables; IPEN) said; silicon mode: the chip's power-on values.
+    struct Interruption
+    {
+        Word adr;
+        Byte masque;
+        Byte porSilicium;
+    };
+    const Interruption interruptions[] = {{INTCON, 0xF8, 0x00}, {INTCON2, 0x00, 0xF5}, {INTCON3, 0x18, 0xC0},
+                                          {PIR1, 0x00, 0x00},   {PIE1, 0xFF, 0x00},    {IPR1, 0x00, 0xFF},
+                                          {PIR2, 0x00, 0x00},   {PIE2, 0xFF, 0x00},    {IPR2, 0x00, 0xFF},
+                                          {RCON, 0x80, 0x1C}};
+    for (const Interruption& i : interruptions)
+        modifie(i.adr, new RegistreInterruptions(nameSFR[i.adr - 0xF60], this, diag, i.masque, i.adr, i.porSilicium));
 
     wreg = reg[WREG];
 }
@@ -143,6 +152,10 @@ void DataMemory::setSilicium(bool oui)
 {
     for (Word adr : {PCL, TOSU, TOSH, TOSL, STKPTR})
         static_cast<RegistreCoeur*>(reg[adr])->setSilicium(oui);
+    Interruptions* logique = oui ? processeur->interruptions() : nullptr;
+    for (Word adr : {INTCON, INTCON2, INTCON3, PIR1, PIE1, IPR1, PIR2, PIE2, IPR2, RCON})
+        static_cast<RegistreInterruptions*>(reg[adr])->setLogique(logique);
+    static_cast<RegistrePort*>(regPort[1])->setLecteur(logique);
 }
 
 void DataMemory::litPCL()

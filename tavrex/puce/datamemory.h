@@ -23,8 +23,15 @@ class P18f4550;
 //   lands on an indirect register reads 0 and writes nothing; FSRnH counts modulo 16;
 // - PORTx versus LATx: writing PORTx writes LATx; PORTx holds the levels the pins
 //   had at their last evaluation;
-// - PCL, PCLATH, PCLATU and TOSx are plain storage, not connected to the program
-//   counter (TOSx are copies written by the stack operations);
+// - by default PCL, PCLATH, PCLATU and TOSx are plain storage, not connected to the
+//   program counter (TOSx are copies written by the stack operations), and INTCON,
+//   INTCON2, INTCON3, PIRx, PIEx, IPRx and RCON plain storage (all 0 at power-on);
+// - in the silicon mode PCL, TOSx and STKPTR are connected to the counter and the
+//   stack; every change of the interrupt registers goes to the interrupt logic,
+//   which looks whether an interrupt waits; INTCON2 (0xF5), INTCON3 (0xC0), IPR1
+//   and IPR2 (0xFF) and RCON (0x1C) take the chip's power-on values; a read of
+//   PORTB latches RB4-RB7 for the change interrupt, and RBIF cleared while RB4-RB7
+//   (inputs) still differ from that latch is set again;
 // - the return stack has 31 levels; entry 0 is never written and pops as address 0.
 //
 // The registers of what the board does not model stay plain storage; the program's

@@ -893,6 +893,28 @@ bool InstructionSignalee::execute()
     return true;
 }
 
+void InstructionRetfie::preParametres()
+{
+    arme(processeur->diagnostics().actif());
+}
+
+void InstructionRetfie::arme(bool actif)
+{
+    calme = (actif || processeur->estSilicium()) ? Calme::non : Calme::oui;
+}
+
+bool InstructionRetfie::execute()
+{
+    if (!processeur->estSilicium())
+        return InstructionSignalee::execute();
+    DataMemory* m = dm(processeur);
+    if (instr & 0x0001)
+        m->popReg();
+    processeur->interruptions()->retour();
+    saute(processeur, m->pop());
+    return true;
+}
+
 // --- Words no load wrote ---------------------------------------------------------------------
 
 void MotNonCharge::surveille(DWord a, bool oui)
@@ -1159,7 +1181,7 @@ JeuInstructions::JeuInstructions(P18f4550* p)
         new InstructionPush(p),                        // 0000 0000 0000 0101
         new InstructionRCall(p),                       // 1101 1nnn nnnn nnnn
         new InstructionReset(p),                       // 0000 0000 1111 1111
-        new InstructionSignalee("RETFIE", 0xFFFE, 0x0010, Op::RETFIE, p),  // 0000 0000 0001 000s
+        new InstructionRetfie("RETFIE", 0xFFFE, 0x0010, Op::RETFIE, p),    // 0000 0000 0001 000s
         new LitOp<Op::RETLW>("RETLW",     0xFF00, 0x0C00, p),   // 0000 1100 kkkk kkkk
         new InstructionReturn(p),                      // 0000 0000 0001 001s
         new InstructionSignalee("SLEEP", 0xFFFF, 0x0003, Op::SLEEP, p),    // 0000 0000 0000 0011

@@ -415,6 +415,20 @@ public:
     Instruction* copie() const override { return new InstructionSignalee(*this); }
 };
 
+// RETFIE: in the default mode as above. In the silicon mode a return that sets GIE
+// again (GIEH, or GIEL after a low-priority routine), and with s = 1 restores W,
+// STATUS and BSR from the fast register stack; never run at once there, since the
+// GIE it sets may let an interrupt wait.
+class InstructionRetfie : public InstructionSignalee
+{
+public:
+    using InstructionSignalee::InstructionSignalee;
+    void preParametres() override;
+    void arme(bool actif) override;
+    bool execute() override;
+    Instruction* copie() const override { return new InstructionRetfie(*this); }
+};
+
 // A program word that no load wrote: a NOP. The one just past a stretch of loaded
 // program (or at 0) watches: execution that reaches it ran past the program's end.
 class MotNonCharge : public Instruction

@@ -176,7 +176,10 @@ Byte Port::evaluePins(Byte pins, Byte latOverride, Byte latOverrideMask)
     const int n = getNumero();
     pinsDerniereEvaluation = 0;
     const Byte tris = dm->read(static_cast<Word>(DataMemory::TRISA + n));
-    Byte valeur = dm->read(static_cast<Word>(DataMemory::PORTA + n));   // refreshes the devices first
+    // The devices refreshed first, as a read of PORTx does (not the program's read:
+    // PORTB's mismatch latch keeps what the program last read).
+    miseAJour();
+    Byte valeur = dm->readDirect(static_cast<Word>(DataMemory::PORTA + n));
     Byte lat = dm->read(static_cast<Word>(DataMemory::LATA + n));
     lat = static_cast<Byte>((lat & ~latOverrideMask) | (latOverride & latOverrideMask));
     for (Byte i = 0; i < 8; ++i) {
@@ -245,7 +248,11 @@ void PortA::analogConfig()
 
 Byte PortB::evalue()
 {
-    return publie(evaluePins(pinsEvaluees));
+    const Byte avant = getDM()->readDirect(DataMemory::PORTB);
+    const Byte v = publie(evaluePins(pinsEvaluees));
+    if (processeur->estSilicium())
+        processeur->interruptions()->portB(avant, v);   // INTx edges, RB4-RB7 mismatch
+    return v;
 }
 
 void PortB::analogConfig()

@@ -29,6 +29,7 @@ P18f4550::P18f4550()
 P18f4550::~P18f4550()
 {
     // The event list must never hold a deleted event.
+    interr.reset();
     timer0->reset();
     delete timer0;
     timer2->reset();
@@ -58,6 +59,9 @@ void P18f4550::powerOnReset()
     dm.setW(0);
     // The TRIS writes of the reset marked every pin: the ports take their levels now.
     evaluePorts();
+    // Those levels are no edge, nor a mismatch to come.
+    interr.reset();
+    secondCycleVu = false;
 }
 
 void P18f4550::setSilicium(bool oui)
@@ -81,6 +85,45 @@ void P18f4550::redemarre()
     etat = 0;
     fetchPtr = instrPtr = jeu.nop();
     cycleAbandonne = true;
+    secondCycleVu = false;
+}
+
+void P18f4550::prendInterruption()
+{
+    const bool unVide = secondCycleVu;
+    secondCycleVu = false;
+    const DWord vecteur = interr.vecteur();
+    if (!vecteur)
+        return;   // GIE cleared meanwhile, or the flag
+    // The routine returns to the instruction this cycle would begin. The last cycle
+    // of an instruction (the NOP of a jump, call, return or skip; the second word of
+    // a skipped two-word instruction) completes it: the return is past it.
+    DWord retour = instrPC;
+    if (instrPtr == nopProto) {
+        retour = fetchPC;
+        if (fetchPC == ((instrPC + 2) & 0x7FFF) && fm.getInstr(instrPC)->deuxMots())
+            retour = (fetchPC + 2) & 0x7FFF;
+    } else if (instrPC >= 2 && (instrPtr->getInstr() & 0xF000) == 0xF000 && fm.getInstr(instrPC - 2)->deuxMots()) {
+        retour = fetchPC;
+    }
+    interr.entre(vecteur);
+    dm.pushReg();   // the fast register stack, at every vectoring
+    const bool stvren = dm.pushRemplit() && fm.bitSTVREN();
+    if (dm.push(retour, stvren)) {
+        stackReset();
+        return;
+    }
+    // This cycle and the next are NOPs, the vector's first instruction executes in
+    // the one after; seen at a second cycle, that cycle was the first NOP.
+    instrPtr = nopProto;
+    if (unVide) {
+        dm.setPC(vecteur);
+        recharge();
+    } else {
+        dm.setPC(vecteur - 2);
+        fetchPtr = nopProto;
+        fetchPC = retour;
+    }
 }
 
 void P18f4550::mclrReset()
@@ -191,6 +234,8 @@ void P18f4550::clock()
     switch (etat) {
     case 0:
         decaleEtCharge();
+        if (interr.estEnregistre())
+            prendInterruption();
         etat = 1;
         break;
     case 1:
@@ -208,6 +253,8 @@ void P18f4550::clock()
         break;
     }
     case 4:
+        if (interr.estEnregistre())
+            noteSecondCycle();
         recharge();
         etat = 5;
         break;

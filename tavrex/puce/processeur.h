@@ -10,6 +10,7 @@
 #include "evenement.h"
 #include "flashmemory.h"
 #include "instructions.h"
+#include "interruptions.h"
 #include "ports.h"
 #include "pwm.h"
 #include "timer0.h"
@@ -31,7 +32,34 @@
 //   after it is fetched again;
 // - RESET and a stack-overflow reset end the current cycle: its remaining ticks elapse
 //   without instruction work, the next cycle executes a NOP while fetching address 0;
-// - no interrupts: RETFIE, SLEEP and CLRWDT are one-cycle no-operations.
+// - in the default mode no interrupts: RETFIE, SLEEP and CLRWDT are one-cycle
+//   no-operations (the flags are set, nothing acts on them);
+// - in the silicon mode interrupts as the data sheet has them (Interruptions): the
+//   flags are sampled at each Q1. Found waiting at the Q1 of a cycle that begins an
+//   instruction, that instruction is not executed (the routine returns to it): this
+//   cycle and the next are NOPs, the vector's first instruction executes in the
+//   third, with GIE (GIEH, or GIEL for the low vector) cleared, the return address
+//   pushed and W, STATUS and BSR in the fast register stack (at every vectoring,
+//   both priorities: "all interrupt sources will push values into the stack
+//   registers"). The last cycle of an instruction (the NOP of a taken branch, call,
+//   return or skip, the third cycle of a skip over a two-word instruction) completes
+//   it: the return is past it (the target). Found at the Q1 of a two-cycle
+//   instruction's second cycle, that cycle stands for the first NOP. So the vector's
+//   first instruction begins 3 cycles after the start of the cycle in which a flag
+//   rose, whatever the instruction under way: the data sheet's "the exact latency is
+//   the same for one or two-cycle instructions". For the internal sources this is
+//   gpsim's figure after one-cycle instructions (gpsim waits for a whole two-cycle
+//   instruction, one cycle more when the flag rose in its first cycle: the return
+//   address is the same). External sources (INT0-INT2 edges, the RB4-RB7 mismatch)
+//   pass a synchroniser of one cycle: the flag rises four ticks after the pin's
+//   evaluation saw the edge, the vector 4 cycles after the edge's cycle, 3 to 4
+//   cycles after the edge itself (the data sheet's "three to four instruction
+//   cycles"); gpsim takes them as internal ones, a cycle earlier. A flag raised by
+//   the instruction that clears GIE finds GIE clear at the next Q1: no vectoring.
+//   RETFIE pops, sets GIE again (priority mode: GIEH when clear, the return from a
+//   high-priority routine, else GIEL: a low-priority routine runs with GIEH set)
+//   and with s = 1 restores W, STATUS and BSR. A high-priority interrupt interrupts
+//   a low-priority routine.
 //
 // What a program relies on and the board leaves out is said to its diagnostics,
 // without changing anything that runs.
@@ -137,6 +165,7 @@ public:
     Pwm* getPwm1() { return &pwm1; }
     Pwm* getPwm2() { return &pwm2; }
     ListeEvts* getListeEvts() { return &evts; }
+    Interruptions* interruptions() { return &interr; }
     uint64_t time() const { return temps; }
     // The silicon mode: PCL and the stack's registers connected as on the chip. Set
     // between runs; the program's words, whose decoding reads whether PCL reads
@@ -203,6 +232,10 @@ private:
     // Q2 to Q4 tick by tick, then the second cycle if there is one.
     int cycleParTicks()
     {
+        // Q1 samples the interrupt flags: only an interrupt that may wait keeps its
+        // event registered (silicon mode).
+        if (interr.estEnregistre())
+            prendInterruption();
         ++temps;
         finDeTick();
         if (instrPtr == nopProto)
@@ -270,6 +303,8 @@ private:
     // The second cycle of a two-cycle instruction, tick by tick.
     int secondCycle()
     {
+        if (interr.estEnregistre())
+            noteSecondCycle();
         ++temps;
         recharge();
         finDeTick();
@@ -317,6 +352,13 @@ private:
     }
     void evaluePorts();
     void redemarre();
+    // Q1 of a cycle that begins an instruction, or the last cycle of one, with an
+    // interrupt that may wait: the vectoring, if one does.
+    [[gnu::noinline]] void prendInterruption();
+    // Q1 of a two-cycle instruction's second cycle: an interrupt seen waiting here
+    // vectors after it with one cycle fewer (that cycle stands for the first of the
+    // two that vectoring takes).
+    [[gnu::noinline]] void noteSecondCycle() { secondCycleVu = interr.vecteur() != 0; }
     [[gnu::cold]] void signalePile(uint64_t ticks);
     // What watches for the diagnostics, armed as their mode asks.
     void arme();
@@ -345,6 +387,9 @@ private:
     DataMemory dm;   // after the devices its registers belong to
     uint64_t temps = 0;
     ListeEvts evts;
+    Interruptions interr{this};   // after the list it registers in
+    // An interrupt was seen waiting at the Q1 of a second cycle (silicon mode).
+    bool secondCycleVu = false;
     // Set by a reset from inside an instruction: the cycle's remaining ticks do no
     // instruction work and do not advance the program counter. Q1 clears it.
     bool cycleAbandonne = false;

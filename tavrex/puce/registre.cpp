@@ -3,6 +3,7 @@
 #include "adc.h"
 #include "datamemory.h"
 #include "diagnostics.h"
+#include "interruptions.h"
 #include "ports.h"
 #include "pwm.h"
 #include "timer0.h"
@@ -41,6 +42,8 @@ void RegistreTrisLat::clrBit(Byte num)
 Byte RegistrePort::read()
 {
     port->miseAJour();
+    if (lecteur)
+        lecteur->lecturePortB(data);
     return data;
 }
 
@@ -256,6 +259,14 @@ void RegistreCoeur::lit()
 void RegistreCoeur::ecrit(Byte avant)
 {
     mem->ecritCoeur(adresse, avant);
+}
+
+void RegistreInterruptions::change()
+{
+    if (adresse == DataMemory::INTCON)
+        logique->apresIntcon();
+    else
+        logique->examine();
 }
 
 void RegistreInterruptions::examine()

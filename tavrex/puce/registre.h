@@ -11,6 +11,7 @@
 
 class DataMemory;
 class Diagnostics;
+class Interruptions;
 class Port;
 
 // Banks 0 to 7 of data memory: plain storage.
@@ -176,10 +177,13 @@ public:
     void write(Byte d) override { lat->write(d); }
     void setBit(Byte num) override { lat->setBit(num); }
     void clrBit(Byte num) override { lat->clrBit(num); }
+    // PORTB in the silicon mode: the program's reads latch the mismatch of RB4-RB7.
+    void setLecteur(Interruptions* i) { lecteur = i; }
 
 private:
     Registre* lat;
     Port* port;
+    Interruptions* lecteur = nullptr;
 };
 
 // Indirect addressing: an access goes to the location an FSR points to. A target
@@ -493,40 +497,58 @@ private:
     bool connecteLu = false;   // PCL in the silicon mode
 };
 
-// INTCON, INTCON3, PIE1, PIE2 and RCON: plain storage. A change of the program that
-// sets one of the bits under `masque` (GIE, PEIE, the enables, IPEN) and leaves an
-// interrupt armed is said to the diagnostics. The peripherals' flags (Timer0's TMR0IF)
-// are outside the mask: setting them costs one test.
+// INTCON, INTCON2, INTCON3, PIRx, PIEx, IPRx and RCON. In the default mode plain
+// storage: a change of the program that sets one of the bits under `masque` (GIE,
+// PEIE, the enables, IPEN) and leaves an interrupt armed is said to the diagnostics;
+// the peripherals' flags (Timer0's TMR0IF) are outside the mask: setting them costs
+// one test. In the silicon mode every change is passed to the interrupt logic, which
+// looks whether an interrupt now waits, and the power-on value is the chip's
+// (`porSilicium`: INTEDGx, RBPU and the priorities set).
 class RegistreInterruptions : public RegistreSpecial
 {
 public:
-    RegistreInterruptions(const std::string& nom, DataMemory* mem, Diagnostics* diag, Byte masque)
-        : RegistreSpecial(nom), mem(mem), diag(diag), masque(masque) {}
+    RegistreInterruptions(const std::string& nom, DataMemory* mem, Diagnostics* diag, Byte masque, Word adresse,
+                          Byte porSilicium)
+        : RegistreSpecial(nom), mem(mem), diag(diag), masque(masque), adresse(adresse), porSilicium(porSilicium) {}
     void write(Byte d) override
     {
         const Byte avant = data;
         data = d;
-        verifie(avant);
+        apres(avant);
     }
     void setBit(Byte num) override
     {
         const Byte avant = data;
         Registre::setBit(num);
-        verifie(avant);
+        apres(avant);
     }
-    void powerOnReset() override { data = 0; }
+    void clrBit(Byte num) override
+    {
+        Registre::clrBit(num);
+        if (logique)
+            change();
+    }
+    void powerOnReset() override { data = logique ? porSilicium : 0; }
+    // The silicon mode's interrupt logic, or none (the default mode).
+    void setLogique(Interruptions* i) { logique = i; }
 
 private:
-    void verifie(Byte avant)
+    void apres(Byte avant)
     {
-        if (data & ~avant & masque)
+        if (logique)
+            change();
+        else if (data & ~avant & masque)
             examine();
     }
+    void change();
     [[gnu::cold]] void examine();
 
     DataMemory* mem;
     Diagnostics* diag;
     Byte masque;
+    Word adresse;
+    Byte porSilicium;
+    Interruptions* logique = nullptr;
 };
 
 #endif
