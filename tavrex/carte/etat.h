@@ -56,7 +56,7 @@ class Modele;
 class Enregistreur;
 class Seance;
 
-constexpr int versionEtat = 1;
+constexpr int versionEtat = 2;
 
 // The files a snapshot's board was prepared from, and its record.
 struct FichiersEtat
@@ -82,6 +82,7 @@ bool ecrireEtat(const std::string& chemin, const QByteArray& texte, std::string&
 struct EtatLu
 {
     std::string chemin;
+    int version = versionEtat;
     FichiersEtat fichiers;
     QJsonObject racine;
 };
@@ -94,6 +95,11 @@ bool analyseEtat(const QByteArray& texte, const std::string& chemin, EtatLu& eta
 // (not empty), its program checked against the SHA-256 recorded: the board a
 // snapshot is restored into. Null with one line naming the file otherwise.
 std::unique_ptr<Modele> prepareCarteEtat(const EtatLu& etat, const FichiersEtat& donnes, std::string& erreur);
+
+// Puts the snapshot's track and robot on `m`, each as its file would be read, the file
+// of that kind named in `donnes` read in its place. False with one line naming the
+// snapshot or the file when one cannot be, `m` then untouched by the snapshot's own.
+bool montageEtat(const EtatLu& etat, Modele& m, const FichiersEtat& donnes, std::string& erreur);
 
 // Puts the snapshot's state into `m`, which holds the program recorded (a fresh board
 // prepared from the snapshot's files), and takes `s` up at its clock. On a value

@@ -108,6 +108,11 @@ void FenetreCarteMicro::set_resetReleased()
     modele->relacheReset();
 }
 
+void FenetreCarteMicro::montreReset(bool tenu)
+{
+    ui->reset->setDown(tenu);
+}
+
 void FenetreCarteMicro::augmenteAn0()
 {
     ui->an0SpinBox->setValue(ui->an0SpinBox->value() + 10 * ui->an0SpinBox->singleStep());
