@@ -178,6 +178,7 @@ void TestScenario::etatEnregistreEtRouvert()
 {
     QTemporaryDir dossier;
     const QString fichier = dossier.filePath(QStringLiteral("etat.json"));
+    const QString tenu = dossier.filePath(QStringLiteral("tenu.json"));
     std::string avant;
     {
         Simulation simulation;
@@ -189,19 +190,28 @@ void TestScenario::etatEnregistreEtRouvert()
         simulation.seance.avanceJusqua(simulation.seance.horloge() + 80 * ticksParMs);
         QVERIFY(w.enregistrerEtat(fichier));
         avant = vidage(simulation.modele);
+        w.getMicro()->set_resetPressed();
+        QVERIFY(w.enregistrerEtat(tenu));
     }
     Simulation simulation;
     MainWindow w(simulation);
     QVERIFY(w.ouvrirEtat(fichier));
     QCOMPARE(QString::fromStdString(vidage(simulation.modele)), QString::fromStdString(avant));
     QVERIFY(avant.find("|AN0 = 2.50 V") != std::string::npos);
+    // Taken with reset held: held again, the board waiting, until the button is let go.
+    Ui::FenetreCarteMicro* ui = w.getMicro()->formulaire();
+    QVERIFY(w.ouvrirEtat(tenu));
+    QVERIFY(ui->reset->isDown() && !simulation.seance.tourne() && !simulation.cadence.actif());
+    w.getMicro()->set_resetReleased();
+    QVERIFY(!ui->reset->isDown() && simulation.seance.tourne() && simulation.cadence.actif());
+    simulation.cadence.arrete();
+    QVERIFY(w.ouvrirEtat(fichier));
 
     QFile abime(fichier);
     QVERIFY(abime.open(QIODevice::ReadWrite));
     abime.resize(abime.size() / 2);
     abime.close();
     QVERIFY(!w.ouvrirEtat(fichier));
-    Ui::FenetreCarteMicro* ui = w.getMicro()->formulaire();
     QVERIFY(ui->fichier->text().startsWith(QStringLiteral("État refusé")));
     QVERIFY(!ui->fichier->styleSheet().isEmpty());
     QCOMPARE(QString::fromStdString(vidage(simulation.modele)), QString::fromStdString(avant));
