@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 #include <map>
 #include <set>
 #include <utility>
@@ -170,6 +171,20 @@ private:
     std::string chemin;
     std::string* erreur;
 };
+
+// What the JSON parser found wrong, in the words of its own English text: the window's
+// translation of it would break the sentence in two languages.
+std::string fauteJson(QJsonParseError::ParseError e)
+{
+    static const char* const fautes[] = {
+        "no error occurred",     "unterminated object",          "missing name separator",
+        "unterminated array",    "missing value separator",      "illegal value",
+        "invalid termination by number", "illegal number",       "invalid escape sequence",
+        "invalid UTF8 string",   "unterminated string",          "object is missing after a comma",
+        "too deeply nested document", "too large document",      "garbage at the end of the document"};
+    const auto n = static_cast<size_t>(e);
+    return n < std::size(fautes) ? fautes[n] : "not JSON";
+}
 
 }  // namespace
 
@@ -890,8 +905,7 @@ bool analyseEtat(const QByteArray& texte, const std::string& chemin, EtatLu& eta
     QJsonParseError e{};
     const QJsonDocument doc = QJsonDocument::fromJson(texte, &e);
     if (doc.isNull() || !doc.isObject()) {
-        erreur = chemin + ": not a tavrex state (" + e.errorString().toStdString() + " at byte " +
-                 std::to_string(e.offset) + ")";
+        erreur = chemin + ": not a tavrex state (" + fauteJson(e.error) + " at byte " + std::to_string(e.offset) + ")";
         return false;
     }
     const QJsonObject o = doc.object();
