@@ -202,10 +202,10 @@ int main(int argc, char** argv)
     for (const Diagnostic& d : pic.diagnostics().liste())
         avertit(d, 0);
 
-    // A track given, or loaded by the actions (a scenario's).
-    const bool avecPiste = !o.piste.empty() || std::any_of(o.actions.begin(), o.actions.end(), [](const Action& a) {
-                               return a.type == Action::Piste;
-                           });
+    // A track given, or loaded by the actions (a scenario's), or a snapshot's.
+    const bool avecPiste = !o.piste.empty() || (reprise && modele->getPiste()->size() > 0) ||
+                           std::any_of(o.actions.begin(), o.actions.end(),
+                                       [](const Action& a) { return a.type == Action::Piste; });
     SuiviRobot suivi(avecPiste);
     if (!o.trajectoire.empty() && !suivi.ouvrir(o.trajectoire))
         erreur(o.trajectoire + ": cannot be written (" + std::strerror(errno) + ")");

@@ -1,5 +1,6 @@
-// Fuzz target: the snapshot reader on any bytes, and, when it takes them, the state
-// put into a board running the example program, which then runs a few milliseconds.
+// Fuzz target: the snapshot reader on any bytes, and, when it takes them, the robot, the
+// track and the state put into a board running the example program, which then runs a
+// few milliseconds.
 //
 // The board is built once (its program memory is slow to build); each input that
 // restores puts in every part of the state, so that none of one input stays for the
@@ -33,7 +34,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             std::abort();   // one line naming the file
         return 0;
     }
-    if (!restaureEtat(etat, *modele, seance, erreur))
+    // The robot and the track it holds (a version 1 snapshot's files are not read).
+    if ((etat.version >= 2 && !montageEtat(etat, *modele, {}, erreur)) || !restaureEtat(etat, *modele, seance, erreur))
         return 0;
     seance->avanceJusqua(seance->horloge() + 2 * ticksParMs);
     return 0;

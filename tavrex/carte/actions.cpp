@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 
 #include <QDir>
@@ -15,6 +16,7 @@
 #include <QFileInfo>
 
 #include "modele.h"
+#include "piste.h"
 #include "preparation.h"
 
 void Action::appliquer(Modele& m) const
@@ -41,6 +43,7 @@ void Action::appliquer(Modele& m) const
     case Robot: m.chargeRobot(QFile::decodeName(fichier.c_str())); break;
     case Piste: m.chargePiste(QFile::decodeName(fichier.c_str())); break;
     case Silicium: m.demandeSilicium(valeur != 0.0); break;
+    default: m.edite(*this); break;
     }
 }
 
@@ -137,6 +140,132 @@ bool estEmpreinte(const std::string& t)
     return t.size() == 64 && std::all_of(t.begin(), t.end(), [](char c) {
                return std::isdigit(static_cast<unsigned char>(c)) || (c >= 'a' && c <= 'f');
            });
+}
+
+// A whole number from `min` to `max`, the whole text.
+bool lireEntier(const std::string& texte, int min, int max, int& n)
+{
+    const char* fin = texte.data() + texte.size();
+    const auto lu = std::from_chars(texte.data(), fin, n);
+    return lu.ec == std::errc() && lu.ptr == fin && n >= min && n <= max;
+}
+
+template <class Objet>
+bool dansTable(const Modele::Champs<Objet>& table, const std::string& balise)
+{
+    return Modele::champ(table, QString::fromStdString(balise)) != nullptr;
+}
+
+// Whether `balise` is a value of the robot file's container `objet`.
+bool valeurRobot(const std::string& objet, const std::string& balise)
+{
+    const bool connexion = balise == Modele::baliseConnexion;
+    if (objet == "jack" || objet == "fdc")
+        return connexion || dansTable(Modele::champsContact(), balise);
+    if (objet == "capteur")
+        return connexion || dansTable(Modele::champsCapteur(), balise);
+    if (objet == "hacheurs")
+        return dansTable(Modele::champsHacheurs(), balise);
+    if (objet == "params")
+        return dansTable(Modele::champsParams(), balise);
+    if (objet == "moteur_g" || objet == "moteur_d")
+        return dansTable(Modele::champsMoteur(), balise);
+    return false;
+}
+
+// The type index of a track element by its tag in the track file; -1 for none.
+int typePiste(const std::string& balise)
+{
+    for (int type = 0; Portion::balise(type); ++type)
+        if (balise == Portion::balise(type))
+            return type;
+    return -1;
+}
+
+// Whether `balise` is a value the track editor sets on some type of element.
+bool valeurPiste(const std::string& balise)
+{
+    for (int type = 0; Portion::balise(type); ++type)
+        for (const DescArg& d : Portion::descriptions(type))
+            if (d.nom && balise == d.balise)
+                return true;
+    return false;
+}
+
+// The robot's and the track's edits: "robot-set OBJ [N] TAG VALUE", "sensor-add N",
+// "sensor-delete N", "sensor-test N line|carpet", "track-insert N TYPE", "track-delete N",
+// "track-replace N TYPE", "track-set N TAG VALUE".
+bool lireEdition(const std::vector<std::string>& m, Action& a, std::string& erreur)
+{
+    const std::string& nom = m[0];
+    const int nbCapteurs = Modele::nbCaptIrMax;
+    if (nom == "robot-set") {
+        const bool capteur = m.size() > 1 && m[1] == "capteur";
+        const size_t n = capteur ? 5 : 4;
+        const std::string* valeur = m.size() == n ? &m[n - 1] : nullptr;
+        if (!valeur || (capteur && !lireEntier(m[2], 0, nbCapteurs - 1, a.numero)) || !valeurRobot(m[1], m[n - 2])) {
+            erreur = "robot-set needs a value of the robot file: OBJECT [SENSOR] TAG VALUE (e.g. capteur 2 rd 1200)";
+            return false;
+        }
+        a.objet = m[1];
+        a.balise = m[n - 2];
+        if (a.balise == Modele::baliseConnexion) {
+            if (*valeur != Modele::aucuneBroche && Modele::indexBroche(QString::fromStdString(*valeur)) < 0) {
+                erreur = "robot-set: '" + *valeur + "' is not a pin the robot can use";
+                return false;
+            }
+            a.broche = *valeur;
+        } else if (!lireReel(*valeur, a.valeur)) {
+            erreur = "robot-set: '" + *valeur + "' is not a number";
+            return false;
+        }
+        a.type = Action::RobotValeur;
+        return true;
+    }
+    if (nom == "sensor-add" || nom == "sensor-delete" || nom == "sensor-test") {
+        const bool test = nom == "sensor-test";
+        const bool ajout = nom == "sensor-add";
+        if (m.size() != (test ? 3u : 2u) || !lireEntier(m[1], ajout ? -1 : 0, nbCapteurs - 1, a.numero) ||
+            (test && m[2] != "line" && m[2] != "carpet")) {
+            erreur = test ? "sensor-test needs a sensor (0 to 11) and line or carpet"
+                          : nom + " needs a sensor, 0 to 11" + (ajout ? " (-1: the default settings)" : "");
+            return false;
+        }
+        a.type = ajout ? Action::CapteurAjoute : test ? Action::CapteurTest : Action::CapteurRetire;
+        a.valeur = test && m[2] == "line" ? 1.0 : 0.0;
+        return true;
+    }
+    const bool avecType = nom == "track-insert" || nom == "track-replace";
+    const size_t n = avecType ? 3 : nom == "track-set" ? 4 : 2;
+    if ((!avecType && nom != "track-set" && nom != "track-delete") || m.size() != n ||
+        !lireEntier(m[1], 0, 1 << 20, a.numero)) {
+        erreur = nom == "track-set" ? "track-set needs an element, a value's tag and the value (e.g. 3 longueur 1200)"
+                 : avecType        ? nom + " needs an element and a type (repere, droite, courbe, obstacle, aveugle, "
+                                           "marqueur_gauche)"
+                 : nom == "track-delete" ? "track-delete needs an element"
+                                         : "unknown action '" + nom + "'";
+        return false;
+    }
+    if (avecType) {
+        if (typePiste(m[2]) < 0) {
+            erreur = nom + ": '" + m[2] + "' is not a type of track element";
+            return false;
+        }
+        a.objet = m[2];
+        a.type = nom == "track-insert" ? Action::PisteInsere : Action::PisteRemplace;
+        return true;
+    }
+    if (n == 4) {
+        if (!valeurPiste(m[2]) || !lireReel(m[3], a.valeur)) {
+            erreur = "track-set: '" + m[2] + " " + m[3] + "' is not a value the track editor sets";
+            return false;
+        }
+        a.balise = m[2];
+        a.type = Action::PisteValeur;
+        return true;
+    }
+    a.type = Action::PisteRetire;
+    return true;
 }
 
 }  // namespace
@@ -245,16 +374,23 @@ bool lireAction(const std::string& texte, Action& a, std::string& erreur)
         a.empreinte = empreinte ? m[2] : std::string();
         return true;
     }
+    if (nom.rfind("robot-", 0) == 0 || nom.rfind("sensor-", 0) == 0 || nom.rfind("track-", 0) == 0)
+        return lireEdition(m, a, erreur);
     erreur = "unknown action '" + nom + "'";
     return false;
 }
 
 std::string texteAction(const Action& a)
 {
-    static const char* const noms[] = {"press", "release", "pot", "reset-press", "reset-release",
-                                       "power-off", "power-on", "jack-in", "jack-out", "fdc-press",
-                                       "fdc-release", "pose", "program", "robot", "track", "silicon"};
+    static const char* const noms[] = {"press",        "release",       "pot",           "reset-press",
+                                       "reset-release", "power-off",    "power-on",      "jack-in",
+                                       "jack-out",      "fdc-press",    "fdc-release",   "pose",
+                                       "program",       "robot",        "track",         "robot-set",
+                                       "sensor-add",    "sensor-delete", "sensor-test",  "track-insert",
+                                       "track-delete",  "track-replace", "track-set",    "silicon"};
+    static_assert(std::size(noms) == Action::Silicium + 1, "a name for each action");
     std::string t = noms[a.type];
+    const std::string numero = " " + std::to_string(a.numero);
     switch (a.type) {
     case Action::Appuie:
     case Action::Relache: return t + " BP" + std::to_string(a.bouton + 1);
@@ -266,6 +402,16 @@ std::string texteAction(const Action& a)
     case Action::Piste:
         t += " " + cite(a.fichier);
         return a.empreinte.empty() ? t : t + " " + a.empreinte;
+    case Action::RobotValeur:
+        return t + " " + a.objet + (a.objet == "capteur" ? numero : std::string()) + " " + a.balise + " " +
+               (a.balise == Modele::baliseConnexion ? a.broche : texteReel(a.valeur));
+    case Action::CapteurAjoute:
+    case Action::CapteurRetire: return t + numero;
+    case Action::CapteurTest: return t + numero + (a.valeur != 0.0 ? " line" : " carpet");
+    case Action::PisteInsere:
+    case Action::PisteRemplace: return t + numero + " " + a.objet;
+    case Action::PisteRetire: return t + numero;
+    case Action::PisteValeur: return t + numero + " " + a.balise + " " + texteReel(a.valeur);
     default: return t;
     }
 }

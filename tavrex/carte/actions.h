@@ -17,6 +17,16 @@ struct Action
         Programme,   // a HEX file loaded: `fichier`, and its SHA-256 in `empreinte` when known
         Robot,       // a robot file opened: `fichier`
         Piste,       // a track file opened: `fichier`
+        // The robot edited, as its file would set it: a value (`objet`, the file's
+        // container, `numero` for a sensor, `balise`, and `valeur`, or the pin's name in
+        // `broche` for the wiring), a sensor added with sensor `numero`'s settings (-1:
+        // the defaults) or removed, a sensor held over the tape (`valeur` 1) or the carpet
+        // (0) for the white-line test.
+        RobotValeur, CapteurAjoute, CapteurRetire, CapteurTest,
+        // The track edited, as its editor does: element `numero` inserted or replaced by
+        // one of type `objet` (its tag in the track file), deleted, or its value `balise`
+        // set to `valeur` in the editor's units.
+        PisteInsere, PisteRetire, PisteRemplace, PisteValeur,
         Silicium     // the silicon mode asked for (`valeur` 1) or left (0)
     };
     uint64_t ticks = 0;   // from the start of the run
@@ -26,9 +36,12 @@ struct Action
     double x = 0.0, y = 0.0, cap = 0.0;
     std::string fichier;     // as the file system names it
     std::string empreinte;   // 64 lower-case hex digits, or empty
+    std::string objet, balise, broche;
+    int numero = -1;
     int ordre = 0;        // actions at one moment run in the order given
 
     bool avecFichier() const { return type == Programme || type == Robot || type == Piste; }
+    bool estEdition() const { return type >= RobotValeur; }
     void appliquer(Modele& m) const;
 };
 

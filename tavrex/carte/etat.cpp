@@ -2,10 +2,13 @@
 
 #include <cerrno>
 #include <cinttypes>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 #include <map>
 #include <set>
+#include <utility>
 
 #include <QFile>
 #include <QFileInfo>
@@ -176,6 +179,20 @@ private:
     std::string* erreur;
 };
 
+// What the JSON parser found wrong, in the words of its own English text: the window's
+// translation of it would break the sentence in two languages.
+std::string fauteJson(QJsonParseError::ParseError e)
+{
+    static const char* const fautes[] = {
+        "no error occurred",     "unterminated object",          "missing name separator",
+        "unterminated array",    "missing value separator",      "illegal value",
+        "invalid termination by number", "illegal number",       "invalid escape sequence",
+        "invalid UTF8 string",   "unterminated string",          "object is missing after a comma",
+        "too deeply nested document", "too large document",      "garbage at the end of the document"};
+    const auto n = static_cast<size_t>(e);
+    return n < std::size(fautes) ? fautes[n] : "not JSON";
+}
+
 }  // namespace
 
 // The one place that knows every part of the state: each class names it its friend.
@@ -271,9 +288,19 @@ private:
     static QJsonObject evts(Modele& m);
     static void evts(const Lecteur& l, Modele& m);
     static QJsonObject carte(const Modele& m);
-    static void carte(const Lecteur& l, Modele& m);
+    static void carte(const Lecteur& l, Modele& m, int version);
     static QJsonObject robot(const Modele& m);
     static void robot(const Lecteur& l, Modele& m);
+
+public:
+    // The robot's parameters and the track as their files hold them, every value to
+    // its last bit; read back as the leaves of those files.
+    static QJsonObject parametres(const Modele& m);
+    static QJsonArray piste(const Piste& p);
+    static std::vector<XMLOpenSaveData::Feuille> feuillesRobot(const Lecteur& l);
+    static std::vector<XMLOpenSaveData::Feuille> feuillesPiste(const QJsonArray& a, const Lecteur& l);
+    // The leaves read into the model as from a file, not told to the observer of actions.
+    static void litRobot(Modele& m, const std::vector<XMLOpenSaveData::Feuille>& f);
 };
 
 QJsonObject EtatModele::puce(const P18f4550& p)
@@ -575,14 +602,16 @@ QJsonObject EtatModele::carte(const Modele& m)
                            {"address", lcd.adresse}, {"displayOn", lcd.displayOn}, {"contrast", lcd.contraste},
                            {"timeOut", grand(lcd.timeOut)}, {"time", grand(lcd.time)},
                            {"state", static_cast<int>(lcd.etat)}, {"input", lcd.dirInput}};
-    return {{"power", m.power}, {"buttons", boutons}, {"led", led}, {"pot", pot}, {"lcd", oLcd},
-            {"jack", contact(m.jack)}, {"switch", contact(m.fdc)}, {"switchForced", m.fdcForce},
+    return {{"power", m.power}, {"reset", m.resetTenu}, {"buttons", boutons}, {"led", led}, {"pot", pot},
+            {"lcd", oLcd}, {"jack", contact(m.jack)}, {"switch", contact(m.fdc)}, {"switchForced", m.fdcForce},
             {"siliconAsked", m.silicium}, {"resetTime", grand(m.instantReset)}};
 }
 
-void EtatModele::carte(const Lecteur& l, Modele& m)
+void EtatModele::carte(const Lecteur& l, Modele& m, int version)
 {
     m.power = l.booleen("power");
+    // Version 1 did not say it.
+    m.resetTenu = version >= 2 && l.booleen("reset");
     m.fdcForce = l.booleen("switchForced");
     if (l.a("siliconAsked")) {
         m.silicium = l.booleen("siliconAsked");
@@ -647,7 +676,166 @@ QJsonObject EtatModele::robot(const Modele& m)
         capteurs.append(capteur(*c));
     return {{"x", reel(m.x)}, {"y", reel(m.y)}, {"theta", reel(m.theta)}, {"cos", reel(m.ct)},
             {"sin", reel(m.st)}, {"time", grand(m.temps)}, {"step", m.echant},
-            {"left", moteur(*m.moteurG)}, {"right", moteur(*m.moteurD)}, {"sensors", capteurs}};
+            {"left", moteur(*m.moteurG)}, {"right", moteur(*m.moteurD)}, {"sensors", capteurs},
+            {"parameters", parametres(m)}};
+}
+
+namespace {
+
+// The values of `table` on `o` under their tags: a flag as true or false, a real as
+// its shortest exact text.
+template <class Objet>
+QJsonObject valeurs(const Modele::Champs<Objet>& table, const Objet& o)
+{
+    QJsonObject v;
+    for (const ChampRobot<Objet>& c : table)
+        v.insert(QLatin1String(c.balise), c.booleen ? QJsonValue(c.lire(o) != 0.0) : QJsonValue(reel(c.lire(o))));
+    return v;
+}
+
+QString broche(const Connexion& c)
+{
+    return c.getPort() ? Port::pinName(c.getPort()->getNumero(), c.getPin())
+                       : QString::fromLatin1(Modele::aucuneBroche);
+}
+
+// The leaves of one container of the robot file, in the file's order, read from `l`:
+// false at the first value missing or of the wrong kind.
+template <class Objet>
+void feuilles(const Modele::Champs<Objet>& table, const Lecteur& l, const QString& conteneur, const QString& numero,
+              bool avecBroche, std::vector<XMLOpenSaveData::Feuille>& f)
+{
+    for (const ChampRobot<Objet>& c : table) {
+        QString texte;
+        if (c.booleen) {
+            texte = l.booleen(c.balise) ? QStringLiteral("1") : QStringLiteral("0");
+        } else {
+            l.reel(c.balise);
+            texte = l.valeur(c.balise).toString();
+        }
+        f.push_back({conteneur, numero, QLatin1String(c.balise), texte});
+    }
+    if (!avecBroche)
+        return;
+    const QString nom = l.valeur(Modele::baliseConnexion).toString();
+    if (nom != QLatin1String(Modele::aucuneBroche) && Modele::indexBroche(nom) < 0)
+        l.echec(Modele::baliseConnexion);
+    f.push_back({conteneur, numero, QLatin1String(Modele::baliseConnexion), nom});
+}
+
+// An angle is kept in radians and written in degrees: of the degrees next to the
+// conversion, the one that reads back to the very radians.
+double degresExacts(double radians)
+{
+    const double d = radians * radEnDeg;
+    for (int pas = 0; pas <= 4; ++pas)
+        for (const double sens : {INFINITY, -INFINITY}) {
+            double essai = d;
+            for (int k = 0; k < pas; ++k)
+                essai = std::nextafter(essai, sens);
+            if (essai * degEnRad == radians)
+                return essai;
+        }
+    return d;
+}
+
+}  // namespace
+
+QJsonObject EtatModele::parametres(const Modele& m)
+{
+    QJsonObject p;
+    for (const ContactCNX* c : {static_cast<const ContactCNX*>(&m.jack), static_cast<const ContactCNX*>(&m.fdc)}) {
+        QJsonObject o = valeurs(Modele::champsContact(), *c);
+        o.insert(Modele::baliseConnexion, broche(*c));
+        p.insert(c == &m.jack ? "jack" : "fdc", o);
+    }
+    p.insert("hacheurs", valeurs(Modele::champsHacheurs(), m));
+    QJsonArray capteurs;
+    for (const CaptIrCNX* c : m.tabCaptIR) {
+        QJsonObject o = valeurs(Modele::champsCapteur(), *c);
+        o.insert(Modele::baliseConnexion, broche(*c));
+        capteurs.append(o);
+    }
+    p.insert("capteur", capteurs);
+    p.insert("params", valeurs(Modele::champsParams(), m));
+    p.insert("moteur_g", valeurs(Modele::champsMoteur(), *m.moteurG));
+    p.insert("moteur_d", valeurs(Modele::champsMoteur(), *m.moteurD));
+    return p;
+}
+
+std::vector<XMLOpenSaveData::Feuille> EtatModele::feuillesRobot(const Lecteur& l)
+{
+    std::vector<XMLOpenSaveData::Feuille> f;
+    for (const char* contact : {"jack", "fdc"})
+        feuilles(Modele::champsContact(), l.sous(contact), contact, {}, true, f);
+    feuilles(Modele::champsHacheurs(), l.sous("hacheurs"), "hacheurs", {}, false, f);
+    const QJsonArray capteurs = l.tableau("capteur", -1);
+    if (capteurs.size() > Modele::nbCaptIrMax)
+        l.echec("capteur");
+    for (int i = 0; i < capteurs.size() && i < Modele::nbCaptIrMax; ++i) {
+        std::string e;
+        feuilles(Modele::champsCapteur(), Lecteur(capteurs[i].toObject(), "robot.parameters.capteur.", &e),
+                 "capteur", QString::number(i), true, f);
+        if (!e.empty())
+            l.echec("capteur");
+    }
+    feuilles(Modele::champsParams(), l.sous("params"), "params", {}, false, f);
+    for (const char* moteur : {"moteur_g", "moteur_d"})
+        feuilles(Modele::champsMoteur(), l.sous(moteur), moteur, {}, false, f);
+    return f;
+}
+
+void EtatModele::litRobot(Modele& m, const std::vector<XMLOpenSaveData::Feuille>& f)
+{
+    ObservateurActions* observateur = std::exchange(m.observateurActions, nullptr);
+    m.litFeuilles(f);
+    m.observateurActions = observateur;
+}
+
+QJsonArray EtatModele::piste(const Piste& piste)
+{
+    QJsonArray elements;
+    for (unsigned int i = 0; i < piste.size(); ++i) {
+        const Portion& p = *piste.getElt(i);
+        QJsonObject o{{"element", Portion::balise(p.typeIndex())}};
+        for (const DescArg& d : Portion::descriptions(p.typeIndex())) {
+            double v = d.lire(p);
+            if (const auto* courbe = dynamic_cast<const PortionLigneCourbe*>(&p);
+                courbe && std::strcmp(d.balise, "angle") == 0)
+                v = degresExacts(courbe->angle);
+            else if (p.typeIndex() == 0 && std::strcmp(d.balise, "theta") == 0)
+                v = degresExacts(p.getTheta0());
+            o.insert(QLatin1String(d.balise), reel(v));
+        }
+        elements.append(o);
+    }
+    return elements;
+}
+
+std::vector<XMLOpenSaveData::Feuille> EtatModele::feuillesPiste(const QJsonArray& a, const Lecteur& l)
+{
+    std::vector<XMLOpenSaveData::Feuille> f;
+    for (int i = 0; i < a.size(); ++i) {
+        std::string e;
+        const Lecteur le(a[i].toObject(), "track.", &e);
+        const QString balise = le.valeur("element").toString();
+        int type = 0;
+        while (Portion::balise(type) && balise != QLatin1String(Portion::balise(type)))
+            ++type;
+        if (!Portion::balise(type)) {
+            l.echec("track");
+            break;
+        }
+        for (const DescArg& d : Portion::descriptions(type)) {
+            le.reel(d.balise);
+            f.push_back({balise, QString::number(i), QLatin1String(d.balise), le.valeur(d.balise).toString()});
+        }
+        if (!e.empty()) {
+            l.echec("track");
+            break;
+        }
+    }
+    return f;
 }
 
 void EtatModele::robot(const Lecteur& l, Modele& m)
@@ -695,7 +883,8 @@ QJsonObject EtatModele::ecrit(const Modele& mc, const Seance& s, const FichiersE
             {"random", hex(Aleatoire::etatCourant(), 16)},
             {"chip", puceO},
             {"board", carte(m)},
-            {"robot", robot(m)}};
+            {"robot", robot(m)},
+            {"track", piste(*m.getPiste())}};
 }
 
 void EtatModele::lit(const Lecteur& l, Modele& m)
@@ -703,13 +892,17 @@ void EtatModele::lit(const Lecteur& l, Modele& m)
     const Lecteur lp = l.sous("chip");
     puce(lp, m.pic);
     evts(lp.sous("events"), m);
-    carte(l.sous("board"), m);
+    carte(l.sous("board"), m, l.valeur("version").toInt());
     robot(l.sous("robot"), m);
     const uint64_t hasard = l.grand("random");
     if (hasard == 0)
         l.echec("random");
-    if (l.ok())
-        Aleatoire::reprend(hasard);
+    if (!l.ok())
+        return;
+    Aleatoire::reprend(hasard);
+    // Held in reset: what shows the board and paces it follows, as at the press.
+    if (m.power && m.resetTenu)
+        emit m.setPowerOff();
 }
 
 FichiersEtat fichiersDuRun(const Enregistreur& enregistreur, FichiersEtat f)
@@ -753,8 +946,7 @@ bool analyseEtat(const QByteArray& texte, const std::string& chemin, EtatLu& eta
     QJsonParseError e{};
     const QJsonDocument doc = QJsonDocument::fromJson(texte, &e);
     if (doc.isNull() || !doc.isObject()) {
-        erreur = chemin + ": not a tavrex state (" + e.errorString().toStdString() + " at byte " +
-                 std::to_string(e.offset) + ")";
+        erreur = chemin + ": not a tavrex state (" + fauteJson(e.error) + " at byte " + std::to_string(e.offset) + ")";
         return false;
     }
     const QJsonObject o = doc.object();
@@ -802,6 +994,7 @@ bool analyseEtat(const QByteArray& texte, const std::string& chemin, EtatLu& eta
         return false;
     }
     etat.racine = o;
+    etat.version = version.toInt();
     return true;
 }
 
@@ -820,8 +1013,6 @@ std::unique_ptr<Modele> prepareCarteEtat(const EtatLu& etat, const FichiersEtat&
     const FichiersEtat& f = etat.fichiers;
     DonneesCarte d;
     d.programme = donnes.programme.empty() ? f.programme : donnes.programme;
-    d.robot = donnes.robot.empty() ? f.robot : donnes.robot;
-    d.piste = donnes.piste.empty() ? f.piste : donnes.piste;
     d.graine = f.graine;
     // The board is built in the mode the state was saved in.
     d.silicium = etat.racine.value("chip").toObject().value("silicium").toBool();
@@ -832,7 +1023,47 @@ std::unique_ptr<Modele> prepareCarteEtat(const EtatLu& etat, const FichiersEtat&
         return nullptr;
     }
     std::string note;
-    return prepareCarte(d, erreur, note);
+    std::unique_ptr<Modele> m = prepareCarte(d, erreur, note);
+    if (m && !montageEtat(etat, *m, donnes, erreur))
+        return nullptr;
+    return m;
+}
+
+bool montageEtat(const EtatLu& etat, Modele& m, const FichiersEtat& donnes, std::string& erreur)
+{
+    const FichiersEtat& f = etat.fichiers;
+    // Read whole before the board is touched.
+    const bool tenus = etat.version >= 2;
+    std::string faute;
+    const Lecteur l(etat.racine, "", &faute);
+    std::vector<XMLOpenSaveData::Feuille> robot, piste;
+    if (tenus && donnes.piste.empty())
+        piste = EtatModele::feuillesPiste(l.tableau("track", -1), l);
+    if (tenus && donnes.robot.empty())
+        robot = EtatModele::feuillesRobot(l.sous("robot").sous("parameters"));
+    if (!faute.empty()) {
+        erreur = etat.chemin + ": " + faute;
+        return false;
+    }
+    const std::string fichierPiste = donnes.piste.empty() && !tenus ? f.piste : donnes.piste;
+    const std::string fichierRobot = donnes.robot.empty() && !tenus ? f.robot : donnes.robot;
+    if (!fichierPiste.empty()) {
+        if (!m.chargePiste(QFile::decodeName(fichierPiste.c_str()))) {
+            erreur = illisibleComme(fichierPiste, "track");
+            return false;
+        }
+    } else if (tenus) {
+        m.getPiste()->litFeuilles(piste);
+    }
+    if (!fichierRobot.empty()) {
+        if (!m.chargeRobot(QFile::decodeName(fichierRobot.c_str()))) {
+            erreur = illisibleComme(fichierRobot, "robot");
+            return false;
+        }
+    } else if (tenus) {
+        EtatModele::litRobot(m, robot);
+    }
+    return true;
 }
 
 bool restaureEtat(const EtatLu& etat, Modele& m, Seance* s, std::string& erreur)
@@ -928,6 +1159,20 @@ std::vector<std::string> differencesEtats(const EtatLu& a, const EtatLu& b)
         }
         if (c == "robot.x" || c == "robot.y" || c == "robot.theta") {
             lignes.push_back("pose " + c.substr(6) + ": " + x + " -> " + y);
+            continue;
+        }
+        // A parameter of the robot by its file's names, an element of the track by its number.
+        const std::string parametre = "robot.parameters.";
+        if (c.rfind(parametre, 0) == 0 || c.rfind("track[", 0) == 0) {
+            std::string nom = c.rfind(parametre, 0) == 0 ? "robot " + c.substr(parametre.size())
+                                                          : "track element " + c.substr(6);
+            for (const char* de : {"[", "].", "."}) {
+                for (size_t p = nom.find(de); p != std::string::npos; p = nom.find(de))
+                    nom.replace(p, std::strlen(de), " ");
+            }
+            if (nom.back() == ']')
+                nom.pop_back();
+            lignes.push_back(nom + ": " + x + " -> " + y);
             continue;
         }
         lignes.push_back(c + ": " + x + " -> " + y);

@@ -8,7 +8,7 @@
 //
 //   {
 //     "format": "tavrex state",
-//     "version": 1,
+//     "version": 2,
 //     "files": { "program": "/home/.../demo.hex", "sha256": "5f1c...",
 //                "robot": "", "track": "/home/.../piste001.pis" },   "" for none
 //     "run": { "clock": "480000", "off": "0", "running": true, "seed": "0x...",
@@ -28,20 +28,32 @@
 //       "timer0": {...}, "timer2": {...}, "pwm1": {...}, "pwm2": {...}, "adc": {...},
 //       "ports": { "A": { "analog", "changed", "marks", "undecided", "evaluated" }, ... }
 //     },
-//     "board": { "power", "buttons": [...], "pot", "led", "jack", "switch", "switchForced",
-//                "siliconAsked", "resetTime",     the mode asked, the chip's last reset
+//     "board": { "power", "reset", "buttons": [...], "pot", "led", "jack", "switch",
+//                "switchForced",                      "reset": the button held, the chip waiting
+//                "siliconAsked", "resetTime",         the mode asked, the chip's last reset
 //                "lcd": { "display": [ "hex line 1", "hex line 2" ], "text": [...], ... } },
 //     "robot": { "x", "y", "theta", "cos", "sin", "time", "step",
-//                "left": {...}, "right": {...}, "sensors": [...] }
+//                "left": {...}, "right": {...}, "sensors": [...],
+//                "parameters": {                      the robot file's values, under its tags
+//                  "jack": { "connexion": "RB0", "contactno": true, "pullup": true,
+//                            "resistance": "1000" }, "fdc": {...}, "hacheurs": {...},
+//                  "capteur": [ { "connexion": "RA1", "rd": "270", ... }, ... ],
+//                  "params": {...}, "moteur_g": {...}, "moteur_d": {...} } },
+//     "track": [ { "element": "repere", "theta": "0", "x": "0", "y": "0" },
+//                { "element": "droite", "largeur": "19", "longueur": "700" }, ... ]
 //   }
 //
 // Ticks and 64-bit values are decimal strings, reals the shortest text that reads back
-// to the same bit. The board's wiring, the robot's parameters and the track come from
-// the robot and track files named (and the program from its HEX, which must have the
-// SHA-256 recorded). A reader refuses, with one line naming the file: what is not such
-// a document, a version it does not know, a value missing or out of its range, and a
-// program other than the one recorded. "text" lines are for the reader of the file:
-// loading ignores them.
+// to the same bit. The robot's parameters and the track are those of the board as it
+// ran, edits made in the windows included: a snapshot is read without the robot and
+// track files it names (they are named for its reader), and the program from its HEX,
+// which must have the SHA-256 recorded. An angle of the track is written in degrees as
+// in its file, the degrees that read back to the very radians the track holds. A
+// snapshot of version 1 has no "reset", "parameters" nor "track": its robot and track
+// are read from the files it names. A reader refuses, with one line naming the file:
+// what is not such a document, a version it does not know, a value missing or out of
+// its range, and a program other than the one recorded. "text" lines are for the
+// reader of the file: loading ignores them.
 
 #include <cstdint>
 #include <memory>
@@ -57,7 +69,7 @@ class Modele;
 class Enregistreur;
 class Seance;
 
-constexpr int versionEtat = 1;
+constexpr int versionEtat = 2;
 
 // The files a snapshot's board was prepared from, and its record.
 struct FichiersEtat
@@ -83,6 +95,7 @@ bool ecrireEtat(const std::string& chemin, const QByteArray& texte, std::string&
 struct EtatLu
 {
     std::string chemin;
+    int version = versionEtat;
     FichiersEtat fichiers;
     QJsonObject racine;
 };
@@ -91,10 +104,16 @@ struct EtatLu
 bool lireEtat(const std::string& chemin, EtatLu& etat, std::string& erreur);
 bool analyseEtat(const QByteArray& texte, const std::string& chemin, EtatLu& etat, std::string& erreur);
 
-// A fresh board prepared from the snapshot's files, or from those given in their place
-// (not empty), its program checked against the SHA-256 recorded: the board a
-// snapshot is restored into. Null with one line naming the file otherwise.
+// A fresh board prepared from the snapshot's program, robot and track, or from the
+// files given in their place (not empty), its program checked against the SHA-256
+// recorded: the board a snapshot is restored into. Null with one line naming the file
+// otherwise.
 std::unique_ptr<Modele> prepareCarteEtat(const EtatLu& etat, const FichiersEtat& donnes, std::string& erreur);
+
+// Puts the snapshot's track and robot on `m`, each as its file would be read, the file
+// of that kind named in `donnes` read in its place. False with one line naming the
+// snapshot or the file when one cannot be, `m` then untouched by the snapshot's own.
+bool montageEtat(const EtatLu& etat, Modele& m, const FichiersEtat& donnes, std::string& erreur);
 
 // Puts the snapshot's state into `m`, which holds the program recorded (a fresh board
 // prepared from the snapshot's files), and takes `s` up at its clock. On a value

@@ -1,6 +1,8 @@
 #include "modele.h"
 
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include <QFile>
 
@@ -162,6 +164,7 @@ void Modele::powerOn()
 {
     signale(action(Action::PowerOn));
     power = true;
+    resetTenu = false;   // the chip runs
     // A new run: what the program relies on may be said again.
     pic.nouvelleExecution();
     lcd.powerOn();
@@ -179,6 +182,7 @@ void Modele::powerOff()
 {
     signale(action(Action::PowerOff));
     power = false;
+    resetTenu = false;
     lcd.powerOff();
     pic.powerOff();
     moteurG->reset();
@@ -191,6 +195,7 @@ void Modele::appuyeReset()
     signale(action(Action::ResetAppuye));
     if (!power)
         return;
+    resetTenu = true;
     emit setPowerOff();
     resetPuce();
     lcd.reset();
@@ -199,6 +204,7 @@ void Modele::appuyeReset()
 void Modele::relacheReset()
 {
     signale(action(Action::ResetRelache));
+    resetTenu = false;
     if (!power)
         return;
     resetPuce();
@@ -387,6 +393,7 @@ void Modele::addCaptIr(int num)
 {
     if (!captIrAjoutPossible())
         return;
+    signaleEdition(Action::CapteurAjoute, num);
     CaptIrCNX* c = new CaptIrCNX(this);
     c->preCalcul();
     c->evalue(nullptr);
@@ -415,6 +422,7 @@ void Modele::deleteCaptIr(int num)
 {
     if (num < 0 || num >= nbCaptIr())
         return;
+    signaleEdition(Action::CapteurRetire, num);
     CaptIrCNX* c = tabCaptIR[num];
     const int index = indexPinDe(*c);
     if (index >= 0)
@@ -438,17 +446,14 @@ void Modele::captIrDeconnecte(int num)
 bool Modele::captIrConnecte(int num, int index)
 {
     CaptIrCNX* c = getCaptIr(num);
-    if (!c || index >= nbPins)
+    if (!c || index >= nbPins || (index >= 0 && pin[index]->estUtilise()))
         return false;
-    if (index < 0) {
-        captIrDeconnecte(num);
-        return true;
-    }
-    if (pin[index]->estUtilise())
-        return false;
+    signaleBranchement({"capteur", num}, index);
     captIrDeconnecte(num);
-    pic.getPort(pin[index]->getPort())->connecte(static_cast<Byte>(pin[index]->getNum()), c);
-    pin[index]->utilise(true);
+    if (index >= 0) {
+        pic.getPort(pin[index]->getPort())->connecte(static_cast<Byte>(pin[index]->getNum()), c);
+        pin[index]->utilise(true);
+    }
     return true;
 }
 
@@ -508,17 +513,37 @@ bool Modele::contactConnecte(Connexion& contact, int& indexActuel, int index)
 
 bool Modele::jackConnecte(int index)
 {
-    return contactConnecte(jack, jackPin, index);
+    const bool fait = contactConnecte(jack, jackPin, index);
+    if (fait)
+        signaleBranchement({"jack", -1}, index);
+    return fait;
 }
 
 bool Modele::fdcConnecte(int index)
 {
-    return contactConnecte(fdc, fdcPin, index);
+    const bool fait = contactConnecte(fdc, fdcPin, index);
+    if (fait)
+        signaleBranchement({"fdc", -1}, index);
+    return fait;
 }
+
+int Modele::indexBroche(const QString& nom)
+{
+    for (int i = 0; i < nbPinsRobot; ++i)
+        if (nom == QLatin1String(pinsRobot[i].nom))
+            return i;
+    return -1;
+}
+
+const char* const Modele::aucuneBroche = "NULL";
 
 bool Modele::chargeRobot(const QString& fichier)
 {
-    if (!openData(fichier))
+    // Read whole: not a string of edits.
+    ObservateurActions* observateur = std::exchange(observateurActions, nullptr);
+    const bool lu = openData(fichier);
+    observateurActions = observateur;
+    if (!lu)
         return false;
     Action a = action(Action::Robot);
     a.fichier = QFile::encodeName(fichier).toStdString();
@@ -744,5 +769,156 @@ void Modele::decode(const QString& obj, const QString& num, const QString& attr,
         lit(champsParams(), *this);
     } else if (obj == QLatin1String("moteur_g") || obj == QLatin1String("moteur_d")) {
         lit(champsMoteur(), obj == QLatin1String("moteur_g") ? *moteurG : *moteurD);
+    }
+}
+
+// --- Edits of the robot and the track ------------------------------------------------------
+
+Modele::Lieu Modele::lieu(const ContactCNX& c, const char*) const
+{
+    return {&c == &jack ? "jack" : "fdc", -1};
+}
+
+Modele::Lieu Modele::lieu(const CaptIrCNX& c, const char*) const
+{
+    const auto it = std::find(tabCaptIR.begin(), tabCaptIR.end(), &c);
+    return {"capteur", static_cast<int>(it - tabCaptIR.begin())};
+}
+
+Modele::Lieu Modele::lieu(const MoteurCNX& m, const char*) const
+{
+    return {&m == moteurG ? "moteur_g" : "moteur_d", -1};
+}
+
+Modele::Lieu Modele::lieu(const Modele&, const char* balise) const
+{
+    return {champ(champsHacheurs(), QString::fromLatin1(balise)) ? "hacheurs" : "params", -1};
+}
+
+void Modele::signaleValeur(Lieu l, const char* balise, double valeur, const QString& broche)
+{
+    if (!observateurActions)
+        return;
+    Action a = action(Action::RobotValeur);
+    a.objet = l.objet;
+    a.numero = l.numero;
+    a.balise = balise;
+    a.valeur = valeur;
+    a.broche = broche.toStdString();
+    signale(a);
+}
+
+void Modele::signaleEdition(Action::Type type, int numero, const char* objet)
+{
+    if (!observateurActions)
+        return;
+    Action a = action(type);
+    a.numero = numero;
+    a.objet = objet ? objet : "";
+    signale(a);
+}
+
+void Modele::signaleBranchement(Lieu l, int index)
+{
+    signaleValeur(l, baliseConnexion, 0.0, index < 0 ? QString::fromLatin1(aucuneBroche) : getPinName(index));
+}
+
+void Modele::testeCapteur(int n, bool surLigne)
+{
+    CaptIrCNX* c = getCaptIr(n);
+    if (!c)
+        return;
+    if (observateurActions) {
+        Action a = action(Action::CapteurTest);
+        a.numero = n;
+        a.valeur = surLigne ? 1.0 : 0.0;
+        signale(a);
+    }
+    surLigne ? c->forceSurLigne() : c->forceSurMoquette();
+    c->preCalcul();
+    c->evalue(nullptr);
+}
+
+void Modele::insereElement(unsigned int n, int type)
+{
+    signaleEdition(Action::PisteInsere, static_cast<int>(n), Portion::balise(type));
+    piste.eltInsert(n, type);
+}
+
+void Modele::supprimeElement(unsigned int n)
+{
+    signaleEdition(Action::PisteRetire, static_cast<int>(n));
+    piste.eltSupprime(n);
+}
+
+void Modele::remplaceElement(unsigned int n, int type)
+{
+    signaleEdition(Action::PisteRemplace, static_cast<int>(n), Portion::balise(type));
+    piste.eltRemplace(n, type);
+}
+
+void Modele::modifieElement(unsigned int n, int arg, double valeur)
+{
+    const Portion* p = piste.getElt(n);
+    const char* balise = p ? p->baliseArg(arg) : nullptr;
+    if (observateurActions && balise) {
+        Action a = action(Action::PisteValeur);
+        a.numero = static_cast<int>(n);
+        a.balise = balise;
+        a.valeur = valeur;
+        signale(a);
+    }
+    piste.eltModifArg(n, arg, valeur);
+}
+
+void Modele::edite(const Action& a)
+{
+    const QString balise = QString::fromStdString(a.balise);
+    const unsigned int n = static_cast<unsigned int>(std::max(a.numero, 0));
+    // The value of `table` named by the action, on `objet`; nothing when it has none.
+    auto regleDans = [&](const auto& table, auto* objet) {
+        const auto* c = champ(table, balise);
+        if (c && objet)
+            regle(*c, *objet, a.valeur);
+    };
+    switch (a.type) {
+    case Action::RobotValeur: {
+        const std::string& o = a.objet;
+        if (balise == QLatin1String(baliseConnexion)) {
+            const int index = indexBroche(QString::fromStdString(a.broche));
+            if (o == "jack")
+                jackConnecte(index);
+            else if (o == "fdc")
+                fdcConnecte(index);
+            else
+                captIrConnecte(a.numero, index);
+        } else if (o == "jack" || o == "fdc") {
+            regleDans(champsContact(), o == "jack" ? static_cast<ContactCNX*>(&jack) : &fdc);
+        } else if (o == "capteur") {
+            regleDans(champsCapteur(), getCaptIr(a.numero));
+        } else if (o == "moteur_g" || o == "moteur_d") {
+            regleDans(champsMoteur(), o == "moteur_g" ? moteurG : moteurD);
+        } else {
+            regleDans(o == "hacheurs" ? champsHacheurs() : champsParams(), this);
+        }
+        break;
+    }
+    case Action::CapteurAjoute: addCaptIr(a.numero); break;
+    case Action::CapteurRetire: deleteCaptIr(a.numero); break;
+    case Action::CapteurTest: testeCapteur(a.numero, a.valeur != 0.0); break;
+    case Action::PisteInsere:
+    case Action::PisteRemplace:
+        for (int type = 0; Portion::balise(type); ++type)
+            if (a.objet == Portion::balise(type))
+                a.type == Action::PisteInsere ? insereElement(n, type) : remplaceElement(n, type);
+        break;
+    case Action::PisteRetire: supprimeElement(n); break;
+    case Action::PisteValeur:
+        if (const Portion* p = piste.getElt(n))
+            for (int arg = 0; arg < p->nbArg(); ++arg)
+                if (balise == QLatin1String(p->baliseArg(arg)))
+                    modifieElement(n, arg, a.valeur);
+        break;
+    default: break;
     }
 }

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QString>
 
+#include "actions.h"
 #include "captircnx.h"
 #include "evenement.h"
 #include "lcdscreen.h"
@@ -16,7 +17,6 @@
 #include "xmlopensavedata.h"
 
 class Modele;
-struct Action;
 
 // One of the 14 pins to which the robot's devices may be wired.
 class Pin
@@ -239,6 +239,8 @@ public:
     // reset.
     void demandeSilicium(bool oui);
     bool siliciumDemande() const { return silicium; }
+    // The reset button held while the board is on: the chip waits, held in reset.
+    bool isResetTenu() const { return resetTenu; }
     bool isFdcForce() const { return fdcForce; }
     uint64_t time() const { return pic.time(); }
 
@@ -339,13 +341,30 @@ public:
                 return &c;
         return nullptr;
     }
-    // Writes one value and computes again what depends on it.
+    // Writes one value and computes again what depends on it; told to the observer of
+    // actions, as every edit of the robot and the track below.
     template <class Objet>
     void regle(const ChampRobot<Objet>& champ, Objet& objet, double valeur)
     {
         champ.ecrire(objet, valeur);
         recalcule(champ.apres, objet);
+        if (observateurActions)
+            signaleValeur(lieu(objet, champ.balise), champ.balise, valeur);
     }
+    // The white-line test: sensor n held over the tape or the carpet until the robot
+    // looks at the track again.
+    void testeCapteur(int n, bool surLigne);
+    // The track's edits, as its editor makes them (Piste's slots).
+    void insereElement(unsigned int n, int type);
+    void supprimeElement(unsigned int n);
+    void remplaceElement(unsigned int n, int type);
+    void modifieElement(unsigned int n, int arg, double valeur);
+    // An edit of the robot or the track done again (Action::estEdition()).
+    void edite(const Action& a);
+    // A pin of the robot's devices by its name ("RB0"), -1 for none; the wiring's
+    // word for no pin in a robot file.
+    static int indexBroche(const QString& nom);
+    static const char* const aucuneBroche;
 
     // The robot file. Returns whether the file was written; the previous file stays
     // intact when writing fails.
@@ -391,6 +410,22 @@ public slots:
     void romboSurPiste(qreal xm, qreal ym, qreal thetaDeg);
 
 private:
+    // The robot file's container of an edited object: its tag and, for a sensor, its
+    // number (-1 otherwise).
+    struct Lieu
+    {
+        const char* objet;
+        int numero;
+    };
+    Lieu lieu(const ContactCNX& c, const char*) const;
+    Lieu lieu(const CaptIrCNX& c, const char*) const;
+    Lieu lieu(const MoteurCNX& m, const char*) const;
+    Lieu lieu(const Modele&, const char* balise) const;
+    void signaleValeur(Lieu l, const char* balise, double valeur, const QString& broche = QString());
+    void signaleEdition(Action::Type type, int numero, const char* objet = "");
+    // A contact or a sensor wired by the window or an edit done again: told to the
+    // observer when it was.
+    void signaleBranchement(Lieu l, int index);
     void executeJusquaMarque(uint64_t arret);
     // The chip reset from here: the mode asked for taken first.
     void resetPuce();
@@ -423,6 +458,7 @@ private:
     bool power = false;
     bool silicium = false;        // the mode asked for
     uint64_t instantReset = 0;    // the chip's time at its last reset from here
+    bool resetTenu = false;
     int nbPins = nbPinsRobot;
     Pin* pin[nbPinsRobot] = {};
     Piste piste;

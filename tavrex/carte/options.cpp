@@ -471,6 +471,9 @@ std::string usage(Programme programme)
     }
     texte += "actions: press BPn, release BPn (n = 1 to 3), pot V (0 to 5 volts), reset-press, reset-release,\n"
              "         power-off, power-on, jack-in, jack-out, fdc-press, fdc-release, pose X Y DEG,\n"
-             "         program FILE [SHA256], robot FILE, track FILE (names with spaces between double quotes)";
+             "         program FILE [SHA256], robot FILE, track FILE (names with spaces between double quotes);\n"
+             "         the robot and track edited: robot-set OBJECT [SENSOR] TAG VALUE (a value of the robot file),\n"
+             "         sensor-add N, sensor-delete N, sensor-test N line|carpet, track-insert N TYPE,\n"
+             "         track-delete N, track-replace N TYPE, track-set N TAG VALUE";
     return texte;
 }

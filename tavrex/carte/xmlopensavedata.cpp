@@ -46,20 +46,28 @@ bool XMLOpenSaveData::openData(const QString& fichier)
     QDomDocument doc;
     if (!defautAvantDom(texte).isEmpty() || !doc.setContent(texte))
         return false;
-    initialise();
     // Each level is walked along its sibling links from the first child and stops at
     // the first node that is not an element (a comment or a text node).
+    std::vector<Feuille> feuilles;
     const QDomElement racine = doc.documentElement();
     for (QDomNode c = racine.firstChild(); !c.isNull() && c.isElement(); c = c.nextSibling()) {
         const QDomElement conteneur = c.toElement();
         const QString num = conteneur.attribute(QStringLiteral("numero"));
         for (QDomNode l = conteneur.firstChild(); !l.isNull() && l.isElement(); l = l.nextSibling()) {
             const QDomElement feuille = l.toElement();
-            decode(conteneur.tagName(), num, feuille.tagName(), feuille.text());
+            feuilles.push_back({conteneur.tagName(), num, feuille.tagName(), feuille.text()});
         }
     }
-    emit openNew();
+    litFeuilles(feuilles);
     return true;
+}
+
+void XMLOpenSaveData::litFeuilles(const std::vector<Feuille>& feuilles)
+{
+    initialise();
+    for (const Feuille& f : feuilles)
+        decode(f.conteneur, f.numero, f.nom, f.valeur);
+    emit openNew();
 }
 
 QDomElement XMLOpenSaveData::creation(QDomDocument& doc, QDomElement& parent, const QString& nom)

@@ -1,6 +1,8 @@
 #ifndef TAVREX_XMLOPENSAVEDATA_H
 #define TAVREX_XMLOPENSAVEDATA_H
 
+#include <vector>
+
 #include <QDomDocument>
 #include <QDomElement>
 #include <QObject>
@@ -20,6 +22,16 @@ public:
     // Reads `fichier` and dispatches its leaves. Returns whether the file was read
     // (an unreadable or malformed file changes nothing).
     bool openData(const QString& fichier);
+
+    // A leaf of the tree: its container's name and "numero" attribute, its own name
+    // and text.
+    struct Feuille
+    {
+        QString conteneur, numero, nom, valeur;
+    };
+    // Takes `feuilles` as a file holding them is read: initialise(), each leaf to
+    // decode() in turn, then openNew().
+    void litFeuilles(const std::vector<Feuille>& feuilles);
 
     // Robot and track files are 3 or 4 elements deep. Qt's DOM parser goes down one
     // call per level and overflows the stack on a text nested some hundred thousand

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QRegularExpression>
 
 #include "actions.h"
 #include "miseaechelle.h"
@@ -125,6 +126,11 @@ void FenetreCarteMicro::set_resetReleased()
     modele->relacheReset();
 }
 
+void FenetreCarteMicro::montreReset(bool tenu)
+{
+    ui->reset->setDown(tenu);
+}
+
 void FenetreCarteMicro::augmenteAn0()
 {
     ui->an0SpinBox->setValue(ui->an0SpinBox->value() + 10 * ui->an0SpinBox->singleStep());
@@ -165,7 +171,13 @@ void FenetreCarteMicro::on_boutonPower_toggled(bool on)
 
 void FenetreCarteMicro::signaleRefus(const QString& raison)
 {
-    ui->fichier->setText(raison);
+    // A sentence on as many lines as the box is wide, not behind a scroll bar: the files
+    // by their names, a SHA-256 by its first digits; the tooltip has it whole.
+    QString court = raison;
+    court.replace(QRegularExpression(QStringLiteral("(?:[^\\s:()]*/)+([^\\s/:()]+)")), QStringLiteral("\\1"));
+    court.replace(QRegularExpression(QStringLiteral("\\b([0-9a-f]{8})[0-9a-f]{56}\\b")), QStringLiteral("\\1…"));
+    ui->fichier->setWordWrap(true);
+    ui->fichier->setText(court);
     ui->fichier->setToolTip(raison);
     ui->fichier->setStyleSheet(QStringLiteral("color: rgb(200,0,0);"));
 }
@@ -186,6 +198,7 @@ void FenetreCarteMicro::on_pushButtonOuvrir_clicked()
 
 ChargementHex FenetreCarteMicro::chargerProgramme(const QString& chemin)
 {
+    ui->fichier->setWordWrap(false);
     ui->fichier->setText(chemin);
     return lireFichier(chemin);
 }

@@ -44,6 +44,8 @@ public:
     void set_bp2Released();
     void set_resetPressed();
     void set_resetReleased();
+    // The reset button shown held or not, the model told nothing (a snapshot opened).
+    void montreReset(bool tenu);
     void augmenteAn0();
     void diminueAn0();
 

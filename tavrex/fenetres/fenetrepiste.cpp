@@ -90,6 +90,8 @@ FenetrePiste::FenetrePiste(Modele& m, QWidget* parent)
     ui->graphicsView->setScene(&scene);
     ui->graphicsView->scale(0.22876792, 0.22876792);
 
+    // A track read whole (a file, a snapshot): the editor from its first element.
+    connect(piste, &XMLOpenSaveData::openNew, this, &FenetrePiste::drawPiste);
     connect(rombo, &RomboItem::moved, modele, &Modele::romboSurPiste);
     connect(modele, &Modele::deplaceRombo, rombo, &RomboItem::deplacement);
 
@@ -324,35 +326,35 @@ void FenetrePiste::on_toolButtonNew_clicked()
     Piste* piste = modele->getPiste();
     if (numEdit < piste->size())
         ++numEdit;
-    piste->eltInsert(numEdit, ui->comboBoxTypes->currentIndex());
+    modele->insereElement(numEdit, ui->comboBoxTypes->currentIndex());
     editPiste();
 }
 
 void FenetrePiste::on_toolButtonSuppr_clicked()
 {
-    modele->getPiste()->eltSupprime(numEdit);
+    modele->supprimeElement(numEdit);
     editPiste();
 }
 
 void FenetrePiste::on_comboBoxTypes_currentIndexChanged(int index)
 {
-    modele->getPiste()->eltRemplace(numEdit, index);
+    modele->remplaceElement(numEdit, index);
     editPiste();
 }
 
 void FenetrePiste::on_doubleSpinBox1_valueChanged(double value)
 {
-    modele->getPiste()->eltModifArg(numEdit, 0, value);
+    modele->modifieElement(numEdit, 0, value);
 }
 
 void FenetrePiste::on_doubleSpinBox2_valueChanged(double value)
 {
-    modele->getPiste()->eltModifArg(numEdit, 1, value);
+    modele->modifieElement(numEdit, 1, value);
 }
 
 void FenetrePiste::on_doubleSpinBox3_valueChanged(double value)
 {
-    modele->getPiste()->eltModifArg(numEdit, 2, value);
+    modele->modifieElement(numEdit, 2, value);
 }
 
 void FenetrePiste::on_toolButtonEdit_toggled(bool on)
@@ -422,6 +424,13 @@ void FenetrePiste::drawPiste()
         piste->noFocus();
 }
 
+
+void FenetrePiste::suitPiste()
+{
+    editPiste();
+    if (!ui->toolButtonEdit->isChecked())
+        modele->getPiste()->noFocus();
+}
 
 void FenetrePiste::poseRomboAuDepart()
 {

@@ -74,6 +74,8 @@ public:
     void poseRomboAuDepart();
     // The robot's picture shown where the model has it, the model told nothing.
     void suitPose();
+    // The editor shows the track as an edit made elsewhere (a scenario's) left it.
+    void suitPiste();
 
     Ui::FenetrePiste* formulaire() const { return ui; }
     RomboItem* getRombo() const { return rombo; }

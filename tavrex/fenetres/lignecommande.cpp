@@ -107,7 +107,16 @@ void LigneCommande::joue(const Action& a)
         a.appliquer(fenetre.getModele());
         fenetre.getPiste()->suitPose();
         break;
-    default: fenetre.getMicro()->joue(a); break;
+    default:
+        if (!a.estEdition()) {
+            fenetre.getMicro()->joue(a);
+            break;
+        }
+        // The robot's and the track's windows show what the edit changed.
+        a.appliquer(fenetre.getModele());
+        fenetre.getRombo()->viewModele();
+        fenetre.getPiste()->suitPiste();
+        break;
     }
 }
 

@@ -500,13 +500,16 @@ bool MainWindow::ouvrirEtat(const QString& chemin)
         (essai = prepareCarteEtat(etat, {}, erreur)) && restaureEtat(etat, *essai, nullptr, erreur)) {
         const FichiersEtat& f = etat.fichiers;
         micro->chargerProgramme(QFile::decodeName(f.programme.c_str()));
-        if (!f.robot.empty())
-            modele.chargeRobot(QFile::decodeName(f.robot.c_str()));
-        if (!f.piste.empty())
-            modele.chargePiste(QFile::decodeName(f.piste.c_str()));
+        // The robot and the track the trial board took.
+        montageEtat(etat, modele, {}, erreur);
         // The power switch set as the snapshot has it, before the state it would reset.
         micro->setPower(essai->isPowered());
-        if (restaureEtat(etat, modele, &seance, erreur)) {
+        const bool restaure = restaureEtat(etat, modele, &seance, erreur);
+        // The scopes sample again from the instant loaded: the wheel their events were
+        // in has moved under them.
+        oscillos->miseAJour();
+        if (restaure) {
+            micro->montreReset(modele.isResetTenu());
             enregistreur.reprend(f.actions, f.graine);
             emit modele.modeSilicium();
             // The widgets follow: the LCD, the robot.

@@ -117,6 +117,15 @@ void lieLignes(QObject* contexte, Modele& modele, Acces objet, const Modele::Cha
     }
 }
 
+// One value of the robot through the model's tables, as a field sets it.
+template <class Objet>
+void regleValeur(Modele& m, const Modele::Champs<Objet>& table, const char* balise, Objet& o, double v)
+{
+    const ChampRobot<Objet>* c = Modele::champ(table, QString::fromLatin1(balise));
+    Q_ASSERT(c);
+    m.regle(*c, o, v);
+}
+
 QString imageContact(const ContactCNX& c)
 {
     if (c.getContactNO())
@@ -384,13 +393,13 @@ void Rombo::on_jackPin_currentIndexChanged(int i)
 
 void Rombo::on_jackContact_currentIndexChanged(int i)
 {
-    modele->getJack()->setContactNO(i == 0);
+    regleValeur(*modele, Modele::champsContact(), "contactno", *modele->getJack(), i == 0);
     changerJackSchema();
 }
 
 void Rombo::on_jackSchema_currentIndexChanged(int i)
 {
-    modele->getJack()->setPullUp(i == 0);
+    regleValeur(*modele, Modele::champsContact(), "pullup", *modele->getJack(), i == 0);
     changerJackSchema();
 }
 
@@ -405,13 +414,13 @@ void Rombo::on_fdcPin_currentIndexChanged(int i)
 
 void Rombo::on_fdcContact_currentIndexChanged(int i)
 {
-    modele->getFdc()->setContactNO(i == 0);
+    regleValeur<ContactCNX>(*modele, Modele::champsContact(), "contactno", *modele->getFdc(), i == 0);
     changerFdcSchema();
 }
 
 void Rombo::on_fdcSchema_currentIndexChanged(int i)
 {
-    modele->getFdc()->setPullUp(i == 0);
+    regleValeur<ContactCNX>(*modele, Modele::champsContact(), "pullup", *modele->getFdc(), i == 0);
     changerFdcSchema();
 }
 
@@ -526,8 +535,7 @@ void Rombo::on_cnySchPullup_currentIndexChanged(int i)
     CaptIrCNX* c = capteur();
     if (!c)
         return;
-    c->setPullUp(i == 0);
-    c->evalue(nullptr);
+    regleValeur(*modele, Modele::champsCapteur(), "pullup", *c, i == 0);
     changerCaptIrSchema();
     afficheDataTest();
 }
@@ -537,9 +545,8 @@ void Rombo::on_comboComparateur_currentIndexChanged(int i)
     CaptIrCNX* c = capteur();
     if (!c)
         return;
-    c->setNoComp(i == 0);
-    c->setSup(i != 2);
-    c->evalue(nullptr);
+    regleValeur(*modele, Modele::champsCapteur(), "nocomp", *c, i == 0);
+    regleValeur(*modele, Modele::champsCapteur(), "sup", *c, i != 2);
     viewCaptIrModele();
 }
 
@@ -552,10 +559,8 @@ void Rombo::moveCapteur()
     affiche(ui->doubleX, (p.x() + delta) / echelle);
     affiche(ui->doubleY, -(p.y() + delta) / echelle);
     // The sensor takes the values the fields show (to their tenth of a millimetre).
-    c->setX(ui->doubleX->value());
-    c->evalue(nullptr);
-    c->setY(ui->doubleY->value());
-    c->evalue(nullptr);
+    regleValeur(*modele, Modele::champsCapteur(), "x", *c, ui->doubleX->value());
+    regleValeur(*modele, Modele::champsCapteur(), "y", *c, ui->doubleY->value());
     tabItems[captIrIndex]->setPos(p);
 }
 
@@ -566,10 +571,8 @@ void Rombo::on_toolButtonAdd_clicked()
     captIrIndex = modele->nbCaptIr() - 1;
     // A copy of the selected sensor would stand on it, its picture hiding the other one.
     if (CaptIrCNX* c = capteur(); c && dernier >= 0 && captIrIndex > dernier) {
-        c->setX(placeLibre(dernier));
-        c->evalue(nullptr);
-        c->setY(modele->getCaptIr(dernier)->getY());
-        c->evalue(nullptr);
+        regleValeur(*modele, Modele::champsCapteur(), "x", *c, placeLibre(dernier));
+        regleValeur(*modele, Modele::champsCapteur(), "y", *c, modele->getCaptIr(dernier)->getY());
     }
     viewCaptIrModele();
 }
@@ -633,9 +636,7 @@ void Rombo::on_checkBoxTestBlanc_toggled(bool on)
     if (!c)
         return;
     tabItems[captIrIndex]->setPixmap(QPixmap(on ? imageCapteurBlanc : imageCapteurBleu));
-    on ? c->forceSurLigne() : c->forceSurMoquette();
-    c->preCalcul();
-    c->evalue(nullptr);
+    modele->testeCapteur(captIrIndex, on);
     afficheDataTest();
 }
 
@@ -652,7 +653,7 @@ void Rombo::on_tabWidget_currentChanged(int i)
 
 void Rombo::on_motPinsButton_clicked()
 {
-    modele->setPwm1aGauche(!modele->isPwm1aGauche());
+    regleValeur(*modele, Modele::champsHacheurs(), "pwm1agauche", *modele, !modele->isPwm1aGauche());
 }
 
 void Rombo::afficheBrochesMoteurs()

@@ -167,6 +167,12 @@ QString Portion::suffixArg(int n) const
     return d ? QString::fromUtf8(d->suffixe) : QString();
 }
 
+const char* Portion::baliseArg(int n) const
+{
+    const DescArg* d = arg(n);
+    return d ? d->balise : nullptr;
+}
+
 int Portion::decimalsArg(int n) const
 {
     const DescArg* d = arg(n);

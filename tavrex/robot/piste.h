@@ -103,6 +103,8 @@ public:
     // by the track (Piste::eltModifArg), not here.
     void modifArg(int n, double value);
     QString suffixArg(int n) const;
+    // Its tag in the track file; null when there is none.
+    const char* baliseArg(int n) const;
     int decimalsArg(int n) const;
 
     // What the carpet shows of the element (the tape, or the block), and the highlight

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QDial>
 #include <QMdiSubWindow>
+#include <QTemporaryDir>
 
 #include <qwt_plot.h>
 
@@ -23,6 +24,7 @@ private slots:
     void listesSuiventLesMoteurs();
     void basesDeTemps();
     void fenetrePrincipale();
+    void etatOuvert();
 };
 
 void TestOscillos::listesSuiventLesMoteurs()
@@ -112,6 +114,39 @@ void TestOscillos::fenetrePrincipale()
     w.getOscillos()->close();
     QVERIFY(!scopes->isVisible());
     QCOMPARE(w.width(), etroite);
+}
+
+// A state opened while the scopes sweep: they sample again from the instant loaded,
+// their next sample one time base after it, and trigger on what follows.
+void TestOscillos::etatOuvert()
+{
+    QTemporaryDir dossier;
+    const QString fichier = dossier.filePath(QStringLiteral("etat.json"));
+    Simulation simulation;
+    MainWindow w(simulation);
+    QVERIFY(w.getMicro()->chargerProgramme(QStringLiteral(TAVREX_EXAMPLES_DIR "/demo.hex")).reussi());
+    w.getMicro()->formulaire()->an0SpinBox->setValue(2.0);
+    w.getMicro()->setPower(true);
+    simulation.cadence.arrete();
+    Seance& s = simulation.seance;
+    s.avanceJusqua(s.horloge() + 150 * ticksParMs);   // the PWM under way
+    QVERIFY(w.enregistrerEtat(fichier));
+    // The wheel turns on: the scopes' events stand elsewhere than the snapshot's.
+    s.avanceJusqua(s.horloge() + 7 * ticksParMs + 1234);
+    w.getOscillos()->miseAJour();
+    s.avanceJusqua(s.horloge() + 111);
+    QVERIFY(w.ouvrirEtat(fichier));
+    simulation.cadence.arrete();
+    P18f4550& pic = *simulation.modele.getProcesseur();
+    const uint64_t charge = pic.time();
+    for (const Oscillo* o : {w.getOscillos()->oscillo1, w.getOscillos()->oscillo2}) {
+        QVERIFY(o->estEnregistre());
+        QCOMPARE(o->getEtat(), 0);
+        QCOMPARE(o->numeroEnregistrement(), static_cast<uint16_t>(pic.getListeEvts()->maintenant() + o->getDt()));
+    }
+    s.avanceJusqua(s.horloge() + 5 * ticksParMs);
+    const Oscillo* pwm1 = w.getOscillos()->oscillo2;
+    QVERIFY(pwm1->estDeclenche() && pwm1->getInstantDeclenchement() > charge);
 }
 
 TAVREX_TESTS_FENETRE(TestOscillos)

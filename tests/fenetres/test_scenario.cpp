@@ -5,6 +5,8 @@
 #include <QTemporaryDir>
 
 #include <cmath>
+#include <fstream>
+#include <sstream>
 
 #include "../lanceur.h"
 #include "../vidage.h"
@@ -14,7 +16,9 @@
 #include "principal.h"
 #include "rombo.h"
 #include "ui_fenetrecartemicro.h"
+#include "ui_fenetrepiste.h"
 #include "ui_mainwindow.h"
+#include "ui_rombo.h"
 
 // What a user does in the window, saved as a scenario, replayed headless to the same
 // state by the runner.
@@ -23,8 +27,32 @@ class TestScenario : public QObject
     Q_OBJECT
 private slots:
     void rejoueALIdentique();
+    void editionsRejouees();
     void etatEnregistreEtRouvert();
 };
+
+namespace {
+
+// The robot's pose at every motion step, as the runner's --trajectory writes it.
+struct Trajet : ObservateurPas
+{
+    std::string texte = "t_ms,x_mm,y_mm,heading_deg,v_left_mm_s,v_right_mm_s,fdc\n";
+    void pasEffectue(const Modele& m) override
+    {
+        texte += QString::asprintf("%.3f,%.3f,%.3f,%.4f,%.3f,%.3f,%d\n", enMs(static_cast<double>(m.time())),
+                                   m.getX(), m.getY(), m.getTheta() * radEnDeg, m.getMoteurG()->getVitesse(),
+                                   m.getMoteurD()->getVitesse(), m.getFdc()->isActif() ? 1 : 0)
+                     .toStdString();
+    }
+};
+
+std::string lu(const std::string& chemin)
+{
+    std::ifstream in(chemin);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+}  // namespace
 
 void TestScenario::rejoueALIdentique()
 {
@@ -93,12 +121,64 @@ void TestScenario::rejoueALIdentique()
                 .contains(QStringLiteral("\npose x %1 mm, y %2 mm").arg(m.getX(), 0, 'f', 1).arg(m.getY(), 0, 'f', 1)));
 }
 
+// A sensor moved in the robot window and the track moved in its editor while
+// the line follower runs: the runner's replay follows the same path, step by step.
+void TestScenario::editionsRejouees()
+{
+    QTemporaryDir dossier;
+    const std::string fichier = QFile::encodeName(dossier.filePath(QStringLiteral("edite.scn"))).toStdString();
+    Simulation simulation;
+    MainWindow w(simulation);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    Trajet trajet;
+    simulation.modele.setObservateurPas(&trajet);
+    Seance& seance = simulation.seance;
+    auto attend = [&](double ms) {
+        const uint64_t fin = seance.horloge() + static_cast<uint64_t>(ms * ticksParMs);
+        return QTest::qWaitFor([&] { return seance.horloge() >= fin; }, 20000);
+    };
+    QVERIFY(w.getMicro()->chargerProgramme(QStringLiteral(TAVREX_EXAMPLES_DIR "/suiveur.hex")).reussi());
+    QVERIFY(w.getRombo()->ouvrirFichier(QStringLiteral(TAVREX_ROBOT_EXEMPLE)));
+    QVERIFY(w.getPiste()->ouvrir(QStringLiteral(TAVREX_EXAMPLES_SRC_DIR "/piste001.pis")));
+    w.getPiste()->poseRomboAuDepart();
+    w.formulaire()->speedSpinBox->setValue(0.1);
+    w.getMicro()->setPower(true);
+    QVERIFY(attend(20));
+    QTest::mouseClick(w.getRombo()->formulaire()->jack, Qt::LeftButton);
+    QVERIFY(attend(280));
+    w.getRombo()->formulaire()->doubleX->setValue(-5.0);   // the left sensor nearer the middle
+    QVERIFY(attend(300));
+    w.getPiste()->formulaire()->doubleSpinBox2->setValue(12.0);   // the start marker's y
+    QVERIFY(attend(900));
+    simulation.cadence.arrete();
+    simulation.modele.setObservateurPas(nullptr);
+    QVERIFY(w.enregistrerScenario(QString::fromStdString(fichier)));
+    const std::string texte = lu(fichier);
+    QVERIFY(texte.find(" robot-set capteur 0 x -5\n") != std::string::npos);
+    QVERIFY(texte.find(" track-set 0 y 12\n") != std::string::npos);
+
+    const std::string chemin = dossier.filePath(QStringLiteral("t.csv")).toStdString();
+    QCOMPARE(lanceCli({"--script", fichier, "--trajectory", chemin}).code, 0);
+    QCOMPARE(QString::fromStdString(lu(chemin)), QString::fromStdString(trajet.texte));
+    // Without the edits, another path: they are what the replay followed.
+    std::string sans;
+    std::istringstream lignes(texte);
+    for (std::string l; std::getline(lignes, l);)
+        if (l.find("-set ") == std::string::npos)
+            sans += l + "\n";
+    std::ofstream(fichier, std::ios::trunc) << sans;
+    QCOMPARE(lanceCli({"--script", fichier, "--trajectory", chemin}).code, 0);
+    QVERIFY(lu(chemin) != trajet.texte);
+}
+
 // Fichier > "Enregistrer l'état…" then "Ouvrir un état…" in another window: the same
 // board; a damaged snapshot is refused on the file line and the board kept.
 void TestScenario::etatEnregistreEtRouvert()
 {
     QTemporaryDir dossier;
     const QString fichier = dossier.filePath(QStringLiteral("etat.json"));
+    const QString tenu = dossier.filePath(QStringLiteral("tenu.json"));
     std::string avant;
     {
         Simulation simulation;
@@ -110,19 +190,28 @@ void TestScenario::etatEnregistreEtRouvert()
         simulation.seance.avanceJusqua(simulation.seance.horloge() + 80 * ticksParMs);
         QVERIFY(w.enregistrerEtat(fichier));
         avant = vidage(simulation.modele);
+        w.getMicro()->set_resetPressed();
+        QVERIFY(w.enregistrerEtat(tenu));
     }
     Simulation simulation;
     MainWindow w(simulation);
     QVERIFY(w.ouvrirEtat(fichier));
     QCOMPARE(QString::fromStdString(vidage(simulation.modele)), QString::fromStdString(avant));
     QVERIFY(avant.find("|AN0 = 2.50 V") != std::string::npos);
+    // Taken with reset held: held again, the board waiting, until the button is let go.
+    Ui::FenetreCarteMicro* ui = w.getMicro()->formulaire();
+    QVERIFY(w.ouvrirEtat(tenu));
+    QVERIFY(ui->reset->isDown() && !simulation.seance.tourne() && !simulation.cadence.actif());
+    w.getMicro()->set_resetReleased();
+    QVERIFY(!ui->reset->isDown() && simulation.seance.tourne() && simulation.cadence.actif());
+    simulation.cadence.arrete();
+    QVERIFY(w.ouvrirEtat(fichier));
 
     QFile abime(fichier);
     QVERIFY(abime.open(QIODevice::ReadWrite));
     abime.resize(abime.size() / 2);
     abime.close();
     QVERIFY(!w.ouvrirEtat(fichier));
-    Ui::FenetreCarteMicro* ui = w.getMicro()->formulaire();
     QVERIFY(ui->fichier->text().startsWith(QStringLiteral("État refusé")));
     QVERIFY(!ui->fichier->styleSheet().isEmpty());
     QCOMPARE(QString::fromStdString(vidage(simulation.modele)), QString::fromStdString(avant));
