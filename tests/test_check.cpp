@@ -126,6 +126,13 @@ TEST_F(Check, TheExamplesPass)
     EXPECT_EQ(suiveur.code, 0) << suiveur.texte << suiveur.erreurs;
     EXPECT_NE(suiveur.texte.find("robot tape: expected <= 25 mm, found "), std::string::npos) << suiveur.texte;
     EXPECT_EQ(lignes(suiveur.texte).back(), "11 passed, 0 failed");
+
+    // The check asks for the silicon mode; the default mode's chip never vectors.
+    const Sortie interruptions = lanceCli({"--check", source("interruptions.chk"), exemple("interruptions.hex")});
+    EXPECT_EQ(interruptions.code, 0) << interruptions.texte << interruptions.erreurs;
+    EXPECT_EQ(lignes(interruptions.texte).back(), "9 passed, 0 failed");
+    const std::string sansMode = ecrit("sans.chk", "600 expect lcd 0 \"Temps   0000.0 s\"\n");
+    EXPECT_EQ(lanceCli({"--check", sansMode, exemple("interruptions.hex")}).code, 0);
 }
 
 // The robot standing still off the line, then over the gap of the example circuit.
