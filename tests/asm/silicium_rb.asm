@@ -1,4 +1,4 @@
-; The board's buttons BP1 and BP2 (RB4, RB5) through the RB4-RB7 change interrupt
+; The board's buttons BP2 and BP3 (RB4, RB5) through the RB4-RB7 change interrupt
 ; (high priority), Timer0's overflow at low priority: the routines count changes in
 ; 0x20, the levels read in 0x21, overflows in 0x22; the main program counts on.
         list    p=18f4550
