@@ -474,6 +474,7 @@ std::string usage(Programme programme)
              "         program FILE [SHA256], robot FILE, track FILE (names with spaces between double quotes);\n"
              "         the robot and track edited: robot-set OBJECT [SENSOR] TAG VALUE (a value of the robot file),\n"
              "         sensor-add N, sensor-delete N, sensor-test N line|carpet, track-insert N TYPE,\n"
-             "         track-delete N, track-replace N TYPE, track-set N TAG VALUE";
+             "         track-delete N, track-replace N TYPE, track-set N TAG VALUE;\n"
+             "         silicon on|off (the silicon mode, taken at once before the chip runs, else at its next reset)";
     return texte;
 }
