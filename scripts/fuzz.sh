@@ -2,7 +2,7 @@
 # Builds the libFuzzer targets (preset `fuzz`, clang with the address and
 # undefined-behaviour sanitizers) and runs each for a while on its seed corpus.
 #
-#   scripts/fuzz.sh [SECONDS] [TARGET...]   default: 30 s each, targets hex robot piste etat
+#   scripts/fuzz.sh [SECONDS] [TARGET...]   default: 30 s each, targets hex robot piste etat script
 #
 # The seeds in fuzz/corpus/TARGET/ are not touched: new inputs go to
 # build-fuzz/corpus/TARGET/, kept from one run to the next. A crash, leak, timeout or
@@ -15,7 +15,7 @@ cd "$(dirname "$0")/.."
 secondes=${1:-30}
 shift || true
 cibles=("$@")
-[ ${#cibles[@]} -gt 0 ] || cibles=(hex robot piste etat)
+[ ${#cibles[@]} -gt 0 ] || cibles=(hex robot piste etat script)
 if ! [[ $secondes =~ ^[0-9]+$ ]] || [ "$secondes" -lt 1 ]; then
   echo "fuzz: the duration is a whole number of seconds: $secondes" >&2
   exit 2
@@ -30,11 +30,11 @@ export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1}
 for cible in "${cibles[@]}"; do
   mkdir -p "build-fuzz/corpus/$cible" "build-fuzz/artefacts/$cible"
   echo "fuzz: $cible for $secondes s"
-  # HEX files beyond 64 kB add nothing that a small one does not reach; the XML
+  # HEX files and scripts beyond 64 kB add nothing that a small one does not reach; the XML
   # readers' faults may lie in depth, and a level takes a few bytes, so theirs may grow
   # to megabytes. 25 s on one input is a hang (the margin is for a loaded machine).
   longueur=65536
-  [ "$cible" = hex ] || longueur=4194304
+  [ "$cible" = hex ] || [ "$cible" = script ] || longueur=4194304
   # Qt 5.15's JSON parser leaks when a key repeats and its first value is an object
   # ({"a":{"b":1},"a":2}): a fault of Qt's, below the snapshot reader, which the leak
   # check would stop on. The other checks stay on.
