@@ -499,6 +499,8 @@ bool MainWindow::ouvrirEtat(const QString& chemin)
     if (lireEtat(QFile::encodeName(chemin).toStdString(), etat, erreur) &&
         (essai = prepareCarteEtat(etat, {}, erreur)) && restaureEtat(etat, *essai, nullptr, erreur)) {
         const FichiersEtat& f = etat.fichiers;
+        // The chip in the snapshot's mode, which the state puts back whole.
+        modele.getProcesseur()->setSilicium(essai->getProcesseur()->estSilicium());
         micro->chargerProgramme(QFile::decodeName(f.programme.c_str()));
         // The robot and the track the trial board took.
         montageEtat(etat, modele, {}, erreur);

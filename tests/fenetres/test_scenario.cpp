@@ -179,7 +179,8 @@ void TestScenario::etatEnregistreEtRouvert()
     QTemporaryDir dossier;
     const QString fichier = dossier.filePath(QStringLiteral("etat.json"));
     const QString tenu = dossier.filePath(QStringLiteral("tenu.json"));
-    std::string avant;
+    const QString silicium = dossier.filePath(QStringLiteral("silicium.json"));
+    std::string avant, avantSilicium;
     {
         Simulation simulation;
         MainWindow w(simulation);
@@ -192,6 +193,12 @@ void TestScenario::etatEnregistreEtRouvert()
         avant = vidage(simulation.modele);
         w.getMicro()->set_resetPressed();
         QVERIFY(w.enregistrerEtat(tenu));
+        simulation.modele.demandeSilicium(true);   // held in reset: taken at once
+        w.getMicro()->set_resetReleased();
+        simulation.cadence.arrete();
+        simulation.seance.avanceJusqua(simulation.seance.horloge() + 5 * ticksParMs);
+        QVERIFY(w.enregistrerEtat(silicium));
+        avantSilicium = vidage(simulation.modele);
     }
     Simulation simulation;
     MainWindow w(simulation);
@@ -205,7 +212,14 @@ void TestScenario::etatEnregistreEtRouvert()
     w.getMicro()->set_resetReleased();
     QVERIFY(!ui->reset->isDown() && simulation.seance.tourne() && simulation.cadence.actif());
     simulation.cadence.arrete();
+    // A state of the silicon mode opened on a board of the default one: the board
+    // takes its mode, and leaves it with the next state.
+    QVERIFY(w.ouvrirEtat(silicium));
+    QCOMPARE(QString::fromStdString(vidage(simulation.modele)), QString::fromStdString(avantSilicium));
+    QVERIFY(simulation.modele.getProcesseur()->estSilicium() && w.formulaire()->action_Mode_silicium->isChecked());
+    simulation.cadence.arrete();
     QVERIFY(w.ouvrirEtat(fichier));
+    QVERIFY(!simulation.modele.getProcesseur()->estSilicium() && !w.formulaire()->action_Mode_silicium->isChecked());
 
     QFile abime(fichier);
     QVERIFY(abime.open(QIODevice::ReadWrite));
