@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "harness.h"
+#include "lanceur.h"
 
 TEST(Interruptions, SourcesEnablesPrioritiesAndTheFastStackInBothModes)
 {
@@ -118,4 +119,21 @@ TEST(Interruptions, RbChangeOnlyOnRB4ToRB7InputsAndUntilPortBIsRead)
     EXPECT_EQ(p->getDM()->readDirect(DataMemory::INTCON) & 0x01, 0x00);
     p->getPortB()->deconnecte(3);
     p->getPortB()->deconnecte(4);
+}
+
+// The robot's jack and switch, wired to RB0 and RB1 by the example robot, are INT0 and
+// INT1: the jack, in at power-on, pulled out then put back gives one falling edge of
+// RB0; the switch pressed then released gives both edges of RB1.
+TEST(Interruptions, TheRobotsJackAndSwitchOnInt0AndInt1)
+{
+    for (const bool silicium : {true, false}) {
+        std::vector<std::string> arguments = {"--ms", "50", "--robot", TAVREX_ROBOT_EXEMPLE, "--at", "10",
+                                              "jack-out", "--at", "15", "jack-in", "--at", "20", "fdc-press", "--at", "30",
+                                              "fdc-release", "--dump", "--warnings=none", cheminHex("silicium_robot")};
+        if (silicium)
+            arguments.insert(arguments.begin(), "--silicon");
+        const Sortie s = lanceCli(arguments);
+        ASSERT_EQ(s.code, 0) << s.erreurs;
+        EXPECT_NE(s.texte.find(silicium ? "\n020: 01 02 " : "\n020: 00 00 "), std::string::npos) << silicium;
+    }
 }
