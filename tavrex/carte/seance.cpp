@@ -101,24 +101,25 @@ bool Seance::arretDevantMarque()
     return false;
 }
 
+void Seance::pasSuivi()
+{
+    const uint64_t debut = horloge();
+    modele.pas();
+    if (suivi && !suivi(debut))
+        suivi = nullptr;
+}
+
 bool Seance::instructionSuivie()
 {
     P18f4550& pic = *modele.getProcesseur();
     if (pic.marqueEnAttente() && arretDevantMarque())
         return false;
-    const uint64_t debut = horloge();
-    modele.pas();
-    if (suivi && !suivi(debut))
-        suivi = nullptr;
+    pasSuivi();
     if (!pasAPas)
         return true;
     // The condition looks at the instruction's end: its last cycle run first.
-    while (pic.entreDeuxCycles()) {
-        const uint64_t t = horloge();
-        modele.pas();
-        if (suivi && !suivi(t))
-            suivi = nullptr;
-    }
+    while (pic.entreDeuxCycles())
+        pasSuivi();
     if (garde && garde->apresInstruction()) {
         pause = true;
         return false;

@@ -117,6 +117,8 @@ private:
     // One instruction followed (the runner's trace, the debugger's conditions): false
     // when the run stops before or after it.
     bool instructionSuivie();
+    // One step of the processor, told to the follower with the clock it began at.
+    void pasSuivi();
     // A run's end: the guard told when it paused during it.
     void finDeCourse(bool pauseAvant);
     // The last cycle of the instruction under way run, if one is to come.

@@ -103,7 +103,7 @@ void P18f4550::prendInterruption()
         retour = fetchPC;
         if (fetchPC == ((instrPC + 2) & 0x7FFF) && fm.getInstr(instrPC)->deuxMots())
             retour = (fetchPC + 2) & 0x7FFF;
-    } else if (instrPC >= 2 && (instrPtr->getInstr() & 0xF000) == 0xF000 && fm.getInstr(instrPC - 2)->deuxMots()) {
+    } else if ((instrPtr->getInstr() & 0xF000) == 0xF000 && suitDeuxMots(instrPC)) {
         retour = fetchPC;
     }
     interr.entre(vecteur);
@@ -142,11 +142,11 @@ bool P18f4550::entreDeuxCycles() const
     // nothing half done.
     if (fetchPtr == nopProto)
         return instrPtr != nopProto;
-    if (instrPtr != nopProto || fetchPC < 2)
+    if (instrPtr != nopProto)
         return false;
     // The flush's NOP has run: the word now fetched may be the second of a skipped
     // two-word instruction, which runs as a NOP too.
-    return fm.getInstr(fetchPC - 2)->deuxMots();
+    return suitDeuxMots(fetchPC);
 }
 
 void P18f4550::marque(DWord adresse, bool oui)
@@ -181,7 +181,7 @@ Byte P18f4550::valeurLue(Word adresse) const
 
 bool P18f4550::arreteDevantMarque()
 {
-    if (instrPC >= 2 && fm.getInstr(instrPC - 2)->deuxMots()) {
+    if (suitDeuxMots(instrPC)) {
         instrPtr = static_cast<InstructionArret*>(instrPtr)->remplace();
         return false;
     }

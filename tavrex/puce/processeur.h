@@ -352,6 +352,9 @@ private:
     }
     void evaluePorts();
     void redemarre();
+    // The word at `adresse` follows a two-word instruction: skipped with it, it is
+    // that instruction's second word.
+    bool suitDeuxMots(DWord adresse) const { return adresse >= 2 && fm.getInstr(adresse - 2)->deuxMots(); }
     // Q1 of a cycle that begins an instruction, or the last cycle of one, with an
     // interrupt that may wait: the vectoring, if one does.
     [[gnu::noinline]] void prendInterruption();
