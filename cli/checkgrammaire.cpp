@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -79,12 +78,8 @@ bool lireOperande(const std::string& t, Operande& o, bool entier)
     }
     if (!entier)
         return lireReel(t, o.nombre);
-    if (t.empty() || !std::isdigit(static_cast<unsigned char>(t[0])))
-        return false;
-    char* fin = nullptr;
-    errno = 0;
-    const unsigned long long v = std::strtoull(t.c_str(), &fin, t.size() > 1 && (t[1] == 'x' || t[1] == 'X') ? 16 : 10);
-    if (errno != 0 || *fin != '\0' || v > 0xFFFFFFFFull)
+    uint64_t v = 0;
+    if (!lireNaturel(t, v) || v > 0xFFFFFFFFull)
         return false;
     o.nombre = static_cast<double>(v);
     return true;

@@ -47,6 +47,17 @@ void Action::appliquer(Modele& m) const
     }
 }
 
+bool lireNaturel(const std::string& texte, uint64_t& n)
+{
+    if (texte.empty() || !std::isdigit(static_cast<unsigned char>(texte[0])))
+        return false;
+    const bool hexa = texte.size() > 1 && (texte[1] == 'x' || texte[1] == 'X');
+    char* fin = nullptr;
+    errno = 0;
+    n = std::strtoull(texte.c_str(), &fin, hexa ? 16 : 10);
+    return errno == 0 && *fin == '\0';
+}
+
 bool lireReel(const std::string& texte, double& v)
 {
     if (texte.empty())

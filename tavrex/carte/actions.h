@@ -54,6 +54,8 @@ bool lireAction(const std::string& texte, Action& action, std::string& erreur);
 std::string texteAction(const Action& action);
 // Parses a finite real number, the whole text.
 bool lireReel(const std::string& texte, double& v);
+// Parses a whole number written in decimal or, after 0x, in hex: the whole text.
+bool lireNaturel(const std::string& texte, uint64_t& n);
 // The shortest text lireReel reads back as exactly `v`, whatever the C locale.
 std::string texteReel(double v);
 // Parses a time in milliseconds of chip time.

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cerrno>
-#include <cstdlib>
+#include <climits>
 
+#include "actions.h"
 #include "modele.h"
 #include "seance.h"
 #include "symboles.h"
@@ -19,17 +19,14 @@ std::string sansBlancs(const std::string& t)
     return t.substr(debut, t.find_last_not_of(" \t") - debut + 1);
 }
 
-// A whole number written in decimal or with 0x in hex.
+// A whole number written in decimal or with 0x in hex, blanks around it.
 bool lireNombre(const std::string& texte, long long& n)
 {
-    const std::string t = sansBlancs(texte);
-    if (t.empty() || !std::isdigit(static_cast<unsigned char>(t[0])))
+    uint64_t v = 0;
+    if (!lireNaturel(sansBlancs(texte), v) || v > static_cast<uint64_t>(LLONG_MAX))
         return false;
-    const bool hexa = t.size() > 2 && t[0] == '0' && (t[1] == 'x' || t[1] == 'X');
-    char* fin = nullptr;
-    errno = 0;
-    n = std::strtoll(t.c_str(), &fin, hexa ? 16 : 10);
-    return errno == 0 && *fin == '\0';
+    n = static_cast<long long>(v);
+    return true;
 }
 
 bool egalSansCasse(const std::string& a, const std::string& b)
