@@ -176,6 +176,7 @@ TEST_F(Decode, ListingTextFromTheWordsAlone)
         {0xC020, 0xFF8A, "MOVFF 0x20, 0xf8a", -1, true},
         {0xEE11, 0xF023, "LFSR 1, 0x123", -1, true},
         {0x0E5A, 0x0000, "MOVLW 0x5a", -1, false},
+        {0x0011, 0x0000, "RETFIE 1", -1, false},                // FAST, as RETURN shows it
     };
     for (const auto& c : cas) {
         const std::unique_ptr<Instruction> i = decodeMot(*p, c.mot);

@@ -426,6 +426,9 @@ public:
     void preParametres() override;
     void arme(bool actif) override;
     bool execute() override;
+    // In a listing with its s bit, as RETURN shows it: the fast register stack
+    // restored or not.
+    std::string desassemble(DWord, Word) const override { return std::string(name) + (instr & 1 ? " 1" : " 0"); }
     Instruction* copie() const override { return new InstructionRetfie(*this); }
 };
 
